@@ -1,0 +1,51 @@
+#include "Alphabet.h"
+
+namespace smek {
+
+const std::string& alphabet() {
+    static const std::string letters = [] {
+        std::string s;
+        for (int c = 0xC0; c <= 0xC5; ++c) s += static_cast<char>(c);
+        s += kYoUpper;
+        for (int c = 0xC6; c <= 0xDF; ++c) s += static_cast<char>(c);
+        return s;
+    }();
+    return letters;
+}
+
+int letterPosition(char capital) {
+    const auto b = static_cast<unsigned char>(capital);
+    if (capital == kYoUpper) return 7;
+    if (b >= 0xC0 && b <= 0xC5) return b - 0xC0 + 1;
+    if (b >= 0xC6 && b <= 0xDF) return b - 0xC6 + 8;
+    return 0;
+}
+
+char letterAt(int position) {
+    if (position < 1 || position > 33) return '?';
+    return alphabet()[static_cast<size_t>(position - 1)];
+}
+
+bool isRussianCapital(char c) {
+    return letterPosition(c) != 0;
+}
+
+bool isRussianLetter(char c) {
+    return isRussianCapital(toUpperRu(c));
+}
+
+char toUpperRu(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b >= 0xE0) return static_cast<char>(b - 0x20);
+    if (c == kYoLower) return kYoUpper;
+    if (c >= 'a' && c <= 'z') return static_cast<char>(c - 'a' + 'A');
+    return c;
+}
+
+std::string toUpperRu(std::string_view s) {
+    std::string out(s);
+    for (char& c : out) c = toUpperRu(c);
+    return out;
+}
+
+} // namespace smek

@@ -1,0 +1,34 @@
+#include "FileMessages.h"
+
+#include <cerrno>
+
+namespace smek {
+
+std::string fileMessage(const std::string& pathUtf8, FileTail tail) {
+    const char* text = "";
+    switch (tail) {
+    case FileTail::NotFound: text = "не найден."; break;
+    case FileTail::CannotOpen: text = "открыть не возможно."; break;
+    case FileTail::NotSuitable: text = "не подходит к программе."; break;
+    case FileTail::AlreadyExists: text = "уже существует.\r\nЗаменить его?"; break;
+    case FileTail::WriteProtected: text = "защищён от записи."; break;
+    case FileTail::CannotSave: text = "сохранить не возможно."; break;
+    }
+    return "Файл \"" + pathUtf8 + "\" " + text;
+}
+
+FileTail tailForError(std::error_code error, FileTail general) {
+    if (error.category() == std::generic_category() || error.category() == std::system_category()) {
+        switch (error.value()) {
+        case ENOENT:
+        case ENOTDIR: return FileTail::NotFound;
+        case EACCES:
+        case EPERM:
+        case EROFS: return FileTail::WriteProtected;
+        default: break;
+        }
+    }
+    return general;
+}
+
+} // namespace smek

@@ -1,0 +1,25 @@
+#pragma once
+// Messages about a file: "Файл", a blank, the quoted path, a blank, a tail.
+// Messages and captions are UTF-8 (they carry file names, which are the
+// platform's); only game text is CP1251.
+#include <string>
+#include <system_error>
+
+namespace smek {
+
+enum class FileTail {
+    NotFound,       // "не найден."
+    CannotOpen,     // "открыть не возможно."
+    NotSuitable,    // "не подходит к программе."
+    AlreadyExists,  // "уже существует." CR LF "Заменить его?"
+    WriteProtected, // "защищён от записи."
+    CannotSave,     // "сохранить не возможно."
+};
+
+std::string fileMessage(const std::string& pathUtf8, FileTail tail);
+
+// Missing file -> NotFound, permission or read-only medium -> WriteProtected,
+// anything else -> the general tail of the operation (CannotOpen or CannotSave).
+FileTail tailForError(std::error_code error, FileTail general);
+
+} // namespace smek

@@ -1,0 +1,31 @@
+#pragma once
+// Reads a text file item by item: leading blanks are skipped; a text item ends
+// at a comma or the line end (enclosing double quotes removed); a number item
+// ends at a blank, a comma or the line end. A missing item (end of file, or
+// text where a number belongs) is an empty optional, so loaders can refuse
+// truncated or malformed files; the item is consumed either way.
+#include <optional>
+#include <string>
+
+namespace smek {
+
+class FreeFormatReader {
+public:
+    explicit FreeFormatReader(std::string content);
+
+    std::optional<std::string> readText();
+    // Whole numbers in the 32-bit range, optionally signed.
+    std::optional<int> readNumber();
+    bool atEnd() const { return pos_ >= text_.size(); }
+
+private:
+    void skipBlanks();
+    // Consumes a comma, or a line end, when one comes next (after blanks).
+    void skipDelimiter();
+    bool atLineEnd() const;
+
+    std::string text_;
+    size_t pos_ = 0;
+};
+
+} // namespace smek

@@ -1,0 +1,13 @@
+#include "NumberText.h"
+
+namespace smek {
+
+std::string signedNumberText(long long n) {
+    return n < 0 ? std::to_string(n) : " " + std::to_string(n);
+}
+
+std::string settingsLine(long long n) {
+    return signedNumberText(n) + " \r\n";
+}
+
+} // namespace smek

@@ -1,0 +1,28 @@
+#pragma once
+// The word database of the word-search and compose-a-word games: files in the
+// data folder whose extension is the word length, each a count N followed by
+// N upper-case words of exactly that length.
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace smek {
+
+// Regular files named "*.N" for this length, sorted by name so that a seeded
+// game picks the same file on every machine.
+std::vector<std::filesystem::path> listWordFiles(const std::filesystem::path& folder, int length);
+
+struct WordFile {
+    enum class Status { Ok, CannotOpen, NotSuitable };
+    Status status = Status::Ok;
+    std::error_code error;          // why it could not be opened
+    std::vector<std::string> words; // CP1251 capitals, each exactly `length` letters
+};
+
+// A file whose count is missing or not positive, that holds fewer words than
+// its count, or a word that is not `length` Russian capitals is NotSuitable:
+// no game can be built from it without showing a board that lies.
+WordFile readWordFile(const std::filesystem::path& path, int length);
+
+} // namespace smek

@@ -1,0 +1,63 @@
+#pragma once
+// A drawing surface that keeps what is drawn on it: it owns a QImage, the
+// drawing operations paint into that image, and painting copies it to the
+// screen. Coordinates are pixels with (0, 0) at the top left of the inner
+// area; an optional 2-pixel sunken border lies around it.
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QWidget>
+
+namespace smek {
+
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    // The widget's outer size; the image is that less the border. What was
+    // drawn stays where it was; new area gets the background.
+    void setOuterSize(int width, int height);
+    void setSunkenBorder(bool on);
+    int borderWidth() const { return border_ ? 2 : 0; }
+    void setBackground(const QColor& colour);
+    QColor background() const { return background_; }
+    void setDrawFont(const QFont& font) { font_ = font; }
+    const QFont& drawFont() const { return font_; }
+
+    void clear();
+    void line(int x1, int y1, int x2, int y2, const QColor& colour);
+    // Corners inclusive.
+    void fillRect(int x1, int y1, int x2, int y2, const QColor& colour);
+    void outlineRect(int x1, int y1, int x2, int y2, const QColor& colour);
+    // Text with its top-left corner at (x, y), in the drawing font.
+    void text(int x, int y, const QString& text, const QColor& colour);
+    int textWidth(const QString& text) const;
+    int textHeight() const;
+    void paste(int x, int y, const QImage& picture);
+
+    const QImage& image() const { return image_; }
+
+signals:
+    void mouseDown(Qt::MouseButton button, int x, int y);
+    void mouseUp(Qt::MouseButton button, int x, int y);
+    void mouseMove(Qt::MouseButtons buttons, int x, int y);
+    void doubleClicked(int x, int y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    QPoint inner(const QPointF& widgetPos) const;
+
+    QImage image_;
+    QColor background_ = Qt::white;
+    QFont font_;
+    bool border_ = false;
+};
+
+} // namespace smek

@@ -1,0 +1,68 @@
+#include "Prompts.h"
+
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace smek {
+namespace {
+
+QMessageBox::Icon boxIcon(Prompts::Icon icon) {
+    switch (icon) {
+    case Prompts::Icon::Stop: return QMessageBox::Critical;
+    case Prompts::Icon::Warning: return QMessageBox::Warning;
+    case Prompts::Icon::Information: return QMessageBox::Information;
+    case Prompts::Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+void QtPrompts::message(const QString& text, Icon icon) {
+    QMessageBox box(boxIcon(icon), caption(), text, QMessageBox::Ok, owner());
+    box.exec();
+}
+
+bool QtPrompts::question(const QString& text, Icon icon, bool noDefault) {
+    QMessageBox box(boxIcon(icon), caption(), text, QMessageBox::Yes | QMessageBox::No, owner());
+    box.setDefaultButton(noDefault ? QMessageBox::No : QMessageBox::Yes);
+    // Any answer but No counts as Yes.
+    return box.exec() != QMessageBox::No;
+}
+
+std::optional<QString> QtPrompts::inputText(const QString& prompt, const QString& initial) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(owner(), caption(), prompt, QLineEdit::Normal, initial, &ok);
+    if (!ok) return std::nullopt;
+    return text;
+}
+
+QString QtPrompts::fileDialog(const FileRequest& request) {
+    QFileDialog dialog(owner(), QString(), request.startFolder);
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // The callers ask before replacing a file and check that it exists themselves.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setNameFilters(request.filters);
+    if (!request.filters.isEmpty()) dialog.selectNameFilter(request.filters.first());
+    if (!request.proposedName.isEmpty()) dialog.selectFile(request.proposedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+}
+
+void QtPrompts::showModal(QDialog& dialog) {
+    dialog.exec();
+}
+
+void QtPrompts::openUrl(const QString& target) {
+    const QUrl url = target.contains(QStringLiteral("://")) || target.startsWith(QStringLiteral("mailto:"))
+                         ? QUrl(target)
+                         : QUrl::fromLocalFile(target);
+    QDesktopServices::openUrl(url);
+}
+
+} // namespace smek

@@ -1,0 +1,36 @@
+#include "apiOpenSave.h"
+
+namespace smek {
+namespace {
+
+QString nameFilter(const FilterPair& pair) {
+    // "*.*" would hide files without a dot here; all files is "*" on this platform.
+    QString description = pair.description;
+    QString patterns = pair.pattern;
+    if (patterns == QStringLiteral("*.*")) {
+        patterns = QStringLiteral("*");
+        description.replace(QStringLiteral("(*.*)"), QStringLiteral("(*)"));
+    }
+    const QString suffix = QStringLiteral("(") + QString(patterns).replace(QLatin1Char(';'), QLatin1Char(' ')) +
+                           QStringLiteral(")");
+    // Qt reads the patterns from the parentheses; a description that already
+    // shows them is used as it is.
+    return description.endsWith(suffix) ? description : description + QLatin1Char(' ') + suffix;
+}
+
+} // namespace
+
+QString apiOpenSave(Prompts& prompts, int mode, const QString& proposedName, const QList<FilterPair>& filter,
+                    const FilterPair& allFiles, const QString& startFolder) {
+    Prompts::FileRequest request;
+    request.save = mode != 0;
+    request.proposedName = proposedName;
+    request.startFolder = startFolder;
+    for (const FilterPair& pair : filter) request.filters << nameFilter(pair);
+    request.filters << nameFilter(allFiles);
+    const QString chosen = prompts.fileDialog(request);
+    if (chosen.size() > 254) return {};
+    return chosen;
+}
+
+} // namespace smek

@@ -1,0 +1,22 @@
+#pragma once
+// Asks for a file name with the open (mode 0) or save (any other mode) dialog.
+#include "Prompts.h"
+
+#include <QList>
+#include <QPair>
+#include <QString>
+
+namespace smek {
+
+struct FilterPair {
+    QString description; // e.g. "Словолов (*.slv)"
+    QString pattern;     // e.g. "*.slv"
+};
+
+// The caller's pairs come first and the first is preselected; allFiles is
+// appended last. Returns the full path, or empty when the player cancelled or
+// chose a path longer than the 254 characters the design allows.
+QString apiOpenSave(Prompts& prompts, int mode, const QString& proposedName, const QList<FilterPair>& filter,
+                    const FilterPair& allFiles, const QString& startFolder);
+
+} // namespace smek

@@ -1,0 +1,73 @@
+#include "frmWeb.h"
+
+#include "../core/Cp1251.h"
+#include "../core/TextFile.h"
+#include "Text.h"
+
+#include <QFileInfo>
+#include <QTextDocument>
+#include <QUrl>
+
+namespace smek {
+namespace {
+
+// The help pages are CP1251 with a charset meta; a page that is valid UTF-8
+// and says nothing of windows-1251 is read as UTF-8.
+QString decodePage(const std::string& bytes) {
+    std::string lower(bytes.substr(0, 1024));
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const bool says1251 = lower.find("windows-1251") != std::string::npos;
+    if (!says1251 && isValidUtf8(bytes)) return QString::fromStdString(bytes);
+    return fromCp1251(bytes);
+}
+
+} // namespace
+
+frmWeb::frmWeb(QWidget* parent, Prompts& prompts, const QString& webPage, const QString& fixedCaption)
+    : QDialog(parent), prompts_(prompts), fixedCaption_(fixedCaption) {
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(fixedCaption);
+    WebBrowser1 = new QTextBrowser(this);
+    WebBrowser1->setOpenLinks(false);
+    connect(WebBrowser1, &QTextBrowser::anchorClicked, this, &frmWeb::linkClicked);
+    setWindowState(Qt::WindowMaximized);
+    navigate(webPage);
+}
+
+void frmWeb::navigate(const QString& path) {
+    currentPage_ = path;
+    const ReadResult page = readTextFile(path.toStdString());
+    if (page.error) {
+        WebBrowser1->setHtml(QStringLiteral("<html><head><title>Страница не найдена</title></head><body>"
+                                            "<h2>Страница не найдена</h2><p>") +
+                             path.toHtmlEscaped() + QStringLiteral("</p></body></html>"));
+    } else {
+        WebBrowser1->setSearchPaths({QFileInfo(path).absolutePath()});
+        WebBrowser1->document()->setBaseUrl(QUrl::fromLocalFile(path));
+        WebBrowser1->setHtml(decodePage(page.content));
+    }
+    if (fixedCaption_.isEmpty())
+        setWindowTitle(WebBrowser1->document()->metaInformation(QTextDocument::DocumentTitle));
+}
+
+void frmWeb::linkClicked(const QUrl& url) {
+    const QString scheme = url.scheme();
+    if (scheme == QStringLiteral("http") || scheme == QStringLiteral("https") || scheme == QStringLiteral("mailto")) {
+        prompts_.openUrl(url.toString());
+        return;
+    }
+    if (url.path().isEmpty() && url.hasFragment()) {
+        WebBrowser1->scrollToAnchor(url.fragment());
+        return;
+    }
+    const QUrl resolved = QUrl::fromLocalFile(currentPage_).resolved(url);
+    navigate(resolved.toLocalFile());
+    if (url.hasFragment()) WebBrowser1->scrollToAnchor(url.fragment());
+}
+
+void frmWeb::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    WebBrowser1->setGeometry(0, 0, width(), height());
+}
+
+} // namespace smek

@@ -1,0 +1,41 @@
+#include "common/core/Paths.h"
+
+#include <gtest/gtest.h>
+
+using namespace smek;
+
+TEST(PathData, SeparatorFollowsTheProgramFolder) {
+    EXPECT_EQ(PathData("C:\\Игры\\Словолов"), "C:\\Игры\\Словолов\\Data\\");
+    EXPECT_EQ(PathData("D:\\"), "D:\\Data\\");
+    EXPECT_EQ(PathData("/home/user/games"), "/home/user/games/Data/");
+    EXPECT_EQ(PathData("/"), "/Data/");
+    EXPECT_EQ(PathData("/opt/игры/"), "/opt/игры/Data/");
+}
+
+struct DotCase {
+    const char* path;
+    int expected;
+};
+
+class PoiskTochkiTest : public ::testing::TestWithParam<DotCase> {};
+
+TEST_P(PoiskTochkiTest, FindsTheExtensionDotOfTheLastComponent) {
+    EXPECT_EQ(PoiskTochki(GetParam().path), GetParam().expected) << GetParam().path;
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, PoiskTochkiTest,
+    ::testing::Values(
+        DotCase{"", 0}, DotCase{"a.b", 0}, DotCase{".ab", 0},          // three characters or fewer
+        DotCase{"C:\\игра.slv", 12},                                   // bytes: "C:\" 3 + "игра" 8 -> dot at 12
+        DotCase{"C:\\Игры\\x.", 14},                                    // a trailing dot is found
+        DotCase{"C:\\Мои.игры\\партия", 0},                            // dot in a folder name
+        DotCase{"/home/u/game.sst", 13},
+        DotCase{"/home/u.d/game", 0},                                  // "/" ends the search here
+        DotCase{"/ab.", 4},
+        DotCase{"Лес.html", 7}));                                      // first three characters skipped, not bytes
+
+TEST(Paths, FileNamePartTakesTheLastComponent) {
+    EXPECT_EQ(fileNamePart("/a/b/Лес.sst"), "Лес.sst");
+    EXPECT_EQ(fileNamePart("C:\\x\\y.slv"), "y.slv");
+    EXPECT_EQ(fileNamePart("plain"), "plain");
+}

@@ -1,0 +1,51 @@
+#include "ScriptedPrompts.h"
+
+namespace smek {
+
+void ScriptedPrompts::message(const QString& text, Icon icon) {
+    asked.append({QStringLiteral("message"), text, icon, false});
+}
+
+bool ScriptedPrompts::question(const QString& text, Icon icon, bool noDefault) {
+    asked.append({QStringLiteral("question"), text, icon, noDefault});
+    if (answers.empty()) return true;
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+std::optional<QString> ScriptedPrompts::inputText(const QString& prompt, const QString&) {
+    asked.append({QStringLiteral("input"), prompt, Icon::None, false});
+    if (inputs.empty()) return std::nullopt;
+    std::optional<QString> answer = std::move(inputs.front());
+    inputs.pop_front();
+    return answer;
+}
+
+QString ScriptedPrompts::fileDialog(const FileRequest& request) {
+    asked.append({QStringLiteral("file"), request.proposedName, Icon::None, false});
+    fileRequests.append(request);
+    if (files.empty()) return {};
+    const QString answer = files.front();
+    files.pop_front();
+    return answer;
+}
+
+void ScriptedPrompts::showModal(QDialog& dialog) {
+    asked.append({QStringLiteral("modal"), QString::fromLatin1(dialog.metaObject()->className()), Icon::None, false});
+    if (onModal) onModal(dialog);
+    dialog.close();
+}
+
+void ScriptedPrompts::openUrl(const QString& target) {
+    opened.append(target);
+}
+
+QStringList ScriptedPrompts::texts() const {
+    QStringList out;
+    for (const Asked& a : asked)
+        if (a.kind == QStringLiteral("message") || a.kind == QStringLiteral("question")) out << a.text;
+    return out;
+}
+
+} // namespace smek

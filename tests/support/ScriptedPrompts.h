@@ -1,0 +1,50 @@
+#pragma once
+// Prompts for window tests: records every box, question and dialog, and
+// answers from a script instead of waiting for a person.
+#include "common/ui/Prompts.h"
+
+#include <QDialog>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <optional>
+
+namespace smek {
+
+class ScriptedPrompts : public Prompts {
+public:
+    struct Asked {
+        QString kind; // "message", "question", "input", "file", "modal"
+        QString text; // the message, the prompt, the dialog's class name
+        Icon icon = Icon::None;
+        bool noDefault = false;
+    };
+
+    explicit ScriptedPrompts(QString caption = QStringLiteral("test")) : Prompts(std::move(caption)) {}
+
+    // Answers, taken in order; when a queue is empty: Yes, cancel, cancel.
+    std::deque<bool> answers;
+    std::deque<std::optional<QString>> inputs;
+    std::deque<QString> files;
+    // Called with each modal window instead of running it; the window is
+    // closed afterwards.
+    std::function<void(QDialog&)> onModal;
+
+    QList<Asked> asked;
+    QList<FileRequest> fileRequests;
+    QStringList opened;
+
+    void message(const QString& text, Icon icon) override;
+    bool question(const QString& text, Icon icon, bool noDefault) override;
+    std::optional<QString> inputText(const QString& prompt, const QString& initial) override;
+    QString fileDialog(const FileRequest& request) override;
+    void showModal(QDialog& dialog) override;
+    void openUrl(const QString& target) override;
+
+    // The texts of all messages and questions so far.
+    QStringList texts() const;
+};
+
+} // namespace smek
