@@ -1,19 +1,51 @@
 #include "ScriptedPrompts.h"
+#include "common/core/Cp1251.h"
 #include "common/core/Random.h"
+#include "common/core/TextFile.h"
 #include "common/ui/PictureBox.h"
+#include "common/ui/WebLinks.h"
 #include "common/ui/apiOpenSave.h"
 #include "common/ui/frmEnd.h"
+#include "common/ui/frmOprog.h"
+#include "common/ui/frmWeb.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace smek;
+
+namespace {
+QString fromUtf8Banner(const frmEnd& win) { return QString::fromStdString(win.banner().text); }
+
+// The rows of the banner area that hold a pixel of the colour.
+QList<int> rowsWith(const QImage& image, const QColor& colour, int x0, int x1) {
+    QList<int> rows;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = x0; x < x1 && x < image.width(); ++x)
+            if (image.pixelColor(x, y) == colour) {
+                rows << y;
+                break;
+            }
+    return rows;
+}
+} // namespace
 
 class CommonWindowsTest : public QObject {
     Q_OBJECT
 private slots:
     void pictureBoxKeepsWhatIsDrawn();
+    void endBannerIsCentredAndAsWideAsItsText_data();
     void endBannerIsCentredAndAsWideAsItsText();
+    void endBannerLettersDanceOverTheirShadow();
+    void scoreBannerEmptiesTheAnswerBox();
+    void closingTheBannerStopsItLikeOk();
+    void helpCaptionFollowsThePageTitle();
+    void helpLinksToTheWebGoToTheBrowser();
+    void saveFileUrlSkipsAnUnwritablePage();
+    void aboutBoxShowsItsTextsAndFlag();
+    void fileDialogOffersTheCallersFilterFirst();
 };
 
 void CommonWindowsTest::pictureBoxKeepsWhatIsDrawn() {
@@ -27,17 +59,171 @@ void CommonWindowsTest::pictureBoxKeepsWhatIsDrawn() {
     QCOMPARE(box.image().pixelColor(4, 4), QColor(Qt::white));
     box.setOuterSize(64, 64); // growing keeps the drawing
     QCOMPARE(box.image().pixelColor(1, 1), QColor(Qt::green));
+    // What is drawn survives a repaint of the widget (covered and uncovered).
+    box.show();
+    box.repaint();
+    QCOMPARE(box.grab().toImage().pixelColor(2 + 1, 2 + 1), QColor(Qt::green));
+}
+
+void CommonWindowsTest::endBannerIsCentredAndAsWideAsItsText_data() {
+    QTest::addColumn<int>("proigrysh");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("won") << 0 << QStringLiteral("ПОБЕДА!!!") << QColor(0, 255, 0);
+    QTest::newRow("time ran out") << 1 << QStringLiteral("ВЫ НЕ УСПЕЛИ!!!") << QColor(255, 0, 0);
 }
 
 void CommonWindowsTest::endBannerIsCentredAndAsWideAsItsText() {
+    QFETCH(int, proigrysh);
+    QFETCH(QString, text);
+    QFETCH(QColor, colour);
     Random random(1);
-    frmEnd win(nullptr, 0, &random);
+    frmEnd win(nullptr, proigrysh, &random);
     QCOMPARE(win.windowTitle(), QStringLiteral("Конец игры"));
     QCOMPARE(win.size(), QSize(504, 151));
-    const int width = win.Picture1->textWidth(QStringLiteral("ПОБЕДА!!!")) + 4;
+    QCOMPARE(fromUtf8Banner(win), text);
+    const int width = win.Picture1->textWidth(text) + 4;
     QCOMPARE(win.Picture1->width(), width);
     QCOMPARE(win.Picture1->x(), (504 - width) / 2);
+    QCOMPARE(win.Picture1->height(), 84);
     QVERIFY(win.Timer1->isActive());
+    QCOMPARE(win.Timer1->interval(), 100);
+    QCOMPARE(QColor::fromRgb(win.banner().rgb), colour);
+}
+
+
+void CommonWindowsTest::endBannerLettersDanceOverTheirShadow() {
+    // Scripted draws: first letter 0 px, second 10 px, third 20 px down.
+    ScriptedRandom random({0.1, 0.5, 0.9});
+    frmEnd win(nullptr, 0, &random);
+    win.Timer1_Timer();
+    const QImage& img = win.Picture1->image();
+    const int w = win.Picture1->textWidth(QStringLiteral("П"));
+    const QList<int> green = rowsWith(img, QColor(0, 255, 0), 0, w);
+    const QList<int> black = rowsWith(img, Qt::black, 0, w + 4);
+    QVERIFY(!green.isEmpty());
+    QVERIFY(!black.isEmpty());
+    QCOMPARE(black.last(), green.last() + 4); // the shadow sits 4 px lower
+    // The second letter sits 10 px below the first.
+    const int w2 = win.Picture1->textWidth(QStringLiteral("О"));
+    const QList<int> green2 = rowsWith(img, QColor(0, 255, 0), w + 1, w + w2 - 1);
+    QVERIFY(!green2.isEmpty());
+    QVERIFY(green2.last() - green.last() >= 8 && green2.last() - green.last() <= 12);
+}
+
+void CommonWindowsTest::scoreBannerEmptiesTheAnswerBox() {
+    QWidget main;
+    auto* answer = new QLineEdit(QStringLiteral("кот"), &main);
+    Random random(2);
+    frmEnd win(&main, 8, 9, answer, &random);
+    QCOMPARE(win.size(), QSize(504, 182));
+    QCOMPARE(QString::fromStdString(win.banner().text), QStringLiteral("КОНЕЦ ИГРЫ!!!"));
+    QCOMPARE(win.Label1->text(), QStringLiteral("Отгадано слов: 9 из 10 возможных"));
+    QVERIFY(!answer->isEnabled());
+    QVERIFY(answer->text().isEmpty());
+    frmEnd won(&main, 9, 9, nullptr, &random);
+    QCOMPARE(QString::fromStdString(won.banner().text), QStringLiteral("ПОБЕДА!!!"));
+}
+
+void CommonWindowsTest::closingTheBannerStopsItLikeOk() {
+    Random random(3);
+    frmEnd win(nullptr, 1, &random);
+    win.show();
+    QTimer::singleShot(0, &win, [&] { win.close(); });
+    win.exec();
+    QCOMPARE(win.result(), int(QDialog::Rejected)); // closed, not crashed; OK accepts
+    frmEnd ok(nullptr, 1, &random);
+    QTimer::singleShot(0, ok.OK, [&] { ok.OK->click(); });
+    QCOMPARE(ok.exec(), int(QDialog::Accepted));
+}
+
+void CommonWindowsTest::helpCaptionFollowsThePageTitle() {
+    QTemporaryDir dir;
+    const QString page = dir.filePath(QStringLiteral("Словолов.htm"));
+    writeTextFileAtomic(page.toStdString(),
+                        w1251("<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\">"
+                              "<title>Словолов: правила</title></head><body><p>Ищите слова.</p>"
+                              "<a href=\"#x\">x</a></body></html>"));
+    ScriptedPrompts prompts;
+    frmWeb win(nullptr, prompts, page);
+    QCOMPARE(win.windowTitle(), QStringLiteral("Словолов: правила"));
+    QVERIFY(win.WebBrowser1->toPlainText().contains(QStringLiteral("Ищите слова.")));
+    QVERIFY(win.windowState() & Qt::WindowMaximized);
+    frmWeb fixed(nullptr, prompts, page, QStringLiteral("Справка"));
+    QCOMPARE(fixed.windowTitle(), QStringLiteral("Справка"));
+    frmWeb missing(nullptr, prompts, dir.filePath(QStringLiteral("нет.htm")));
+    QVERIFY(missing.WebBrowser1->toPlainText().contains(QStringLiteral("не найдена")));
+    win.resize(700, 500);
+    win.show();
+    QCOMPARE(win.WebBrowser1->geometry(), QRect(QPoint(0, 0), win.size()));
+}
+
+void CommonWindowsTest::helpLinksToTheWebGoToTheBrowser() {
+    QTemporaryDir dir;
+    const QString page = dir.filePath(QStringLiteral("a.htm"));
+    writeTextFileAtomic(page.toStdString(), "<html><head><title>A</title></head><body>A</body></html>");
+    writeTextFileAtomic(dir.filePath(QStringLiteral("b.htm")).toStdString(),
+                        "<html><head><title>B</title></head><body>B</body></html>");
+    ScriptedPrompts prompts;
+    frmWeb win(nullptr, prompts, page);
+    emit win.WebBrowser1->anchorClicked(QUrl(QStringLiteral("https://example.org/x")));
+    QCOMPARE(prompts.opened, QStringList{QStringLiteral("https://example.org/x")});
+    emit win.WebBrowser1->anchorClicked(QUrl(QStringLiteral("b.htm")));
+    QCOMPARE(win.windowTitle(), QStringLiteral("B")); // local pages stay in the help window
+}
+
+void CommonWindowsTest::saveFileUrlSkipsAnUnwritablePage() {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir(QStringLiteral("0.html")); // a name that cannot be written
+    ScriptedPrompts prompts;
+    const std::string pathData = dir.path().toStdString() + "/";
+    SaveFileUrl(prompts, pathData, "https://example.org/");
+    QCOMPARE(prompts.opened, QStringList{dir.filePath(QStringLiteral("1.html"))});
+    SaveFileUrl(prompts, "/nonexistent-folder/", "https://example.org/");
+    QCOMPARE(prompts.opened.size(), 1); // nothing written, nothing opened
+}
+
+void CommonWindowsTest::aboutBoxShowsItsTextsAndFlag() {
+    QTemporaryDir dir;
+    ScriptedPrompts prompts;
+    frmOprog win(nullptr, prompts, dir.path().toStdString() + "/", QStringLiteral("/opt/игры/Справка/Словолов.htm"));
+    QCOMPARE(win.windowTitle(), QStringLiteral("О программе"));
+    QCOMPARE(win.size(), QSize(354, 216));
+    QStringList texts;
+    for (QLabel* label : win.findChildren<QLabel*>()) texts << label->text();
+    for (const char* expected : {"Сайт:", "Версия: v2.1", "Дата: 1 сентября 2008 год -", "30 июля 2015 год"})
+        QVERIFY2(texts.contains(QString::fromUtf8(expected)), expected);
+    const QImage& flag = win.Picture1->image();
+    QCOMPARE(flag.size(), QSize(80, 45));
+    QCOMPARE(flag.pixelColor(40, 5), QColor(Qt::white));
+    QCOMPARE(flag.pixelColor(40, 20), QColor(0, 0, 255));
+    QCOMPARE(flag.pixelColor(40, 40), QColor(255, 0, 0));
+    QCOMPARE(win.Label1->cursor().shape(), Qt::PointingHandCursor);
+
+    // Two clicks open the page twice, each time through a redirect page.
+    win.Label1_Click();
+    win.Label1_Click();
+    QCOMPARE(prompts.opened.size(), 2);
+    QCOMPARE(prompts.opened[0], dir.filePath(QStringLiteral("0.html")));
+    const std::string page = readTextFile(dir.filePath(QStringLiteral("0.html")).toStdString()).content;
+    QVERIFY(page.find("url=file:///opt/%D0%B8%D0%B3%D1%80%D1%8B/") != std::string::npos);
+}
+
+void CommonWindowsTest::fileDialogOffersTheCallersFilterFirst() {
+    ScriptedPrompts prompts;
+    prompts.files = {QStringLiteral("/home/u/игра.slv"), QString(256, QLatin1Char('a'))};
+    const QString chosen = apiOpenSave(prompts, -1, QStringLiteral("игра"), {{QStringLiteral("Словолов (*.slv)"), QStringLiteral("*.slv")}},
+                                       {QStringLiteral("Все файлы (*.*)"), QStringLiteral("*.*")}, QStringLiteral("/data"));
+    QCOMPARE(chosen, QStringLiteral("/home/u/игра.slv"));
+    const Prompts::FileRequest& request = prompts.fileRequests.first();
+    QVERIFY(request.save);
+    QCOMPARE(request.filters, (QStringList{QStringLiteral("Словолов (*.slv)"), QStringLiteral("Все файлы (*)")}));
+    QCOMPARE(request.startFolder, QStringLiteral("/data"));
+    QCOMPARE(request.proposedName, QStringLiteral("игра"));
+    // Too long a path and a cancelled dialog both give nothing.
+    QVERIFY(apiOpenSave(prompts, 0, {}, {}, {QStringLiteral("All Files (*.*)"), QStringLiteral("*.*")}, {}).isEmpty());
+    QVERIFY(!prompts.fileRequests.last().save);
+    QVERIFY(apiOpenSave(prompts, 0, {}, {}, {QStringLiteral("All Files (*.*)"), QStringLiteral("*.*")}, {}).isEmpty());
 }
 
 QTEST_MAIN(CommonWindowsTest)
