@@ -16,8 +16,10 @@ function(smekalia_program_folder name)
   file(GLOB data_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/${ARG_DATA}/*)
   set(help_file ${PROJECT_SOURCE_DIR}/data/help/${ARG_HELP})
   set(copy_help)
+  set(help_depends)
   if(EXISTS ${help_file})
     set(copy_help COMMAND ${CMAKE_COMMAND} -E copy_if_different ${help_file} ${folder}/Справка/)
+    set(help_depends ${help_file})
   endif()
   set(copy_data)
   if(data_files)
@@ -28,7 +30,7 @@ function(smekalia_program_folder name)
     ${copy_data}
     ${copy_help}
     COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
-    DEPENDS ${data_files} $<$<BOOL:${copy_help}>:${help_file}>
+    DEPENDS ${data_files} ${help_depends}
     COMMENT "Laying out the ${name} program folder"
     VERBATIM)
   add_custom_target(${name}_folder ALL DEPENDS ${stamp})
