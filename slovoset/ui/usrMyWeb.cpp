@@ -1,0 +1,62 @@
+#include "usrMyWeb.h"
+
+#include <QKeyEvent>
+#include <QScrollBar>
+
+namespace slovoset {
+
+usrMyWeb::usrMyWeb(QWidget* parent) : QWidget(parent) {
+    WebBrowser1 = new QTextBrowser(this);
+    // No links are followed and nothing is loaded from outside the string shown.
+    WebBrowser1->setOpenLinks(false);
+    WebBrowser1->setOpenExternalLinks(false);
+    WebBrowser1->setTextInteractionFlags(Qt::NoTextInteraction);
+    WebBrowser1->setContextMenuPolicy(Qt::NoContextMenu);
+    WebBrowser1->viewport()->setContextMenuPolicy(Qt::NoContextMenu);
+    WebBrowser1->setFocusPolicy(Qt::StrongFocus);
+    WebBrowser1->installEventFilter(this);
+    WebBrowser1->viewport()->installEventFilter(this);
+    LoadPusto();
+}
+
+void usrMyWeb::LoadHtml(const QString& html) {
+    WebBrowser1->setHtml(html);
+}
+
+void usrMyWeb::LoadPusto() {
+    LoadHtml(QStringLiteral("<html><body></body></html>"));
+}
+
+bool usrMyWeb::mDoc_onkeydown(QKeyEvent* event) {
+    QScrollBar* bar = WebBrowser1->verticalScrollBar();
+    switch (event->key()) {
+    case Qt::Key_Up: bar->triggerAction(QAbstractSlider::SliderSingleStepSub); return true;
+    case Qt::Key_Down: bar->triggerAction(QAbstractSlider::SliderSingleStepAdd); return true;
+    // Focus may still leave the view.
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return false;
+    default: return true;
+    }
+}
+
+bool usrMyWeb::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress: return mDoc_onkeydown(static_cast<QKeyEvent*>(event));
+    case QEvent::KeyRelease: return true;
+    // Dragging, double clicks and drops select or change nothing.
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::DragEnter:
+    case QEvent::Drop:
+    case QEvent::ContextMenu: return watched == WebBrowser1->viewport() || event->type() == QEvent::ContextMenu;
+    default: return QWidget::eventFilter(watched, event);
+    }
+}
+
+void usrMyWeb::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (window()->isMinimized()) return;
+    WebBrowser1->setGeometry(0, 0, width(), height());
+}
+
+} // namespace slovoset

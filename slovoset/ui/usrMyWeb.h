@@ -1,0 +1,29 @@
+#pragma once
+// The view that shows a puzzle as HTML. It is a picture of the puzzle, not a
+// page to work with: only the up and down arrows act on it (they scroll), and
+// it offers no context menu, no selection, no links and no new windows.
+#include <QTextBrowser>
+#include <QWidget>
+
+namespace slovoset {
+
+class usrMyWeb : public QWidget {
+    Q_OBJECT
+public:
+    explicit usrMyWeb(QWidget* parent = nullptr);
+
+    // Replaces the document by html at once, without navigation.
+    void LoadHtml(const QString& html);
+    void LoadPusto();
+
+    QTextBrowser* WebBrowser1 = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    bool mDoc_onkeydown(QKeyEvent* event);
+};
+
+} // namespace slovoset

@@ -1,0 +1,164 @@
+#include "slovoset/core/usrSlovaState.h"
+
+#include "common/core/Cp1251.h"
+
+#include <gtest/gtest.h>
+
+using namespace slovoset;
+
+namespace {
+
+usrSlovaState listOf(int lines) {
+    usrSlovaState s;
+    for (int i = 0; i < lines; ++i) s.AddLine();
+    s.NomLine = 0;
+    return s;
+}
+
+int alwaysClosed(int) { return 0; }
+
+} // namespace
+
+TEST(usrSlovaLineText, PlayHidesUnopenedWordsBehindTheirLetterCount) {
+    const std::string les = smek::w1251("ЛЕСОК");
+    EXPECT_EQ(lineText(2, les, 0, 0), smek::w1251("3) 5 букв(ы)"));
+    EXPECT_EQ(lineText(1, les, 1, 0), smek::w1251("2) ЛЕСОК"));
+    EXPECT_EQ(lineText(9, les, 0, 1), smek::w1251("10) ЛЕСОК"));
+}
+
+TEST(usrSlovaIcons, ElementByModeAndState) {
+    EXPECT_EQ(iconElement(0, 0, 0), 0); // play, not opened
+    EXPECT_EQ(iconElement(1, 0, 0), 3); // revealed
+    EXPECT_EQ(iconElement(1, 1, 0), 4); // guessed
+    EXPECT_EQ(iconElement(0, 0, 1), 1); // create, not chosen
+    EXPECT_EQ(iconElement(1, 0, 1), 2); // chosen
+    EXPECT_EQ(pressedIconElement(0, 0), 0);
+    EXPECT_EQ(pressedIconElement(0, 1), 1);
+    EXPECT_EQ(pressedIconElement(1, 1), 2);
+}
+
+TEST(usrSlovaScroll, EnabledFromEighteenLines) {
+    EXPECT_FALSE(listOf(17).scrollEnabled());
+    EXPECT_EQ(listOf(17).scrollMax(), 0);
+    EXPECT_TRUE(listOf(18).scrollEnabled());
+    EXPECT_EQ(listOf(18).scrollMax(), 1);
+}
+
+TEST(usrSlovaKeys, EdgesDoNothing) {
+    usrSlovaState s = listOf(5);
+    EXPECT_FALSE(s.keyDown(kKeyUp).moved);
+    EXPECT_FALSE(s.keyDown(kKeyHome).moved);
+    EXPECT_FALSE(s.keyDown(kKeyPageUp).moved);
+    EXPECT_FALSE(s.keyDown(65).moved); // a letter
+    s.NomLine = 4;
+    EXPECT_FALSE(s.keyDown(kKeyDown).moved);
+    EXPECT_FALSE(s.keyDown(kKeyEnd).moved);
+    EXPECT_FALSE(s.keyDown(kKeyPageDown).moved);
+    EXPECT_FALSE(usrSlovaState().keyDown(kKeyDown).moved); // empty list
+}
+
+TEST(usrSlovaKeys, DownScrollsOneLineAtTheBottomEdge) {
+    usrSlovaState s = listOf(20);
+    for (int i = 0; i < 16; ++i) s.keyDown(kKeyDown);
+    EXPECT_EQ(s.NomLine, 16);
+    EXPECT_EQ(s.top, 0);
+    const auto move = s.keyDown(kKeyDown);
+    EXPECT_TRUE(move.moved);
+    EXPECT_EQ(move.from, 16);
+    EXPECT_EQ(s.NomLine, 17);
+    EXPECT_EQ(s.top, 1);
+    s.keyDown(kKeyUp);
+    EXPECT_EQ(s.top, 1);
+    s.keyDown(kKeyUp);
+    s.keyDown(kKeyUp);
+    EXPECT_EQ(s.NomLine, 14);
+    EXPECT_EQ(s.top, 1);
+}
+
+TEST(usrSlovaKeys, UpAboveTheTopScrollsBack) {
+    usrSlovaState s = listOf(30);
+    s.setTop(5);
+    s.NomLine = 5;
+    s.keyDown(kKeyUp);
+    EXPECT_EQ(s.NomLine, 4);
+    EXPECT_EQ(s.top, 4);
+}
+
+TEST(usrSlovaKeys, OffScreenLineJumpsToTheTop) {
+    usrSlovaState s = listOf(40);
+    s.NomLine = 2;
+    s.setTop(10); // scrolled away with the bar
+    s.keyDown(kKeyDown);
+    EXPECT_EQ(s.NomLine, 10);
+    s.NomLine = 30;
+    s.keyDown(kKeyUp);
+    EXPECT_EQ(s.NomLine, 10);
+}
+
+TEST(usrSlovaKeys, PagesAndEnds) {
+    usrSlovaState s = listOf(40); // scroll maximum 23
+    s.keyDown(kKeyPageDown);
+    EXPECT_EQ(s.top, 17);
+    EXPECT_EQ(s.NomLine, 33);
+    // Near the end: the last line and the maximum.
+    s.keyDown(kKeyPageDown);
+    EXPECT_EQ(s.NomLine, 39);
+    EXPECT_EQ(s.top, 23);
+    s.keyDown(kKeyPageUp);
+    EXPECT_EQ(s.top, 6);
+    EXPECT_EQ(s.NomLine, 6);
+    s.keyDown(kKeyPageUp);
+    EXPECT_EQ(s.top, 0);
+    EXPECT_EQ(s.NomLine, 0);
+    s.keyDown(kKeyEnd);
+    EXPECT_EQ(s.NomLine, 39);
+    EXPECT_EQ(s.top, 23);
+    s.keyDown(kKeyHome);
+    EXPECT_EQ(s.NomLine, 0);
+    EXPECT_EQ(s.top, 0);
+}
+
+TEST(usrSlovaKeys, PageDownOnAShortListStopsOnItsLastLine) {
+    usrSlovaState s = listOf(10);
+    s.keyDown(kKeyPageDown);
+    EXPECT_EQ(s.NomLine, 9);
+    EXPECT_EQ(s.top, 0);
+}
+
+TEST(usrSlovaMouse, IconClickNeedsPressAndReleaseOnTheSameLineAndZone) {
+    usrSlovaState s = listOf(3);
+    ASSERT_TRUE(s.mouseDown(10, 50, true, 1, alwaysClosed));
+    EXPECT_EQ(s.LineNajat, 2);
+    EXPECT_EQ(s.TypNajat, kZoneIcon);
+    EXPECT_EQ(s.mouseUp(27, 60), usrSlovaState::Release::IconClick);
+    EXPECT_EQ(s.NomLine, 2);
+
+    ASSERT_TRUE(s.mouseDown(10, 50, true, 1, alwaysClosed));
+    EXPECT_EQ(s.mouseUp(10, 10), usrSlovaState::Release::CancelledIcon); // other line
+    ASSERT_TRUE(s.mouseDown(10, 50, true, 1, alwaysClosed));
+    EXPECT_EQ(s.mouseUp(40, 50), usrSlovaState::Release::CancelledIcon); // text zone
+    ASSERT_TRUE(s.mouseDown(10, 50, true, 1, alwaysClosed));
+    EXPECT_EQ(s.mouseUp(10, 69), usrSlovaState::Release::CancelledIcon); // below the list
+    EXPECT_EQ(s.mouseUp(10, 50), usrSlovaState::Release::Ignored); // no press waiting
+}
+
+TEST(usrSlovaMouse, TextPressMovesTheHighlightEvenWhenTheReleaseIsInTheIconZone) {
+    usrSlovaState s = listOf(3);
+    ASSERT_TRUE(s.mouseDown(26, 30, true, 0, alwaysClosed));
+    EXPECT_EQ(s.TypNajat, kZoneText);
+    EXPECT_EQ(s.mouseUp(26, 30), usrSlovaState::Release::Highlight);
+    EXPECT_EQ(s.NomLine, 1);
+    // The current line's text takes no press.
+    EXPECT_FALSE(s.mouseDown(60, 30, true, 0, alwaysClosed));
+}
+
+TEST(usrSlovaMouse, PressesThatAreIgnored) {
+    usrSlovaState s = listOf(3);
+    EXPECT_FALSE(s.mouseDown(10, 10, false, 1, alwaysClosed)); // analysis running
+    EXPECT_FALSE(s.mouseDown(1, 10, true, 1, alwaysClosed));
+    EXPECT_FALSE(s.mouseDown(164, 30, true, 1, alwaysClosed));
+    EXPECT_FALSE(s.mouseDown(10, 69, true, 1, alwaysClosed)); // the bottom edge
+    // Play mode: an opened word's icon cannot be pressed.
+    EXPECT_FALSE(s.mouseDown(10, 30, true, 0, [](int line) { return line == 1 ? 1 : 0; }));
+    EXPECT_TRUE(s.mouseDown(10, 30, true, 1, [](int line) { return line == 1 ? 1 : 0; }));
+}
