@@ -46,7 +46,7 @@ void frmEnd::Form_Load(bool scoreVariant) {
         random_ = ownRandom_.get();
     }
     setWindowTitle(QStringLiteral("Конец игры"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     const QColor back = scoreVariant ? QColor(192, 192, 192) : QColor(224, 224, 224);
     setFixedSize(tw(7560), tw(scoreVariant ? 2730 : 2265));
     setBackgroundColour(this, back);

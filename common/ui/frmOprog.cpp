@@ -58,7 +58,7 @@ std::string makerPageAddress(const QString& helpPagePath) {
 frmOprog::frmOprog(QWidget* parent, Prompts& prompts, std::string pathData, const QString& helpPagePath)
     : QDialog(parent), prompts_(prompts), pathData_(std::move(pathData)), address_(makerPageAddress(helpPagePath)) {
     setWindowTitle(QStringLiteral("О программе"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(tw(5310), tw(3240));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kGrey);

@@ -2,6 +2,7 @@
 
 #include "../core/Cp1251.h"
 #include "../core/TextFile.h"
+#include "Geometry.h"
 #include "Text.h"
 
 #include <QFileInfo>
@@ -25,9 +26,10 @@ QString decodePage(const std::string& bytes) {
 
 frmWeb::frmWeb(QWidget* parent, Prompts& prompts, const QString& webPage, const QString& fixedCaption)
     : QDialog(parent), prompts_(prompts), fixedCaption_(fixedCaption) {
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(fixedCaption);
     WebBrowser1 = new QTextBrowser(this);
+    WebBrowser1->setFont(sansFont(10)); // pages set no font of their own; the dialog default is too small to read
     WebBrowser1->setOpenLinks(false);
     connect(WebBrowser1, &QTextBrowser::anchorClicked, this, &frmWeb::linkClicked);
     setWindowState(Qt::WindowMaximized);
