@@ -1,0 +1,80 @@
+#include "NewGame.h"
+
+#include "common/core/FileMessages.h"
+#include "common/core/WordFiles.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace smek::bukvoklad {
+
+int chooseLength(int optKolBukv, Random& random) {
+    if (optKolBukv > 2 && optKolBukv <= kMaxLetters) return optKolBukv;
+    return random.between(5, kMaxLetters);
+}
+
+std::vector<int> shuffleOrder(int n, Random& random) {
+    // Each cell takes one of the positions not yet shown, chosen uniformly;
+    // the same distribution as drawing again until a free one turns up, but
+    // it always ends, whatever the generator returns.
+    std::vector<int> free(static_cast<size_t>(std::max(n, 0)));
+    for (int i = 0; i < n; ++i) free[static_cast<size_t>(i)] = i;
+    std::vector<int> order;
+    order.reserve(free.size());
+    while (!free.empty()) {
+        const int k = random.between(0, static_cast<int>(free.size()) - 1);
+        order.push_back(free[static_cast<size_t>(k)]);
+        free.erase(free.begin() + k);
+    }
+    return order;
+}
+
+int letterOffset(double letterWidth) {
+    const double w = std::nearbyint(letterWidth);
+    return static_cast<int>(std::nearbyint((kCell - w) / 2.0));
+}
+
+NewGameResult NewGame(Game& game, Random& random) {
+    NewGameResult result;
+    game.GameState = 1;
+    random.reseed();
+    const int n = chooseLength(game.OptKolBukv, random);
+    game.KolBukv = n;
+    game.wordLoaded = false;
+    result.length = n;
+
+    const auto files = listWordFiles(game.PathData, n);
+    if (files.empty()) {
+        result.status = NewGameResult::Status::NoDatabase;
+        return result;
+    }
+    result.file = files[static_cast<size_t>(random.between(0, static_cast<int>(files.size()) - 1))];
+    WordFile words = readWordFile(result.file, n);
+    if (words.status == WordFile::Status::CannotOpen) {
+        result.status = NewGameResult::Status::CannotOpen;
+        return result;
+    }
+    if (words.status == WordFile::Status::NotSuitable) {
+        result.status = NewGameResult::Status::NotSuitable;
+        return result;
+    }
+    const int k = random.between(0, static_cast<int>(words.words.size()) - 1);
+    game.Slovo = std::move(words.words[static_cast<size_t>(k)]);
+    game.wordLoaded = true;
+    result.order = shuffleOrder(n, random);
+    // A negative limit from an edited settings file counts as no time left.
+    if (game.OptTime == 1) game.TimeOst = std::max(game.OptSec, 0);
+    return result;
+}
+
+std::string newGameMessage(const NewGameResult& result) {
+    switch (result.status) {
+    case NewGameResult::Status::Ok: return {};
+    case NewGameResult::Status::NoDatabase: return "База данных слов не найдена";
+    case NewGameResult::Status::CannotOpen: return fileMessage(result.file.string(), FileTail::CannotOpen);
+    case NewGameResult::Status::NotSuitable: return fileMessage(result.file.string(), FileTail::NotSuitable);
+    }
+    return {};
+}
+
+} // namespace smek::bukvoklad

@@ -1,0 +1,87 @@
+#include "bukvoklad/core/Play.h"
+#include "common/core/Cp1251.h"
+
+#include <gtest/gtest.h>
+
+using namespace smek;
+using namespace smek::bukvoklad;
+using Kind = KeyAction::Kind;
+
+namespace {
+
+Game inPlay(const char* wordUtf8) {
+    Game game;
+    game.Slovo = w1251(wordUtf8);
+    game.KolBukv = static_cast<int>(game.Slovo.size());
+    game.GameState = 1;
+    game.wordLoaded = true;
+    return game;
+}
+
+} // namespace
+
+TEST(AnswerKeyFilter, RussianLettersAsCapitalsBackspaceAndFullStopPass) {
+    EXPECT_EQ(filterAnswerKey(w1251("к")[0]).kind, Kind::Insert);
+    EXPECT_EQ(filterAnswerKey(w1251("к")[0]).letter, w1251("К")[0]);
+    EXPECT_EQ(filterAnswerKey(w1251("ё")[0]).letter, w1251("Ё")[0]);
+    EXPECT_EQ(filterAnswerKey(w1251("Я")[0]).letter, w1251("Я")[0]);
+    EXPECT_EQ(filterAnswerKey('\b').kind, Kind::Pass);
+    EXPECT_EQ(filterAnswerKey('.').kind, Kind::Pass);
+    for (char dropped : {'k', 'K', '7', ' ', ',', '\r', '\x16', '?', '\xB9' /* № */})
+        EXPECT_EQ(filterAnswerKey(dropped).kind, Kind::Drop) << int(dropped);
+}
+
+TEST(AnswerCheck, UpperCasedWholeTextWins) {
+    Game game = inPlay("ЁЛКА");
+    EXPECT_FALSE(checkAnswer(game, w1251("ЁЛК")));
+    EXPECT_FALSE(checkAnswer(game, w1251("ЁЛКА.")));
+    EXPECT_FALSE(checkAnswer(game, w1251("ЁЛКАА")));
+    EXPECT_EQ(game.GameState, 1);
+    EXPECT_TRUE(checkAnswer(game, w1251("ёлка"))); // pasted lower case still counts
+    EXPECT_EQ(game.GameState, 0);
+    // After a win the same word wins again (the box is still live).
+    EXPECT_FALSE(checkAnswer(game, w1251("ЁЛК")));
+    EXPECT_TRUE(checkAnswer(game, w1251("ЁЛКА")));
+}
+
+TEST(AnswerCheck, NothingWinsAfterTheRevealOrWithoutAWord) {
+    Game game = inPlay("КОТ");
+    EXPECT_EQ(Otvet(game), w1251("КОТ"));
+    EXPECT_EQ(game.GameState, -1);
+    EXPECT_EQ(game.KolBukv, 0);
+    EXPECT_FALSE(checkAnswer(game, w1251("КОТ")));
+    EXPECT_EQ(game.GameState, -1);
+    // A second reveal (time-out while the give-up question was open) has nothing to draw.
+    EXPECT_EQ(Otvet(game), "");
+
+    Game stale = inPlay("КОТ");
+    stale.wordLoaded = false; // the last new game found no database
+    EXPECT_FALSE(checkAnswer(stale, w1251("КОТ")));
+    EXPECT_FALSE(checkAnswer(stale, ""));
+    EXPECT_EQ(Otvet(stale), "");
+    EXPECT_EQ(stale.GameState, 1);
+}
+
+TEST(Countdown, FiveSecondsShowFiveToZeroAndTheSixthTickLoses) {
+    Game game = inPlay("КОТ");
+    game.TimeOst = 5;
+    std::vector<std::string> shown{timerCaption(game.TimeOst)};
+    for (int tick = 1; tick <= 5; ++tick) {
+        ASSERT_EQ(NewTime(game), TickResult::Counted);
+        shown.push_back(timerCaption(game.TimeOst));
+    }
+    EXPECT_EQ(shown, (std::vector<std::string>{"05", "04", "03", "02", "01", "00"}));
+    EXPECT_EQ(game.GameState, 1);
+    EXPECT_EQ(NewTime(game), TickResult::TimeUp);
+    EXPECT_EQ(game.GameState, 0);
+    EXPECT_EQ(Otvet(game), w1251("КОТ"));
+    EXPECT_EQ(game.GameState, -1);
+}
+
+TEST(Countdown, Captions) {
+    EXPECT_EQ(timerCaption(7), "07");
+    EXPECT_EQ(timerCaption(45), "45");
+    EXPECT_EQ(timerCaption(0), "00");
+    EXPECT_EQ(timerCaption(120), "120"); // an edited file's limit is not shown as "20"
+    EXPECT_EQ(timerCaption(-4), "00");
+}
