@@ -1,0 +1,143 @@
+#include "AnalizTexta.h"
+
+#include "Dictionary.h"
+#include "ShowHtml.h"
+#include "StartGame.h"
+
+#include "common/core/Alphabet.h"
+
+#include <unordered_set>
+
+namespace slovoset {
+namespace {
+
+void splitIntoRuns(Puzzle& p) {
+    p.SlovaTeksta.assign(1, SlovoTeksta{});
+    p.MaxSlovaTeksta = -1;
+    const std::string upper = smek::toUpperRu(p.Tekst);
+    bool inRun = false;
+    for (size_t i = 0; i < upper.size(); ++i) {
+        const char c = upper[i];
+        if (!smek::isRussianCapital(c)) {
+            inRun = false;
+            continue;
+        }
+        if (!inRun) {
+            inRun = true;
+            ++p.MaxSlovaTeksta;
+            p.SlovaTeksta.resize(static_cast<size_t>(p.MaxSlovaTeksta) + 1);
+            p.SlovaTeksta.back().Nachalo = static_cast<int>(i) + 1;
+        }
+        SlovoTeksta& run = p.SlovaTeksta.back();
+        run.Slovo += c;
+        run.Dlina = static_cast<int>(run.Slovo.size());
+    }
+}
+
+WordLookup& dictionaryOf(Puzzle& p) {
+    auto* cached = dynamic_cast<Dictionary*>(p.slovar.get());
+    if (!p.slovar || (cached && cached->pathData() != p.PathData)) p.slovar = std::make_shared<Dictionary>(p.PathData);
+    return *p.slovar;
+}
+
+// Every hidden word whose first letter lies in run j, in the designed order:
+// two runs before three, then by start, then longest first.
+void searchFromRun(Puzzle& p, int Tiho, int j, WordLookup& slovar, std::unordered_set<std::string>& recorded) {
+    const SlovoTeksta& first = p.SlovaTeksta[static_cast<size_t>(j)];
+    std::string s = first.Slovo;
+    const int L0 = first.Dlina;
+    int k = 0;
+    int acc = 0;
+    for (;;) {
+        const int before = static_cast<int>(s.size());
+        ++k;
+        const SlovoTeksta& last = p.SlovaTeksta[static_cast<size_t>(j + k)];
+        s += last.Slovo;
+        const int total = static_cast<int>(s.size());
+        for (int start = 1; start <= L0; ++start) {
+            for (int L = total - start + 1; L >= L0 - start + acc + 1; --L) {
+                // A start whose longest candidate reaches 25 letters tries only
+                // the lengths above 25.
+                if (L == 25) break;
+                // Ending on the last letter of the previous run is no new span.
+                if (start + L - 1 == L0 + acc) continue;
+                std::string candidate = s.substr(static_cast<size_t>(start - 1), static_cast<size_t>(L));
+                if (recorded.count(candidate) || !slovar.contains(candidate)) continue;
+
+                SkrytoeSlovo hit;
+                hit.Slovo = candidate;
+                hit.Nachalo = first.Nachalo + start - 1;
+                hit.DlinaVTexte = last.Nachalo - hit.Nachalo + (L - before) + start - 1;
+                hit.Fragment = p.Tekst.substr(static_cast<size_t>(hit.Nachalo - 1), static_cast<size_t>(hit.DlinaVTexte));
+                bool isShort = L <= p.LenSlov + 2;
+                if (p.TypGame == 1) {
+                    hit.Vybrano = isShort ? 0 : 1;
+                    isShort = false;
+                }
+                ++p.MaxSlova;
+                p.Slova.resize(static_cast<size_t>(p.MaxSlova) + 1);
+                p.Slova.back() = std::move(hit);
+                recorded.insert(std::move(candidate));
+                if (Tiho == 0 && !isShort) SpisokAdd(p, p.MaxSlova);
+                // Play mode hides at most one word per starting run.
+                if (p.TypGame == 0) return;
+            }
+        }
+        acc += last.Dlina;
+        if (j + k + 1 > p.MaxSlovaTeksta || k + 1 >= 3 || total >= 24) return;
+    }
+}
+
+} // namespace
+
+std::string ZamenaE(std::string s) {
+    for (char& c : s) {
+        if (c == smek::kYoUpper) c = '\xC5';      // Е
+        else if (c == smek::kYoLower) c = '\xE5'; // е
+    }
+    return s;
+}
+
+std::string analizMessageText(AnalizMessage m) {
+    switch (m) {
+    case AnalizMessage::NotRussian: return "Этот текст не на русском.";
+    case AnalizMessage::NoNewWords: return "Новых слов не найдено.";
+    case AnalizMessage::None: break;
+    }
+    return {};
+}
+
+AnalizOutcome AnalizTexta(Puzzle& p, int Tiho) {
+    AnalizOutcome out;
+    p.Gotovo = 0;
+    SpisokStart(p);
+    p.Ugadano = -1;
+    p.Otkryto = -1;
+
+    splitIntoRuns(p);
+    if (p.MaxSlovaTeksta <= 0) {
+        out.message = p.MaxSlovaTeksta < 0 ? AnalizMessage::NotRussian : AnalizMessage::NoNewWords;
+        out.html = std::string();
+        p.Slova.assign(1, SkrytoeSlovo{});
+        p.MaxSlova = -1;
+        out.mFileSave = false;
+        return out;
+    }
+
+    p.Slova.assign(1, SkrytoeSlovo{});
+    p.MaxSlova = -1;
+    WordLookup& slovar = dictionaryOf(p);
+    std::unordered_set<std::string> recorded;
+    for (int j = 0; j <= p.MaxSlovaTeksta - 1; ++j) searchFromRun(p, Tiho, j, slovar, recorded);
+
+    if (p.MaxSlova >= 0) {
+        p.Gotovo = 1;
+        if (Tiho == 0) out.html = p.TypGame == 1 ? ShowSlovo(p).html : htmlText(p.Tekst);
+    } else {
+        out.message = AnalizMessage::NoNewWords;
+    }
+    out.mFileSave = p.MaxSlova >= 0;
+    return out;
+}
+
+} // namespace slovoset

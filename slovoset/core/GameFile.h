@@ -1,0 +1,51 @@
+#pragma once
+// The game file (.sst) and the program's writer of text files.
+#include "Puzzle.h"
+#include "StartGame.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace slovoset {
+
+// Proposed name of the file dialogs: the last component of ImyaFile, cut
+// before its first "."; empty when there is no current file.
+std::string proposedName(const std::string& imyaFile);
+
+// The file content without its final CR LF (SaveFileText adds it):
+// "[slovoset]", LenSlov, Tekst, then Vybrano and Otgadano of every word.
+std::string gameFileText(const Puzzle& p);
+
+struct SaveOutcome {
+    enum class Kind { Saved, Declined, Failed };
+    Kind kind = Kind::Saved;
+    std::string message; // Failed: the file message (UTF-8) for an error box
+};
+
+// Asks `askReplace` (the overwrite question text, UTF-8; true = Yes) before
+// replacing another existing file unless mode is 1; writes text + CR LF
+// beside and then over the old file; on success ImyaFile = path (the window
+// then renews its caption).
+SaveOutcome SaveFileText(Puzzle& p, int mode, const std::string& path, std::string_view text,
+                         const std::function<bool(const std::string&)>& askReplace);
+
+// "Сохранить" in play mode, after the dialog: appends ".sst" when the name
+// has no extension.
+SaveOutcome SaveGame(Puzzle& p, std::string path, const std::function<bool(const std::string&)>& askReplace);
+
+struct OpenOutcome {
+    bool ok = false;
+    std::string path;    // the path used (".sst" appended when it had no extension)
+    std::string message; // not ok: the file message (UTF-8); the puzzle is unchanged
+    SelectSlovoResult select; // ok: what SelectSlovo left to show
+};
+
+// "Открыть", after the dialog. On success the puzzle is the file's, in play
+// mode, ImyaFile = path; the window selects entry LenSlov of the length choice
+// (with Gotovo already 1 it must not rebuild again), repaints the list from
+// Spisok, shows select.show.html, enables and empties the answer box and
+// renews its caption; select.showBanner: the restored game is already over.
+OpenOutcome OpenGame(Puzzle& p, std::string path);
+
+} // namespace slovoset

@@ -1,0 +1,64 @@
+#include "SaveHtml.h"
+
+#include "ShowHtml.h"
+
+#include "common/core/Cp1251.h"
+#include "common/core/NumberText.h"
+#include "common/core/Paths.h"
+
+namespace slovoset {
+namespace {
+
+const std::string kT1 = smek::w1251("<title>Словосеть: ");
+const std::string kT2 = "</title></head><body topmargin=0 leftmargin=0 rightmargin=0 scroll=no>";
+const std::string kT3 =
+    "<table width='100%'><td><center><font face='Times New Roman' color='#000000' size='5'>";
+const std::string kT4 = "</font></center><font face='Times New Roman' color='#000000' size='4'>";
+const std::string kT5 =
+    smek::w1251("<br><br>Подсказки. Число букв в нужных словах в порядке их появления в тексте:");
+const std::string kT6 = "</font></center></td></table>";
+
+} // namespace
+
+std::string answersPath(const std::string& path) {
+    const size_t cut = path.find_last_of(".\\/");
+    const std::string stem = cut != std::string::npos && path[cut] == '.' ? path.substr(0, cut) : path;
+    return stem + "_ответы.html";
+}
+
+std::string hintsText(const Puzzle& p) {
+    std::string hints;
+    int c = 0;
+    for (int i = 0; i <= p.MaxSlova; ++i) {
+        const SkrytoeSlovo& w = p.Slova[static_cast<size_t>(i)];
+        if (w.Vybrano != 1) continue;
+        if (c > 0) hints += ", ";
+        hints += smek::signedNumberText(static_cast<long long>(w.Slovo.size()));
+        ++c;
+        if (c > p.MaxSpisok) break;
+    }
+    return hints;
+}
+
+HtmlPages exportPages(const Puzzle& p, const std::string& nazvanie, const std::string& text2) {
+    const std::string title = htmlEscape(nazvanie);
+    const std::string head = kH0 + kT1 + title + kT2 + kT3 + title;
+    HtmlPages pages;
+    pages.puzzle = head + kT4 + htmlText(p.Tekst) + kT5 + hintsText(p) + kB2;
+    pages.answers = head + kT6 + text2;
+    return pages;
+}
+
+std::vector<SaveOutcome> SaveHtml(Puzzle& p, std::string path, const std::string& text2,
+                                  const std::function<bool(const std::string&)>& askReplace) {
+    if (smek::PoiskTochki(path) == 0) path += ".html";
+    const HtmlPages pages = exportPages(p, p.Nazvanie, text2);
+    std::vector<SaveOutcome> outcomes;
+    outcomes.push_back(SaveFileText(p, 0, path, pages.puzzle, askReplace));
+    // The answers page goes beside it without a question, also when the
+    // puzzle page was not written.
+    outcomes.push_back(SaveFileText(p, 1, answersPath(path), pages.answers, askReplace));
+    return outcomes;
+}
+
+} // namespace slovoset

@@ -1,0 +1,34 @@
+#pragma once
+// The export of a created puzzle as two HTML pages.
+#include "GameFile.h"
+#include "Puzzle.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace slovoset {
+
+// "Лес.html" → "Лес_ответы.html"; the last "." of the last component is cut,
+// a path without one keeps all of it.
+std::string answersPath(const std::string& path);
+
+// The hints: the letter counts of the chosen words as signed number texts,
+// joined by ", ".
+std::string hintsText(const Puzzle& p);
+
+struct HtmlPages {
+    std::string puzzle;  // title, text and hints (CP1251)
+    std::string answers; // title and what the view shows (text2)
+};
+// nazvanie: CP1251 title; text2: the body of the last HTML shown (Text2).
+HtmlPages exportPages(const Puzzle& p, const std::string& nazvanie, const std::string& text2);
+
+// After the title box (Nazvanie set, not empty) and the save dialog: appends
+// ".html" when the name has no extension, writes the puzzle page (asking
+// before replacing) and then the answers page (without asking). Returns the
+// outcomes of the two writes in that order.
+std::vector<SaveOutcome> SaveHtml(Puzzle& p, std::string path, const std::string& text2,
+                                  const std::function<bool(const std::string&)>& askReplace);
+
+} // namespace slovoset

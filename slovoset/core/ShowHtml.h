@@ -1,0 +1,26 @@
+#pragma once
+// The HTML that the view shows, the pieces the export shares with it, and
+// the escaping of the author's text. All CP1251.
+#include <string>
+#include <string_view>
+
+namespace slovoset {
+
+extern const std::string kH0; // document start with the charset meta element
+extern const std::string kV1; // view head end and body start
+extern const std::string kB1; // body start: "<!- up -->" and the black font
+extern const std::string kB2; // body end
+extern const std::string kIdetAnaliz; // "Идёт анализ..."
+
+// What the view loads for ShowHtml(html): H0 + V1 + B1 + html + B2.
+std::string htmlViewDocument(const std::string& html);
+// What Text2 keeps for ShowHtml(html): B1 + html + B2.
+std::string htmlViewBody(const std::string& html);
+
+// The author's text as characters, never markup: "<", ">" and "&" become
+// entities, except the "<br>" that stand for the line breaks of the text.
+std::string htmlText(std::string_view tekst);
+// Any typed text (the title): every "<", ">" and "&" escaped.
+std::string htmlEscape(std::string_view text);
+
+} // namespace slovoset
