@@ -1,0 +1,33 @@
+#pragma once
+// The fixed level tables of the word-search game (Part 1.1). Levels are 0, 1
+// and 2 inside the program (shown to the player as 1, 2 and 3).
+#include <array>
+
+namespace slovolov {
+
+constexpr int kLevels = 3;
+
+// Highest cell index of the grid: the grid has tabGrid + 1 columns and rows.
+constexpr std::array<int, kLevels> tabGrid{9, 14, 19};
+// Highest word index: the game hides tabWords + 1 words.
+constexpr std::array<int, kLevels> tabWords{5, 11, 19};
+// Point size of the grid letters.
+constexpr std::array<int, kLevels> tabFont{24, 16, 12};
+// Pixels from a cell's top edge to the top of its letter.
+constexpr std::array<int, kLevels> tabOfs{2, 2, 1};
+// Exact length of the word with each index; 0 beyond the level's last word.
+constexpr std::array<std::array<int, 20>, kLevels> tabLen{{
+    {7, 6, 5, 4, 4, 3},
+    {10, 9, 8, 7, 7, 6, 6, 5, 5, 4, 4, 3},
+    {19, 18, 17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 5, 5, 4, 4, 3},
+}};
+// The step from one letter to the next: [direction][0] column, [1] row.
+constexpr std::array<std::array<int, 2>, 3> tabDir{{{1, 0}, {0, 1}, {1, 1}}};
+
+constexpr bool validLevel(int level) { return level >= 0 && level < kLevels; }
+// 400 divided by the number of cells in a row: 40, 26 or 20 pixels.
+constexpr int cellSizeFor(int gridMax) { return 400 / (gridMax + 1); }
+// The board surface: the cell area plus a 2-pixel sunken border on each side.
+constexpr int boardEdge(int level) { return level == 1 ? 394 : 404; }
+
+} // namespace slovolov

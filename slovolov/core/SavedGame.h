@@ -1,0 +1,41 @@
+#pragma once
+// The saved game ".slv" (Part 1.5): CP1251 text, one item a line, CR LF;
+// numbers as " 5 " / "-7 ". 152, 325 or 564 lines, two more when timed.
+#include "Game.h"
+
+#include <optional>
+#include <string>
+
+namespace slovolov {
+
+inline const char* kSlvHeader = "[slovolov]";
+
+// The file content of the current game (the time left when timed).
+std::string slvText(const GameState& g);
+
+// What a file holds, checked so that it can never break the board.
+struct LoadedGame {
+    int Level = 0;
+    std::vector<std::string> Slova;
+    std::vector<int> Found;
+    std::vector<std::array<int, 6>> Recs;
+    std::vector<int> cells; // as GameState::cells
+    int Remain = 0;
+    int IgraNaVremya = 0;
+    int VremyaMin = 0; // read only when timed
+    int VremyaSec = 0;
+};
+
+// nullopt when the header is not "[slovolov]" or when the rest would break
+// the board: a level outside 0..2, a file that ends early, text where a number
+// belongs, a Found mark other than 0 or 1, a placement record outside the grid
+// or with an unknown direction or reading flag, a word that would run off the
+// grid, grid values outside -33..33, Remain outside -1..NumWords, a timing
+// flag other than 0 or 1, a time outside 0..59.
+std::optional<LoadedGame> parseSlv(const std::string& content);
+
+// OpenFile, steps 5 to 7: the loaded game becomes the game state and its
+// level, timing mode and (when timed) time limit become the settings.
+void applyLoaded(GameState& g, const LoadedGame& loaded);
+
+} // namespace slovolov

@@ -1,0 +1,41 @@
+#include "Settings.h"
+
+#include "Levels.h"
+#include "common/core/FreeFormat.h"
+#include "common/core/NumberText.h"
+#include "common/core/TextFile.h"
+
+namespace slovolov {
+
+Settings parseSettings(const std::string& content) {
+    Settings s;
+    smek::FreeFormatReader reader(content);
+    int* fields[] = {&s.Level, &s.ZamenaBukv, &s.IgraNaVremya, &s.VremyaMin, &s.VremyaSec};
+    for (int* field : fields) {
+        if (reader.atEnd()) break;
+        if (auto value = reader.readNumber()) *field = *value;
+    }
+    if (!validLevel(s.Level)) s.Level = 0;
+    // A limit outside 0..59 could never count down to 00:00 (a negative one)
+    // or could not be shown in the level dialog; such a value reads as 0.
+    if (s.VremyaMin < 0 || s.VremyaMin > 59) s.VremyaMin = 0;
+    if (s.VremyaSec < 0 || s.VremyaSec > 59) s.VremyaSec = 0;
+    return s;
+}
+
+std::string settingsText(const Settings& s) {
+    return smek::settingsLine(s.Level) + smek::settingsLine(s.ZamenaBukv) + smek::settingsLine(s.IgraNaVremya) +
+           smek::settingsLine(s.VremyaMin) + smek::settingsLine(s.VremyaSec);
+}
+
+Settings LoadFileINI(const std::string& pathData) {
+    const smek::ReadResult file = smek::readTextFile(std::filesystem::path(pathData + kSettingsFile));
+    if (file.error) return {};
+    return parseSettings(file.content);
+}
+
+std::error_code SaveFileINI(const std::string& pathData, const Settings& settings) {
+    return smek::writeTextFileAtomic(std::filesystem::path(pathData + kSettingsFile), settingsText(settings));
+}
+
+} // namespace slovolov

@@ -1,0 +1,207 @@
+// Part 1.1 settings file, Part 1.5 saved games, Part 1.6 look-up page.
+#include "Helpers.h"
+#include "slovolov/core/Lookup.h"
+#include "slovolov/core/SavedGame.h"
+
+#include <algorithm>
+
+using namespace slovolov;
+using namespace slovolov::test;
+
+TEST(Settings, WrittenAsDesigned) {
+    Settings s{1, 1, 1, 3, 0};
+    EXPECT_EQ(settingsText(s), " 1 \r\n 1 \r\n 1 \r\n 3 \r\n 0 \r\n");
+}
+
+TEST(Settings, ReadFreeFormat) {
+    const Settings s = parseSettings("2\r\n1\r\n 1 \r\n 4 \r\n 30 \r\n");
+    EXPECT_EQ(s.Level, 2);
+    EXPECT_EQ(s.ZamenaBukv, 1);
+    EXPECT_EQ(s.IgraNaVremya, 1);
+    EXPECT_EQ(s.VremyaMin, 4);
+    EXPECT_EQ(s.VremyaSec, 30);
+    const Settings only = parseSettings("2");
+    EXPECT_EQ(only.Level, 2);
+    EXPECT_EQ(only.ZamenaBukv + only.IgraNaVremya + only.VremyaMin + only.VremyaSec, 0);
+    const Settings junk = parseSettings(" x \r\n 1 \r\n");
+    EXPECT_EQ(junk.Level, 0);
+    EXPECT_EQ(junk.ZamenaBukv, 1);
+}
+
+TEST(Settings, LevelOutsideTheTablesFallsBackToZero) {
+    EXPECT_EQ(parseSettings(" 3 \r\n").Level, 0);
+    EXPECT_EQ(parseSettings("-1\r\n").Level, 0);
+    EXPECT_EQ(parseSettings(" 0 \r\n 0 \r\n 1 \r\n 75 \r\n-3 \r\n").VremyaMin, 0);
+}
+
+TEST(Settings, RoundTripThroughTheFile) {
+    TempFolder dir;
+    EXPECT_EQ(LoadFileINI(dir.data()).Level, 0); // no file: defaults
+    ASSERT_FALSE(SaveFileINI(dir.data(), Settings{2, 0, 1, 0, 45}));
+    const Settings back = LoadFileINI(dir.data());
+    EXPECT_EQ(back.Level, 2);
+    EXPECT_EQ(back.VremyaSec, 45);
+    EXPECT_EQ(smek::readTextFile(dir.path() / "Slovolov.ini").content, " 2 \r\n 0 \r\n 1 \r\n 0 \r\n 45 \r\n");
+    EXPECT_TRUE(SaveFileINI(dir.data() + "missing/", Settings{})); // fails silently for the caller
+}
+
+namespace {
+
+int lines(const std::string& text) { return static_cast<int>(std::count(text.begin(), text.end(), '\n')); }
+
+GameState playedGame(int level, bool timed) {
+    GameState g = built(level, 100 + static_cast<std::uint64_t>(level), level == 0 ? wordsDir() : shippedDir());
+    // Find word 1.
+    const auto& r = g.Recs[1];
+    boardClick(g, r[0] * g.CellSize + 1, r[1] * g.CellSize + 1);
+    boardClick(g, r[2] * g.CellSize + 1, r[3] * g.CellSize + 1);
+    g.settings.IgraNaVremya = timed ? 1 : 0;
+    g.OstMin = 2;
+    g.OstSec = 5;
+    return g;
+}
+
+} // namespace
+
+class SaveRoundTrip : public ::testing::TestWithParam<std::tuple<int, bool>> {};
+
+TEST_P(SaveRoundTrip, SavedGameLoadsAndSavesBackTheSame) {
+    const auto [level, timed] = GetParam();
+    const GameState g = playedGame(level, timed);
+    const std::string text = slvText(g);
+    const int expected[] = {152, 325, 564};
+    EXPECT_EQ(lines(text), expected[level] + (timed ? 2 : 0));
+    EXPECT_EQ(text.substr(0, 17), "[slovolov]\r\n " + std::to_string(level) + " \r\n");
+    const auto loaded = parseSlv(text);
+    ASSERT_TRUE(loaded);
+    GameState back;
+    back.settings = Settings{0, 1, 0, 7, 7};
+    applyLoaded(back, *loaded);
+    EXPECT_EQ(back.level(), level);
+    EXPECT_EQ(back.Slova, g.Slova);
+    EXPECT_EQ(back.Found, g.Found);
+    EXPECT_EQ(back.Recs, g.Recs);
+    EXPECT_EQ(back.cells, g.cells);
+    EXPECT_EQ(back.Remain, g.Remain);
+    EXPECT_EQ(back.CellSize, g.CellSize);
+    EXPECT_EQ(back.settings.IgraNaVremya, timed ? 1 : 0);
+    EXPECT_EQ(back.settings.ZamenaBukv, 1); // not stored in the file
+    // A timed game's time left becomes the limit; an untimed one keeps the old limit.
+    EXPECT_EQ(back.settings.VremyaMin, timed ? 2 : 7);
+    EXPECT_EQ(back.settings.VremyaSec, timed ? 5 : 7);
+    back.OstMin = back.settings.VremyaMin; // NewGame (1) takes the limit as the time left
+    back.OstSec = back.settings.VremyaSec;
+    if (timed) { EXPECT_EQ(slvText(back), text); }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllLevels, SaveRoundTrip,
+                         ::testing::Combine(::testing::Values(0, 1, 2), ::testing::Bool()));
+
+TEST(SavedGame, WonGameHoldsMinusOne) {
+    GameState g = playedGame(0, false);
+    for (int i = 0; i <= g.NumWords; ++i) {
+        if (g.Found[static_cast<size_t>(i)]) continue;
+        const auto& r = g.Recs[static_cast<size_t>(i)];
+        boardClick(g, r[0] * 40 + 1, r[1] * 40 + 1);
+        boardClick(g, r[2] * 40 + 1, r[3] * 40 + 1);
+    }
+    const std::string text = slvText(g);
+    EXPECT_NE(text.find("\r\n-1 \r\n 0 \r\n"), std::string::npos);
+    EXPECT_TRUE(parseSlv(text));
+}
+
+TEST(SavedGame, BareNumbersReadTheSame) {
+    std::string text = slvText(playedGame(0, true));
+    std::string bare;
+    for (char c : text)
+        if (c != ' ') bare += c;
+    const auto a = parseSlv(text), b = parseSlv(bare);
+    ASSERT_TRUE(a && b);
+    EXPECT_EQ(a->cells, b->cells);
+    EXPECT_EQ(a->Recs, b->Recs);
+}
+
+namespace {
+
+// The text with line n (0-based) replaced.
+std::string withLine(const std::string& text, int n, const std::string& line) {
+    size_t start = 0;
+    for (int k = 0; k < n; ++k) start = text.find("\r\n", start) + 2;
+    const size_t end = text.find("\r\n", start);
+    return text.substr(0, start) + line + text.substr(end);
+}
+
+} // namespace
+
+TEST(SavedGame, FilesThatWouldBreakTheBoardAreRefused) {
+    const GameState g = playedGame(0, true);
+    const std::string good = slvText(g);
+    ASSERT_TRUE(parseSlv(good));
+    // Lines: 0 header, 1 level, word i at 2 + 8i: word, found, recs 0..5;
+    // grid at 50..149; Remain 150; timing 151; minutes 152; seconds 153.
+    const auto& r0 = g.Recs[0];
+    const int flipDir = r0[4] == 0 ? 1 : 0; // a 7-letter run the other way may leave the grid
+    struct Case {
+        const char* what;
+        std::string text;
+    } cases[] = {
+        {"empty file", ""},
+        {"other header", withLine(good, 0, "[slovoset]")},
+        {"level 3", withLine(good, 1, " 3 ")},
+        {"level -1", withLine(good, 1, "-1 ")},
+        {"text for a number", withLine(good, 1, "один")},
+        {"ends early", good.substr(0, good.size() / 2)},
+        {"ends before the time", good.substr(0, good.rfind(" 2 \r\n"))},
+        {"found 2", withLine(good, 3, " 2 ")},
+        {"record outside the grid", withLine(good, 4, " 10 ")},
+        {"record negative", withLine(good, 5, "-1 ")},
+        {"direction 3", withLine(good, 8, " 3 ")},
+        {"reading flag 1", withLine(good, 9, " 1 ")},
+        {"grid value 34", withLine(good, 60, " 34 ")},
+        {"grid value -34", withLine(good, 60, "-34 ")},
+        {"remain 6", withLine(good, 150, " 6 ")},
+        {"remain -2", withLine(good, 150, "-2 ")},
+        {"timing 2", withLine(good, 151, " 2 ")},
+        {"minutes 60", withLine(good, 152, " 60 ")},
+        {"seconds -1", withLine(good, 153, "-1 ")},
+    };
+    for (const Case& c : cases) EXPECT_FALSE(parseSlv(c.text)) << c.what;
+    // A word that would run off the grid: the 7-letter word starting at column 9.
+    std::string offGrid = withLine(good, 4, " 9 ");
+    offGrid = withLine(offGrid, 6, " 9 ");
+    offGrid = withLine(offGrid, 8, " 0 ");
+    offGrid = withLine(offGrid, 9, " 0 ");
+    EXPECT_FALSE(parseSlv(offGrid));
+    (void)flipDir;
+    // Numbers written bare or with extra blanks still load.
+    EXPECT_TRUE(parseSlv(withLine(good, 1, "0")));
+}
+
+TEST(Lookup, QueryEncoding) {
+    EXPECT_EQ(encodeQuery(smek::w1251("ЁЖ")), "%A8%C6");
+    EXPECT_EQ(encodeQuery(smek::w1251("А")), "%C0");
+    EXPECT_EQ(encodeQuery("Word42"), "Word42");
+    EXPECT_EQ(encodeQuery("a b-"), "a+b%2D");
+    EXPECT_EQ(encodeQuery(std::string(1, '\x09')), "%9");
+}
+
+TEST(Lookup, OneLineFramesetPage) {
+    const std::string banner = fileUrl("/opt/Игры/Data/SlovarBanner.htm");
+    EXPECT_EQ(banner, "file:///opt/%D0%98%D0%B3%D1%80%D1%8B/Data/SlovarBanner.htm");
+    const std::string page = lookupPage(smek::w1251("ЁЖ"), banner);
+    EXPECT_EQ(page.find('\n'), page.size() - 1);
+    EXPECT_EQ(page.substr(page.size() - 2), "\r\n");
+    EXPECT_EQ(page.rfind(smek::w1251("<HTML><head><meta http-equiv='Content-Type' content='text/html; charset=windows-1251'><title>[Словари on-line] ЁЖ</title>"), 0), 0u);
+    EXPECT_NE(page.find("</head><frameset rows='90,*' frameborder=1 framespacing=0 cols='*'><frame src='" + banner +
+                        "' frameborder=0 vspace=0 hspace=0 marginwidth=0 marginheight=0 scrolling=no name='1'><frame src='"),
+              std::string::npos);
+    EXPECT_NE(page.find("/search.xml?text=%A8%C6' name=c frameborder=0 vspace=0 hspace=0 marginwidth=0 marginheight=0 "
+                        "scrolling=auto></frameset></html>\r\n"),
+              std::string::npos);
+    // Two script elements, neither loading anything from another machine.
+    size_t scripts = 0;
+    for (size_t p = page.find("<script"); p != std::string::npos; p = page.find("<script", p + 1)) ++scripts;
+    EXPECT_EQ(scripts, 2u);
+    for (size_t p = page.find("<script"); p != std::string::npos; p = page.find("<script", p + 1))
+        EXPECT_EQ(page.substr(p, page.find('>', p) - p).find("src"), std::string::npos);
+}
