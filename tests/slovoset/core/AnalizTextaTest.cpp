@@ -1,0 +1,210 @@
+#include "SlovosetTestSupport.h"
+
+#include "slovoset/core/AnalizTexta.h"
+#include "slovoset/core/StartGame.h"
+
+#include <gtest/gtest.h>
+
+namespace slovoset {
+namespace {
+
+using test::RecordingLookup;
+using test::u;
+using test::w;
+
+struct Analysed {
+    Puzzle p;
+    std::shared_ptr<RecordingLookup> lookup;
+    AnalizOutcome outcome;
+};
+
+Analysed analyse(const std::string& textUtf8, std::vector<std::string> words, int typ, int lenSlov = 0,
+                 int tiho = 0) {
+    Analysed a;
+    a.lookup = std::make_shared<RecordingLookup>(std::move(words));
+    a.p.slovar = a.lookup;
+    a.p.LenSlov = lenSlov;
+    EXPECT_TRUE(StartGame(a.p, typ, w(textUtf8)));
+    a.outcome = AnalizTexta(a.p, tiho);
+    return a;
+}
+
+std::vector<std::string> words(const Puzzle& p) {
+    std::vector<std::string> out;
+    for (int i = 0; i <= p.MaxSlova; ++i) out.push_back(u(p.Slova[static_cast<size_t>(i)].Slovo));
+    return out;
+}
+
+TEST(ZamenaE, ReplacesBothCasesAndKeepsLength) {
+    EXPECT_EQ(ZamenaE(w("Ёлка, ёжик и её")), w("Елка, ежик и ее"));
+    EXPECT_EQ(ZamenaE("abc"), "abc");
+}
+
+TEST(AnalizTexta, TwoRunsInDesignedCandidateOrder) {
+    Analysed a = analyse("кот ик", {"КОТИК", "ТИК"}, 1);
+    // Longest first at each start; a candidate ending on the last letter of
+    // the first run is never asked.
+    EXPECT_EQ(a.lookup->asked, (std::vector<std::string>{"КОТИК", "КОТИ", "ОТИК", "ОТИ", "ТИК", "ТИ"}));
+    ASSERT_EQ(a.p.MaxSlova, 1);
+    const SkrytoeSlovo& kotik = a.p.Slova[0];
+    EXPECT_EQ(u(kotik.Slovo), "КОТИК");
+    EXPECT_EQ(kotik.Nachalo, 1);
+    EXPECT_EQ(kotik.DlinaVTexte, 6);
+    EXPECT_EQ(u(kotik.Fragment), "кот ик");
+    EXPECT_EQ(kotik.Vybrano, 1);
+    const SkrytoeSlovo& tik = a.p.Slova[1];
+    EXPECT_EQ(tik.Nachalo, 3);
+    EXPECT_EQ(tik.DlinaVTexte, 4);
+    EXPECT_EQ(u(tik.Fragment), "т ик");
+    EXPECT_EQ(a.p.Gotovo, 1);
+    EXPECT_EQ(a.p.MaxSpisok, 1);
+    EXPECT_EQ(a.outcome.message, AnalizMessage::None);
+    EXPECT_TRUE(a.outcome.mFileSave);
+    EXPECT_EQ(a.p.Otkryto, -1);
+    EXPECT_EQ(a.p.Ugadano, -1);
+}
+
+TEST(AnalizTexta, ThreeRunsAndTheRunBoundarySkip) {
+    Analysed a = analyse("ко ти к", {"КОТИК"}, 1);
+    EXPECT_EQ(a.lookup->asked, (std::vector<std::string>{
+                                   // run 0 with run 1
+                                   "КОТИ", "КОТ", "ОТИ", "ОТ",
+                                   // run 0 with runs 1 and 2: nothing ending on И
+                                   "КОТИК", "ОТИК",
+                                   // run 1 with run 2
+                                   "ТИК", "ИК"}));
+    ASSERT_EQ(a.p.MaxSlova, 0);
+    EXPECT_EQ(a.p.Slova[0].Nachalo, 1);
+    EXPECT_EQ(a.p.Slova[0].DlinaVTexte, 7);
+    EXPECT_EQ(u(a.p.Slova[0].Fragment), "ко ти к");
+}
+
+TEST(AnalizTexta, NoThirdRunOnceTheJoinedRunsReach24Letters) {
+    // 12 + 12 letters: the extension ends before the third run.
+    Analysed a = analyse("аааааааааааа бббббббббббб в", {}, 1);
+    int fromFirstRun = 0;
+    for (const std::string& asked : a.lookup->asked) {
+        if (asked.rfind("А", 0) != 0) continue;
+        ++fromFirstRun;
+        EXPECT_EQ(asked.find("В"), std::string::npos) << asked;
+    }
+    EXPECT_GT(fromFirstRun, 0);
+}
+
+TEST(AnalizTexta, LengthOf25EndsTheStart) {
+    // Runs of 15 and 12 letters.
+    Analysed a = analyse("абвгдежзийклмно прстуфхцчшщъ", {}, 1);
+    std::vector<size_t> lengthsFrom[16];
+    const std::string run1 = w("АБВГДЕЖЗИЙКЛМНО");
+    for (const std::string& asked : a.lookup->asked) {
+        const std::string c = w(asked); // every candidate starts in the first run
+        lengthsFrom[run1.find(c[0]) + 1].push_back(c.size());
+    }
+    EXPECT_EQ(lengthsFrom[1], (std::vector<size_t>{27, 26}));
+    EXPECT_EQ(lengthsFrom[2], (std::vector<size_t>{26}));
+    EXPECT_TRUE(lengthsFrom[3].empty());
+    std::vector<size_t> from4;
+    for (size_t L = 24; L >= 13; --L) from4.push_back(L); // down to the run boundary, 12 skipped
+    EXPECT_EQ(lengthsFrom[4], from4);
+}
+
+TEST(AnalizTexta, AWordIsRecordedOnceAtTheFirstPlace) {
+    Analysed a = analyse("кот ик и кот ик", {"КОТИК"}, 1);
+    ASSERT_EQ(a.p.MaxSlova, 0);
+    EXPECT_EQ(a.p.Slova[0].Nachalo, 1);
+    int asks = 0;
+    for (const std::string& x : a.lookup->asked) asks += x == "КОТИК";
+    EXPECT_EQ(asks, 1); // a recorded word is not looked up again
+}
+
+TEST(AnalizTexta, PlayModeStopsAtTheFirstHitOfARunEvenAShortOne) {
+    // With words from 4 letters ПОТ is short: recorded, not listed, and the
+    // search from that run ends there, so ОТИК is never found.
+    Analysed play = analyse("по тик", {"ПОТ", "ОТИК"}, 0, 1);
+    EXPECT_EQ(words(play.p), (std::vector<std::string>{"ПОТ"}));
+    EXPECT_EQ(play.p.MaxSpisok, -1);
+    EXPECT_EQ(play.p.Slova[0].Vybrano, 0);
+    EXPECT_EQ(play.p.Gotovo, 1);
+    EXPECT_EQ(play.outcome.html, std::optional<std::string>(w("по тик")));
+
+    Analysed create = analyse("по тик", {"ПОТ", "ОТИК"}, 1, 1);
+    EXPECT_EQ(words(create.p), (std::vector<std::string>{"ПОТ", "ОТИК"}));
+    EXPECT_EQ(create.p.MaxSpisok, 1); // every hit is listed in create mode
+    EXPECT_EQ(create.p.Slova[0].Vybrano, 0);
+    EXPECT_EQ(create.p.Slova[1].Vybrano, 1);
+}
+
+TEST(AnalizTexta, PlayModeKeepsOneWordPerStartingRun) {
+    Analysed a = analyse("кот ик лес", {"КОТИК", "ТИК", "ИКЛ"}, 0);
+    EXPECT_EQ(words(a.p), (std::vector<std::string>{"КОТИК", "ИКЛ"}));
+    EXPECT_EQ(a.p.MaxSpisok, 1);
+    EXPECT_EQ(a.p.Spisok[1], 1);
+}
+
+TEST(AnalizTexta, QuietRunAddsNoListLinesAndShowsNothing) {
+    Analysed a = analyse("кот ик", {"КОТИК"}, 0, 0, 1);
+    EXPECT_EQ(a.p.MaxSlova, 0);
+    EXPECT_EQ(a.p.MaxSpisok, -1);
+    EXPECT_FALSE(a.outcome.html.has_value());
+    EXPECT_TRUE(a.outcome.mFileSave);
+}
+
+TEST(AnalizTexta, LineBreaksCountAsFourCharacters) {
+    Analysed a = analyse("кот\r\nик\nи\rк", {"КОТИК", "ИКИК"}, 1);
+    EXPECT_EQ(u(a.p.Tekst), "кот<br>ик<br>и<br>к");
+    ASSERT_EQ(a.p.MaxSlova, 1);
+    EXPECT_EQ(a.p.Slova[0].DlinaVTexte, 9);
+    EXPECT_EQ(u(a.p.Slova[0].Fragment), "кот<br>ик");
+    EXPECT_EQ(a.p.Slova[1].Nachalo, 8);
+    EXPECT_EQ(u(a.p.Slova[1].Fragment), "ик<br>и<br>к");
+}
+
+TEST(AnalizTexta, HyphensDigitsAndUnknownCharactersSplitRuns) {
+    Analysed a = analyse("ко-т1ик?", {"КОТИК"}, 1);
+    EXPECT_EQ(a.p.MaxSlovaTeksta, 2);
+    ASSERT_EQ(a.p.MaxSlova, 0);
+    EXPECT_EQ(u(a.p.Slova[0].Fragment), "ко-т1ик");
+}
+
+TEST(AnalizTexta, MessagesForTextsWithoutHiddenWords) {
+    Analysed latin = analyse("Hello, world 123!", {"КОТ"}, 1);
+    EXPECT_EQ(latin.outcome.message, AnalizMessage::NotRussian);
+    EXPECT_EQ(latin.outcome.html, std::optional<std::string>(""));
+    EXPECT_EQ(analizMessageText(latin.outcome.message), "Этот текст не на русском.");
+
+    Analysed one = analyse("  котик!", {"КОТИК"}, 1);
+    EXPECT_EQ(one.outcome.message, AnalizMessage::NoNewWords);
+    EXPECT_EQ(one.outcome.html, std::optional<std::string>(""));
+    EXPECT_TRUE(one.lookup->asked.empty());
+
+    Analysed none = analyse("ко ти", {}, 0);
+    EXPECT_EQ(none.outcome.message, AnalizMessage::NoNewWords);
+    EXPECT_FALSE(none.outcome.html.has_value()); // the progress text stays
+    for (const Analysed* a : {&latin, &one, &none}) {
+        EXPECT_EQ(a->p.MaxSlova, -1);
+        EXPECT_EQ(a->p.MaxSpisok, -1);
+        EXPECT_EQ(a->p.Gotovo, 0);
+        EXPECT_FALSE(a->outcome.mFileSave);
+        EXPECT_EQ(a->p.Slova.size(), 1u);
+    }
+}
+
+TEST(AnalizTexta, ANewAnalysisDropsThePreviousWords) {
+    Analysed a = analyse("кот ик", {"КОТИК"}, 1);
+    a.p.Tekst = "latin";
+    AnalizTexta(a.p, 0);
+    EXPECT_EQ(a.p.MaxSlova, -1);
+    EXPECT_EQ(a.p.Slova[0].Slovo, "");
+}
+
+TEST(AnalizTexta, UsesTheDictionaryFilesOfPathData) {
+    Puzzle p;
+    p.PathData = test::fixtureData();
+    p.LenSlov = 0;
+    StartGame(p, 1, w("Ёл, ка! Кот ик... сос на"));
+    AnalizTexta(p, 0);
+    EXPECT_EQ(words(p), (std::vector<std::string>{"ЕЛКА", "КОТИК", "ОТИК", "ТИК", "СОСНА"}));
+}
+
+} // namespace
+} // namespace slovoset

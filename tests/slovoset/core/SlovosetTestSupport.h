@@ -1,0 +1,35 @@
+#pragma once
+// Shared pieces of the hidden-word core tests.
+#include "slovoset/core/Dictionary.h"
+#include "slovoset/core/Puzzle.h"
+
+#include "common/core/Cp1251.h"
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace slovoset::test {
+
+inline std::string w(const std::string& utf8) { return smek::w1251(utf8); }
+inline std::string u(const std::string& cp1251) { return smek::cp1251ToUtf8(cp1251); }
+
+// A dictionary held in the test that records every word asked about.
+class RecordingLookup : public WordLookup {
+public:
+    explicit RecordingLookup(std::vector<std::string> wordsUtf8) {
+        for (const auto& x : wordsUtf8) words_.insert(smek::w1251(x));
+    }
+    bool contains(const std::string& word) override {
+        asked.push_back(smek::cp1251ToUtf8(word));
+        return words_.count(word) != 0;
+    }
+    std::vector<std::string> asked; // UTF-8
+
+private:
+    std::set<std::string> words_;
+};
+
+inline std::string fixtureData() { return std::string(FIXTURES_DIR) + "/slovoset/Data/"; }
+
+} // namespace slovoset::test
