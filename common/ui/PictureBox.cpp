@@ -58,8 +58,13 @@ void PictureBox::fillRect(int x1, int y1, int x2, int y2, const QColor& colour) 
 void PictureBox::outlineRect(int x1, int y1, int x2, int y2, const QColor& colour) {
     QPainter p(&image_);
     p.setPen(QPen(colour, 0));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))));
+    // Four lines rather than drawRect: a one-pixel pen strokes a QRect one
+    // pixel beyond its right and bottom edges, off an image of that size.
+    const int left = std::min(x1, x2), right = std::max(x1, x2), top = std::min(y1, y2), bottom = std::max(y1, y2);
+    p.drawLine(left, top, right, top);
+    p.drawLine(right, top, right, bottom);
+    p.drawLine(right, bottom, left, bottom);
+    p.drawLine(left, bottom, left, top);
     update();
 }
 

@@ -36,6 +36,7 @@ class CommonWindowsTest : public QObject {
     Q_OBJECT
 private slots:
     void pictureBoxKeepsWhatIsDrawn();
+    void pictureBoxOutlineCornersAreInclusive();
     void endBannerIsCentredAndAsWideAsItsText_data();
     void endBannerIsCentredAndAsWideAsItsText();
     void endBannerLettersDanceOverTheirShadow();
@@ -47,6 +48,17 @@ private slots:
     void aboutBoxShowsItsTextsAndFlag();
     void fileDialogOffersTheCallersFilterFirst();
 };
+
+void CommonWindowsTest::pictureBoxOutlineCornersAreInclusive() {
+    // A frame round the whole image stays on it.
+    PictureBox box;
+    box.setOuterSize(60, 34);
+    box.clear();
+    box.outlineRect(0, 0, 59, 33, Qt::black);
+    for (const QPoint p : {QPoint(0, 0), QPoint(59, 0), QPoint(59, 33), QPoint(0, 33), QPoint(59, 20), QPoint(30, 33)})
+        QCOMPARE(box.image().pixelColor(p), QColor(Qt::black));
+    QCOMPARE(box.image().pixelColor(58, 32), QColor(Qt::white));
+}
 
 void CommonWindowsTest::pictureBoxKeepsWhatIsDrawn() {
     PictureBox box;
