@@ -1,0 +1,402 @@
+#include "frmForma.h"
+
+#include "common/core/NumberText.h"
+#include "common/core/Paths.h"
+#include "common/ui/AppStart.h"
+#include "common/ui/Geometry.h"
+#include "common/ui/Text.h"
+#include "common/ui/apiOpenSave.h"
+#include "common/ui/frmEnd.h"
+#include "common/ui/frmOprog.h"
+#include "common/ui/frmWeb.h"
+#include "slovoset/core/AnalizTexta.h"
+#include "slovoset/core/ProverkaOtveta.h"
+#include "slovoset/core/SaveHtml.h"
+#include "slovoset/core/SettingsIni.h"
+#include "slovoset/core/ShowHtml.h"
+#include "slovoset/core/StartGame.h"
+#include "upPictures.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <algorithm>
+
+namespace slovoset {
+namespace {
+
+const QString kCaption = QStringLiteral("Смекалия - Словосеть");
+constexpr int kPanelTopDesigned = 226;
+constexpr int kPanelTopHidden = 88;
+constexpr int kPanelTopStep = 156;
+// The picUp pair sits at the right end of the strip; each widget is a little
+// larger than its 24 x 24 active area.
+constexpr int kUpLeft = 556;
+constexpr int kUpTop = 1;
+constexpr int kUpBox = 27;
+constexpr int kUpActive = 24;
+
+const smek::FilterPair kAllFiles{QStringLiteral("All Files (*.*)"), QStringLiteral("*.*")};
+const smek::FilterPair kGameFiles{QStringLiteral("Словосети (*.sst)"), QStringLiteral("*.sst")};
+const smek::FilterPair kPages{QStringLiteral("Словосети (*.html)"), QStringLiteral("*.html")};
+
+// Repaints without taking the player's input, so nothing can be started
+// again while a puzzle is being built.
+void letPaintsRun() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void placeLabel(QLabel* label, const QRect& rect) {
+    label->setFont(smek::sansFont(9.75, true));
+    label->setGeometry(rect);
+}
+
+} // namespace
+
+frmForma::frmForma(Puzzle& puzzle, smek::Prompts& prompts, const QString& programFolder)
+    : p_(puzzle), prompts_(prompts), programFolder_(programFolder) {
+    setWindowTitle(QStringLiteral("Словосеть"));
+    setFont(smek::sansFont(12, true));
+    buildControls();
+    buildMenu();
+    usrSlova1->Start();
+    for (int n = 3; n <= 24; ++n)
+        selLenSlov->addItem(QStringLiteral("Длина слов от") + smek::fromUtf8(smek::signedNumberText(n)) +
+                            QStringLiteral(" букв"));
+    selLenSlov->setCurrentIndex(std::clamp(p_.LenSlov, 0, 21));
+    connect(selLenSlov, &QComboBox::currentIndexChanged, this, &frmForma::selLenSlov_Click);
+    setFixedSize(sizeHint());
+}
+
+void frmForma::buildControls() {
+    auto* client = new QWidget(this);
+    client->setFixedSize(smek::tw(11895), smek::tw(8175));
+    setCentralWidget(client);
+
+    Label1 = new QLabel(QStringLiteral("Исходный текст: "), client);
+    placeLabel(Label1, smek::twRect(120, 1080, 1890, 240));
+
+    Text1 = new QPlainTextEdit(client);
+    Text1->setGeometry(smek::twRect(120, 1320, 8775, 2055));
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setTabChangesFocus(true);
+
+    usrMyWeb1 = new usrMyWeb(client);
+    usrMyWeb1->setGeometry(smek::twRect(120, 3840, 8775, 4095));
+
+    // The strip lies above the view: with the source shown it covers the
+    // view's top edge, as the designed tops put it there.
+    picPanel = new QWidget(client);
+    picPanel->setGeometry(smek::tw(120), kPanelTopDesigned, smek::tw(8775), smek::tw(420));
+    picPanel->setFont(smek::sansFont(8.25));
+    picPanel->setAutoFillBackground(true);
+
+    Label2 = new QLabel(QStringLiteral("Текст с ответами:"), picPanel);
+    placeLabel(Label2, smek::twRect(0, 180, 2025, 240));
+    kTypGame[0] = new QPushButton(QStringLiteral("Играть"), picPanel);
+    kTypGame[0]->setGeometry(smek::twRect(2160, 30, 1215, 375));
+    kTypGame[1] = new QPushButton(QStringLiteral("Создать"), picPanel);
+    kTypGame[1]->setGeometry(smek::twRect(3480, 30, 1335, 375));
+    for (int i = 0; i < 2; ++i) connect(kTypGame[i], &QPushButton::clicked, this, [this, i] { kTypGame_Click(i); });
+    selLenSlov = new QComboBox(picPanel);
+    selLenSlov->setGeometry(smek::twRect(4920, 0, 3375, 420));
+
+    picUpImage = drawUpPictures();
+    picUp2 = drawUpPressedPictures();
+    for (int i = 0; i < 2; ++i) {
+        picUp[i] = new smek::PictureBox(picPanel);
+        picUp[i]->setBackground(picPanel->palette().color(QPalette::Window));
+        picUp[i]->setOuterSize(kUpBox, kUpBox);
+        picUp[i]->move(kUpLeft, kUpTop);
+        picUp[i]->paste(0, 0, picUpImage[i]);
+        picUp[i]->setCursor(Qt::PointingHandCursor);
+        connect(picUp[i], &smek::PictureBox::mouseDown, this, [this, i](Qt::MouseButton, int x, int y) { picUp_MouseDown(i, x, y); });
+        connect(picUp[i], &smek::PictureBox::mouseUp, this, [this, i](Qt::MouseButton, int, int) { picUp_MouseUp(i); });
+    }
+    // The source is shown at start, so the button that hides it is the one offered.
+    picUp[0]->setToolTip(QStringLiteral("Скрыть исходный текст"));
+    picUp[1]->setToolTip(QStringLiteral("Показать исходный текст"));
+    picUp[1]->hide();
+
+    Label3 = new QLabel(QStringLiteral("Введите слово:"), client);
+    placeLabel(Label3, smek::twRect(9000, 1080, 1740, 240));
+    txtAddSlovo = new QLineEdit(client);
+    txtAddSlovo->setGeometry(smek::twRect(9000, 1320, 2055, 420));
+    txtAddSlovo->installEventFilter(this);
+    connect(txtAddSlovo, &QLineEdit::textChanged, this, &frmForma::txtAddSlovo_Change);
+    setAnswerBox(false);
+    kOtvet = new QPushButton(QStringLiteral(">>"), client);
+    kOtvet->setGeometry(smek::twRect(11160, 1320, 615, 420));
+    kOtvet->setFont(smek::sansFont(13.5, true));
+    kOtvet->setEnabled(false);
+    connect(kOtvet, &QPushButton::clicked, this, &frmForma::kOtvet_Click);
+
+    usrSlova1 = new usrSlova(client);
+    usrSlova1->move(smek::tw(9000), smek::tw(1800));
+    usrSlova1->wordOfLine = [this](int line) {
+        const SkrytoeSlovo& w = slovoOfLine(p_, line);
+        return usrSlova::LineWord{w.Slovo, w.Vybrano, w.Otgadano};
+    };
+    usrSlova1->typGame = [this] { return p_.TypGame; };
+    usrSlova1->gotovo = [this] { return p_.Gotovo == 1; };
+    connect(usrSlova1, &usrSlova::iconClicked, this, &frmForma::usrSlova1_IconClick);
+
+    Text2 = new QPlainTextEdit(client);
+    Text2->setGeometry(smek::twRect(4440, 2160, 2655, 855));
+    Text2->hide();
+}
+
+void frmForma::buildMenu() {
+    // The menu keeps the system font, not the window's big bold one.
+    menuBar()->setFont(QApplication::font());
+    QMenu* mFile = menuBar()->addMenu(QStringLiteral("Файл"));
+    mFileOpen = mFile->addAction(QStringLiteral("Открыть"), QKeySequence(Qt::CTRL | Qt::Key_O), this, &frmForma::mFileOpen_Click);
+    mFileSave = mFile->addAction(QStringLiteral("Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_S), this, &frmForma::mFileSave_Click);
+    mFileSave->setEnabled(false);
+    mFile->addSeparator();
+    mFileExit = mFile->addAction(QStringLiteral("Выход"), this, &QWidget::close);
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Справка"));
+    HelpCallHelp = help->addAction(QStringLiteral("Вызов справки"), QKeySequence(Qt::Key_F1), this, &frmForma::HelpCallHelp_Click);
+    HelpOprog = help->addAction(QStringLiteral("О программе"), this, &frmForma::HelpOprog_Click);
+}
+
+void frmForma::closeEvent(QCloseEvent* event) {
+    writeLenSlov(p_.PathData + kSettingsFile, p_.LenSlov);
+    event->accept();
+}
+
+void frmForma::NewCaption(const std::string& path) {
+    p_.ImyaFile = path;
+    QString caption = kCaption;
+    if (p_.TypGame == 0 || p_.TypGame == 1) caption += QStringLiteral(" - ") + kTypGame[p_.TypGame]->text();
+    if (!path.empty()) caption = QString::fromStdString(smek::fileNamePart(path)) + QStringLiteral(" - ") + caption;
+    setWindowTitle(caption);
+}
+
+void frmForma::ShowHtml(const std::string& html) {
+    text2_ = htmlViewBody(html);
+    Text2->setPlainText(smek::fromCp1251(text2_));
+    usrMyWeb1->LoadHtml(smek::fromCp1251(htmlViewDocument(html)));
+    letPaintsRun();
+}
+
+void frmForma::picUp_MouseDown(int index, int x, int y) {
+    if (x < 0 || x > kUpActive || y < 0 || y > kUpActive) return;
+    picUp[index]->paste(0, 0, picUp2[index]);
+    UpState = QStringLiteral("Up");
+}
+
+void frmForma::picUp_MouseUp(int index) {
+    if (UpState == QStringLiteral("Up")) {
+        const bool show = index == 1;
+        picUp[0]->setVisible(show);
+        picUp[1]->setVisible(!show);
+        Text1->setVisible(show);
+        kTypGame[0]->setVisible(show);
+        kTypGame[1]->setVisible(show);
+        Label1->setVisible(show);
+        picPanel->move(picPanel->x(), index * kPanelTopStep + kPanelTopHidden);
+    }
+    picUp[index]->clear();
+    picUp[index]->paste(0, 0, picUpImage[index]);
+    UpState.clear();
+}
+
+void frmForma::setAnswerBox(bool enabled) {
+    txtAddSlovo->setEnabled(enabled);
+    QPalette pal = txtAddSlovo->palette();
+    const QColor back = enabled ? QColor(Qt::white) : palette().color(QPalette::Window);
+    pal.setColor(QPalette::Base, back);
+    pal.setColor(QPalette::Disabled, QPalette::Base, back);
+    txtAddSlovo->setPalette(pal);
+    txtAddSlovo->clear();
+    if (enabled) txtAddSlovo->setFocus();
+}
+
+void frmForma::repaintList() {
+    usrSlova1->Start();
+    for (int line = 0; line <= p_.MaxSpisok; ++line) usrSlova1->AddSlovo();
+}
+
+void frmForma::kTypGame_Click(int index) {
+    if (needsCreateQuestion(p_, index) &&
+        !prompts_.question(QStringLiteral("Создать словосеть?"), smek::Prompts::Icon::Warning, true))
+        return;
+    if (!StartGame(p_, index, smek::toCp1251(Text1->toPlainText()))) return;
+    NewCaption({});
+    setAnswerBox(index == 0);
+
+    kTypGame[0]->setEnabled(false);
+    kTypGame[1]->setEnabled(false);
+    usrSlova1->Start();
+    ShowHtml(kIdetAnaliz);
+    const AnalizOutcome outcome = AnalizTexta(p_, 0);
+    if (outcome.html) ShowHtml(*outcome.html);
+    repaintList();
+    if (outcome.message != AnalizMessage::None) prompts_.error(smek::fromUtf8(analizMessageText(outcome.message)));
+    kTypGame[0]->setEnabled(true);
+    kTypGame[1]->setEnabled(true);
+    mFileSave->setEnabled(outcome.mFileSave);
+}
+
+void frmForma::selLenSlov_Click(int index) {
+    if (index < 0) return;
+    p_.LenSlov = index;
+    if (p_.Gotovo != 1) return;
+    selLenSlov->setEnabled(false);
+    kTypGame[0]->setEnabled(false);
+    kTypGame[1]->setEnabled(false);
+    const SelectSlovoResult result = SelectSlovo(p_);
+    repaintList();
+    ShowHtml(kIdetAnaliz);
+    ShowHtml(result.show.html);
+    mFileSave->setEnabled(result.show.mFileSave);
+    selLenSlov->setEnabled(true);
+    kTypGame[0]->setEnabled(true);
+    kTypGame[1]->setEnabled(true);
+    if (result.showBanner) showEndBanner();
+}
+
+void frmForma::ShowSlovo() {
+    ShowHtml(kIdetAnaliz);
+    const ShowSlovoResult result = slovoset::ShowSlovo(p_);
+    ShowHtml(result.html);
+    mFileSave->setEnabled(result.mFileSave);
+}
+
+void frmForma::showEndBanner() {
+    smek::frmEnd banner(this, p_.Ugadano, p_.MaxSpisok, txtAddSlovo);
+    prompts_.showModal(banner);
+}
+
+void frmForma::ShowLineSlovo(int line) {
+    usrSlova1->ShowLineSlovo(line);
+    if (noteOpened(p_)) showEndBanner();
+}
+
+void frmForma::usrSlova1_IconClick(int line) {
+    SkrytoeSlovo& word = slovoOfLine(p_, line);
+    word.Vybrano = 1 - word.Vybrano;
+    usrSlova1->drawIcon(line);
+    letPaintsRun();
+    ShowSlovo();
+    if (p_.TypGame == 0) ShowLineSlovo(line);
+}
+
+// Only Russian letters reach the box from the keyboard; keys that type no
+// character (arrows, Delete) and control codes below 9 pass.
+bool frmForma::txtAddSlovo_KeyPress(QKeyEvent* event) {
+    const QString typed = event->text();
+    if (typed.isEmpty()) return false;
+    const std::string code = smek::toCp1251(typed.left(1));
+    const int c = code.empty() ? 0 : static_cast<unsigned char>(code[0]);
+    return !answerKeyPasses(c);
+}
+
+void frmForma::txtAddSlovo_Change() {
+    kOtvet->setEnabled(txtAddSlovo->text().size() > 1);
+}
+
+bool frmForma::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtAddSlovo && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        // Enter checks on the press: a check on the release would run again
+        // for the Enter that closes the message about a wrong word.
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            if (kOtvet->isEnabled()) kOtvet_Click();
+            return true;
+        }
+        return txtAddSlovo_KeyPress(key);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmForma::kOtvet_Click() {
+    if (p_.TypGame != 0 || !txtAddSlovo->isEnabled()) return;
+    const Otvet otvet = ProverkaOtveta(p_, smek::toCp1251(txtAddSlovo->text()));
+    switch (otvet.kind) {
+    case Otvet::Kind::Opened:
+        letPaintsRun();
+        ShowLineSlovo(otvet.line);
+        if (txtAddSlovo->isEnabled()) {
+            txtAddSlovo->clear();
+            txtAddSlovo->setFocus();
+        }
+        ShowSlovo();
+        return;
+    case Otvet::Kind::AlreadyOpen: prompts_.error(smek::fromUtf8(kUzheOtkryto)); return;
+    case Otvet::Kind::Wrong: prompts_.error(smek::fromUtf8(kNeZagadano)); return;
+    }
+}
+
+bool frmForma::askReplace(const std::string& question) {
+    return prompts_.question(smek::fromUtf8(question), smek::Prompts::Icon::Warning, true);
+}
+
+void frmForma::reportSave(const SaveOutcome& outcome) {
+    if (outcome.kind == SaveOutcome::Kind::Saved) NewCaption(p_.ImyaFile);
+    if (outcome.kind == SaveOutcome::Kind::Failed) prompts_.error(smek::fromUtf8(outcome.message));
+}
+
+void frmForma::mFileSave_Click() {
+    if (p_.TypGame == 1) SaveHtml();
+    else if (p_.TypGame == 0) SaveGame();
+}
+
+void frmForma::SaveGame() {
+    const QString path = smek::apiOpenSave(prompts_, -1, QString::fromStdString(proposedName(p_.ImyaFile)), {kGameFiles},
+                                           kAllFiles, programFolder_);
+    if (path.isEmpty()) return;
+    reportSave(slovoset::SaveGame(p_, path.toStdString(), [this](const std::string& q) { return askReplace(q); }));
+}
+
+void frmForma::SaveHtml() {
+    const std::optional<QString> title =
+        prompts_.inputText(QStringLiteral("Введите название словосети"), smek::fromCp1251(p_.Nazvanie));
+    p_.Nazvanie = title ? smek::toCp1251(*title) : std::string();
+    if (p_.Nazvanie.empty()) return;
+    const QString path = smek::apiOpenSave(prompts_, -1, smek::fromCp1251(p_.Nazvanie), {kPages}, kAllFiles, programFolder_);
+    if (path.isEmpty()) return;
+    const std::vector<SaveOutcome> outcomes =
+        slovoset::SaveHtml(p_, path.toStdString(), text2_, [this](const std::string& q) { return askReplace(q); });
+    for (const SaveOutcome& outcome : outcomes) {
+        reportSave(outcome);
+        letPaintsRun();
+    }
+}
+
+void frmForma::mFileOpen_Click() {
+    const QString path = smek::apiOpenSave(prompts_, 0, QString::fromStdString(proposedName(p_.ImyaFile)), {kGameFiles},
+                                           kAllFiles, programFolder_);
+    if (path.isEmpty()) return;
+    const OpenOutcome outcome = OpenGame(p_, path.toStdString());
+    if (!outcome.ok) {
+        prompts_.error(smek::fromUtf8(outcome.message));
+        return;
+    }
+    {
+        // The puzzle is rebuilt already; the choice only has to show it.
+        const QSignalBlocker quiet(selLenSlov);
+        selLenSlov->setCurrentIndex(p_.LenSlov);
+    }
+    repaintList();
+    ShowHtml(outcome.select.show.html);
+    mFileSave->setEnabled(outcome.select.show.mFileSave);
+    setAnswerBox(true);
+    NewCaption(outcome.path);
+    if (outcome.select.showBanner) showEndBanner();
+}
+
+void frmForma::HelpCallHelp_Click() {
+    smek::frmWeb help(this, prompts_, programFolder_ + QStringLiteral("/Справка/Словосеть.htm"), QStringLiteral("Справка"));
+    prompts_.showModal(help);
+}
+
+void frmForma::HelpOprog_Click() {
+    smek::frmOprog about(this, prompts_, p_.PathData, programFolder_ + QStringLiteral("/Справка/Словосеть.htm"));
+    prompts_.showModal(about);
+}
+
+} // namespace slovoset

@@ -1,0 +1,97 @@
+#pragma once
+// The main window: the source text, the mode buttons and the length choice on
+// a strip that moves up when the source is hidden, the HTML view, the answer
+// box and the word list. It turns events into calls on the puzzle and shows
+// what the puzzle says.
+#include "common/ui/PictureBox.h"
+#include "common/ui/Prompts.h"
+#include "slovoset/core/GameFile.h"
+#include "slovoset/core/Puzzle.h"
+#include "usrMyWeb.h"
+#include "usrSlova.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <array>
+#include <string>
+#include <vector>
+
+namespace slovoset {
+
+class frmForma : public QMainWindow {
+    Q_OBJECT
+public:
+    // programFolder: where the file dialogs start and the help page lies.
+    frmForma(Puzzle& puzzle, smek::Prompts& prompts, const QString& programFolder);
+
+    // Command handlers, public so that tests drive them as the player would.
+    void kTypGame_Click(int index);
+    void selLenSlov_Click(int index);
+    void picUp_MouseDown(int index, int x, int y);
+    void picUp_MouseUp(int index);
+    void mFileOpen_Click();
+    void mFileSave_Click();
+    void HelpCallHelp_Click();
+    void HelpOprog_Click();
+    void kOtvet_Click();
+
+    void NewCaption(const std::string& path);
+    // Shows html (CP1251) in the view and keeps its body in Text2.
+    void ShowHtml(const std::string& html);
+    const std::string& text2() const { return text2_; }
+    QString UpState;
+
+    QLabel* Label1 = nullptr;
+    QPlainTextEdit* Text1 = nullptr;
+    QWidget* picPanel = nullptr;
+    std::array<smek::PictureBox*, 2> picUp{};
+    std::array<QImage, 2> picUpImage;
+    std::array<QImage, 2> picUp2;
+    std::array<QPushButton*, 2> kTypGame{};
+    QComboBox* selLenSlov = nullptr;
+    usrMyWeb* usrMyWeb1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLineEdit* txtAddSlovo = nullptr;
+    QPushButton* kOtvet = nullptr;
+    usrSlova* usrSlova1 = nullptr;
+    QPlainTextEdit* Text2 = nullptr;
+
+    QAction* mFileOpen = nullptr;
+    QAction* mFileSave = nullptr;
+    QAction* mFileExit = nullptr;
+    QAction* HelpCallHelp = nullptr;
+    QAction* HelpOprog = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenu();
+    void txtAddSlovo_Change();
+    bool txtAddSlovo_KeyPress(QKeyEvent* event);
+    void usrSlova1_IconClick(int line);
+    void ShowLineSlovo(int line);
+    void ShowSlovo();
+    void showEndBanner();
+    void repaintList();
+    void setAnswerBox(bool enabled);
+    void SaveGame();
+    void SaveHtml();
+    bool askReplace(const std::string& question);
+    void reportSave(const SaveOutcome& outcome);
+
+    Puzzle& p_;
+    smek::Prompts& prompts_;
+    QString programFolder_;
+    std::string text2_;
+};
+
+} // namespace slovoset

@@ -1,0 +1,184 @@
+#include "usrSlova.h"
+
+#include "common/ui/Geometry.h"
+#include "common/ui/Text.h"
+#include "usrSlovaIcons.h"
+
+#include <QKeyEvent>
+
+namespace slovoset {
+namespace {
+
+constexpr int kTitleHeight = 20;
+constexpr int kBorder = 2;
+constexpr int kScrollWidth = 17;
+
+QColor rgb(unsigned value) {
+    return QColor::fromRgb(static_cast<QRgb>(value));
+}
+
+// The navigation keys by their Windows codes; 0 for every other key.
+int windowsKeyCode(int qtKey) {
+    switch (qtKey) {
+    case Qt::Key_PageUp: return kKeyPageUp;
+    case Qt::Key_PageDown: return kKeyPageDown;
+    case Qt::Key_End: return kKeyEnd;
+    case Qt::Key_Home: return kKeyHome;
+    case Qt::Key_Up: return kKeyUp;
+    case Qt::Key_Down: return kKeyDown;
+    default: return 0;
+    }
+}
+
+} // namespace
+
+usrSlova::usrSlova(QWidget* parent) : QWidget(parent) {
+    picKnopka = drawStateIcons();
+    picKnopka2 = drawPressedIcons();
+
+    lblSavPertiya = new QLabel(QStringLiteral("Список найденных слов:"), this);
+    lblSavPertiya->setFont(smek::sansFont(9.75, true));
+    lblSavPertiya->setGeometry(0, 0, kListWidth + 2 * kBorder + kScrollWidth, kTitleHeight);
+
+    const int boxHeight = kVisibleLines * kLineHeight;
+    picFrame = new QFrame(this);
+    picFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picFrame->setLineWidth(kBorder);
+    picFrame->setGeometry(0, kTitleHeight, kListWidth + 2 * kBorder, boxHeight + 2 * kBorder);
+
+    picBox = new QWidget(picFrame);
+    picBox->setGeometry(kBorder, kBorder, kListWidth, boxHeight);
+    picBox->setAutoFillBackground(true);
+    QPalette white = picBox->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    picBox->setPalette(white);
+
+    picList = new smek::PictureBox(picBox);
+    picList->setBackground(Qt::white);
+    picList->setDrawFont(smek::sansFont(12, true));
+    picList->setFocusPolicy(Qt::StrongFocus);
+    picList->installEventFilter(this);
+    connect(picList, &smek::PictureBox::mouseDown, this, [this](Qt::MouseButton, int x, int y) { picList_MouseDown(x, y); });
+    connect(picList, &smek::PictureBox::mouseUp, this, [this](Qt::MouseButton, int x, int y) { picList_MouseUp(x, y); });
+    // A click on the empty part of the list or on the bar leaves the keys with the list.
+    picBox->setFocusProxy(picList);
+
+    VScroll1 = new QScrollBar(Qt::Vertical, this);
+    VScroll1->setGeometry(picFrame->width(), kTitleHeight, kScrollWidth, picFrame->height());
+    VScroll1->setFocusPolicy(Qt::NoFocus);
+    VScroll1->setSingleStep(1);
+    VScroll1->setPageStep(kVisibleLines);
+    connect(VScroll1, &QScrollBar::valueChanged, this, &usrSlova::VScroll1_Change);
+
+    setFixedSize(VScroll1->geometry().right() + 1, picFrame->geometry().bottom() + 1);
+    Start();
+}
+
+void usrSlova::Start() {
+    state_.Start();
+    picList->setOuterSize(kListWidth, 1);
+    picList->clear();
+    VScroll1->setRange(0, 0);
+    VScroll1->setValue(0);
+    VScroll1->setEnabled(false);
+    picList->move(0, 0);
+}
+
+void usrSlova::ShowScroll() {
+    if (!state_.scrollEnabled()) {
+        VScroll1->setEnabled(false);
+        VScroll1->setRange(0, 0);
+    } else {
+        VScroll1->setRange(0, state_.scrollMax());
+        VScroll1->setEnabled(true);
+    }
+}
+
+void usrSlova::VScroll1_Change(int value) {
+    state_.setTop(value);
+    picList->move(0, -state_.top * kLineHeight);
+}
+
+void usrSlova::PrintLine(unsigned colour) {
+    const int line = state_.NomLine;
+    if (line < 0 || line >= state_.KolLine) return;
+    const int y = kLineHeight * line;
+    picList->fillRect(26, y, kListWidth, y + kLineHeight - 1, rgb(colour));
+    const LineWord word = wordOfLine(line);
+    picList->text(28, y + 1, smek::fromCp1251(lineText(line, word.slovo, word.vybrano, typGame())), Qt::black);
+}
+
+void usrSlova::drawIcon(int line) {
+    if (line < 0 || line >= state_.KolLine) return;
+    const LineWord word = wordOfLine(line);
+    picList->paste(2, kLineHeight * line, picKnopka[iconElement(word.vybrano, word.otgadano, typGame())]);
+}
+
+void usrSlova::AddSlovo() {
+    state_.AddLine();
+    picList->setOuterSize(kListWidth, state_.KolLine * kLineHeight);
+    ShowScroll();
+    drawIcon(state_.NomLine);
+    PrintLine(state_.KolLine == 1 ? kHighlightRgb : kNormalRgb);
+    state_.NomLine = 0;
+}
+
+void usrSlova::moveHighlight(int from) {
+    const int to = state_.NomLine;
+    if (from != to) {
+        state_.NomLine = from;
+        PrintLine(kNormalRgb);
+        state_.NomLine = to;
+    }
+    PrintLine(kHighlightRgb);
+}
+
+void usrSlova::ShowLineSlovo(int line) {
+    if (line < 0 || line >= state_.KolLine) return;
+    const int from = state_.NomLine;
+    state_.NomLine = line;
+    moveHighlight(from);
+    drawIcon(line);
+}
+
+void usrSlova::picList_MouseDown(int x, int y) {
+    const bool taken = state_.mouseDown(x, y, gotovo(), typGame(),
+                                        [this](int line) { return wordOfLine(line).vybrano; });
+    if (taken && state_.TypNajat == kZoneIcon) {
+        const int vybrano = wordOfLine(state_.LineNajat).vybrano;
+        picList->paste(2, kLineHeight * state_.LineNajat, picKnopka2[pressedIconElement(vybrano, typGame())]);
+    }
+}
+
+void usrSlova::picList_MouseUp(int x, int y) {
+    const int from = state_.NomLine;
+    switch (state_.mouseUp(x, y)) {
+    case usrSlovaState::Release::Ignored: return;
+    case usrSlovaState::Release::CancelledIcon: drawIcon(state_.LineNajat); return;
+    case usrSlovaState::Release::Highlight: moveHighlight(from); return;
+    case usrSlovaState::Release::IconClick:
+        moveHighlight(from);
+        emit iconClicked(state_.NomLine);
+        return;
+    }
+}
+
+void usrSlova::picList_KeyDown(int key) {
+    const usrSlovaState::Move move = state_.keyDown(key);
+    if (!move.moved) return;
+    moveHighlight(move.from);
+    if (VScroll1->value() != state_.top) VScroll1->setValue(state_.top);
+}
+
+bool usrSlova::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == picList && event->type() == QEvent::KeyPress) {
+        const int key = windowsKeyCode(static_cast<QKeyEvent*>(event)->key());
+        if (key != 0) {
+            picList_KeyDown(key);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace slovoset

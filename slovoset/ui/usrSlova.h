@@ -1,0 +1,73 @@
+#pragma once
+// The word list: numbered lines of 23 pixels with a state icon at the left,
+// 17 visible, on one tall drawing surface that the scroll bar moves. The list
+// paints and reports icon clicks; the puzzle behind it lives with its owner.
+#include "common/ui/PictureBox.h"
+#include "slovoset/core/usrSlovaState.h"
+
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QScrollBar>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <string>
+
+namespace slovoset {
+
+class usrSlova : public QWidget {
+    Q_OBJECT
+public:
+    struct LineWord {
+        std::string slovo; // CP1251 capitals
+        int vybrano = 0;
+        int otgadano = 0;
+    };
+
+    explicit usrSlova(QWidget* parent = nullptr);
+
+    // How the list reads its lines' words, the mode and whether a list exists.
+    std::function<LineWord(int line)> wordOfLine;
+    std::function<int()> typGame;
+    std::function<bool()> gotovo;
+
+    // Empties the list.
+    void Start();
+    // Appends the line KolLine (its word must already be readable).
+    void AddSlovo();
+    // Makes a line current and paints it with its word's present state.
+    void ShowLineSlovo(int line);
+    // Paints a line's icon for its word's present state.
+    void drawIcon(int line);
+
+    const usrSlovaState& state() const { return state_; }
+
+    QLabel* lblSavPertiya = nullptr;
+    QFrame* picFrame = nullptr;
+    QWidget* picBox = nullptr;
+    smek::PictureBox* picList = nullptr;
+    QScrollBar* VScroll1 = nullptr;
+    std::array<QImage, 5> picKnopka;
+    std::array<QImage, 3> picKnopka2;
+
+signals:
+    // A click on a line's icon (press and release on the same icon).
+    void iconClicked(int line);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ShowScroll();
+    void PrintLine(unsigned rgb);
+    void picList_MouseDown(int x, int y);
+    void picList_MouseUp(int x, int y);
+    void picList_KeyDown(int key);
+    void VScroll1_Change(int value);
+    void moveHighlight(int from);
+
+    usrSlovaState state_;
+};
+
+} // namespace slovoset

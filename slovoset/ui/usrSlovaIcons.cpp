@@ -1,0 +1,86 @@
+#include "usrSlovaIcons.h"
+
+#include "slovoset/core/usrSlovaState.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace slovoset {
+namespace {
+
+const QColor kFace(224, 224, 224);
+const QColor kShade(128, 128, 128);
+
+enum class Mark { Question, Box, BoxTicked, Revealed, Guessed };
+
+// A small button: raised, or sunken with its mark one pixel lower right.
+QImage button(Mark mark, bool pressed) {
+    QImage img(kIconSize, kIconSize, QImage::Format_RGB32);
+    img.fill(kFace);
+    QPainter p(&img);
+    const int last = kIconSize - 1;
+    p.setPen(pressed ? kShade : Qt::white);
+    p.drawLine(0, 0, last, 0);
+    p.drawLine(0, 0, 0, last);
+    p.setPen(pressed ? Qt::white : kShade);
+    p.drawLine(0, last, last, last);
+    p.drawLine(last, 0, last, last);
+    if (pressed) p.translate(1, 1);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    switch (mark) {
+    case Mark::Question: {
+        QFont f(QStringLiteral("MS Sans Serif"));
+        f.setPixelSize(16);
+        f.setBold(true);
+        p.setFont(f);
+        p.setPen(QColor(0, 0, 160));
+        p.drawText(QRect(0, 0, kIconSize, kIconSize), Qt::AlignCenter, QStringLiteral("?"));
+        break;
+    }
+    case Mark::Box:
+    case Mark::BoxTicked:
+        p.setPen(QPen(kShade, 1));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(4.5, 4.5, 12, 12));
+        if (mark == Mark::BoxTicked) {
+            QPainterPath tick;
+            tick.moveTo(6.5, 10.5);
+            tick.lineTo(9.5, 14);
+            tick.lineTo(15.5, 6.5);
+            p.setPen(QPen(QColor(0, 150, 0), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(tick);
+        }
+        break;
+    case Mark::Revealed:
+        // Given up: a red dot, as the red underline in the text.
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(220, 0, 0));
+        p.drawEllipse(QRectF(5.5, 5.5, 10, 10));
+        break;
+    case Mark::Guessed: {
+        QPainterPath tick;
+        tick.moveTo(4.5, 11);
+        tick.lineTo(9, 16);
+        tick.lineTo(17, 5.5);
+        p.setPen(QPen(QColor(0, 160, 0), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPath(tick);
+        break;
+    }
+    }
+    return img;
+}
+
+} // namespace
+
+std::array<QImage, 5> drawStateIcons() {
+    return {button(Mark::Question, false), button(Mark::Box, false), button(Mark::BoxTicked, false),
+            button(Mark::Revealed, false), button(Mark::Guessed, false)};
+}
+
+std::array<QImage, 3> drawPressedIcons() {
+    return {button(Mark::Question, true), button(Mark::Box, true), button(Mark::BoxTicked, true)};
+}
+
+} // namespace slovoset

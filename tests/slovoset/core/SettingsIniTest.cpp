@@ -1,0 +1,45 @@
+#include "slovoset/core/SettingsIni.h"
+
+#include "common/core/TextFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace slovoset;
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path freshDir() {
+    const fs::path dir = fs::temp_directory_path() / ("slovoset-ini-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                                                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    return dir;
+}
+
+} // namespace
+
+TEST(SettingsIni, FirstStartReadsZeroAndClosingWritesTheLine) {
+    const fs::path file = freshDir() / kSettingsFile;
+    EXPECT_EQ(readLenSlov(file), 0);
+    writeLenSlov(file, 0);
+    EXPECT_EQ(smek::readTextFile(file).content, " 0 \r\n");
+    writeLenSlov(file, 7);
+    EXPECT_EQ(readLenSlov(file), 7);
+}
+
+TEST(SettingsIni, ValuesOutsideTheChoiceAndBadContentSelectTheFirstEntry) {
+    const fs::path file = freshDir() / kSettingsFile;
+    for (const char* content : {" 22 \r\n", "-1\r\n", "abc\r\n", "", "\xD0\xB9"}) {
+        ASSERT_FALSE(smek::writeTextFileAtomic(file, content));
+        EXPECT_EQ(readLenSlov(file), 0) << content;
+    }
+    ASSERT_FALSE(smek::writeTextFileAtomic(file, "21"));
+    EXPECT_EQ(readLenSlov(file), 21);
+}
+
+TEST(SettingsIni, UnwritableFolderIsSkippedSilently) {
+    EXPECT_NO_THROW(writeLenSlov("/nonexistent-folder/x/Slovoset.ini", 3));
+}
