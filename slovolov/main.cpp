@@ -1,0 +1,6 @@
+// Смекалия - Словолов: the word-search game.
+#include "ui/Main.h"
+
+int main(int argc, char** argv) {
+    return slovolov::Main(argc, argv);
+}

@@ -1,0 +1,428 @@
+#include "frmSlovolov.h"
+
+#include "common/core/Alphabet.h"
+#include "common/core/FileMessages.h"
+#include "common/core/Paths.h"
+#include "common/core/TextFile.h"
+#include "common/ui/AppStart.h"
+#include "common/ui/Geometry.h"
+#include "common/ui/Text.h"
+#include "common/ui/WebLinks.h"
+#include "common/ui/apiOpenSave.h"
+#include "common/ui/frmEnd.h"
+#include "common/ui/frmOprog.h"
+#include "common/ui/frmWeb.h"
+#include "frmSlovolovSelLevel.h"
+#include "slovolov/core/Lookup.h"
+#include "slovolov/core/SavedGame.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QMenuBar>
+#include <QPainter>
+#include <QRadialGradient>
+#include <cerrno>
+#include <cmath>
+#include <filesystem>
+
+namespace slovolov {
+namespace {
+
+const QString kCaption = QStringLiteral("Смекалия - Словолов");
+
+QLabel* label(QWidget* parent, const QString& text, const QRect& geometry, const QFont& font) {
+    auto* l = new QLabel(text, parent);
+    l->setGeometry(geometry);
+    l->setFont(font);
+    return l;
+}
+
+// Saving: a file or medium that refuses writing, or anything else.
+smek::FileTail saveTail(std::error_code ec) {
+    if (ec.category() == std::generic_category() || ec.category() == std::system_category())
+        if (ec.value() == EACCES || ec.value() == EPERM || ec.value() == EROFS) return smek::FileTail::WriteProtected;
+    return smek::FileTail::CannotSave;
+}
+
+QString message(const QString& path, smek::FileTail tail) {
+    return smek::fromUtf8(smek::fileMessage(path.toStdString(), tail));
+}
+
+const QList<smek::FilterPair> kFilter{{QStringLiteral("Словолов (*.slv)"), QStringLiteral("*.slv")}};
+const smek::FilterPair kAllFiles{QStringLiteral("Все файлы (*.*)"), QStringLiteral("*.*")};
+
+} // namespace
+
+QImage ballPicture(bool found) {
+    QImage img(19, 19, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor base = found ? QColor(0, 192, 0) : QColor(224, 0, 0);
+    QRadialGradient shade(QPointF(6.5, 6.5), 11);
+    shade.setColorAt(0, found ? QColor(200, 255, 200) : QColor(255, 200, 200));
+    shade.setColorAt(0.45, base);
+    shade.setColorAt(1, base.darker(160));
+    p.setPen(Qt::NoPen);
+    p.setBrush(shade);
+    p.drawEllipse(QRectF(1.5, 1.5, 16, 16));
+    return img;
+}
+
+frmSlovolov::frmSlovolov(smek::Prompts& prompts, std::string pathData, const Settings& settings,
+                         std::unique_ptr<smek::Random> random)
+    : prompts_(prompts), pathData_(std::move(pathData)), random_(std::move(random)) {
+    if (!random_) random_ = std::make_unique<smek::Random>(smek::Random::fromClock());
+    state_.settings = settings;
+    state_.Remain = -1;
+    setWindowTitle(QStringLiteral("Смекалия: Словолов"));
+    buildControls();
+    buildMenu();
+    setCentralWidget(client);
+    adjustSize();
+    setFixedSize(sizeHint());
+}
+
+void frmSlovolov::buildControls() {
+    client = new QWidget(this);
+    client->setFixedSize(723, 526);
+
+    lblSavPertiya = label(client, QStringLiteral("Список загаданных слов:"), QRect(8, 64, 188, 16), smek::sansFont(9.75, true));
+
+    picBox = new smek::PictureBox(client);
+    picBox->move(8, 80);
+    picBox->setOuterSize(296, 406);
+    picBox->setDrawFont(smek::serifFont(12, true));
+    picBox->clear();
+    connect(picBox, &smek::PictureBox::mouseUp, this, [this](Qt::MouseButton, int, int y) { picBox_MouseUp(y); });
+    connect(picBox, &smek::PictureBox::doubleClicked, this, [this](int, int) { picBox_DblClick(); });
+
+    picControl = new smek::PictureBox(client);
+    picControl->move(312, 80);
+    picControl->setSunkenBorder(true);
+    picControl->setOuterSize(404, 399);
+    picControl->setDrawFont(smek::serifFont(14.25, true));
+    picControl->clear();
+    connect(picControl, &smek::PictureBox::mouseUp, this, [this](Qt::MouseButton, int x, int y) { picControl_MouseUp(x, y); });
+
+    Label1 = label(client, QStringLiteral("Нажмите мышью на первую и последнюю букву найденного слова"),
+                   QRect(8, 496, 484, 19), smek::serifFont(12, true));
+    // The design puts the time labels at row 568, below the 526-pixel client
+    // area; here they sit in the same columns on the row of Label1, under the
+    // board, where the player sees them.
+    lbVremya = label(client, QStringLiteral("Время:"), QRect(600, 496, 60, 22), smek::serifFont(14.25, true));
+    lblTimer = label(client, QStringLiteral("00:00"), QRect(664, 496, 57, 22), smek::serifFont(14.25, true));
+    lbVremya->hide();
+    lblTimer->hide();
+
+    picShar[0] = ballPicture(false);
+    picShar[1] = ballPicture(true);
+
+    tmTimer = new QTimer(this);
+    tmTimer->setInterval(1000);
+    connect(tmTimer, &QTimer::timeout, this, &frmSlovolov::NewTime);
+    tmNewBukvy = new QTimer(this);
+    tmNewBukvy->setInterval(2000);
+    connect(tmNewBukvy, &QTimer::timeout, this, [this] {
+        tmNewBukvy->stop();
+        NewBukvy();
+    });
+}
+
+void frmSlovolov::buildMenu() {
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("Меню"));
+    MenuNewGame = menu->addAction(QStringLiteral("Новая игра"), this, &frmSlovolov::MenuNewGame_Click);
+    MenuNewGame->setShortcut(Qt::Key_F4);
+    MenuSelLevel = menu->addAction(QStringLiteral("Выбор уровня"), this, &frmSlovolov::MenuSelLevel_Click);
+    MenuSelLevel->setShortcut(Qt::Key_F6);
+    MenuEndGame = menu->addAction(QStringLiteral("Сдаться"), this, &frmSlovolov::MenuEndGame_Click);
+    MenuEndGame->setShortcut(Qt::Key_F8);
+    MenuEndGame->setEnabled(false);
+    MenuOpen = menu->addAction(QStringLiteral("Открыть"), this, &frmSlovolov::OpenFile);
+    MenuOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    MenuSave[0] = menu->addAction(QStringLiteral("Сохранить"), this, [this] { SaveFileDialog(0); });
+    MenuSave[0]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    MenuSave[1] = menu->addAction(QStringLiteral("Сохранить как…"), this, [this] { SaveFileDialog(1); });
+    MenuSave[0]->setEnabled(false);
+    MenuSave[1]->setEnabled(false);
+    menu->addSeparator();
+    FileExit = menu->addAction(QStringLiteral("Выход"), this, &QWidget::close);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Справка"));
+    HelpCallHelp = help->addAction(QStringLiteral("Вызов справки"), this, &frmSlovolov::HelpCallHelp_Click);
+    HelpCallHelp->setShortcut(Qt::Key_F1);
+    HelpAbout = help->addAction(QStringLiteral("О программе"), this, &frmSlovolov::HelpAbout_Click);
+}
+
+// ---- Part 1.2 ----
+
+void frmSlovolov::drawGridLines() {
+    picControl->clear();
+    for (int k = 0; k <= state_.GridMax; ++k) {
+        const int p = (k + 1) * state_.CellSize;
+        picControl->line(0, p, 399, p, Qt::black);
+        picControl->line(p, 0, p, 399, Qt::black);
+    }
+}
+
+void frmSlovolov::NewGame(int mode) {
+    GameState& g = state_;
+    if (mode == 0) resetForNewGame(g);
+    setWindowTitle(kCaption);
+    tmNewBukvy->stop();
+    tmTimer->stop();
+    g.Marked = 0;
+    picControl->setEnabled(false);
+    MenuEndGame->setEnabled(true);
+    MenuSave[0]->setEnabled(true);
+    MenuSave[1]->setEnabled(true);
+    const int edge = boardEdge(g.level());
+    picControl->setOuterSize(edge, edge);
+    drawGridLines();
+    picControl->setDrawFont(smek::serifFont(tabFont[static_cast<size_t>(g.level())], true));
+
+    if (mode == 0) {
+        picBox->clear();
+        const BuildResult result = buildBoard(g, pathData_, *random_);
+        for (int w = 0; w < result.slotsFilled; ++w) AddSlovo(w);
+        if (result.status != BuildResult::Status::Ok) {
+            showFailure(result);
+            return;
+        }
+    }
+    for (int y = 0; y <= g.GridMax; ++y)
+        for (int x = 0; x <= g.GridMax; ++x)
+            if (g.Grid(x, y) != 0) ShowBukva(x, y, kWhite);
+    picControl->setEnabled(true);
+    if (g.settings.IgraNaVremya == 1) {
+        g.OstMin = g.settings.VremyaMin;
+        g.OstSec = g.settings.VremyaSec;
+        lblTimer->setText(QString::fromStdString(timerCaption(g.OstMin, g.OstSec)));
+        tmTimer->start();
+    }
+    lbVremya->setVisible(g.settings.IgraNaVremya == 1);
+    lblTimer->setVisible(g.settings.IgraNaVremya == 1);
+}
+
+void frmSlovolov::showFailure(const BuildResult& result) {
+    switch (result.status) {
+    case BuildResult::Status::Ok: return;
+    case BuildResult::Status::NoDatabase:
+    case BuildResult::Status::NoRoom:
+        prompts_.error(QStringLiteral("База данных слов не найдена"));
+        return;
+    case BuildResult::Status::NotSuitable:
+        prompts_.error(message(QString::fromStdString(result.file.string()), smek::FileTail::NotSuitable));
+        return;
+    case BuildResult::Status::CannotOpen:
+        prompts_.error(message(QString::fromStdString(result.file.string()), smek::FileTail::CannotOpen));
+        // The program ends at once, without writing its settings.
+        endRequested_ = true;
+        tmTimer->stop();
+        tmNewBukvy->stop();
+        hide();
+        QCoreApplication::exit(1);
+        return;
+    }
+}
+
+void frmSlovolov::ShowBukva(int x, int y, QRgb colour) {
+    const GameState& g = state_;
+    const int v = std::abs(g.Grid(x, y));
+    const int px = x * g.CellSize, py = y * g.CellSize;
+    picControl->fillRect(px + 1, py + 1, px + g.CellSize - 1, py + g.CellSize - 1, QColor::fromRgb(colour));
+    if (v == 0) return;
+    const QString letter = smek::fromCp1251(std::string(1, smek::letterAt(v)));
+    const int w = picControl->textWidth(letter);
+    const int left = px + static_cast<int>(std::nearbyint((g.CellSize - w) * 0.5)); // half to even
+    picControl->text(left, py + tabOfs[static_cast<size_t>(g.level())], letter, Qt::black);
+}
+
+void frmSlovolov::AddSlovo(int i) {
+    const QString row = QString::number(i + 1) + QStringLiteral(") ") + smek::fromCp1251(state_.Slova[static_cast<size_t>(i)]);
+    picBox->text(25, 20 * i + 1, row, Qt::black);
+    picBox->paste(2, 20 * i, picShar[static_cast<size_t>(state_.Found[static_cast<size_t>(i)] == 1 ? 1 : 0)]);
+}
+
+// ---- Part 1.3 ----
+
+void frmSlovolov::picControl_MouseUp(int x, int y) {
+    const ClickResult r = boardClick(state_, x, y);
+    switch (r.kind) {
+    case ClickResult::Kind::Ignored: return;
+    case ClickResult::Kind::Marked:
+        if (r.unmarked) ShowBukva(r.oldMark.x, r.oldMark.y, kWhite);
+        ShowBukva(r.mark.x, r.mark.y, kGreen);
+        return;
+    case ClickResult::Kind::Found:
+        for (const Cell& c : r.cleared) ShowBukva(c.x, c.y, kWhite);
+        picBox->paste(2, 20 * r.word, picShar[1]);
+        if (state_.settings.ZamenaBukv == 1 && !tmNewBukvy->isActive()) tmNewBukvy->start();
+        if (r.won) StopGame(0);
+        return;
+    }
+}
+
+void frmSlovolov::picBox_MouseUp(int y) {
+    ListRow = y / 20;
+    if (ListRow > state_.NumWords) ListRow = -1;
+}
+
+void frmSlovolov::picBox_DblClick() {
+    if (ListRow < 0 || ListRow >= static_cast<int>(state_.Slova.size())) return;
+    CodeText(state_.Slova[static_cast<size_t>(ListRow)]);
+}
+
+void frmSlovolov::MenuNewGame_Click() {
+    if (state_.Remain >= 0 && !prompts_.question(QStringLiteral("Начать новую игру?"), smek::Prompts::Icon::None, false))
+        return;
+    QApplication::processEvents();
+    NewGame(0);
+}
+
+void frmSlovolov::MenuSelLevel_Click() {
+    frmSlovolovSelLevel dialog(this, state_.settings, prompts_, [this] { NewGame(0); });
+    prompts_.showModal(dialog);
+}
+
+void frmSlovolov::MenuEndGame_Click() {
+    if (!prompts_.question(QStringLiteral("Хотите сдаться и увидеть расположение слов?"), smek::Prompts::Icon::None, false))
+        return;
+    QApplication::processEvents();
+    EndGame(0);
+}
+
+void frmSlovolov::HelpCallHelp_Click() {
+    const QString WebPage = smek::helpPagePath(QStringLiteral("Словолов.htm"));
+    smek::frmWeb web(this, prompts_, WebPage);
+    prompts_.showModal(web);
+}
+
+void frmSlovolov::HelpAbout_Click() {
+    smek::frmOprog about(this, prompts_, pathData_, smek::helpPagePath(QStringLiteral("Словолов.htm")));
+    prompts_.showModal(about);
+}
+
+// ---- Part 1.5 ----
+
+void frmSlovolov::SaveFileDialog(int index) {
+    if (!state_.FileName.empty() && index != 1)
+        SaveFile(QString::fromStdString(state_.FileName));
+    else
+        ShowSaveDialog();
+}
+
+void frmSlovolov::ShowSaveDialog() {
+    const QString proposed = state_.FileName.empty() ? QString() : QString::fromStdString(smek::fileNamePart(state_.FileName));
+    QString name = smek::apiOpenSave(prompts_, -1, proposed, kFilter, kAllFiles, QString::fromStdString(pathData_));
+    if (name.isEmpty()) return;
+    if (smek::PoiskTochki(name.toStdString()) == 0) name += QStringLiteral(".slv");
+    SaveFile(name);
+}
+
+void frmSlovolov::SaveFile(const QString& name) {
+    const std::string path = name.toStdString();
+    std::error_code ec;
+    if (path != state_.FileName && std::filesystem::exists(std::filesystem::path(path), ec) &&
+        !prompts_.question(message(name, smek::FileTail::AlreadyExists), smek::Prompts::Icon::Warning, true))
+        return;
+    const std::error_code error = smek::writeTextFileAtomic(std::filesystem::path(path), slvText(state_));
+    if (error) {
+        prompts_.error(message(name, saveTail(error)));
+        return;
+    }
+    state_.FileName = path;
+}
+
+void frmSlovolov::OpenFile() {
+    QString name = smek::apiOpenSave(prompts_, 0, QString(), kFilter, kAllFiles, QString::fromStdString(pathData_));
+    if (name.isEmpty()) return;
+    if (smek::PoiskTochki(name.toStdString()) == 0) name += QStringLiteral(".slv");
+    const smek::ReadResult file = smek::readTextFile(std::filesystem::path(name.toStdString()));
+    if (file.error) {
+        const bool missing = file.error == std::errc::no_such_file_or_directory || file.error == std::errc::not_a_directory;
+        prompts_.error(message(name, missing ? smek::FileTail::NotFound : smek::FileTail::CannotOpen));
+        return;
+    }
+    const std::optional<LoadedGame> loaded = parseSlv(file.content);
+    if (!loaded) {
+        prompts_.error(message(name, smek::FileTail::NotSuitable));
+        return;
+    }
+    applyLoaded(state_, *loaded);
+    picBox->clear();
+    for (int i = 0; i <= state_.NumWords; ++i) AddSlovo(i);
+    state_.FileName = name.toStdString();
+    QApplication::processEvents();
+    NewGame(1);
+}
+
+// ---- Part 1.6 ----
+
+QString frmSlovolov::lookupPagePath() {
+    return QDir::tempPath() + QLatin1Char('/') + QString::fromLatin1(kLookupPage);
+}
+
+void frmSlovolov::CodeText(const std::string& word) {
+    const QString path = lookupPagePath();
+    const std::string page = lookupPage(word, fileUrl(pathData_ + kBannerPage));
+    const std::error_code error = smek::writeTextFileAtomic(std::filesystem::path(path.toStdString()), page);
+    if (error) {
+        const QString tail = saveTail(error) == smek::FileTail::WriteProtected ? QStringLiteral("защищён от записи.")
+                                                                              : QStringLiteral("сохранить не возможно.");
+        prompts_.error(QStringLiteral("Файл ") + path + QLatin1Char(' ') + tail);
+        return;
+    }
+    smek::OpURL(prompts_, path);
+}
+
+// ---- Part 1.7 ----
+
+void frmSlovolov::NewTime() {
+    if (slovolov::NewTime(state_)) {
+        EndGame(1);
+        return;
+    }
+    lblTimer->setText(QString::fromStdString(timerCaption(state_.OstMin, state_.OstSec)));
+}
+
+void frmSlovolov::NewBukvy() {
+    for (const Cell& c : slovolov::NewBukvy(state_, *random_)) ShowBukva(c.x, c.y, kWhite);
+}
+
+void frmSlovolov::EndGame(int mode) {
+    const int size = state_.CellSize;
+    for (const Cell& c : clearFillers(state_))
+        picControl->fillRect(c.x * size + 1, c.y * size + 1, c.x * size + size - 1, c.y * size + size - 1, Qt::white);
+    if (mode == 1) StopGame(1);
+}
+
+void frmSlovolov::StopGame(int mode) {
+    tmNewBukvy->stop();
+    tmTimer->stop();
+    picControl->setEnabled(false);
+    MenuEndGame->setEnabled(false);
+    state_.Remain = -1;
+    QApplication::processEvents();
+    Proigrysh = mode;
+    smek::frmEnd banner(this, Proigrysh);
+    prompts_.showModal(banner);
+}
+
+// ---- Part 1.1 ----
+
+void frmSlovolov::Form_Unload() {
+    if (unloaded_ || endRequested_) return;
+    unloaded_ = true;
+    tmTimer->stop();
+    tmNewBukvy->stop();
+    SaveFileINI(pathData_, state_.settings); // fails silently, as designed
+}
+
+void frmSlovolov::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    QMainWindow::closeEvent(event);
+}
+
+} // namespace slovolov

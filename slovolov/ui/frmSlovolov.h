@@ -1,0 +1,115 @@
+#pragma once
+// The play window of the word-search game (Part 1.3) with the painters of
+// Part 1.2, the saved-game commands of Part 1.5, the look-up of Part 1.6 and
+// the timer procedures of Part 1.7. The decisions are the core's; this window
+// turns events into core calls and paints what they report.
+#include "common/core/Random.h"
+#include "common/ui/PictureBox.h"
+#include "common/ui/Prompts.h"
+#include "slovolov/core/Game.h"
+
+#include <QAction>
+#include <QImage>
+#include <QLabel>
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <memory>
+#include <string>
+
+namespace slovolov {
+
+inline constexpr QRgb kWhite = 0xFFFFFF;
+inline constexpr QRgb kGreen = 0x00FF00; // 65280 in the design's BGR notation
+
+class frmSlovolov : public QMainWindow {
+    Q_OBJECT
+public:
+    // pathData: the data folder (ends with the separator); random: the
+    // program's generator (the clock-seeded one when null).
+    frmSlovolov(smek::Prompts& prompts, std::string pathData, const Settings& settings,
+                std::unique_ptr<smek::Random> random = nullptr);
+
+    GameState& state() { return state_; }
+    const std::string& pathData() const { return pathData_; }
+
+    // Part 1.2
+    void NewGame(int mode);
+    void ShowBukva(int x, int y, QRgb colour);
+    void AddSlovo(int i);
+
+    // Part 1.3
+    void picControl_MouseUp(int x, int y);
+    void picBox_MouseUp(int y);
+    void picBox_DblClick();
+    void MenuNewGame_Click();
+    void MenuSelLevel_Click();
+    void MenuEndGame_Click();
+    void HelpCallHelp_Click();
+    void HelpAbout_Click();
+
+    // Part 1.5
+    void SaveFileDialog(int index);
+    void ShowSaveDialog();
+    void SaveFile(const QString& name);
+    void OpenFile();
+
+    // Part 1.6
+    void CodeText(const std::string& cp1251Word);
+    static QString lookupPagePath();
+
+    // Part 1.7
+    void NewTime();
+    void NewBukvy();
+    void EndGame(int mode);
+    void StopGame(int mode);
+
+    // Part 1.1: writes the settings file (the main window's Form_Unload).
+    void Form_Unload();
+    // A word file could not be opened: the program ends without saving.
+    bool endRequested() const { return endRequested_; }
+
+    // Controls, with the design's names.
+    QWidget* client = nullptr;
+    QLabel* lblSavPertiya = nullptr;
+    smek::PictureBox* picBox = nullptr;
+    smek::PictureBox* picControl = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* lbVremya = nullptr;
+    QLabel* lblTimer = nullptr;
+    std::array<QImage, 2> picShar;
+    QTimer* tmTimer = nullptr;
+    QTimer* tmNewBukvy = nullptr;
+    QAction* MenuNewGame = nullptr;
+    QAction* MenuSelLevel = nullptr;
+    QAction* MenuEndGame = nullptr;
+    QAction* MenuOpen = nullptr;
+    std::array<QAction*, 2> MenuSave{};
+    QAction* FileExit = nullptr;
+    QAction* HelpCallHelp = nullptr;
+    QAction* HelpAbout = nullptr;
+
+    int ListRow = 0;
+    int Proigrysh = 0;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenu();
+    void buildControls();
+    void drawGridLines();
+    void showFailure(const BuildResult& result);
+
+    smek::Prompts& prompts_;
+    std::string pathData_;
+    GameState state_;
+    std::unique_ptr<smek::Random> random_;
+    bool endRequested_ = false;
+    bool unloaded_ = false;
+};
+
+// The two 19 x 19 list marks on white: 0 a red ball, 1 a green ball.
+QImage ballPicture(bool found);
+
+} // namespace slovolov

@@ -1,0 +1,165 @@
+#include "frmSlovolovSelLevel.h"
+
+#include "common/ui/Geometry.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+
+namespace slovolov {
+namespace {
+
+const QColor kGrey(224, 224, 224);
+
+void grey(QWidget* w) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, kGrey);
+    pal.setColor(QPalette::Button, kGrey);
+    w->setPalette(pal);
+}
+
+} // namespace
+
+QPixmap frmSlovolovSelLevel::levelPicture(int index) {
+    static const char* const rest[] = {"Поле 10x10, количество слов 6", "Поле 15x15, количество слов 12",
+                                       "Поле 20x20, количество слов 20"};
+    const QString head = QString::number(index + 1) + QStringLiteral(" уровень:");
+    const QString tail = QString::fromUtf8(rest[index]);
+    QPixmap pix(index == 0 ? 442 : 455, 19);
+    pix.fill(kGrey);
+    QPainter p(&pix);
+    const QFont font = smek::serifFont(12, true);
+    p.setFont(font);
+    const QFontMetrics fm(font);
+    const int base = (19 - fm.height()) / 2 + fm.ascent();
+    p.setPen(QColor(0, 0, 255));
+    p.drawText(0, base, head);
+    p.setPen(QColor(255, 0, 0));
+    p.drawText(fm.horizontalAdvance(head + QLatin1Char(' ')), base, tail);
+    return pix;
+}
+
+int frmSlovolovSelLevel::leadingNumber(const QString& text) {
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == QLatin1Char(' ')) ++i;
+    long long n = 0;
+    for (; i < text.size() && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9'); ++i)
+        n = std::min<long long>(n * 10 + (text[i].unicode() - '0'), 1000000);
+    return static_cast<int>(n);
+}
+
+frmSlovolovSelLevel::frmSlovolovSelLevel(QWidget* parent, Settings& settings, smek::Prompts& prompts,
+                                         std::function<void()> newGame)
+    : QDialog(parent), settings_(settings), prompts_(prompts), newGame_(std::move(newGame)) {
+    setWindowTitle(QStringLiteral("Выбор уровня"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(495, 255);
+    grey(this);
+    setAutoFillBackground(true);
+
+    for (int i = 0; i < 3; ++i) {
+        auto* b = new QPushButton(this);
+        b->setGeometry(8, 8 + 48 * i, 481, 41);
+        const QPixmap pix = levelPicture(i);
+        b->setIcon(QIcon(pix));
+        b->setIconSize(pix.size());
+        grey(b);
+        connect(b, &QPushButton::clicked, this, [this, i] { kUroven_Click(i); });
+        kUroven[static_cast<size_t>(i)] = b;
+    }
+
+    const auto styleCheck = [this](QCheckBox* c) {
+        c->setFont(smek::serifFont(14.25, true));
+        QPalette pal = c->palette();
+        pal.setColor(QPalette::WindowText, QColor(192, 0, 192));
+        pal.setColor(QPalette::Window, kGrey);
+        c->setPalette(pal);
+    };
+    chNewBukvy = new QCheckBox(QStringLiteral("Замена найденного слова случайными буквами"), this);
+    chNewBukvy->setGeometry(8, 152, 449, 22);
+    styleCheck(chNewBukvy);
+    chTime = new QCheckBox(QStringLiteral("Игра на время:"), this);
+    chTime->setGeometry(8, 184, 153, 22);
+    styleCheck(chTime);
+    connect(chTime, &QCheckBox::clicked, this, &frmSlovolovSelLevel::chTime_Click);
+
+    const auto timeField = [this](int left, const QStringList& items) {
+        auto* box = new QComboBox(this);
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->addItems(items);
+        box->setFont(smek::serifFont(14.25));
+        box->setGeometry(left, 180, 57, box->sizeHint().height());
+        box->lineEdit()->installEventFilter(this);
+        return box;
+    };
+    txtMin = timeField(240, {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
+                             QStringLiteral("5")});
+    txtSec = timeField(392, {QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("30"), QStringLiteral("40"),
+                             QStringLiteral("50")});
+
+    kOtmena = new QPushButton(QStringLiteral("Отмена"), this);
+    kOtmena->setGeometry(408, 216, 81, 33);
+    kOtmena->setFont(smek::serifFont(12, true));
+    grey(kOtmena);
+    connect(kOtmena, &QPushButton::clicked, this, &frmSlovolovSelLevel::kOtmena_Click);
+
+    // Form_Load
+    chNewBukvy->setChecked(settings_.ZamenaBukv == 1);
+    chTime->setChecked(settings_.IgraNaVremya == 1);
+    txtMin->setEditText(QString::number(settings_.VremyaMin));
+    txtSec->setEditText(QString::number(settings_.VremyaSec));
+    chTime_Click();
+    kUroven[0]->setFocus();
+}
+
+void frmSlovolovSelLevel::chTime_Click() {
+    txtMin->setEnabled(chTime->isChecked());
+    txtSec->setEnabled(chTime->isChecked());
+}
+
+void frmSlovolovSelLevel::kUroven_Click(int index) {
+    int m = 0, s = 0;
+    if (chTime->isChecked()) {
+        m = leadingNumber(txtMin->currentText());
+        s = leadingNumber(txtSec->currentText());
+        if (m + s == 0) {
+            prompts_.error(QStringLiteral("Вы не установили время игры"));
+            return;
+        }
+        if (m > 59 || s > 59) {
+            prompts_.error(QStringLiteral("Максимальное количество минут или секунд - 59"));
+            return;
+        }
+    }
+    hide();
+    QApplication::processEvents();
+    settings_.Level = index;
+    settings_.ZamenaBukv = chNewBukvy->isChecked() ? 1 : 0;
+    settings_.IgraNaVremya = chTime->isChecked() ? 1 : 0;
+    settings_.VremyaMin = m;
+    settings_.VremyaSec = s;
+    if (newGame_) newGame_();
+    accept();
+}
+
+void frmSlovolovSelLevel::kOtmena_Click() {
+    reject();
+}
+
+bool frmSlovolovSelLevel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        // Only digits and the control codes 0..8 (Backspace among them) pass.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QString text = key->text();
+        // Delete makes no character on the designed platform; here it has one.
+        if (!text.isEmpty() && key->key() != Qt::Key_Delete) {
+            const char16_t c = text[0].unicode();
+            if (c > 8 && (c < u'0' || c > u'9')) return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace slovolov

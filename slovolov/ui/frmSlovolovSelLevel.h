@@ -1,0 +1,46 @@
+#pragma once
+// The level-selection dialog (Part 1.4).
+#include "common/ui/Prompts.h"
+#include "slovolov/core/Settings.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QPushButton>
+#include <array>
+#include <functional>
+
+namespace slovolov {
+
+class frmSlovolovSelLevel : public QDialog {
+    Q_OBJECT
+public:
+    // newGame runs NewGame (0) of the main window once a level is chosen.
+    frmSlovolovSelLevel(QWidget* parent, Settings& settings, smek::Prompts& prompts, std::function<void()> newGame);
+
+    void chTime_Click();
+    void kUroven_Click(int index);
+    void kOtmena_Click();
+
+    std::array<QPushButton*, 3> kUroven{};
+    QCheckBox* chNewBukvy = nullptr;
+    QCheckBox* chTime = nullptr;
+    QComboBox* txtMin = nullptr;
+    QComboBox* txtSec = nullptr;
+    QPushButton* kOtmena = nullptr;
+
+    // The number at the start of a field's text; 0 when there is none.
+    static int leadingNumber(const QString& text);
+    // The picture of a level button: "N уровень:" in blue, the rest in red.
+    static QPixmap levelPicture(int index);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    Settings& settings_;
+    smek::Prompts& prompts_;
+    std::function<void()> newGame_;
+};
+
+} // namespace slovolov
