@@ -1,0 +1,302 @@
+#include "../core/TempFolder.h"
+#include "BoardReading.h"
+#include "ScriptedPrompts.h"
+#include "bukvoklad/core/Settings.h"
+#include "bukvoklad/ui/frmForma.h"
+#include "common/core/TextFile.h"
+#include "common/ui/frmEnd.h"
+
+#include <QtTest>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace smek;
+using namespace smek::bukvoklad;
+
+namespace {
+
+// A window over a data folder of its own, with a seeded generator.
+struct Table {
+    TempFolder folder;
+    Game game;
+    ScriptedPrompts prompts{QStringLiteral("Смекалия - Буквоклад")};
+    Random random{11};
+    int ended = 0;
+    QStringList banners; // banner texts in the order they were shown
+    std::unique_ptr<frmForma> form;
+
+    explicit Table(int optKolBukv = 0) {
+        game.PathData = folder.pathData();
+        game.OptKolBukv = optKolBukv;
+        prompts.onModal = [this](QDialog& dialog) {
+            if (auto* end = qobject_cast<frmEnd*>(&dialog)) banners << QString::fromStdString(end->banner().text);
+        };
+        form = std::make_unique<frmForma>(game, prompts, random, [this] { ++ended; });
+        prompts.setOwner(form.get());
+    }
+    QStringList boardLetters(int cells, const QStringList& candidates) const {
+        QStringList out;
+        for (int j = 0; j < cells; ++j) out << letterInCell(*form->picControl, j, candidates);
+        return out;
+    }
+};
+
+// Answers every question Yes, but first lets the clock run out, as a player
+// who is slow to answer would.
+class SlowPrompts : public ScriptedPrompts {
+public:
+    using ScriptedPrompts::ScriptedPrompts;
+    std::function<void()> whileAsking;
+    bool question(const QString& text, Icon icon, bool noDefault) override {
+        if (whileAsking) whileAsking();
+        return ScriptedPrompts::question(text, icon, noDefault);
+    }
+};
+
+} // namespace
+
+class frmFormaTest : public QObject {
+    Q_OBJECT
+private slots:
+    void layoutAndMenu();
+    void keysPassTheFilterAsCapitals();
+    void lowerCaseAnswerWinsAndWinsAgain();
+    void boardShowsEveryLetterOnceCentred();
+    void timedGameCountsDownAndIsLostOnTheTickAfterZero();
+    void missingDatabaseKeepsEmptyCellsAndNoStaleWin();
+    void unsuitableWordFileIsReportedAndPlayGoesOn();
+    void unopenableWordFileEndsTheProgramWithoutSaving();
+    void newGameAsksOnlyWhileAGameIsInPlay();
+    void timeOutDuringTheGiveUpQuestionKeepsTheWordShown();
+    void closingSavesTheSettings();
+};
+
+void frmFormaTest::layoutAndMenu() {
+    Table t;
+    frmForma& f = *t.form;
+    QCOMPARE(f.windowTitle(), QStringLiteral("Смекалия: Буквоклад"));
+    QCOMPARE(f.centralWidget()->size(), QSize(632, 223));
+    QCOMPARE(f.Text1->geometry(), QRect(8, 136, 457, 31));
+    QCOMPARE(f.kNew->geometry(), QRect(8, 176, 169, 33));
+    QCOMPARE(f.kSdatsya->geometry(), QRect(192, 176, 169, 33));
+    QCOMPARE(f.picControl->pos(), QPoint(1, 88));
+    QVERIFY(!f.kSdatsya->isEnabled());
+    QVERIFY(f.lblTimer->isHidden() && f.lbVremya->isHidden());
+    QCOMPARE(f.tmTimer->interval(), 1000);
+    QCOMPARE(f.MenuOptions->shortcut(), QKeySequence(Qt::Key_F6));
+    QCOMPARE(f.HelpCallHelp->shortcut(), QKeySequence(Qt::Key_F1));
+    f.HelpCallHelp->trigger();
+    f.HelpAbout->trigger();
+    QCOMPARE(t.prompts.asked.size(), 2);
+    QCOMPARE(t.prompts.asked[0].text, QStringLiteral("smek::frmWeb"));
+    QCOMPARE(t.prompts.asked[1].text, QStringLiteral("smek::frmOprog"));
+}
+
+void frmFormaTest::keysPassTheFilterAsCapitals() {
+    Table t(3);
+    t.folder.words("a.3", {"КОТ"});
+    t.form->NewGame();
+    QLineEdit* box = t.form->Text1;
+    typeText(box, QStringLiteral("кт"));
+    QCOMPARE(box->text(), QStringLiteral("КТ"));
+    typeText(box, QStringLiteral("k7 ,!Q"));
+    QCOMPARE(box->text(), QStringLiteral("КТ"));
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QCOMPARE(box->text(), QStringLiteral("К"));
+    typeText(box, QStringLiteral(".ё"));
+    QCOMPARE(box->text(), QStringLiteral("К.Ё"));
+    // A typed letter replaces the selection, like any typing.
+    box->setSelection(1, 2);
+    typeText(box, QStringLiteral("о"));
+    QCOMPARE(box->text(), QStringLiteral("КО"));
+    QVERIFY(t.banners.isEmpty());
+}
+
+void frmFormaTest::lowerCaseAnswerWinsAndWinsAgain() {
+    Table t(3);
+    t.folder.words("a.3", {"КОТ"});
+    t.game.OptTime = 1;
+    t.game.OptSec = 30;
+    t.form->NewGame();
+    QVERIFY(t.form->tmTimer->isActive());
+    typeText(t.form->Text1, QStringLiteral("ко"));
+    QVERIFY(t.banners.isEmpty());
+    typeText(t.form->Text1, QStringLiteral("т"));
+    QCOMPARE(t.banners, QStringList{QStringLiteral("ПОБЕДА!!!")});
+    QCOMPARE(t.game.GameState, 0);
+    QVERIFY(!t.form->tmTimer->isActive());
+    QVERIFY(t.form->kSdatsya->isEnabled());
+    typeText(t.form->Text1, QStringLiteral("."));
+    QCOMPARE(t.banners.size(), 1); // the full stop spoils the match
+    QTest::keyClick(t.form->Text1, Qt::Key_Backspace);
+    QCOMPARE(t.banners.size(), 2); // and the word wins again once it is gone
+    QTest::keyClick(t.form->Text1, Qt::Key_Backspace);
+    typeText(t.form->Text1, QStringLiteral("т"));
+    QCOMPARE(t.banners.size(), 3);
+    // Pasted lower case (no key filter) wins too.
+    t.form->Text1->clear();
+    t.form->Text1->insert(QStringLiteral("кот"));
+    QCOMPARE(t.banners.size(), 4);
+    // "Новая игра" after a win asks nothing.
+    t.form->kNew->click();
+    QVERIFY(t.prompts.texts().isEmpty());
+}
+
+void frmFormaTest::boardShowsEveryLetterOnceCentred() {
+    Table t(4);
+    t.folder.words("a.4", {"МАМА"});
+    const QStringList ma{QStringLiteral("М"), QStringLiteral("А")};
+    for (int game = 0; game < 5; ++game) {
+        t.form->NewGame();
+        const QImage& image = t.form->picControl->image();
+        QCOMPARE(image.size(), QSize(132, 34));
+        for (const QPoint p : {QPoint(0, 0), QPoint(131, 0), QPoint(131, 33), QPoint(0, 33), QPoint(33, 16),
+                               QPoint(66, 16), QPoint(99, 16)})
+            QCOMPARE(image.pixelColor(p), QColor(Qt::black));
+        QStringList shown = t.boardLetters(4, ma);
+        shown.sort();
+        QCOMPARE(shown, (QStringList{QStringLiteral("А"), QStringLiteral("А"), QStringLiteral("М"), QStringLiteral("М")}));
+        for (int j = 0; j < 4; ++j) {
+            const auto [left, right] = margins(cellImage(image, j));
+            QVERIFY2(std::abs(left - right) <= 2, qPrintable(QStringLiteral("cell %1: %2 | %3").arg(j).arg(left).arg(right)));
+        }
+    }
+    t.prompts.answers = {true};
+    t.form->kSdatsya->click();
+    QCOMPARE(t.boardLetters(4, ma), (QStringList{QStringLiteral("М"), QStringLiteral("А"), QStringLiteral("М"), QStringLiteral("А")}));
+    QCOMPARE(t.form->picControl->image().size(), QSize(132, 34));
+}
+
+void frmFormaTest::timedGameCountsDownAndIsLostOnTheTickAfterZero() {
+    Table t(5);
+    t.folder.words("a.5", {"ЛАМПА"});
+    t.game.OptTime = 1;
+    t.game.OptSec = 2;
+    t.form->NewGame();
+    QCOMPARE(t.form->lblTimer->text(), QStringLiteral("02"));
+    QVERIFY(!t.form->lblTimer->isHidden() && !t.form->lbVremya->isHidden());
+    QVERIFY(t.form->tmTimer->isActive());
+    t.form->NewTime();
+    QCOMPARE(t.form->lblTimer->text(), QStringLiteral("01"));
+    t.form->NewTime();
+    QCOMPARE(t.form->lblTimer->text(), QStringLiteral("00"));
+    QVERIFY(t.banners.isEmpty());
+    t.form->NewTime();
+    QCOMPARE(t.banners, QStringList{QStringLiteral("ВЫ НЕ УСПЕЛИ!!!")});
+    QVERIFY(!t.form->tmTimer->isActive());
+    QVERIFY(!t.form->kSdatsya->isEnabled());
+    QCOMPARE(t.game.GameState, -1);
+    const QStringList letters{QStringLiteral("Л"), QStringLiteral("А"), QStringLiteral("М"), QStringLiteral("П")};
+    QCOMPARE(t.boardLetters(5, letters).join(QString()), QStringLiteral("ЛАМПА"));
+    typeText(t.form->Text1, QStringLiteral("лампа"));
+    QCOMPARE(t.banners.size(), 1); // no win after the reveal
+    // An untimed game hides the clock and leaves it off.
+    t.game.OptTime = 0;
+    t.form->kNew->click();
+    QVERIFY(t.form->lblTimer->isHidden() && t.form->lbVremya->isHidden());
+    QVERIFY(!t.form->tmTimer->isActive());
+}
+
+void frmFormaTest::missingDatabaseKeepsEmptyCellsAndNoStaleWin() {
+    Table t(3);
+    t.folder.words("a.3", {"КОТ"});
+    t.folder.words("a.70", {"ЖЖЖЖЖЖЖ"});
+    t.form->NewGame();
+    t.game.OptKolBukv = 7;
+    t.form->NewGame();
+    QCOMPARE(t.prompts.asked.size(), 1);
+    QCOMPARE(t.prompts.asked[0].text, QStringLiteral("База данных слов не найдена"));
+    QCOMPARE(t.prompts.asked[0].icon, Prompts::Icon::Stop);
+    const QImage& image = t.form->picControl->image();
+    QCOMPARE(image.size(), QSize(231, 34));
+    for (int j = 0; j < 7; ++j) QCOMPARE(darkPixels(cellImage(image, j)), 0);
+    QVERIFY(!t.form->kSdatsya->isEnabled());
+    QVERIFY(!t.form->tmTimer->isActive());
+    typeText(t.form->Text1, QStringLiteral("кот")); // the old word
+    QVERIFY(t.banners.isEmpty());
+    QCOMPARE(t.ended, 0);
+}
+
+void frmFormaTest::unsuitableWordFileIsReportedAndPlayGoesOn() {
+    Table t(4);
+    t.folder.write("bad.4", " 3 \r\n" + w1251("МАМА\r\nПАПА\r\n"));
+    t.form->NewGame();
+    QCOMPARE(t.prompts.texts(),
+             QStringList{QStringLiteral("Файл \"") + QString::fromStdString(t.folder.pathData()) +
+                         QStringLiteral("bad.4\" не подходит к программе.")});
+    QCOMPARE(t.ended, 0);
+    QVERIFY(!t.form->kSdatsya->isEnabled());
+    for (int j = 0; j < 4; ++j) QCOMPARE(darkPixels(cellImage(t.form->picControl->image(), j)), 0);
+    typeText(t.form->Text1, QStringLiteral("мама"));
+    QVERIFY(t.banners.isEmpty());
+}
+
+void frmFormaTest::unopenableWordFileEndsTheProgramWithoutSaving() {
+    if (::geteuid() == 0) QSKIP("root opens any file");
+    Table t(3);
+    t.folder.words("a.3", {"КОТ"});
+    ::chmod((t.folder.path / "a.3").c_str(), 0);
+    t.form->NewGame();
+    QCOMPARE(t.ended, 1);
+    QVERIFY(t.prompts.texts().front().endsWith(QStringLiteral("a.3\" открыть не возможно.")));
+}
+
+void frmFormaTest::newGameAsksOnlyWhileAGameIsInPlay() {
+    Table t(3);
+    t.folder.words("a.3", {"КОТ"});
+    t.form->NewGame();
+    typeText(t.form->Text1, QStringLiteral("к"));
+    t.prompts.answers = {false};
+    t.form->kNew->click();
+    QCOMPARE(t.prompts.texts(), QStringList{QStringLiteral("Начать новую игру?")});
+    QCOMPARE(t.prompts.asked[0].icon, Prompts::Icon::None);
+    QCOMPARE(t.form->Text1->text(), QStringLiteral("К")); // No keeps the game
+    t.prompts.answers = {false};
+    t.form->kSdatsya->click();
+    QCOMPARE(t.game.GameState, 1);
+    t.form->kSdatsya->click(); // Yes
+    QCOMPARE(t.prompts.texts().last(), QStringLiteral("Хотите сдаться и увидеть слово?"));
+    QCOMPARE(t.game.GameState, -1);
+    t.form->kNew->click();
+    QCOMPARE(t.prompts.texts().size(), 3); // no question after a give-up
+    QCOMPARE(t.game.GameState, 1);
+    QCOMPARE(t.form->Text1->text(), QString());
+    QVERIFY(t.form->kSdatsya->isEnabled());
+}
+
+void frmFormaTest::timeOutDuringTheGiveUpQuestionKeepsTheWordShown() {
+    TempFolder folder;
+    folder.words("a.3", {"КОТ"});
+    Game game;
+    game.PathData = folder.pathData();
+    game.OptKolBukv = 3;
+    game.OptTime = 1;
+    game.OptSec = 0;
+    SlowPrompts prompts;
+    Random random(3);
+    frmForma form(game, prompts, random, [] {});
+    prompts.whileAsking = [&form] { form.NewTime(); };
+    form.NewGame();
+    form.kSdatsya_Click();
+    const QStringList letters{QStringLiteral("К"), QStringLiteral("О"), QStringLiteral("Т")};
+    QStringList shown;
+    for (int j = 0; j < 3; ++j) shown << letterInCell(*form.picControl, j, letters);
+    QCOMPARE(shown.join(QString()), QStringLiteral("КОТ"));
+}
+
+void frmFormaTest::closingSavesTheSettings() {
+    Table t(8);
+    t.game.OptTime = 1;
+    t.game.OptSec = 30;
+    t.form->show();
+    t.form->FileExit->trigger();
+    QCOMPARE(readTextFile(t.folder.path / "Bukvoklad.ini").content, std::string(" 1 \r\n 30 \r\n 8 \r\n"));
+    t.game.OptTime = 0;
+    t.form->show();
+    t.form->close(); // the close box saves the same way
+    QCOMPARE(readTextFile(t.folder.path / "Bukvoklad.ini").content, std::string(" 0 \r\n 30 \r\n 8 \r\n"));
+}
+
+QTEST_MAIN(frmFormaTest)
+#include "frmFormaTest.moc"
