@@ -1,0 +1,57 @@
+// The HTML view: only the up and down arrows act on it.
+#include "slovoset/ui/usrMyWeb.h"
+
+#include <QScrollBar>
+#include <QtTest>
+
+using namespace slovoset;
+
+class usrMyWebTest : public QObject {
+    Q_OBJECT
+private slots:
+    void onlyTheArrowsScroll() {
+        usrMyWeb view;
+        view.resize(300, 100);
+        QString lines;
+        for (int i = 0; i < 200; ++i) lines += QStringLiteral("строка %1<br>").arg(i);
+        view.LoadHtml(QStringLiteral("<html><body>") + lines + QStringLiteral("</body></html>"));
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QScrollBar* bar = view.WebBrowser1->verticalScrollBar();
+        QVERIFY(bar->maximum() > 0);
+
+        QTest::keyClick(view.WebBrowser1, Qt::Key_Down);
+        const int down = bar->value();
+        QVERIFY(down > 0);
+        for (Qt::Key key : {Qt::Key_A, Qt::Key_F5, Qt::Key_Backspace, Qt::Key_PageDown, Qt::Key_End, Qt::Key_Space,
+                            Qt::Key_Home, Qt::Key_PageUp})
+            QTest::keyClick(view.WebBrowser1, key);
+        QTest::keyClick(view.WebBrowser1, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(bar->value(), down);
+        QVERIFY(!view.WebBrowser1->textCursor().hasSelection());
+        QTest::keyClick(view.WebBrowser1, Qt::Key_Up);
+        QCOMPARE(bar->value(), 0);
+    }
+
+    void nothingCanBeSelectedNorMenuedNorFollowed() {
+        usrMyWeb view;
+        view.resize(300, 100);
+        view.LoadHtml(QStringLiteral("<html><body><a href='http://example.org/'>ссылка</a> текст текст</body></html>"));
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QWidget* port = view.WebBrowser1->viewport();
+        QTest::mousePress(port, Qt::LeftButton, {}, QPoint(5, 8));
+        QTest::mouseMove(port, QPoint(200, 8));
+        QTest::mouseRelease(port, Qt::LeftButton, {}, QPoint(200, 8));
+        QTest::mouseDClick(port, Qt::LeftButton, {}, QPoint(20, 8));
+        QVERIFY(!view.WebBrowser1->textCursor().hasSelection());
+        QCOMPARE(view.WebBrowser1->source(), QUrl());
+        QCOMPARE(view.WebBrowser1->contextMenuPolicy(), Qt::NoContextMenu);
+        QCOMPARE(port->contextMenuPolicy(), Qt::NoContextMenu);
+        view.LoadPusto();
+        QVERIFY(view.WebBrowser1->toPlainText().isEmpty());
+    }
+};
+
+QTEST_MAIN(usrMyWebTest)
+#include "usrMyWebTest.moc"

@@ -1,0 +1,181 @@
+// The word list as a player meets it: what its backing image shows, the keys,
+// the scroll bar and the icon presses.
+#include "common/core/Cp1251.h"
+#include "slovoset/ui/usrSlova.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace slovoset;
+
+namespace {
+
+const QColor kHighlight(72, 164, 255);
+
+struct ListFixture {
+    usrSlova list;
+    std::vector<usrSlova::LineWord> words;
+    int typ = 0;
+
+    explicit ListFixture(int lines, int typGame = 0) : typ(typGame) {
+        list.wordOfLine = [this](int line) { return words.at(line); };
+        list.typGame = [this] { return typ; };
+        list.gotovo = [] { return true; };
+        for (int i = 0; i < lines; ++i) {
+            words.push_back({smek::w1251("ЛЕСОК"), 0, 0});
+            list.AddSlovo();
+        }
+    }
+    QColor pixel(int x, int y) const { return list.picList->image().pixelColor(x, y); }
+    // The text area of a line is painted in the highlight colour at its right end.
+    bool highlighted(int line) const { return pixel(kListWidth - 2, line * kLineHeight + 21) == kHighlight; }
+    bool iconIs(int line, const QImage& icon) const {
+        return list.picList->image().copy(2, line * kLineHeight, kIconSize, kIconSize) == icon;
+    }
+    void press(int x, int y) { emit list.picList->mouseDown(Qt::LeftButton, x, y); }
+    void release(int x, int y) { emit list.picList->mouseUp(Qt::LeftButton, x, y); }
+    void key(Qt::Key k) { QTest::keyClick(list.picList, k); }
+};
+
+// Does any dark text pixel lie in the line's text area?
+bool hasText(const QImage& image, int line) {
+    for (int y = line * kLineHeight; y < line * kLineHeight + kLineHeight; ++y)
+        for (int x = 28; x < kListWidth; ++x)
+            if (qGray(image.pixel(x, y)) < 100) return true;
+    return false;
+}
+
+} // namespace
+
+class usrSlovaTest : public QObject {
+    Q_OBJECT
+private slots:
+    void linesIconsAndHighlight() {
+        ListFixture f(3);
+        QCOMPARE(f.list.picList->height(), 3 * kLineHeight);
+        QVERIFY(f.highlighted(0));
+        QVERIFY(!f.highlighted(1));
+        QVERIFY(!f.highlighted(2));
+        QVERIFY(hasText(f.list.picList->image(), 2));
+        QVERIFY(f.iconIs(0, f.list.picKnopka[0]));
+        QCOMPARE(f.list.state().NomLine, 0);
+
+        // Opening line 2 as a guessed word: highlight moves, icon 4, the text changes.
+        const QImage before = f.list.picList->image().copy(28, 2 * kLineHeight, 130, kLineHeight);
+        f.words[2].vybrano = 1;
+        f.words[2].otgadano = 1;
+        f.list.ShowLineSlovo(2);
+        QVERIFY(!f.highlighted(0));
+        QVERIFY(f.highlighted(2));
+        QVERIFY(f.iconIs(2, f.list.picKnopka[4]));
+        QVERIFY(f.list.picList->image().copy(28, 2 * kLineHeight, 130, kLineHeight) != before);
+    }
+
+    void theEightIconsDiffer() {
+        ListFixture f(0);
+        for (const QImage& icon : f.list.picKnopka) QCOMPARE(icon.size(), QSize(kIconSize, kIconSize));
+        for (int i = 0; i < 5; ++i)
+            for (int j = i + 1; j < 5; ++j) QVERIFY(f.list.picKnopka[i] != f.list.picKnopka[j]);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(f.list.picKnopka2[i].size(), QSize(kIconSize, kIconSize));
+            QVERIFY(f.list.picKnopka2[i] != f.list.picKnopka[i]);
+        }
+    }
+
+    void scrollBarFromEighteenLines() {
+        ListFixture seventeen(17);
+        QVERIFY(!seventeen.list.VScroll1->isEnabled());
+        ListFixture eighteen(18);
+        QVERIFY(eighteen.list.VScroll1->isEnabled());
+        QCOMPARE(eighteen.list.VScroll1->maximum(), 1);
+        QCOMPARE(eighteen.list.VScroll1->pageStep(), 17);
+        eighteen.list.VScroll1->setValue(1);
+        QCOMPARE(eighteen.list.picList->y(), -kLineHeight);
+        // Start empties everything, the bar included.
+        eighteen.list.Start();
+        QVERIFY(!eighteen.list.VScroll1->isEnabled());
+        QCOMPARE(eighteen.list.VScroll1->value(), 0);
+        QCOMPARE(eighteen.list.picList->y(), 0);
+    }
+
+    void keysMoveTheHighlightAndScroll() {
+        ListFixture f(20);
+        f.key(Qt::Key_Up); // first line: nothing
+        QVERIFY(f.highlighted(0));
+        f.key(Qt::Key_End);
+        QVERIFY(!f.highlighted(0));
+        QVERIFY(f.highlighted(19));
+        QCOMPARE(f.list.VScroll1->value(), 3);
+        QCOMPARE(f.list.picList->y(), -3 * kLineHeight);
+        f.key(Qt::Key_Down); // last line: nothing
+        QVERIFY(f.highlighted(19));
+        f.key(Qt::Key_Home);
+        QVERIFY(f.highlighted(0));
+        QCOMPARE(f.list.VScroll1->value(), 0);
+        f.key(Qt::Key_PageDown);
+        QVERIFY(f.highlighted(19));
+        QCOMPARE(f.list.VScroll1->value(), 3);
+        f.key(Qt::Key_PageUp);
+        QVERIFY(f.highlighted(0));
+        f.key(Qt::Key_Down);
+        QVERIFY(f.highlighted(1));
+        QVERIFY(!f.highlighted(0));
+        f.key(Qt::Key_A);
+        f.key(Qt::Key_Return);
+        QVERIFY(f.highlighted(1));
+        QCOMPARE(f.list.state().NomLine, 1);
+    }
+
+    void createModeIconClickIsReportedAndACancelledOneRestoresTheIcon() {
+        ListFixture f(2, 1);
+        QSignalSpy clicks(&f.list, &usrSlova::iconClicked);
+        QVERIFY(f.iconIs(1, f.list.picKnopka[1]));
+        f.press(10, kLineHeight + 5);
+        QVERIFY(f.iconIs(1, f.list.picKnopka2[1]));
+        f.release(10, 5); // another line
+        QVERIFY(f.iconIs(1, f.list.picKnopka[1]));
+        QCOMPARE(clicks.count(), 0);
+        QVERIFY(f.highlighted(0));
+
+        f.press(10, kLineHeight + 5);
+        f.release(12, kLineHeight + 8);
+        QCOMPARE(clicks.count(), 1);
+        QCOMPARE(clicks.at(0).at(0).toInt(), 1);
+        QVERIFY(f.highlighted(1));
+    }
+
+    void playModeOpenedIconCannotBePressed() {
+        ListFixture f(2, 0);
+        f.words[1].vybrano = 1;
+        f.list.drawIcon(1);
+        QVERIFY(f.iconIs(1, f.list.picKnopka[3]));
+        QSignalSpy clicks(&f.list, &usrSlova::iconClicked);
+        f.press(10, kLineHeight + 5);
+        QVERIFY(f.iconIs(1, f.list.picKnopka[3]));
+        f.release(10, kLineHeight + 5);
+        QCOMPARE(clicks.count(), 0);
+    }
+
+    void textPressReleasedOverTheIconStillMovesTheHighlight() {
+        ListFixture f(3, 1);
+        QSignalSpy clicks(&f.list, &usrSlova::iconClicked);
+        f.press(26, 2 * kLineHeight + 3);
+        f.release(26, 2 * kLineHeight + 3);
+        QVERIFY(f.highlighted(2));
+        QVERIFY(!f.highlighted(0));
+        QCOMPARE(clicks.count(), 0);
+    }
+
+    void pressesWhileNoListIsReadyAreIgnored() {
+        ListFixture f(2, 1);
+        f.list.gotovo = [] { return false; };
+        QSignalSpy clicks(&f.list, &usrSlova::iconClicked);
+        f.press(10, 5);
+        QVERIFY(f.iconIs(0, f.list.picKnopka[1]));
+        f.release(10, 5);
+        QCOMPARE(clicks.count(), 0);
+    }
+};
+
+QTEST_MAIN(usrSlovaTest)
+#include "usrSlovaTest.moc"
