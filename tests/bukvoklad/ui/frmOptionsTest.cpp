@@ -1,0 +1,140 @@
+#include "../core/TempFolder.h"
+#include "ScriptedPrompts.h"
+#include "bukvoklad/ui/frmForma.h"
+#include "bukvoklad/ui/frmOptions.h"
+#include "common/core/TextFile.h"
+
+#include <QtTest>
+
+using namespace smek;
+using namespace smek::bukvoklad;
+
+class frmOptionsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void opensWithTheSettingsItCanShow();
+    void secondsTakeDigitsOnly();
+    void refusalsKeepTheDialogOpen();
+    void okStartsTheNextGameWithTheNewSettings();
+};
+
+void frmOptionsTest::opensWithTheSettingsItCanShow() {
+    ScriptedPrompts prompts;
+    Game game;
+    {
+        frmOptions dlg(nullptr, game, prompts, [] {});
+        QCOMPARE(dlg.windowTitle(), QStringLiteral("Опции"));
+        QCOMPARE(dlg.size(), QSize(399, 112));
+        QCOMPARE(dlg.selKolBuukv->count(), 16);
+        QCOMPARE(dlg.selKolBuukv->itemText(0), QStringLiteral(" 4"));
+        QCOMPARE(dlg.selKolBuukv->itemText(15), QStringLiteral(" 19"));
+        QCOMPARE(dlg.selKolBuukv->currentIndex(), -1);
+        QVERIFY(!dlg.chKolBukv->isChecked() && !dlg.selKolBuukv->isEnabled());
+        QVERIFY(!dlg.chTime->isChecked() && !dlg.txtSec->isEnabled());
+        QCOMPARE(dlg.txtSec->currentText(), QStringLiteral("0"));
+        QCOMPARE(dlg.txtSec->count(), 5);
+        dlg.chTime->click(); // a player's click enables the seconds
+        QVERIFY(dlg.txtSec->isEnabled());
+    }
+    game.OptKolBukv = 8;
+    game.OptTime = 1;
+    game.OptSec = 30;
+    {
+        frmOptions dlg(nullptr, game, prompts, [] {});
+        QVERIFY(dlg.chKolBukv->isChecked() && dlg.selKolBuukv->isEnabled());
+        QCOMPARE(dlg.selKolBuukv->currentText(), QStringLiteral(" 8"));
+        QVERIFY(dlg.chTime->isChecked() && dlg.txtSec->isEnabled());
+        QCOMPARE(dlg.txtSec->currentText(), QStringLiteral("30"));
+    }
+    game.OptKolBukv = 3; // only from an edited file: the player is asked to pick one
+    game.OptTime = 5;
+    {
+        frmOptions dlg(nullptr, game, prompts, [] {});
+        QVERIFY(dlg.chKolBukv->isChecked());
+        QCOMPARE(dlg.selKolBuukv->currentIndex(), -1);
+        QVERIFY(!dlg.chTime->isChecked());
+    }
+}
+
+void frmOptionsTest::secondsTakeDigitsOnly() {
+    ScriptedPrompts prompts;
+    Game game;
+    game.OptTime = 1;
+    frmOptions dlg(nullptr, game, prompts, [] {});
+    QLineEdit* edit = dlg.txtSec->lineEdit();
+    edit->clear();
+    QTest::keyClicks(edit, QStringLiteral("4a -x5."));
+    QCOMPARE(edit->text(), QStringLiteral("45"));
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QCOMPARE(edit->text(), QStringLiteral("4"));
+}
+
+void frmOptionsTest::refusalsKeepTheDialogOpen() {
+    ScriptedPrompts prompts;
+    Game game;
+    int newGames = 0;
+    frmOptions dlg(nullptr, game, prompts, [&] { ++newGames; });
+    dlg.show();
+    dlg.chKolBukv->click();
+    dlg.kOK->click();
+    dlg.selKolBuukv->setCurrentIndex(2); // " 6"
+    dlg.chTime->click();
+    dlg.txtSec->setEditText(QString());
+    dlg.kOK->click();
+    dlg.txtSec->setEditText(QStringLiteral("60"));
+    dlg.kOK->click();
+    QCOMPARE(prompts.texts(), (QStringList{QStringLiteral("Вы не выбрали количество букв."),
+                                           QStringLiteral("Вы не установили время игры"),
+                                           QStringLiteral("Максимальное количество секунд - 59")}));
+    for (const auto& a : prompts.asked) QCOMPARE(a.icon, Prompts::Icon::Stop);
+    QVERIFY(dlg.isVisible());
+    QCOMPARE(newGames, 0);
+    QCOMPARE(game.OptKolBukv, 6); // kept after the refused time, as the design has it
+    QCOMPARE(game.OptTime, 0);
+    dlg.kOtmena->click();
+    QVERIFY(!dlg.isVisible());
+    QCOMPARE(dlg.result(), int(QDialog::Rejected));
+}
+
+void frmOptionsTest::okStartsTheNextGameWithTheNewSettings() {
+    TempFolder folder;
+    folder.words("a.8", {"АЛФАВИТЫ"});
+    folder.words("a.3", {"КОТ"});
+    Game game;
+    game.PathData = folder.pathData();
+    game.OptKolBukv = 3;
+    ScriptedPrompts prompts;
+    Random random(9);
+    frmForma form(game, prompts, random, [] {});
+    form.NewGame();
+    QCOMPARE(game.Slovo, w1251("КОТ"));
+    prompts.onModal = [](QDialog& dialog) {
+        auto* dlg = qobject_cast<frmOptions*>(&dialog);
+        QVERIFY(dlg);
+        dlg->selKolBuukv->setCurrentText(QStringLiteral(" 8"));
+        dlg->chTime->click();
+        dlg->txtSec->setEditText(QStringLiteral("30"));
+        dlg->kOK->click();
+    };
+    form.MenuOptions->trigger(); // in the middle of a game: no question
+    QVERIFY(!prompts.texts().contains(QStringLiteral("Начать новую игру?")));
+    QCOMPARE(game.Slovo, w1251("АЛФАВИТЫ"));
+    QCOMPARE(form.picControl->image().width(), 264);
+    QCOMPARE(form.lblTimer->text(), QStringLiteral("30"));
+    QVERIFY(form.tmTimer->isActive());
+    form.close();
+    QCOMPARE(readTextFile(folder.path / "Bukvoklad.ini").content, std::string(" 1 \r\n 30 \r\n 8 \r\n"));
+
+    // Unchecking the length returns to random lengths.
+    prompts.onModal = [](QDialog& dialog) {
+        auto* dlg = qobject_cast<frmOptions*>(&dialog);
+        dlg->chKolBukv->click();
+        dlg->kOK->click();
+    };
+    form.MenuOptions->trigger();
+    QCOMPARE(game.OptKolBukv, 0);
+    QVERIFY(game.KolBukv >= 5 && game.KolBukv <= 19);
+}
+
+QTEST_MAIN(frmOptionsTest)
+#include "frmOptionsTest.moc"
