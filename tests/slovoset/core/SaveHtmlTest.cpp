@@ -1,0 +1,104 @@
+#include "SlovosetTestSupport.h"
+
+#include "slovoset/core/SaveHtml.h"
+#include "slovoset/core/ShowHtml.h"
+
+#include "common/core/TextFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
+
+namespace slovoset {
+namespace {
+
+namespace fs = std::filesystem;
+using test::w;
+
+const std::string kHead =
+    "<!DOCTYPE HTML PUBLIC '-//W3C//DTD HTML 4.0 Transitional//EN'><html><head><meta http-equiv=\"Content-Type\" "
+    "content=\"text/html; charset=windows-1251\">";
+
+// Chosen words of 5, 7 and 4 letters, and one that is not chosen.
+Puzzle smallPuzzle() {
+    Puzzle p;
+    p.TypGame = 1;
+    p.Tekst = w("Кот ик<br>a<b & c");
+    for (const auto& [slovo, vybrano] :
+         std::vector<std::pair<std::string, int>>{{"КОТИК", 1}, {"ТИК", 0}, {"АБВГДЕЖ", 1}, {"АБВГ", 1}}) {
+        SkrytoeSlovo s;
+        s.Slovo = w(slovo);
+        s.Vybrano = vybrano;
+        s.Nachalo = 1;
+        ++p.MaxSlova;
+        p.Slova.resize(static_cast<size_t>(p.MaxSlova) + 1);
+        p.Slova.back() = s;
+        SpisokAdd(p, p.MaxSlova);
+    }
+    return p;
+}
+
+TEST(SaveHtml, AnswersPath) {
+    EXPECT_EQ(answersPath("/home/u/Лес.html"), "/home/u/Лес_ответы.html");
+    EXPECT_EQ(answersPath("/home/u/Лес"), "/home/u/Лес_ответы.html");
+    EXPECT_EQ(answersPath("/home/u/мои.игры/Лес"), "/home/u/мои.игры/Лес_ответы.html");
+    EXPECT_EQ(answersPath("C:\\Игры.x\\Лес"), "C:\\Игры.x\\Лес_ответы.html");
+    EXPECT_EQ(answersPath("C:\\Игры\\Лес.1.html"), "C:\\Игры\\Лес.1_ответы.html");
+}
+
+TEST(SaveHtml, Hints) {
+    Puzzle p = smallPuzzle();
+    EXPECT_EQ(hintsText(p), " 5,  7,  4");
+    for (auto& s : p.Slova) s.Vybrano = 0;
+    EXPECT_EQ(hintsText(p), "");
+}
+
+TEST(SaveHtml, PagesByteForByte) {
+    const Puzzle p = smallPuzzle();
+    const std::string text2 = htmlViewBody("ANSWERS");
+    const HtmlPages pages = exportPages(p, w("Лес <i>"), text2);
+    const std::string head = kHead + w("<title>Словосеть: Лес &lt;i&gt;") +
+                             "</title></head><body topmargin=0 leftmargin=0 rightmargin=0 scroll=no>"
+                             "<table width='100%'><td><center><font face='Times New Roman' color='#000000' size='5'>" +
+                             w("Лес &lt;i&gt;");
+    EXPECT_EQ(pages.puzzle,
+              head + "</font></center><font face='Times New Roman' color='#000000' size='4'>" +
+                  w("Кот ик<br>a&lt;b &amp; c") +
+                  w("<br><br>Подсказки. Число букв в нужных словах в порядке их появления в тексте:") +
+                  " 5,  7,  4</font></td></table></body></html>");
+    EXPECT_EQ(pages.answers, head + "</font></center></td></table>" + text2);
+}
+
+TEST(SaveHtml, WritesBothPagesAndTheAnswersWithoutAQuestion) {
+    const fs::path dir = fs::temp_directory_path() / ("slovoset-export-" + std::to_string(::getpid()));
+    fs::create_directories(dir / "мои.игры");
+    const std::string base = (dir / "мои.игры" / "Лес").string();
+    smek::writeTextFileAtomic(base + "_ответы.html", "old answers");
+    smek::writeTextFileAtomic(base + ".html", "old page");
+
+    Puzzle p = smallPuzzle();
+    p.Nazvanie = w("Лес");
+    int questions = 0;
+    auto no = [&](const std::string&) {
+        ++questions;
+        return false;
+    };
+    std::vector<SaveOutcome> r = SaveHtml(p, base, "BODY", no);
+    ASSERT_EQ(r.size(), 2u);
+    EXPECT_EQ(r[0].kind, SaveOutcome::Kind::Declined);
+    EXPECT_EQ(r[1].kind, SaveOutcome::Kind::Saved);
+    EXPECT_EQ(questions, 1);
+    EXPECT_EQ(smek::readTextFile(base + ".html").content, "old page");
+    const HtmlPages pages = exportPages(p, p.Nazvanie, "BODY");
+    EXPECT_EQ(smek::readTextFile(base + "_ответы.html").content, pages.answers + "\r\n");
+    EXPECT_EQ(p.ImyaFile, base + "_ответы.html");
+
+    r = SaveHtml(p, base, "BODY", [](const std::string&) { return true; });
+    EXPECT_EQ(r[0].kind, SaveOutcome::Kind::Saved);
+    EXPECT_EQ(smek::readTextFile(base + ".html").content, pages.puzzle + "\r\n");
+    fs::remove_all(dir);
+}
+
+} // namespace
+} // namespace slovoset
