@@ -124,10 +124,7 @@ void frmSlovolov::buildControls() {
     connect(tmTimer, &QTimer::timeout, this, &frmSlovolov::NewTime);
     tmNewBukvy = new QTimer(this);
     tmNewBukvy->setInterval(2000);
-    connect(tmNewBukvy, &QTimer::timeout, this, [this] {
-        tmNewBukvy->stop();
-        NewBukvy();
-    });
+    connect(tmNewBukvy, &QTimer::timeout, this, &frmSlovolov::tmNewBukvy_Timer);
 }
 
 void frmSlovolov::buildMenu() {
@@ -389,6 +386,11 @@ void frmSlovolov::NewTime() {
 
 void frmSlovolov::NewBukvy() {
     for (const Cell& c : slovolov::NewBukvy(state_, *random_)) ShowBukva(c.x, c.y, kWhite);
+}
+
+void frmSlovolov::tmNewBukvy_Timer() {
+    tmNewBukvy->stop();
+    NewBukvy();
 }
 
 void frmSlovolov::EndGame(int mode) {

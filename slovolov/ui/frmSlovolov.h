@@ -61,6 +61,8 @@ public:
     // Part 1.7
     void NewTime();
     void NewBukvy();
+    // tmNewBukvy's tick: the timer stops itself, then NewBukvy.
+    void tmNewBukvy_Timer();
     void EndGame(int mode);
     void StopGame(int mode);
 

@@ -1,0 +1,367 @@
+// Offscreen tests of the word-search windows: board pixels, the word list,
+// the level dialog, the end banner, saved games, look-up, settings on close.
+#include "ScriptedPrompts.h"
+#include "common/core/Cp1251.h"
+#include "common/core/TextFile.h"
+#include "common/ui/frmEnd.h"
+#include "slovolov/core/SavedGame.h"
+#include "slovolov/ui/frmSlovolov.h"
+#include "slovolov/ui/frmSlovolovSelLevel.h"
+
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <filesystem>
+
+using namespace slovolov;
+namespace fs = std::filesystem;
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<smek::ScriptedPrompts> prompts_;
+    std::unique_ptr<frmSlovolov> w_;
+
+    std::string data() const { return dir_->path().toStdString() + "/Data/"; }
+
+    frmSlovolov& start(Settings settings = {}, std::uint64_t seed = 7) {
+        w_ = std::make_unique<frmSlovolov>(*prompts_, data(), settings, std::make_unique<smek::Random>(seed));
+        w_->show();
+        QApplication::processEvents();
+        w_->NewGame(0);
+        return *w_;
+    }
+    // A click on the middle of a board cell.
+    void clickCell(int x, int y) {
+        const GameState& g = w_->state();
+        const int b = w_->picControl->borderWidth();
+        QTest::mouseClick(w_->picControl, Qt::LeftButton, {},
+                          QPoint(b + x * g.CellSize + g.CellSize / 2, b + y * g.CellSize + g.CellSize / 2));
+    }
+    void findWord(int i) {
+        const auto& r = w_->state().Recs[static_cast<size_t>(i)];
+        clickCell(r[0], r[1]);
+        clickCell(r[2], r[3]);
+    }
+    QRgb pixel(int x, int y) const { return w_->picControl->image().pixel(x, y) & 0xFFFFFF; }
+    // Pixels of a cell's inside that are not the colour.
+    int otherPixels(int cx, int cy, QRgb colour) const {
+        const int s = w_->state().CellSize;
+        int n = 0;
+        for (int y = cy * s + 1; y <= cy * s + s - 1; ++y)
+            for (int x = cx * s + 1; x <= cx * s + s - 1; ++x) n += pixel(x, y) != colour;
+        return n;
+    }
+    int modalsOf(const QString& cls) const {
+        int n = 0;
+        for (const auto& a : prompts_->asked) n += a.kind == QStringLiteral("modal") && a.text == cls;
+        return n;
+    }
+
+private slots:
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        fs::create_directories(data());
+        for (const auto& f : fs::directory_iterator(std::string(FIXTURES_DIR) + "/slovolov/words"))
+            fs::copy_file(f.path(), data() + f.path().filename().string());
+        prompts_ = std::make_unique<smek::ScriptedPrompts>(QStringLiteral("Смекалия - Словолов"));
+    }
+    void cleanup() {
+        w_.reset();
+        prompts_.reset();
+        dir_.reset();
+    }
+
+    void firstGameLayout() {
+        frmSlovolov& w = start();
+        QCOMPARE(w.windowTitle(), QStringLiteral("Смекалия - Словолов"));
+        QCOMPARE(w.client->size(), QSize(723, 526));
+        QCOMPARE(w.picControl->size(), QSize(404, 404));
+        QCOMPARE(w.picControl->geometry().topLeft(), QPoint(312, 80));
+        QVERIFY(w.picControl->isEnabled());
+        QVERIFY(w.MenuEndGame->isEnabled());
+        QVERIFY(!w.lblTimer->isVisible());
+        QCOMPARE(w.MenuNewGame->shortcut(), QKeySequence(Qt::Key_F4));
+        QCOMPARE(w.MenuSave[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+        // Grid lines: black at every cell's top and left line.
+        QCOMPARE(pixel(40, 17), QRgb(0x000000));
+        QCOMPARE(pixel(17, 40), QRgb(0x000000));
+        // List rows: a red ball at (2, 20 i), row text from x = 25.
+        const QRgb ball = w.picBox->image().pixel(11, 20 * 3 + 9);
+        QVERIFY(qRed(ball) > 150 && qGreen(ball) < 100);
+    }
+
+    void clickTurnsExactlyThatCellGreen() {
+        frmSlovolov& w = start();
+        const auto& r = w.state().Recs[0];
+        clickCell(r[0], r[1]);
+        QCOMPARE(w.state().Marked, 1);
+        const int s = w.state().CellSize;
+        // The inside corners are green; the grid lines around stay black.
+        QCOMPARE(pixel(r[0] * s + 1, r[1] * s + 1), kGreen);
+        QCOMPARE(pixel(r[0] * s + s - 1, r[1] * s + s - 1), kGreen);
+        QCOMPARE(pixel(r[0] * s, r[1] * s + s / 2), QRgb(0x000000));
+        // The letter is still drawn on top: some inside pixels are not green.
+        QVERIFY(otherPixels(r[0], r[1], kGreen) > 0);
+        // Every other cell's inside corner is still white.
+        for (int y = 0; y <= w.state().GridMax; ++y)
+            for (int x = 0; x <= w.state().GridMax; ++x)
+                if (x != r[0] || y != r[1]) QCOMPARE(pixel(x * s + 1, y * s + 1), kWhite);
+    }
+
+    void foundWordEmptiesCellsAndTurnsItsBallGreen() {
+        frmSlovolov& w = start();
+        findWord(2);
+        QCOMPARE(w.state().Found[2], 1);
+        QCOMPARE(w.state().Remain, w.state().NumWords - 1);
+        for (const Cell& c : w.state().wordCells(2)) QCOMPARE(otherPixels(c.x, c.y, kWhite), 0);
+        const QRgb ball = w.picBox->image().pixel(11, 20 * 2 + 9);
+        QVERIFY(qGreen(ball) > 120 && qRed(ball) < 100);
+        QVERIFY(!w.tmNewBukvy->isActive()); // refilling is off
+    }
+
+    void refillPaintsNewLetters() {
+        Settings s;
+        s.ZamenaBukv = 1;
+        frmSlovolov& w = start(s);
+        findWord(1);
+        QVERIFY(w.tmNewBukvy->isActive());
+        QCOMPARE(w.tmNewBukvy->interval(), 2000);
+        findWord(0);
+        w.tmNewBukvy_Timer(); // the timer's one expiry
+        QVERIFY(!w.tmNewBukvy->isActive());
+        for (const Cell& c : w.state().wordCells(0)) {
+            QVERIFY(w.state().Grid(c.x, c.y) < 0);
+            QVERIFY(otherPixels(c.x, c.y, kWhite) > 0); // a letter is drawn
+        }
+        for (const Cell& c : w.state().wordCells(1)) QCOMPARE(w.state().Grid(c.x, c.y), 0);
+    }
+
+    void lastFindShowsTheWinBanner() {
+        frmSlovolov& w = start();
+        int banners = 0;
+        prompts_->onModal = [&](QDialog& d) {
+            auto* end = qobject_cast<smek::frmEnd*>(&d);
+            QVERIFY(end);
+            QCOMPARE(end->banner().text, std::string("ПОБЕДА!!!"));
+            ++banners;
+        };
+        for (int i = 0; i <= w.state().NumWords; ++i) findWord(i);
+        QCOMPARE(banners, 1);
+        QCOMPARE(w.Proigrysh, 0);
+        QCOMPARE(w.state().Remain, -1);
+        QVERIFY(!w.picControl->isEnabled());
+        QVERIFY(!w.MenuEndGame->isEnabled());
+        // "Новая игра" now starts without asking.
+        prompts_->asked.clear();
+        w.MenuNewGame_Click();
+        QVERIFY(prompts_->texts().isEmpty());
+        QCOMPARE(w.state().Remain, w.state().NumWords);
+    }
+
+    void timedGameShowsTheClockAndLosesAfterZero() {
+        Settings s;
+        s.IgraNaVremya = 1;
+        s.VremyaSec = 2;
+        frmSlovolov& w = start(s);
+        QVERIFY(w.lblTimer->isVisible());
+        QVERIFY(w.lbVremya->isVisible());
+        QVERIFY(w.client->rect().contains(w.lblTimer->geometry()));
+        QVERIFY(w.client->rect().contains(w.lbVremya->geometry()));
+        QVERIFY(!w.lblTimer->geometry().intersects(w.Label1->geometry()));
+        QVERIFY(!w.lblTimer->geometry().intersects(w.picControl->geometry()));
+        QCOMPARE(w.lblTimer->text(), QStringLiteral("00:02"));
+        QVERIFY(w.tmTimer->isActive());
+        w.NewTime();
+        w.NewTime();
+        QCOMPARE(w.lblTimer->text(), QStringLiteral("00:00"));
+        QCOMPARE(modalsOf(QStringLiteral("smek::frmEnd")), 0);
+        w.NewTime();
+        QCOMPARE(modalsOf(QStringLiteral("smek::frmEnd")), 1);
+        QCOMPARE(w.Proigrysh, 1);
+        QVERIFY(!w.tmTimer->isActive());
+        for (int v : w.state().cells) QVERIFY(v >= 0); // the filler letters vanished
+    }
+
+    void giveUpAsksThenClearsFillers() {
+        frmSlovolov& w = start();
+        prompts_->answers = {false};
+        w.MenuEndGame_Click();
+        QCOMPARE(prompts_->texts().last(), QStringLiteral("Хотите сдаться и увидеть расположение слов?"));
+        QVERIFY(std::any_of(w.state().cells.begin(), w.state().cells.end(), [](int v) { return v < 0; }));
+        w.MenuEndGame_Click();
+        QVERIFY(std::none_of(w.state().cells.begin(), w.state().cells.end(), [](int v) { return v < 0; }));
+        QVERIFY(w.picControl->isEnabled());
+        // New game asks while a game is in play; No changes nothing.
+        prompts_->answers = {false};
+        const auto cells = w.state().cells;
+        w.MenuNewGame_Click();
+        QCOMPARE(prompts_->texts().last(), QStringLiteral("Начать новую игру?"));
+        QCOMPARE(w.state().cells, cells);
+    }
+
+    void levelDialogValidatesAndStartsTheLevel() {
+        frmSlovolov& w = start();
+        QStringList steps;
+        prompts_->onModal = [&](QDialog& d) {
+            auto* dlg = qobject_cast<frmSlovolovSelLevel*>(&d);
+            QVERIFY(dlg);
+            QCOMPARE(dlg->txtMin->currentText(), QStringLiteral("0"));
+            QVERIFY(!dlg->txtMin->isEnabled());
+            dlg->chTime->click();
+            QVERIFY(dlg->txtMin->isEnabled() && dlg->txtSec->isEnabled());
+            dlg->kUroven[1]->click();
+            steps << prompts_->texts().value(prompts_->texts().size() - 1);
+            dlg->txtSec->setEditText(QStringLiteral("60"));
+            dlg->kUroven[1]->click();
+            steps << prompts_->texts().last();
+            dlg->txtSec->setEditText(QStringLiteral("0"));
+            dlg->txtMin->lineEdit()->clear();
+            QTest::keyClicks(dlg->txtMin->lineEdit(), QStringLiteral("a-7x5"));
+            QCOMPARE(dlg->txtMin->currentText(), QStringLiteral("75"));
+            QTest::keyClick(dlg->txtMin->lineEdit(), Qt::Key_Backspace);
+            QCOMPARE(dlg->txtMin->currentText(), QStringLiteral("7"));
+            dlg->chNewBukvy->setChecked(true);
+            dlg->kUroven[1]->click();
+        };
+        w.MenuSelLevel_Click();
+        QCOMPARE(steps, QStringList({QStringLiteral("Вы не установили время игры"),
+                                     QStringLiteral("Максимальное количество минут или секунд - 59")}));
+        const Settings& s = w.state().settings;
+        QCOMPARE(s.Level, 1);
+        QCOMPARE(s.ZamenaBukv, 1);
+        QCOMPARE(s.IgraNaVremya, 1);
+        QCOMPARE(s.VremyaMin, 7);
+        QCOMPARE(s.VremyaSec, 0);
+        QCOMPARE(w.state().CellSize, 26);
+        QCOMPARE(w.picControl->size(), QSize(394, 394));
+        QCOMPARE(w.lblTimer->text(), QStringLiteral("07:00"));
+        // Отмена changes nothing.
+        prompts_->onModal = [&](QDialog& d) {
+            auto* dlg = qobject_cast<frmSlovolovSelLevel*>(&d);
+            dlg->chTime->click();
+            dlg->kOtmena->click();
+        };
+        const auto cells = w.state().cells;
+        w.MenuSelLevel_Click();
+        QCOMPARE(w.state().settings.IgraNaVremya, 1);
+        QCOMPARE(w.state().cells, cells);
+    }
+
+    void saveOpenAndRefusals() {
+        Settings timed;
+        timed.IgraNaVremya = 1;
+        timed.VremyaMin = 2;
+        timed.VremyaSec = 5;
+        frmSlovolov& w = start(timed);
+        findWord(3);
+        const QString base = dir_->path() + QStringLiteral("/партия");
+        prompts_->files = {base};
+        w.SaveFileDialog(0);
+        QCOMPARE(prompts_->fileRequests.last().save, true);
+        QCOMPARE(prompts_->fileRequests.last().filters.first(), QStringLiteral("Словолов (*.slv)"));
+        const std::string saved = smek::readTextFile((base + QStringLiteral(".slv")).toStdString()).content;
+        QCOMPARE(std::count(saved.begin(), saved.end(), '\n'), 154);
+        QCOMPARE(QString::fromStdString(w.state().FileName), base + QStringLiteral(".slv"));
+        const GameState before = w.state();
+
+        // A new game at level 2, then open the saved one.
+        w.state().settings.Level = 2;
+        w.state().settings.IgraNaVremya = 0;
+        w.NewGame(0);
+        prompts_->files = {base};
+        w.OpenFile();
+        QCOMPARE(w.state().level(), 0);
+        QCOMPARE(w.state().cells, before.cells);
+        QCOMPARE(w.state().Found, before.Found);
+        QCOMPARE(w.state().settings.IgraNaVremya, 1);
+        QCOMPARE(w.lblTimer->text(), QStringLiteral("02:05"));
+        QCOMPARE(otherPixels(before.Recs[3][0], before.Recs[3][1], kWhite), 0); // found word stays empty
+        QVERIFY(qGreen(w.picBox->image().pixel(11, 20 * 3 + 9)) > 120);
+        // Save again: same file, no dialog, no question; the bytes are the same.
+        const int dialogs = static_cast<int>(prompts_->fileRequests.size());
+        w.SaveFileDialog(0);
+        QCOMPARE(static_cast<int>(prompts_->fileRequests.size()), dialogs);
+        QCOMPARE(smek::readTextFile((base + QStringLiteral(".slv")).toStdString()).content, saved);
+
+        // Save as an existing other file: the question, No keeps it.
+        const QString other = dir_->path() + QStringLiteral("/other.slv");
+        smek::writeTextFileAtomic(other.toStdString(), "keep");
+        prompts_->files = {other};
+        prompts_->answers = {false};
+        w.SaveFileDialog(1);
+        QCOMPARE(prompts_->fileRequests.last().proposedName, QStringLiteral("партия.slv"));
+        QCOMPARE(prompts_->asked.last().kind, QStringLiteral("question"));
+        QVERIFY(prompts_->asked.last().noDefault);
+        QVERIFY(prompts_->asked.last().text.endsWith(QStringLiteral("уже существует.\r\nЗаменить его?")));
+        QCOMPARE(smek::readTextFile(other.toStdString()).content, std::string("keep"));
+
+        // Refused files leave the game as it was.
+        const auto cells = w.state().cells;
+        const QString bad = dir_->path() + QStringLiteral("/bad.slv");
+        smek::writeTextFileAtomic(bad.toStdString(), "[slovolov]\r\n 7 \r\n");
+        prompts_->files = {bad, dir_->path() + QStringLiteral("/none.slv"), other};
+        w.OpenFile();
+        QCOMPARE(prompts_->texts().last(), QStringLiteral("Файл \"") + bad + QStringLiteral("\" не подходит к программе."));
+        w.OpenFile();
+        QVERIFY(prompts_->texts().last().endsWith(QStringLiteral("none.slv\" не найден.")));
+        w.OpenFile();
+        QVERIFY(prompts_->texts().last().endsWith(QStringLiteral("other.slv\" не подходит к программе.")));
+        QCOMPARE(w.state().cells, cells);
+        QCOMPARE(w.state().level(), 0);
+
+        // A folder that cannot be written: the save message.
+        prompts_->files = {dir_->path() + QStringLiteral("/no/such/folder/x.slv")};
+        w.SaveFileDialog(1);
+        QVERIFY(prompts_->texts().last().endsWith(QStringLiteral("x.slv\" сохранить не возможно.")));
+    }
+
+    void doubleClickLooksTheWordUp() {
+        frmSlovolov& w = start();
+        QTest::mouseClick(w.picBox, Qt::LeftButton, {}, QPoint(60, 20 * 1 + 10));
+        QCOMPARE(w.ListRow, 1);
+        w.picBox_DblClick();
+        QCOMPARE(prompts_->opened.size(), 1);
+        QCOMPARE(prompts_->opened.first(), frmSlovolov::lookupPagePath());
+        const std::string page = smek::readTextFile(frmSlovolov::lookupPagePath().toStdString()).content;
+        QVERIFY(page.find(smek::w1251("[Словари on-line] ") + w.state().Slova[1] + "</title>") != std::string::npos);
+        QVERIFY(page.find("SlovarBanner.htm") != std::string::npos);
+        // Below the last row: nothing.
+        QTest::mouseClick(w.picBox, Qt::LeftButton, {}, QPoint(60, 20 * 6 + 5));
+        QCOMPARE(w.ListRow, -1);
+        w.picBox_DblClick();
+        QCOMPARE(prompts_->opened.size(), 1);
+    }
+
+    void helpAndAboutAreModal() {
+        frmSlovolov& w = start();
+        w.HelpCallHelp_Click();
+        w.HelpAbout_Click();
+        QCOMPARE(modalsOf(QStringLiteral("smek::frmWeb")), 1);
+        QCOMPARE(modalsOf(QStringLiteral("smek::frmOprog")), 1);
+    }
+
+    void closingWritesTheSettings() {
+        Settings s{2, 1, 1, 3, 0};
+        frmSlovolov& w = start(s);
+        QCOMPARE(w.state().GridMax, 19);
+        w.close();
+        QCOMPARE(smek::readTextFile(data() + "Slovolov.ini").content, std::string(" 2 \r\n 1 \r\n 1 \r\n 3 \r\n 0 \r\n"));
+    }
+
+    void missingDatabaseLeavesTheBoardEmpty() {
+        fs::remove(data() + "Слова.3");
+        fs::remove(data() + "Ещё.3");
+        frmSlovolov& w = start();
+        QCOMPARE(prompts_->texts(), QStringList{QStringLiteral("База данных слов не найдена")});
+        QVERIFY(!w.picControl->isEnabled());
+        QCOMPARE(w.state().Remain, w.state().NumWords);
+        QCOMPARE(pixel(20, 20), kWhite); // no letters drawn
+        QCOMPARE(w.picBox->image().pixel(11, 20 * 5 + 9) & 0xFFFFFF, QRgb(0xFFFFFF)); // five rows listed
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "WindowTest.moc"
