@@ -1,0 +1,381 @@
+// The main window driven as a player would: start-up, the source area
+// buttons, the answer box, whole games, the game file and the export.
+#include "ScriptedPrompts.h"
+#include "common/core/Cp1251.h"
+#include "common/core/TextFile.h"
+#include "common/ui/Geometry.h"
+#include "common/ui/Text.h"
+#include "common/ui/frmEnd.h"
+#include "common/ui/frmWeb.h"
+#include "slovoset/core/ProverkaOtveta.h"
+#include "slovoset/core/SettingsIni.h"
+#include "slovoset/ui/frmForma.h"
+
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <filesystem>
+
+using namespace slovoset;
+namespace fs = std::filesystem;
+
+namespace {
+
+// "Сыр оса дом" hides РОСА (сыр оса) and САД (оса дом).
+const QString kText = QStringLiteral("Сыр оса\nдом");
+
+// Types characters as a keyboard would, Cyrillic included.
+void typeKeys(QWidget* widget, const QString& text) {
+    for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+QString cp(const std::string& s) {
+    return smek::fromCp1251(s);
+}
+
+struct Game {
+    QTemporaryDir dir;
+    Puzzle puzzle;
+    smek::ScriptedPrompts prompts{QStringLiteral("Смекалия - Словосеть")};
+    std::unique_ptr<frmForma> form;
+    QStringList banners; // texts of the end banners shown
+
+    Game() {
+        const fs::path data = fs::path(dir.path().toStdString()) / "Data";
+        fs::create_directories(data);
+        (void)smek::writeTextFileAtomic(data / "Р.4", smek::w1251("1\r\nРОСА\r\n"));
+        (void)smek::writeTextFileAtomic(data / "С.3", smek::w1251("1\r\nСАД\r\n"));
+        puzzle.PathData = data.string() + "/";
+        open();
+    }
+    // A new window on the same folder, as after a restart.
+    void open() {
+        form.reset();
+        form = std::make_unique<frmForma>(puzzle, prompts, dir.path());
+        prompts.setOwner(form.get());
+        prompts.onModal = [this](QDialog& dialog) {
+            if (auto* end = qobject_cast<smek::frmEnd*>(&dialog))
+                banners << QString::fromStdString(end->banner().text) + QStringLiteral(" / ") + end->Label1->text();
+        };
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    void play(const QString& text = kText) {
+        form->Text1->setPlainText(text);
+        form->kTypGame_Click(0);
+    }
+    void answer(const QString& typed) {
+        typeKeys(form->txtAddSlovo, typed);
+        QTest::keyClick(form->txtAddSlovo, Qt::Key_Return);
+    }
+    QString lastText() const { return prompts.asked.isEmpty() ? QString() : prompts.asked.last().text; }
+    QString body() const { return smek::fromCp1251(form->text2()); }
+    QString path(const QString& name) const { return dir.filePath(name); }
+};
+
+} // namespace
+
+class frmFormaTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startUp() {
+        Game g;
+        frmForma& f = *g.form;
+        QCOMPARE(f.windowTitle(), QStringLiteral("Словосеть"));
+        QCOMPARE(f.selLenSlov->count(), 22);
+        QCOMPARE(f.selLenSlov->itemText(0), QStringLiteral("Длина слов от 3 букв"));
+        QCOMPARE(f.selLenSlov->itemText(21), QStringLiteral("Длина слов от 24 букв"));
+        QCOMPARE(f.selLenSlov->currentIndex(), 0);
+        QVERIFY(!f.mFileSave->isEnabled());
+        QCOMPARE(f.mFileOpen->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+        QCOMPARE(f.mFileSave->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+        QCOMPARE(f.HelpCallHelp->shortcut(), QKeySequence(Qt::Key_F1));
+        QVERIFY(!f.txtAddSlovo->isEnabled());
+        QVERIFY(!f.kOtvet->isEnabled());
+        QVERIFY(f.Text1->isVisible());
+        QVERIFY(f.picUp[0]->isVisible());
+        QVERIFY(!f.picUp[1]->isVisible());
+        QVERIFY(f.Text2->isHidden());
+        QCOMPARE(f.usrMyWeb1->geometry(), smek::twRect(120, 3840, 8775, 4095));
+        QCOMPARE(f.txtAddSlovo->font().bold(), true);
+
+        // Before any puzzle the length choice is only stored, and closing keeps it.
+        f.selLenSlov->setCurrentIndex(4);
+        QCOMPARE(g.puzzle.LenSlov, 4);
+        QCOMPARE(g.puzzle.Gotovo, 0);
+        f.close();
+        QCOMPARE(readLenSlov(g.puzzle.PathData + kSettingsFile), 4);
+        QCOMPARE(QString::fromStdString(smek::readTextFile(g.puzzle.PathData + kSettingsFile).content),
+                 QStringLiteral(" 4 \r\n"));
+    }
+
+    void sourceAreaButtons() {
+        Game g;
+        frmForma& f = *g.form;
+        const QImage own = f.picUp[0]->image();
+        f.picUp_MouseDown(0, 5, 5);
+        QCOMPARE(f.picUp[0]->image().pixelColor(1, 1), f.picUp2[0].pixelColor(1, 1));
+        QVERIFY(f.picUp[0]->image() != own);
+        f.picUp_MouseUp(0);
+        QCOMPARE(f.picPanel->y(), 88);
+        QVERIFY(f.Text1->isHidden());
+        QVERIFY(f.kTypGame[0]->isHidden());
+        QVERIFY(f.kTypGame[1]->isHidden());
+        QVERIFY(f.Label1->isHidden());
+        QVERIFY(f.picUp[0]->isHidden());
+        QVERIFY(f.picUp[1]->isVisible());
+        QCOMPARE(f.picUp[0]->image(), own);
+
+        // Outside the 24 x 24 area: no pressed look, no change, but the release clears.
+        emit f.picUp[1]->mouseDown(Qt::LeftButton, 25, 5);
+        QVERIFY(f.UpState.isEmpty());
+        f.picUp[1]->fillRect(0, 0, 3, 3, Qt::red);
+        emit f.picUp[1]->mouseUp(Qt::LeftButton, 25, 5);
+        QCOMPARE(f.picPanel->y(), 88);
+        QVERIFY(f.Text1->isHidden());
+        QVERIFY(f.picUp[1]->image().pixelColor(1, 1) != QColor(Qt::red));
+
+        emit f.picUp[1]->mouseDown(Qt::LeftButton, 24, 24);
+        emit f.picUp[1]->mouseUp(Qt::LeftButton, 40, 40);
+        QCOMPARE(f.picPanel->y(), 244);
+        QVERIFY(f.Text1->isVisible());
+        QVERIFY(f.kTypGame[1]->isVisible());
+        QVERIFY(f.picUp[0]->isVisible());
+        QVERIFY(f.picUp[1]->isHidden());
+    }
+
+    void answerBoxTakesOnlyRussianLetters() {
+        Game g;
+        g.play();
+        frmForma& f = *g.form;
+        QVERIFY(f.txtAddSlovo->isEnabled());
+        typeKeys(f.txtAddSlovo, QStringLiteral("а"));
+        QVERIFY(!f.kOtvet->isEnabled());
+        QTest::keyClick(f.txtAddSlovo, Qt::Key_Return); // one letter: nothing is checked
+        QVERIFY(g.prompts.asked.isEmpty());
+        typeKeys(f.txtAddSlovo, QStringLiteral("1b -Я,ёЁ?"));
+        QCOMPARE(f.txtAddSlovo->text(), QStringLiteral("аЯёЁ"));
+        QVERIFY(f.kOtvet->isEnabled());
+        QTest::keyClick(f.txtAddSlovo, Qt::Key_Backspace);
+        QCOMPARE(f.txtAddSlovo->text(), QStringLiteral("аЯё"));
+    }
+
+    void wholeGameToTheBanner() {
+        Game g;
+        bool buttonsOffDuringAnalysis = false;
+        QTimer::singleShot(0, [&] { buttonsOffDuringAnalysis = !g.form->kTypGame[0]->isEnabled() && !g.form->kTypGame[1]->isEnabled(); });
+        g.play();
+        frmForma& f = *g.form;
+        QVERIFY(buttonsOffDuringAnalysis);
+        QVERIFY(f.kTypGame[0]->isEnabled());
+        QCOMPARE(f.windowTitle(), QStringLiteral("Смекалия - Словосеть - Играть"));
+        QCOMPARE(g.puzzle.MaxSpisok, 1);
+        QVERIFY(f.mFileSave->isEnabled());
+        QVERIFY(g.body().contains(QStringLiteral("Сыр оса<br>дом")));
+        QVERIFY(f.txtAddSlovo->hasFocus());
+
+        g.answer(QStringLiteral("кот"));
+        QCOMPARE(g.lastText(), QStringLiteral("Это слова не загадано компьютером"));
+        QCOMPARE(g.prompts.asked.last().icon, smek::Prompts::Icon::Stop);
+        QCOMPARE(f.txtAddSlovo->text(), QStringLiteral("кот"));
+        f.txtAddSlovo->clear();
+
+        g.answer(QStringLiteral("РоСа"));
+        QCOMPARE(f.txtAddSlovo->text(), QString());
+        QVERIFY(f.txtAddSlovo->hasFocus());
+        QCOMPARE(g.puzzle.Ugadano, 0);
+        QCOMPARE(g.puzzle.Otkryto, 0);
+        QCOMPARE(f.usrSlova1->state().NomLine, 0);
+        QVERIFY(g.body().contains(QStringLiteral("color='green' size='4'><u>р оса</u>")));
+
+        // A repeated answer counts nothing and says so.
+        g.answer(QStringLiteral("роса"));
+        QCOMPARE(g.lastText(), QString::fromUtf8(kUzheOtkryto));
+        QCOMPARE(g.puzzle.Ugadano, 0);
+        QVERIFY(g.banners.isEmpty());
+        f.txtAddSlovo->clear();
+
+        typeKeys(f.txtAddSlovo, QStringLiteral("сад"));
+        QTest::mouseClick(f.kOtvet, Qt::LeftButton);
+        QCOMPARE(g.banners, QStringList{QStringLiteral("ПОБЕДА!!! / Отгадано слов: 2 из 2 возможных")});
+        QVERIFY(!f.txtAddSlovo->isEnabled());
+    }
+
+    void revealedWordEndsWithoutVictory() {
+        Game g;
+        g.play();
+        frmForma& f = *g.form;
+        g.answer(QStringLiteral("сад"));
+        QCOMPARE(f.usrSlova1->state().NomLine, 1);
+        // Reveal РОСА from its icon on line 0.
+        emit f.usrSlova1->picList->mouseDown(Qt::LeftButton, 10, 5);
+        emit f.usrSlova1->picList->mouseUp(Qt::LeftButton, 10, 5);
+        QCOMPARE(g.puzzle.Slova[g.puzzle.Spisok[0]].Vybrano, 1);
+        QCOMPARE(g.puzzle.Slova[g.puzzle.Spisok[0]].Otgadano, 0);
+        QCOMPARE(g.banners, QStringList{QStringLiteral("КОНЕЦ ИГРЫ!!! / Отгадано слов: 1 из 2 возможных")});
+        // The two words overlap in "оса": one underline in the first word's colour.
+        QVERIFY(g.body().contains(QStringLiteral("color='red' size='4'><u>р оса<br>д</u>")));
+        QCOMPARE(f.usrSlova1->picList->image().copy(2, 0, 22, 22), f.usrSlova1->picKnopka[3]);
+    }
+
+    void raisingTheLengthRebuildsAndMayEndTheGame() {
+        Game g;
+        g.play();
+        g.answer(QStringLiteral("роса"));
+        g.form->selLenSlov->setCurrentIndex(1); // four letters and more: САД leaves the list
+        QCOMPARE(g.puzzle.MaxSpisok, 0);
+        QCOMPARE(g.form->usrSlova1->state().KolLine, 1);
+        QCOMPARE(g.banners, QStringList{QStringLiteral("ПОБЕДА!!! / Отгадано слов: 1 из 1 возможных")});
+        QVERIFY(g.form->selLenSlov->isEnabled());
+        QVERIFY(!g.form->mFileSave->isEnabled()); // one line only
+    }
+
+    void messagesOfTheAnalysis() {
+        Game g;
+        g.play(QString());
+        QVERIFY(g.prompts.asked.isEmpty());
+        QCOMPARE(g.puzzle.TypGame, -1);
+        g.play(QStringLiteral("Latin 123 <b>"));
+        QCOMPARE(g.lastText(), QStringLiteral("Этот текст не на русском."));
+        QCOMPARE(g.prompts.asked.last().icon, smek::Prompts::Icon::Stop);
+        QVERIFY(!g.form->mFileSave->isEnabled());
+        g.play(QStringLiteral("дом"));
+        QCOMPARE(g.lastText(), QStringLiteral("Новых слов не найдено."));
+        QCOMPARE(g.form->usrSlova1->state().KolLine, 0);
+        QVERIFY(g.form->kTypGame[0]->isEnabled());
+    }
+
+    void createModeQuestionAndIconClicks() {
+        Game g;
+        g.play();
+        g.prompts.answers = {false};
+        g.form->kTypGame_Click(1);
+        QCOMPARE(g.lastText(), QStringLiteral("Создать словосеть?"));
+        QCOMPARE(g.prompts.asked.last().icon, smek::Prompts::Icon::Warning);
+        QVERIFY(g.prompts.asked.last().noDefault);
+        QCOMPARE(g.puzzle.TypGame, 0);
+
+        g.form->kTypGame_Click(1); // Yes
+        QCOMPARE(g.puzzle.TypGame, 1);
+        QCOMPARE(g.form->windowTitle(), QStringLiteral("Смекалия - Словосеть - Создать"));
+        QVERIFY(!g.form->txtAddSlovo->isEnabled());
+        QVERIFY(g.body().endsWith(QStringLiteral("Ответы: роса, сад</font></td></table></body></html>")));
+        const int asked = g.prompts.asked.size();
+        g.form->kTypGame_Click(1); // create again: no question
+        g.form->kTypGame_Click(0); // play: never asks
+        g.form->kTypGame_Click(1);
+        QCOMPARE(g.prompts.asked.size(), asked + 1);
+
+        frmForma& f = *g.form;
+        QCOMPARE(f.usrSlova1->picList->image().copy(2, 23, 22, 22), f.usrSlova1->picKnopka[2]);
+        emit f.usrSlova1->picList->mouseDown(Qt::LeftButton, 10, 30);
+        emit f.usrSlova1->picList->mouseUp(Qt::LeftButton, 10, 30);
+        QCOMPARE(f.usrSlova1->picList->image().copy(2, 23, 22, 22), f.usrSlova1->picKnopka[1]);
+        QVERIFY(g.body().endsWith(QStringLiteral("Ответы: роса</font></td></table></body></html>")));
+        QVERIFY(!g.body().contains(QStringLiteral("<u>са<br>д</u>")));
+        QVERIFY(g.banners.isEmpty());
+    }
+
+    void saveAndOpenRestoreTheGame() {
+        Game g;
+        g.play();
+        g.answer(QStringLiteral("роса"));
+        g.prompts.files = {g.path(QStringLiteral("партия"))};
+        g.form->mFileSave_Click();
+        const QString saved = g.path(QStringLiteral("партия.sst"));
+        QVERIFY(QFileInfo::exists(saved));
+        QCOMPARE(g.form->windowTitle(), QStringLiteral("партия.sst - Смекалия - Словосеть - Играть"));
+        QCOMPARE(g.prompts.fileRequests.last().filters.first(), QStringLiteral("Словосети (*.sst)"));
+        QVERIFY(g.prompts.fileRequests.last().filters.last().startsWith(QStringLiteral("All Files")));
+        QCOMPARE(g.prompts.fileRequests.last().startFolder, g.dir.path());
+
+        // Saving again to the current file asks nothing; over another file it asks.
+        const int asked = g.prompts.asked.size();
+        g.prompts.files = {saved};
+        g.form->mFileSave_Click();
+        QCOMPARE(g.prompts.asked.size(), asked + 1); // the dialog only
+        QCOMPARE(g.prompts.fileRequests.last().proposedName, QStringLiteral("партия"));
+
+        // A fresh start, then open.
+        g.puzzle = Puzzle();
+        g.puzzle.PathData = (fs::path(g.dir.path().toStdString()) / "Data").string() + "/";
+        g.open();
+        g.prompts.files = {saved};
+        g.form->mFileOpen_Click();
+        frmForma& f = *g.form;
+        QCOMPARE(g.puzzle.TypGame, 0);
+        QCOMPARE(g.puzzle.Ugadano, 0);
+        QCOMPARE(g.puzzle.Otkryto, 0);
+        QCOMPARE(f.usrSlova1->state().KolLine, 2);
+        QCOMPARE(f.usrSlova1->picList->image().copy(2, 0, 22, 22), f.usrSlova1->picKnopka[4]);
+        QCOMPARE(f.usrSlova1->picList->image().copy(2, 23, 22, 22), f.usrSlova1->picKnopka[0]);
+        QVERIFY(g.body().contains(QStringLiteral("color='green' size='4'><u>р оса</u>")));
+        QCOMPARE(f.windowTitle(), QStringLiteral("партия.sst - Смекалия - Словосеть - Играть"));
+        QVERIFY(f.txtAddSlovo->isEnabled());
+        QVERIFY(f.mFileSave->isEnabled());
+        g.answer(QStringLiteral("сад"));
+        QCOMPARE(g.banners, QStringList{QStringLiteral("ПОБЕДА!!! / Отгадано слов: 2 из 2 возможных")});
+    }
+
+    void openRefusesWhatDoesNotFit() {
+        Game g;
+        g.play();
+        const QString other = g.path(QStringLiteral("чужой.sst"));
+        (void)smek::writeTextFileAtomic(other.toStdString(), "[slovolov]\r\n 1 \r\n");
+        g.prompts.files = {other};
+        g.form->mFileOpen_Click();
+        QVERIFY(g.lastText().endsWith(QStringLiteral("не подходит к программе.")));
+        QCOMPARE(g.prompts.asked.last().icon, smek::Prompts::Icon::Stop);
+        QCOMPARE(g.puzzle.MaxSpisok, 1);
+        QCOMPARE(g.form->windowTitle(), QStringLiteral("Смекалия - Словосеть - Играть"));
+        g.prompts.files = {g.path(QStringLiteral("нет"))};
+        g.form->mFileOpen_Click();
+        QVERIFY(g.lastText().endsWith(QStringLiteral("нет.sst\" не найден.")));
+    }
+
+    void exportWritesBothPages() {
+        Game g;
+        g.form->Text1->setPlainText(kText);
+        g.form->kTypGame_Click(1);
+        g.prompts.inputs = {QStringLiteral("Лес")};
+        g.prompts.files = {g.path(QStringLiteral("Лес"))};
+        g.form->mFileSave_Click();
+        QCOMPARE(g.prompts.fileRequests.last().proposedName, QStringLiteral("Лес"));
+        QCOMPARE(g.prompts.fileRequests.last().filters.first(), QStringLiteral("Словосети (*.html)"));
+        const QString answers = g.path(QStringLiteral("Лес_ответы.html"));
+        QVERIFY(QFileInfo::exists(g.path(QStringLiteral("Лес.html"))));
+        QVERIFY(QFileInfo::exists(answers));
+        const QString page = cp(smek::readTextFile(answers.toStdString()).content);
+        QVERIFY(page.contains(QStringLiteral("<title>Словосеть: Лес</title>")));
+        QVERIFY(page.contains(g.body()));
+        QCOMPARE(g.form->windowTitle(), QStringLiteral("Лес_ответы.html - Смекалия - Словосеть - Создать"));
+
+        // Again: the puzzle page asks (No keeps it), the answers page does not.
+        g.prompts.inputs = {QStringLiteral("Лес")};
+        g.prompts.files = {g.path(QStringLiteral("Лес.html"))};
+        g.prompts.answers = {false};
+        const int asked = g.prompts.asked.size();
+        g.form->mFileSave_Click();
+        QCOMPARE(g.prompts.asked.size(), asked + 3); // title, dialog, one question
+        QVERIFY(g.lastText().contains(QStringLiteral("уже существует.")));
+
+        // A cancelled title writes nothing.
+        g.prompts.inputs = {std::nullopt};
+        g.form->mFileSave_Click();
+        QCOMPARE(g.prompts.asked.last().kind, QStringLiteral("input"));
+    }
+
+    void helpAndAbout() {
+        Game g;
+        QString caption;
+        g.prompts.onModal = [&](QDialog& dialog) { caption = dialog.windowTitle(); };
+        g.form->HelpCallHelp_Click();
+        QCOMPARE(g.prompts.asked.last().text, QStringLiteral("smek::frmWeb"));
+        QCOMPARE(caption, QStringLiteral("Справка"));
+        g.form->HelpOprog_Click();
+        QCOMPARE(g.prompts.asked.last().text, QStringLiteral("smek::frmOprog"));
+    }
+};
+
+QTEST_MAIN(frmFormaTest)
+#include "frmFormaTest.moc"
