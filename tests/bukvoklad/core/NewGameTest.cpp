@@ -60,14 +60,6 @@ TEST(ShuffleOrder, EveryPositionOnceAndEveryOrderPossible) {
     EXPECT_TRUE(shuffleOrder(0, stuck).empty());
 }
 
-TEST(LetterOffset, CentresWithHalvesToEven) {
-    EXPECT_EQ(letterOffset(13.0), 10);
-    EXPECT_EQ(letterOffset(14.0), 10); // 9.5 -> 10
-    EXPECT_EQ(letterOffset(16.0), 8);  // 8.5 -> 8
-    EXPECT_EQ(letterOffset(12.5), 10); // 12 -> 10.5 -> 10
-    EXPECT_EQ(letterOffset(13.5), 10); // 14 -> 9.5 -> 10
-}
-
 TEST(NewGame, ScriptedChoiceOfFileWordAndOrder) {
     TempFolder folder;
     folder.words("a.7", {"АВТОБУС", "БАРАБАН", "ВЕРБЛЮД"});

@@ -63,33 +63,6 @@ TEST(Settings, UnwritableFolderFailsWithoutHarm) {
     EXPECT_TRUE(SaveFileINI(game));
 }
 
-TEST(OptionsView, SettingsTheListCannotShow) {
-    Game game;
-    game.OptKolBukv = 8;
-    game.OptTime = 1;
-    game.OptSec = 30;
-    OptionsView v = optionsViewOf(game);
-    EXPECT_TRUE(v.kolBukvChecked);
-    EXPECT_EQ(v.selectedLength, " 8");
-    EXPECT_TRUE(v.timeChecked);
-    EXPECT_EQ(v.secText, "30");
-
-    game.OptKolBukv = 3; // checked, but the player must pick a length the list has
-    game.OptTime = 7;    // only 1 is a timed game
-    v = optionsViewOf(game);
-    EXPECT_TRUE(v.kolBukvChecked);
-    EXPECT_EQ(v.selectedLength, "");
-    EXPECT_FALSE(v.timeChecked);
-
-    for (int random : {0, 2, -1, 20, 500}) {
-        game.OptKolBukv = random;
-        EXPECT_FALSE(optionsViewOf(game).kolBukvChecked) << random;
-    }
-    EXPECT_EQ(lengthItems().front(), " 4");
-    EXPECT_EQ(lengthItems().back(), " 19");
-    EXPECT_EQ(lengthItems().size(), 16u);
-}
-
 TEST(OptionsOk, AcceptsAndRefusesAsDesigned) {
     Game game;
     EXPECT_EQ(applyOptions(game, true, " 8", true, "30"), OptionsCheck::Ok);
