@@ -86,8 +86,8 @@ void frmForma::buildControls() {
     usrMyWeb1 = new usrMyWeb(client);
     usrMyWeb1->setGeometry(smek::twRect(120, 3840, 8775, 4095));
 
-    // The strip lies above the view: with the source shown it covers the
-    // view's top edge, as the designed tops put it there.
+    // The strip lies above the view: at its lower top (244 px) it covers the
+    // view's top edge, so the view starts its page below the strip.
     picPanel = new QWidget(client);
     picPanel->setGeometry(smek::tw(120), kPanelTopDesigned, smek::tw(8775), smek::tw(420));
     picPanel->setFont(smek::sansFont(8.25));
@@ -198,6 +198,7 @@ void frmForma::picUp_MouseUp(int index) {
         kTypGame[1]->setVisible(show);
         Label1->setVisible(show);
         picPanel->move(picPanel->x(), index * kPanelTopStep + kPanelTopHidden);
+        usrMyWeb1->setCoveredTop(picPanel->geometry().bottom() + 1 - usrMyWeb1->y());
     }
     picUp[index]->clear();
     picUp[index]->paste(0, 0, picUpImage[index]);

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <algorithm>
 
 namespace slovoset {
 
@@ -53,10 +54,19 @@ bool usrMyWeb::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
+void usrMyWeb::setCoveredTop(int pixels) {
+    coveredTop_ = std::clamp(pixels, 0, height());
+    placeBrowser();
+}
+
+void usrMyWeb::placeBrowser() {
+    WebBrowser1->setGeometry(0, coveredTop_, width(), height() - coveredTop_);
+}
+
 void usrMyWeb::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (window()->isMinimized()) return;
-    WebBrowser1->setGeometry(0, 0, width(), height());
+    placeBrowser();
 }
 
 } // namespace slovoset

@@ -15,6 +15,9 @@ public:
     // Replaces the document by html at once, without navigation.
     void LoadHtml(const QString& html);
     void LoadPusto();
+    // Pixels at the top of the control that something lies over; the page
+    // starts below them so none of its text is hidden.
+    void setCoveredTop(int pixels);
 
     QTextBrowser* WebBrowser1 = nullptr;
 
@@ -24,6 +27,9 @@ protected:
 
 private:
     bool mDoc_onkeydown(QKeyEvent* event);
+    void placeBrowser();
+
+    int coveredTop_ = 0;
 };
 
 } // namespace slovoset

@@ -138,6 +138,10 @@ private slots:
         emit f.picUp[1]->mouseDown(Qt::LeftButton, 24, 24);
         emit f.picUp[1]->mouseUp(Qt::LeftButton, 40, 40);
         QCOMPARE(f.picPanel->y(), 244);
+        // The view keeps its place; its page starts below the strip.
+        QCOMPARE(f.usrMyWeb1->geometry(), smek::twRect(120, 3840, 8775, 4095));
+        QCOMPARE(f.usrMyWeb1->mapTo(&f, QPoint(0, 0)).y() + f.usrMyWeb1->WebBrowser1->y(),
+                 f.picPanel->mapTo(&f, QPoint(0, f.picPanel->height())).y());
         QVERIFY(f.Text1->isVisible());
         QVERIFY(f.kTypGame[1]->isVisible());
         QVERIFY(f.picUp[0]->isVisible());
