@@ -37,26 +37,6 @@ TEST(usrSlovaIcons, ElementByModeAndState) {
     EXPECT_EQ(pressedIconElement(1, 1), 2);
 }
 
-TEST(usrSlovaScroll, EnabledFromEighteenLines) {
-    EXPECT_FALSE(listOf(17).scrollEnabled());
-    EXPECT_EQ(listOf(17).scrollMax(), 0);
-    EXPECT_TRUE(listOf(18).scrollEnabled());
-    EXPECT_EQ(listOf(18).scrollMax(), 1);
-}
-
-TEST(usrSlovaKeys, EdgesDoNothing) {
-    usrSlovaState s = listOf(5);
-    EXPECT_FALSE(s.keyDown(kKeyUp).moved);
-    EXPECT_FALSE(s.keyDown(kKeyHome).moved);
-    EXPECT_FALSE(s.keyDown(kKeyPageUp).moved);
-    EXPECT_FALSE(s.keyDown(65).moved); // a letter
-    s.NomLine = 4;
-    EXPECT_FALSE(s.keyDown(kKeyDown).moved);
-    EXPECT_FALSE(s.keyDown(kKeyEnd).moved);
-    EXPECT_FALSE(s.keyDown(kKeyPageDown).moved);
-    EXPECT_FALSE(usrSlovaState().keyDown(kKeyDown).moved); // empty list
-}
-
 TEST(usrSlovaKeys, DownScrollsOneLineAtTheBottomEdge) {
     usrSlovaState s = listOf(20);
     for (int i = 0; i < 16; ++i) s.keyDown(kKeyDown);

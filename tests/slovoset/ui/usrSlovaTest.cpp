@@ -155,26 +155,6 @@ private slots:
         f.release(10, kLineHeight + 5);
         QCOMPARE(clicks.count(), 0);
     }
-
-    void textPressReleasedOverTheIconStillMovesTheHighlight() {
-        ListFixture f(3, 1);
-        QSignalSpy clicks(&f.list, &usrSlova::iconClicked);
-        f.press(26, 2 * kLineHeight + 3);
-        f.release(26, 2 * kLineHeight + 3);
-        QVERIFY(f.highlighted(2));
-        QVERIFY(!f.highlighted(0));
-        QCOMPARE(clicks.count(), 0);
-    }
-
-    void pressesWhileNoListIsReadyAreIgnored() {
-        ListFixture f(2, 1);
-        f.list.gotovo = [] { return false; };
-        QSignalSpy clicks(&f.list, &usrSlova::iconClicked);
-        f.press(10, 5);
-        QVERIFY(f.iconIs(0, f.list.picKnopka[1]));
-        f.release(10, 5);
-        QCOMPARE(clicks.count(), 0);
-    }
 };
 
 QTEST_MAIN(usrSlovaTest)
