@@ -7,7 +7,7 @@
 
 namespace slovolov {
 
-int Main(int argc, char** argv) {
+int Main(int argc, char** argv, const std::function<void(frmSlovolov&)>& afterStart) {
     QApplication app(argc, argv);
     smek::setUpApplication(app);
     const std::string pathData = smek::pathDataOfProgram();
@@ -19,6 +19,7 @@ int Main(int argc, char** argv) {
     QApplication::processEvents();
     window.NewGame(0);
     if (window.endRequested()) return 1;
+    if (afterStart) afterStart(window);
     return app.exec();
 }
 

@@ -1,9 +1,14 @@
 #pragma once
 // The program's start (Part 1.1).
+#include <functional>
+
 namespace slovolov {
+
+class frmSlovolov;
 
 // Works out the data folder, reads the settings, shows the main window, lets
 // it paint, builds the first game and runs the program.
-int Main(int argc, char** argv);
+// afterStart (for start-up measurements only) runs once the first game is built.
+int Main(int argc, char** argv, const std::function<void(frmSlovolov&)>& afterStart = {});
 
 } // namespace slovolov
