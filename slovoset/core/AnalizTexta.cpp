@@ -6,7 +6,11 @@
 
 #include "common/core/Alphabet.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <string_view>
 #include <unordered_set>
+#include <vector>
 
 namespace slovoset {
 namespace {
@@ -40,9 +44,33 @@ WordLookup& dictionaryOf(Puzzle& p) {
     return *p.slovar;
 }
 
+// The words recorded so far. Most candidates share neither first letter nor
+// length with any of them, which one bit tells without hashing.
+class Recorded {
+public:
+    bool contains(std::string_view word) const {
+        return seen_[bit(word)] && words_.find(word) != words_.end();
+    }
+    void insert(std::string_view word) {
+        seen_[bit(word)] = true;
+        words_.emplace(word);
+    }
+
+private:
+    static size_t bit(std::string_view word) {
+        return static_cast<unsigned char>(word[0]) * 64 + std::min<size_t>(word.size(), 63);
+    }
+    struct Hash {
+        using is_transparent = void;
+        size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    std::vector<bool> seen_ = std::vector<bool>(256 * 64);
+    std::unordered_set<std::string, Hash, std::equal_to<>> words_;
+};
+
 // Every hidden word whose first letter lies in run j, in the designed order:
 // two runs before three, then by start, then longest first.
-void searchFromRun(Puzzle& p, int Tiho, int j, WordLookup& slovar, std::unordered_set<std::string>& recorded) {
+void searchFromRun(Puzzle& p, int Tiho, int j, WordLookup& slovar, Recorded& recorded) {
     const SlovoTeksta& first = p.SlovaTeksta[static_cast<size_t>(j)];
     std::string s = first.Slovo;
     const int L0 = first.Dlina;
@@ -54,34 +82,53 @@ void searchFromRun(Puzzle& p, int Tiho, int j, WordLookup& slovar, std::unordere
         const SlovoTeksta& last = p.SlovaTeksta[static_cast<size_t>(j + k)];
         s += last.Slovo;
         const int total = static_cast<int>(s.size());
+        // Records the hit of length L at `start`; true: play mode is done with run j.
+        auto record = [&](int start, int L) {
+            const std::string_view candidate =
+                std::string_view(s).substr(static_cast<size_t>(start - 1), static_cast<size_t>(L));
+            SkrytoeSlovo hit;
+            hit.Slovo = std::string(candidate);
+            hit.Nachalo = first.Nachalo + start - 1;
+            hit.DlinaVTexte = last.Nachalo - hit.Nachalo + (L - before) + start - 1;
+            hit.Fragment =
+                p.Tekst.substr(static_cast<size_t>(hit.Nachalo - 1), static_cast<size_t>(hit.DlinaVTexte));
+            bool isShort = L <= p.LenSlov + 2;
+            if (p.TypGame == 1) {
+                hit.Vybrano = isShort ? 0 : 1;
+                isShort = false;
+            }
+            ++p.MaxSlova;
+            p.Slova.resize(static_cast<size_t>(p.MaxSlova) + 1);
+            p.Slova.back() = std::move(hit);
+            recorded.insert(candidate);
+            if (Tiho == 0 && !isShort) SpisokAdd(p, p.MaxSlova);
+            // Play mode hides at most one word per starting run.
+            return p.TypGame == 0;
+        };
         for (int start = 1; start <= L0; ++start) {
+            // The lengths tried at this start, longest first; the short ones
+            // (all but the rarest) go to the dictionary in one question.
+            std::uint64_t wanted = 0;
             for (int L = total - start + 1; L >= L0 - start + acc + 1; --L) {
                 // A start whose longest candidate reaches 25 letters tries only
                 // the lengths above 25.
                 if (L == 25) break;
                 // Ending on the last letter of the previous run is no new span.
                 if (start + L - 1 == L0 + acc) continue;
-                std::string candidate = s.substr(static_cast<size_t>(start - 1), static_cast<size_t>(L));
-                if (recorded.count(candidate) || !slovar.contains(candidate)) continue;
-
-                SkrytoeSlovo hit;
-                hit.Slovo = candidate;
-                hit.Nachalo = first.Nachalo + start - 1;
-                hit.DlinaVTexte = last.Nachalo - hit.Nachalo + (L - before) + start - 1;
-                hit.Fragment = p.Tekst.substr(static_cast<size_t>(hit.Nachalo - 1), static_cast<size_t>(hit.DlinaVTexte));
-                bool isShort = L <= p.LenSlov + 2;
-                if (p.TypGame == 1) {
-                    hit.Vybrano = isShort ? 0 : 1;
-                    isShort = false;
+                const std::string_view candidate =
+                    std::string_view(s).substr(static_cast<size_t>(start - 1), static_cast<size_t>(L));
+                if (recorded.contains(candidate)) continue;
+                if (L < 64) {
+                    wanted |= std::uint64_t{1} << L;
+                } else if (slovar.contains(candidate) && record(start, L)) {
+                    return;
                 }
-                ++p.MaxSlova;
-                p.Slova.resize(static_cast<size_t>(p.MaxSlova) + 1);
-                p.Slova.back() = std::move(hit);
-                recorded.insert(std::move(candidate));
-                if (Tiho == 0 && !isShort) SpisokAdd(p, p.MaxSlova);
-                // Play mode hides at most one word per starting run.
-                if (p.TypGame == 0) return;
             }
+            if (wanted == 0) continue;
+            const std::uint64_t found =
+                slovar.wordsAmong(std::string_view(s).substr(static_cast<size_t>(start - 1)), wanted);
+            for (int L = 63; L >= 1 && found; --L)
+                if ((found >> L & 1) && record(start, L)) return;
         }
         acc += last.Dlina;
         if (j + k + 1 > p.MaxSlovaTeksta || k + 1 >= 3 || total >= 24) return;
@@ -127,7 +174,7 @@ AnalizOutcome AnalizTexta(Puzzle& p, int Tiho) {
     p.Slova.assign(1, SkrytoeSlovo{});
     p.MaxSlova = -1;
     WordLookup& slovar = dictionaryOf(p);
-    std::unordered_set<std::string> recorded;
+    Recorded recorded;
     for (int j = 0; j <= p.MaxSlovaTeksta - 1; ++j) searchFromRun(p, Tiho, j, slovar, recorded);
 
     if (p.MaxSlova >= 0) {

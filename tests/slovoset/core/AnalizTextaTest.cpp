@@ -1,9 +1,14 @@
 #include "SlovosetTestSupport.h"
 
 #include "slovoset/core/AnalizTexta.h"
+#include "slovoset/core/Dictionary.h"
 #include "slovoset/core/StartGame.h"
 
+#include "common/core/TextFile.h"
+
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace slovoset {
 namespace {
@@ -204,6 +209,55 @@ TEST(AnalizTexta, UsesTheDictionaryFilesOfPathData) {
     StartGame(p, 1, w("Ёл, ка! Кот ик... сос на"));
     AnalizTexta(p, 0);
     EXPECT_EQ(words(p), (std::vector<std::string>{"ЕЛКА", "КОТИК", "ОТИК", "ТИК", "СОСНА"}));
+}
+
+} // namespace
+} // namespace slovoset
+
+namespace slovoset {
+namespace {
+
+// The cached dictionary answers exactly as a scan of the files would, also
+// for files that count fewer items than they hold, quoted items and comma
+// separated lines.
+TEST(Dictionary, SameWordsAsTheFileScan) {
+    const std::string dir = std::string(::testing::TempDir()) + "slovoset-dict/";
+    std::filesystem::create_directories(dir);
+    auto put = [&](const std::string& name, const std::string& content) {
+        smek::writeTextFileAtomic(dir + name, w(content));
+    };
+    put("К.3", "1\r\nКИТ\r\nКОТ\r\nКОС\r\n");    // items 0..1 count
+    put("Т.3", "\"ТИК\", ТОК\r\nТАК\r\n");       // no number first: nothing
+    put("И.4", "5\r\n\"ИКОТ\",ИКРА\r\nИ К О\r\n"); // ends early
+    put("Л.3", "-1\r\nЛЕС\r\n");
+    Dictionary cached(dir);
+    DictionaryScan scan(dir);
+    for (const char* word : {"КИТ", "КОТ", "КОС", "ТИК", "ТОК", "ТАК", "ИКОТ", "ИКРА", "ЛЕС", "КОТИК", "Я"}) {
+        EXPECT_EQ(cached.contains(w(word)), scan.contains(w(word))) << word;
+        EXPECT_EQ(cached.wordsAmong(w(word), 1ULL << w(word).size()) != 0, scan.contains(w(word))) << word;
+    }
+    EXPECT_TRUE(cached.contains(w("КОТ")));
+    EXPECT_FALSE(cached.contains(w("КОС")));
+    EXPECT_EQ(cached.wordsAmong(w("КОТИК"), ~0ULL), 1ULL << 3);
+    EXPECT_EQ(cached.wordsAmong(w("ИКРАМИ"), 1ULL << 4 | 1ULL << 5), 1ULL << 4);
+
+    const std::string text = w("Кит ок, ко т ик рам. Ле с! Ел ка ко тик");
+    for (int typ : {0, 1}) {
+        Puzzle a, b;
+        a.PathData = b.PathData = dir;
+        b.slovar = std::make_shared<DictionaryScan>(dir);
+        StartGame(a, typ, text);
+        StartGame(b, typ, text);
+        AnalizTexta(a, 0);
+        AnalizTexta(b, 0);
+        ASSERT_EQ(a.MaxSlova, b.MaxSlova);
+        for (int i = 0; i <= a.MaxSlova; ++i) {
+            EXPECT_EQ(a.Slova[i].Slovo, b.Slova[i].Slovo);
+            EXPECT_EQ(a.Slova[i].Nachalo, b.Slova[i].Nachalo);
+        }
+        EXPECT_EQ(a.Spisok, b.Spisok);
+    }
+    std::filesystem::remove_all(dir);
 }
 
 } // namespace

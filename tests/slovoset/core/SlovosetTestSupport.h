@@ -20,9 +20,9 @@ public:
     explicit RecordingLookup(std::vector<std::string> wordsUtf8) {
         for (const auto& x : wordsUtf8) words_.insert(smek::w1251(x));
     }
-    bool contains(const std::string& word) override {
+    bool contains(std::string_view word) override {
         asked.push_back(smek::cp1251ToUtf8(word));
-        return words_.count(word) != 0;
+        return words_.count(std::string(word)) != 0;
     }
     std::vector<std::string> asked; // UTF-8
 
