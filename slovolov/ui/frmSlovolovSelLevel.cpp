@@ -27,7 +27,7 @@ QPixmap frmSlovolovSelLevel::levelPicture(int index) {
     const QString head = QString::number(index + 1) + QStringLiteral(" уровень:");
     const QString tail = QString::fromUtf8(rest[index]);
     QPixmap pix(index == 0 ? 442 : 455, 19);
-    pix.fill(kGrey);
+    pix.fill(Qt::transparent); // the button's own grey shows through
     QPainter p(&pix);
     const QFont font = smek::serifFont(12, true);
     p.setFont(font);
