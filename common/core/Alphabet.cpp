@@ -13,21 +13,9 @@ const std::string& alphabet() {
     return letters;
 }
 
-int letterPosition(char capital) {
-    const auto b = static_cast<unsigned char>(capital);
-    if (capital == kYoUpper) return 7;
-    if (b >= 0xC0 && b <= 0xC5) return b - 0xC0 + 1;
-    if (b >= 0xC6 && b <= 0xDF) return b - 0xC6 + 8;
-    return 0;
-}
-
 char letterAt(int position) {
     if (position < 1 || position > 33) return '?';
     return alphabet()[static_cast<size_t>(position - 1)];
-}
-
-bool isRussianCapital(char c) {
-    return letterPosition(c) != 0;
 }
 
 bool isRussianLetter(char c) {

@@ -115,20 +115,23 @@ void searchFromRun(Puzzle& p, int Tiho, int j, WordLookup& slovar, Recorded& rec
                 if (L == 25) break;
                 // Ending on the last letter of the previous run is no new span.
                 if (start + L - 1 == L0 + acc) continue;
-                const std::string_view candidate =
-                    std::string_view(s).substr(static_cast<size_t>(start - 1), static_cast<size_t>(L));
-                if (recorded.contains(candidate)) continue;
                 if (L < 64) {
                     wanted |= std::uint64_t{1} << L;
-                } else if (slovar.contains(candidate) && record(start, L)) {
-                    return;
+                    continue;
                 }
+                const std::string_view candidate =
+                    std::string_view(s).substr(static_cast<size_t>(start - 1), static_cast<size_t>(L));
+                if (!recorded.contains(candidate) && slovar.contains(candidate) && record(start, L)) return;
             }
             if (wanted == 0) continue;
             const std::uint64_t found =
                 slovar.wordsAmong(std::string_view(s).substr(static_cast<size_t>(start - 1)), wanted);
+            // Few starts hold a word at all: words already recorded are left out only then.
             for (int L = 63; L >= 1 && found; --L)
-                if ((found >> L & 1) && record(start, L)) return;
+                if ((found >> L & 1) &&
+                    !recorded.contains(std::string_view(s).substr(static_cast<size_t>(start - 1), static_cast<size_t>(L))) &&
+                    record(start, L))
+                    return;
         }
         acc += last.Dlina;
         if (j + k + 1 > p.MaxSlovaTeksta || k + 1 >= 3 || total >= 24) return;

@@ -15,10 +15,6 @@ std::string fileName(const std::string& pathData, char firstLetter, int length) 
     return pathData + smek::cp1251ToUtf8(std::string(1, firstLetter)) + "." + std::to_string(length);
 }
 
-size_t startIndex(int first, int second, int third) {
-    return static_cast<size_t>((first * 34 + second) * 34 + third);
-}
-
 } // namespace
 
 std::vector<std::string> readDictionaryFile(const std::string& pathData, char firstLetter, int length) {
@@ -44,85 +40,86 @@ std::uint64_t WordLookup::wordsAmong(std::string_view text, std::uint64_t wanted
     return found;
 }
 
-Dictionary::Dictionary(std::string pathData)
-    : pathData_(std::move(pathData)), direct_(256 * kDirect), lengthsByStart_(34 * 34 * 34, 0),
-      lengthsByMiddle_(34 * 34 * 34, 0) {}
+Dictionary::Dictionary(std::string pathData) : pathData_(std::move(pathData)), nodes_(1) {
+    nodes_.reserve(1 << 14); // the shipped dictionary's tree fits without moving
+}
 
-Dictionary::~Dictionary() = default;
-
-const Dictionary::Words& Dictionary::file(char firstLetter, size_t length) {
-    const auto letter = static_cast<unsigned char>(firstLetter);
-    const int first = smek::letterPosition(firstLetter);
-    auto load = [&] {
-        Words words;
-        if (!listed_) {
-            listed_ = true;
-            std::error_code ec;
-            for (std::filesystem::directory_iterator it(pathData_, ec), end; !ec && it != end; it.increment(ec))
-                names_.insert(it->path().filename().string());
-            listOk_ = !ec;
+void Dictionary::insert(std::string_view word) {
+    std::int32_t node = 0;
+    for (const char c : word) {
+        const size_t slot = static_cast<size_t>(smek::letterPosition(c) - 1);
+        std::int32_t next = nodes_[static_cast<size_t>(node)].next[slot];
+        if (next == 0) {
+            next = static_cast<std::int32_t>(nodes_.size());
+            nodes_[static_cast<size_t>(node)].next[slot] = next;
+            nodes_.emplace_back();
         }
-        const std::string name = smek::cp1251ToUtf8(std::string(1, firstLetter)) + "." + std::to_string(length);
-        const bool present = !listOk_ || names_.count(name) != 0;
-        for (std::string& w : present ? readDictionaryFile(pathData_, firstLetter, static_cast<int>(length))
-                                      : std::vector<std::string>{}) {
-            // Only a word of this file's letter and length can ever equal a candidate.
-            if (w.size() != length || w[0] != firstLetter ||
-                !std::all_of(w.begin(), w.end(), [](char c) { return smek::letterPosition(c) != 0; }))
-                continue;
-            if (length < kDirect) {
-                const int second = length > 1 ? smek::letterPosition(w[1]) : 0;
-                const int third = length > 2 ? smek::letterPosition(w[2]) : 0;
-                lengthsByStart_[startIndex(first, second, third)] |= std::uint64_t{1} << length;
-                const int fourth = length > 3 ? smek::letterPosition(w[3]) : 0;
-                const int fifth = length > 4 ? smek::letterPosition(w[4]) : 0;
-                lengthsByMiddle_[startIndex(first, fourth, fifth)] |= std::uint64_t{1} << length;
-            }
-            words.insert(std::move(w));
-        }
-        if (length < kDirect && first != 0) loaded_[first] |= std::uint64_t{1} << length;
-        return words;
-    };
-    if (length < kDirect) {
-        std::unique_ptr<Words>& slot = direct_[letter * kDirect + length];
-        if (!slot) slot = std::make_unique<Words>(load());
-        return *slot;
+        node = next;
     }
-    const std::uint64_t key = (static_cast<std::uint64_t>(letter) << 32) | length;
-    auto it = others_.find(key);
-    if (it == others_.end()) it = others_.emplace(key, load()).first;
-    return it->second;
+    nodes_[static_cast<size_t>(node)].word = true;
+}
+
+void Dictionary::loadLetter(char firstLetter) {
+    loaded_[static_cast<unsigned char>(firstLetter)] = true;
+    if (!listed_) {
+        listed_ = true;
+        std::error_code ec;
+        for (std::filesystem::directory_iterator it(pathData_, ec), end; !ec && it != end; it.increment(ec))
+            names_.insert(it->path().filename().string());
+        listOk_ = !ec;
+    }
+    const std::string prefix = smek::cp1251ToUtf8(std::string(1, firstLetter)) + ".";
+    std::vector<int> lengths;
+    if (listOk_) {
+        // Names as the lookup builds them: the length in decimal without padding.
+        for (const std::string& name : names_) {
+            if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) continue;
+            const std::string digits = name.substr(prefix.size());
+            if (digits.size() > 4 || digits[0] == '0' ||
+                !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+                continue;
+            lengths.push_back(std::stoi(digits));
+        }
+    } else {
+        // A folder that cannot be listed may still be read: ask for every length a text can use.
+        for (int length = 1; length < 64; ++length) lengths.push_back(length);
+    }
+    for (const int length : lengths) {
+        for (const std::string& w : readDictionaryFile(pathData_, firstLetter, length)) {
+            // Only a word of this file's letter and length can ever equal a candidate.
+            if (static_cast<int>(w.size()) == length && w[0] == firstLetter &&
+                std::all_of(w.begin(), w.end(), smek::isRussianCapital))
+                insert(w);
+        }
+    }
+}
+
+template <class Visit>
+std::int32_t Dictionary::walk(std::string_view text, size_t limit, Visit atNode) {
+    if (text.empty() || !smek::isRussianCapital(text[0])) return 0;
+    if (!loaded_[static_cast<unsigned char>(text[0])]) loadLetter(text[0]);
+    std::int32_t node = 0;
+    for (size_t i = 0; i < limit && i < text.size(); ++i) {
+        const int position = smek::letterPosition(text[i]);
+        if (position == 0) return 0;
+        node = nodes_[static_cast<size_t>(node)].next[static_cast<size_t>(position - 1)];
+        if (node == 0) return 0;
+        atNode(i + 1, nodes_[static_cast<size_t>(node)]);
+    }
+    return node;
 }
 
 bool Dictionary::contains(std::string_view word) {
-    if (word.empty()) return false;
-    const Words& words = file(word[0], word.size());
-    return !words.empty() && words.find(word) != words.end();
+    const std::int32_t node = walk(word, word.size(), [](size_t, const Node&) {});
+    return node != 0 && nodes_[static_cast<size_t>(node)].word;
 }
 
 std::uint64_t Dictionary::wordsAmong(std::string_view text, std::uint64_t wanted) {
-    if (text.empty()) return 0;
-    const int first = smek::letterPosition(text[0]);
-    if (first == 0) return WordLookup::wordsAmong(text, wanted);
-    const int second = text.size() > 1 ? smek::letterPosition(text[1]) : 0;
-    const int third = text.size() > 2 ? smek::letterPosition(text[2]) : 0;
-    const std::uint64_t known = (lengthsByStart_[startIndex(first, second, third)] & ~std::uint64_t{7}) |
-                                (lengthsByStart_[startIndex(first, second, 0)] & 4) |
-                                (lengthsByStart_[startIndex(first, 0, 0)] & 2);
-    const int fourth = text.size() > 3 ? smek::letterPosition(text[3]) : 0;
-    const int fifth = text.size() > 4 ? smek::letterPosition(text[4]) : 0;
-    const std::uint64_t known2 = (lengthsByMiddle_[startIndex(first, fourth, fifth)] & ~std::uint64_t{0x1F}) |
-                                 (lengthsByMiddle_[startIndex(first, fourth, 0)] & 0x10) |
-                                 (lengthsByMiddle_[startIndex(first, 0, 0)] & 0x0E);
-    // Lengths whose file is not read yet may hold a word too.
-    const std::uint64_t maybe = ((known & known2) | ~loaded_[first]) & wanted;
     std::uint64_t found = 0;
-    for (size_t L = 1; L < 64 && L <= text.size(); ++L) {
-        if (!(maybe >> L & 1)) continue;
-        const Words& words = file(text[0], L);
-        if (words.find(text.substr(0, L)) != words.end()) found |= std::uint64_t{1} << L;
-    }
-    return found;
+    walk(text, 63, [&](size_t depth, const Node& node) {
+        if (node.word) found |= std::uint64_t{1} << depth;
+    });
+    return found & wanted;
 }
 
 bool DictionaryScan::contains(std::string_view word) {
