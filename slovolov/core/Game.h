@@ -1,7 +1,7 @@
 #pragma once
 // The state of a word-search game and everything that decides it: building a
-// board (Part 1.2), the board click (Part 1.3), the clock, the refill and
-// giving up (Part 1.7). The window paints what these report.
+// board, the board click, the clock, the refill and giving up. The window
+// paints what these report.
 #include "Levels.h"
 #include "Settings.h"
 #include "common/core/Random.h"
@@ -36,7 +36,7 @@ struct GameState {
     int OstMin = 0;
     int OstSec = 0;
 
-    // The play window's own values (Part 1.3).
+    // The play window's own values.
     int MarkX = 0;
     int MarkY = 0;
     int Marked = 0;
@@ -53,7 +53,7 @@ struct GameState {
 
 // NewGame (0), step 1: sizes and empty arrays for the current level; FileName emptied.
 void resetForNewGame(GameState& g);
-// Sizes and empty arrays for a level, as the loader sets them (Part 1.5).
+// Sizes and empty arrays for a level, as the loader sets them.
 void resetForLevel(GameState& g, int level);
 
 // Bounds of the placement draws: per word slot, and restarts of the board.
@@ -84,7 +84,7 @@ struct BuildResult {
 BuildResult buildBoard(GameState& g, const std::string& pathData, smek::Random& random,
                        const BuildLimits& limits = {});
 
-// One word drawn from a word file (Part 1.2, step 10.7): the count N, a draw
+// One word drawn from a word file: the count N, a draw
 // k in 0..N-1, then k + 1 words read; the last word read is the one. A count
 // that is missing or not positive, a file with no word, or a chosen word that
 // is not `length` capitals make the file unusable (nullopt, error empty); a
@@ -97,7 +97,7 @@ struct WordPick {
 };
 WordPick pickWord(const std::filesystem::path& file, int length, smek::Random& random);
 
-// Board click at a pixel of the board (Part 1.3).
+// Board click at a pixel of the board.
 struct ClickResult {
     enum class Kind { Ignored, Marked, Found };
     Kind kind = Kind::Ignored;

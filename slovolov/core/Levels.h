@@ -1,5 +1,5 @@
 #pragma once
-// The fixed level tables of the word-search game (Part 1.1). Levels are 0, 1
+// The fixed level tables of the word-search game. Levels are 0, 1
 // and 2 inside the program (shown to the player as 1, 2 and 3).
 #include <array>
 

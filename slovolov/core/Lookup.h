@@ -1,5 +1,5 @@
 #pragma once
-// The on-line dictionary look-up page (Part 1.6).
+// The on-line dictionary look-up page.
 #include <string>
 #include <string_view>
 

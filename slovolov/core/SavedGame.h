@@ -1,5 +1,5 @@
 #pragma once
-// The saved game ".slv" (Part 1.5): CP1251 text, one item a line, CR LF;
+// The saved game ".slv": CP1251 text, one item a line, CR LF;
 // numbers as " 5 " / "-7 ". 152, 325 or 564 lines, two more when timed.
 #include "Game.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // The five settings of the word-search game and its settings file
-// "Slovolov.ini" (Part 1.1): five numbers, one a line, " 1 " CR LF.
+// "Slovolov.ini": five numbers, one a line, " 1 " CR LF.
 #include <filesystem>
 #include <string>
 #include <system_error>

@@ -1,5 +1,5 @@
 #pragma once
-// The program's start (Part 1.1).
+// The program's start.
 #include <functional>
 
 namespace slovolov {

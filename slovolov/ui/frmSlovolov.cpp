@@ -152,7 +152,7 @@ void frmSlovolov::buildMenu() {
     HelpAbout = help->addAction(QStringLiteral("О программе"), this, &frmSlovolov::HelpAbout_Click);
 }
 
-// ---- Part 1.2 ----
+// ---- Board painting ----
 
 void frmSlovolov::drawGridLines() {
     picControl->clear();
@@ -242,7 +242,7 @@ void frmSlovolov::AddSlovo(int i) {
     picBox->paste(2, 20 * i, picShar[static_cast<size_t>(state_.Found[static_cast<size_t>(i)] == 1 ? 1 : 0)]);
 }
 
-// ---- Part 1.3 ----
+// ---- Play ----
 
 void frmSlovolov::picControl_MouseUp(int x, int y) {
     const ClickResult r = boardClick(state_, x, y);
@@ -301,7 +301,7 @@ void frmSlovolov::HelpAbout_Click() {
     prompts_.showModal(about);
 }
 
-// ---- Part 1.5 ----
+// ---- Saved games ----
 
 void frmSlovolov::SaveFileDialog(int index) {
     if (!state_.FileName.empty() && index != 1)
@@ -355,7 +355,7 @@ void frmSlovolov::OpenFile() {
     NewGame(1);
 }
 
-// ---- Part 1.6 ----
+// ---- Dictionary look-up ----
 
 QString frmSlovolov::lookupPagePath() {
     return QDir::tempPath() + QLatin1Char('/') + QString::fromLatin1(kLookupPage);
@@ -374,7 +374,7 @@ void frmSlovolov::CodeText(const std::string& word) {
     smek::OpURL(prompts_, path);
 }
 
-// ---- Part 1.7 ----
+// ---- Clock, refill and end of game ----
 
 void frmSlovolov::NewTime() {
     if (slovolov::NewTime(state_)) {
@@ -412,7 +412,7 @@ void frmSlovolov::StopGame(int mode) {
     prompts_.showModal(banner);
 }
 
-// ---- Part 1.1 ----
+// ---- Start-up and settings ----
 
 void frmSlovolov::Form_Unload() {
     if (unloaded_ || endRequested_) return;

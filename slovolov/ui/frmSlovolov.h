@@ -1,7 +1,6 @@
 #pragma once
-// The play window of the word-search game (Part 1.3) with the painters of
-// Part 1.2, the saved-game commands of Part 1.5, the look-up of Part 1.6 and
-// the timer procedures of Part 1.7. The decisions are the core's; this window
+// The play window of the word-search game with the board and list painters,
+// the saved-game commands, the look-up and the timer procedures. The decisions are the core's; this window
 // turns events into core calls and paints what they report.
 #include "common/core/Random.h"
 #include "common/ui/PictureBox.h"
@@ -33,12 +32,12 @@ public:
     GameState& state() { return state_; }
     const std::string& pathData() const { return pathData_; }
 
-    // Part 1.2
+    // Board painting
     void NewGame(int mode);
     void ShowBukva(int x, int y, QRgb colour);
     void AddSlovo(int i);
 
-    // Part 1.3
+    // Play
     void picControl_MouseUp(int x, int y);
     void picBox_MouseUp(int y);
     void picBox_DblClick();
@@ -48,17 +47,17 @@ public:
     void HelpCallHelp_Click();
     void HelpAbout_Click();
 
-    // Part 1.5
+    // Saved games
     void SaveFileDialog(int index);
     void ShowSaveDialog();
     void SaveFile(const QString& name);
     void OpenFile();
 
-    // Part 1.6
+    // Dictionary look-up
     void CodeText(const std::string& cp1251Word);
     static QString lookupPagePath();
 
-    // Part 1.7
+    // Clock, refill and end of game
     void NewTime();
     void NewBukvy();
     // tmNewBukvy's tick: the timer stops itself, then NewBukvy.
@@ -66,7 +65,7 @@ public:
     void EndGame(int mode);
     void StopGame(int mode);
 
-    // Part 1.1: writes the settings file (the main window's Form_Unload).
+    // Writes the settings file (the main window's Form_Unload).
     void Form_Unload();
     // A word file could not be opened: the program ends without saving.
     bool endRequested() const { return endRequested_; }

@@ -1,5 +1,5 @@
 #pragma once
-// The level-selection dialog (Part 1.4).
+// The level-selection dialog.
 #include "common/ui/Prompts.h"
 #include "slovolov/core/Settings.h"
 

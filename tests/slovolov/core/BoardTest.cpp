@@ -1,4 +1,4 @@
-// Part 1.1 tables and Part 1.2 board building.
+// Level tables and board building.
 #include "Helpers.h"
 
 #include <set>

@@ -1,4 +1,4 @@
-// Part 1.1 settings file, Part 1.5 saved games, Part 1.6 look-up page.
+// Settings file, saved games, look-up page.
 #include "Helpers.h"
 #include "slovolov/core/Lookup.h"
 #include "slovolov/core/SavedGame.h"

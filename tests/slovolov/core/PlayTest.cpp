@@ -1,4 +1,4 @@
-// Part 1.3 board clicks and Part 1.7 clock, refill and giving up.
+// Board clicks; clock, refill and giving up.
 #include "Helpers.h"
 
 using namespace slovolov;
