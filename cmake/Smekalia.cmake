@@ -7,13 +7,16 @@ function(smekalia_qt_target target)
 endfunction()
 
 # A program folder in the build tree: build/<name>/ with the executable,
-# Data/ (that program's own data only) and Справка/ (its help page).
-#   smekalia_program_folder(<name> DATA <folder under data/> HELP <page under data/help/>)
+# Data/ (that program's own data only, plus any files of its own) and
+# Справка/ (its help page).
+#   smekalia_program_folder(<name> DATA <folder under data/> HELP <page under data/help/>
+#                           [EXTRA_DATA <files>...])
 function(smekalia_program_folder name)
-  cmake_parse_arguments(ARG "" "DATA;HELP" "" ${ARGN})
+  cmake_parse_arguments(ARG "" "DATA;HELP" "EXTRA_DATA" ${ARGN})
   set(folder ${CMAKE_BINARY_DIR}/${name})
   set(stamp ${CMAKE_BINARY_DIR}/CMakeFiles/${name}-data.stamp)
   file(GLOB data_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/${ARG_DATA}/*)
+  list(APPEND data_files ${ARG_EXTRA_DATA})
   set(help_file ${PROJECT_SOURCE_DIR}/data/help/${ARG_HELP})
   set(copy_help)
   set(help_depends)
@@ -42,6 +45,45 @@ function(smekalia_program name)
   smekalia_qt_target(${name})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/${name})
   add_dependencies(${name} ${name}_folder)
+endfunction()
+
+# The parts of a program from its source folder: <name>_core (core/*.cpp,
+# no Qt), <name>_ui (ui/*, Qt) and the executable from main.cpp.
+function(smekalia_program_parts name)
+  file(GLOB core_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/core/*.cpp)
+  file(GLOB ui_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/ui/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/ui/*.h)
+  add_library(${name}_core STATIC ${core_sources})
+  target_link_libraries(${name}_core PUBLIC common_core)
+  add_library(${name}_ui STATIC ${ui_sources})
+  smekalia_qt_target(${name}_ui)
+  target_link_libraries(${name}_ui PUBLIC ${name}_core common_ui)
+  smekalia_program(${name} main.cpp)
+  target_link_libraries(${name} PRIVATE ${name}_ui)
+endfunction()
+
+# A Google Benchmark executable in build/bench/ (when the library is there).
+function(smekalia_benchmark name)
+  if(benchmark_FOUND)
+    add_executable(${name} ${ARGN})
+    target_link_libraries(${name} PRIVATE benchmark::benchmark)
+    target_compile_definitions(${name} PRIVATE DATA_SOURCE_DIR="${PROJECT_SOURCE_DIR}/data")
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+  endif()
+endfunction()
+
+# The tests of a program, from tests/<name>/: one GoogleTest executable of
+# every core/*.cpp, and one QtTest executable per ui/*Test.cpp (each with its
+# own QTEST_MAIN).
+function(smekalia_program_tests name)
+  file(GLOB core_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/core/*.cpp)
+  smekalia_core_test(${name}_core_tests ${core_tests})
+  target_link_libraries(${name}_core_tests PRIVATE ${name}_core)
+  file(GLOB ui_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/ui/*Test.cpp)
+  foreach(test_source ${ui_tests})
+    get_filename_component(test_name ${test_source} NAME_WE)
+    smekalia_window_test(${name}_${test_name} ${test_source})
+    target_link_libraries(${name}_${test_name} PRIVATE ${name}_ui)
+  endforeach()
 endfunction()
 
 # A GoogleTest executable of core code (no display).
