@@ -1,0 +1,36 @@
+#include "Main.h"
+
+#include "bukvoklad/core/Game.h"
+#include "bukvoklad/core/Settings.h"
+#include "common/ui/AppStart.h"
+#include "frmForma.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <cstdlib>
+
+namespace smek::bukvoklad {
+
+int Main(int argc, char** argv, const std::function<void(frmForma&)>& afterStart) {
+    QApplication app(argc, argv);
+    setUpApplication(app);
+    Game game;
+    game.PathData = pathDataOfProgram();
+    LoadSettings(game);
+
+    Random random = Random::fromClock();
+    QtPrompts prompts(QStringLiteral("Смекалия - Буквоклад"));
+    // A word file that exists but cannot be opened ends the program at once,
+    // without writing the settings.
+    frmForma form(game, prompts, random, [] { std::_Exit(EXIT_FAILURE); });
+    prompts.setOwner(&form);
+    form.NewGame();
+    QCoreApplication::processEvents();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        form.move(screen->availableGeometry().center() - form.rect().center());
+    form.show();
+    if (afterStart) afterStart(form);
+    return app.exec();
+}
+
+} // namespace smek::bukvoklad
