@@ -24,10 +24,12 @@ int Main(int argc, char** argv, const std::function<void(frmForma&)>& afterStart
     // without writing the settings.
     frmForma form(game, prompts, random, [] { std::_Exit(EXIT_FAILURE); });
     prompts.setOwner(&form);
-    form.NewGame();
-    QCoreApplication::processEvents();
+    // Centred before the first game, so a message about the word database is
+    // centred over the place where the window will appear.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         form.move(screen->availableGeometry().center() - form.rect().center());
+    form.NewGame();
+    QCoreApplication::processEvents();
     form.show();
     if (afterStart) afterStart(form);
     return app.exec();
