@@ -60,6 +60,7 @@ frmOptions::frmOptions(QWidget* parent, Game& game, Prompts& prompts, std::funct
     txtSec = new QComboBox(this);
     txtSec->setEditable(true);
     txtSec->setInsertPolicy(QComboBox::NoInsert);
+    txtSec->setCompleter(nullptr); // a typed "5" must stay 5, not complete to the listed 50
     txtSec->setGeometry(tw(3960), tw(540), tw(855), tw(435));
     txtSec->setFont(serifFont(14.25));
     txtSec->addItems({QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("30"), QStringLiteral("40"),

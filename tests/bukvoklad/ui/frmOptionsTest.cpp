@@ -67,6 +67,15 @@ void frmOptionsTest::secondsTakeDigitsOnly() {
     QCOMPARE(edit->text(), QStringLiteral("45"));
     QTest::keyClick(edit, Qt::Key_Backspace);
     QCOMPARE(edit->text(), QStringLiteral("4"));
+
+    // A digit that begins a listed entry is not completed to it: "5" stays 5
+    // seconds, not 50.
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    edit->setFocus();
+    edit->clear();
+    QTest::keyClick(edit, Qt::Key_5, Qt::NoModifier);
+    QCOMPARE(dlg.txtSec->currentText(), QStringLiteral("5"));
 }
 
 void frmOptionsTest::refusalsKeepTheDialogOpen() {
