@@ -190,10 +190,13 @@ ClickResult boardClick(GameState& g, int px, int py) {
                 g.Marked = 0;
                 out.cleared = g.wordCells(i);
                 for (const Cell& c : out.cleared) g.Grid(c.x, c.y) = 0;
-                g.Remain -= 1;
+                // A game that has already ended (an opened game lost by time)
+                // stays ended: Remain never goes below -1.
+                const bool inPlay = g.Remain >= 0;
+                if (inPlay) g.Remain -= 1;
                 g.LastFound = i;
                 g.Found[static_cast<size_t>(i)] = 1;
-                out.won = g.Remain == -1;
+                out.won = inPlay && g.Remain == -1;
                 return out;
             }
         }

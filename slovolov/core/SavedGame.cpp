@@ -3,6 +3,8 @@
 #include "common/core/FreeFormat.h"
 #include "common/core/NumberText.h"
 
+#include <algorithm>
+
 namespace slovolov {
 namespace {
 
@@ -81,7 +83,11 @@ std::optional<LoadedGame> parseSlv(const std::string& content) {
             g.cells[static_cast<size_t>(x * side + y)] = *v;
         }
     const auto remain = reader.readNumber();
-    if (!remain || *remain < -1 || *remain > numWords) return std::nullopt;
+    // Remain counts the words still hidden, minus one; -1 also marks a game
+    // that ended with words left (lost by time). Any other value would end the
+    // game with words on the board, or never end it.
+    const auto hidden = static_cast<int>(std::count(g.Found.begin(), g.Found.end(), 0));
+    if (!remain || (*remain != hidden - 1 && *remain != -1)) return std::nullopt;
     g.Remain = *remain;
     const auto timed = reader.readNumber();
     if (!timed || (*timed != 0 && *timed != 1)) return std::nullopt;

@@ -30,7 +30,8 @@ struct LoadedGame {
 // the board: a level outside 0..2, a file that ends early, text where a number
 // belongs, a Found mark other than 0 or 1, a placement record outside the grid
 // or with an unknown direction or reading flag, a word that would run off the
-// grid, grid values outside -33..33, Remain outside -1..NumWords, a timing
+// grid, grid values outside -33..33, a Remain other than the words not yet
+// found minus one (or -1, a game that has ended), a timing
 // flag other than 0 or 1, a time outside 0..59.
 std::optional<LoadedGame> parseSlv(const std::string& content);
 

@@ -161,6 +161,8 @@ TEST(SavedGame, FilesThatWouldBreakTheBoardAreRefused) {
         {"grid value -34", withLine(good, 60, "-34 ")},
         {"remain 6", withLine(good, 150, " 6 ")},
         {"remain -2", withLine(good, 150, "-2 ")},
+        {"remain below the words left", withLine(good, 150, " 3 ")},
+        {"remain above the words left", withLine(good, 150, " 5 ")},
         {"timing 2", withLine(good, 151, " 2 ")},
         {"minutes 60", withLine(good, 152, " 60 ")},
         {"seconds -1", withLine(good, 153, "-1 ")},
@@ -175,6 +177,8 @@ TEST(SavedGame, FilesThatWouldBreakTheBoardAreRefused) {
     (void)flipDir;
     // Numbers written bare or with extra blanks still load.
     EXPECT_TRUE(parseSlv(withLine(good, 1, "0")));
+    // A game lost by time is saved with -1 and words left.
+    EXPECT_TRUE(parseSlv(withLine(good, 150, "-1 ")));
 }
 
 TEST(Lookup, QueryEncoding) {

@@ -1,5 +1,6 @@
 // Board clicks; clock, refill and giving up.
 #include "Helpers.h"
+#include "slovolov/core/SavedGame.h"
 
 using namespace slovolov;
 using namespace slovolov::test;
@@ -123,6 +124,18 @@ TEST(Click, LastWordWins) {
         EXPECT_EQ(r.won, i == 0);
     }
     EXPECT_EQ(g.Remain, -1);
+}
+
+TEST(Click, FindInAnEndedGameKeepsItEnded) {
+    // An opened game that was lost by time: Remain -1 with words left.
+    GameState g = built(0, 18);
+    g.Remain = -1;
+    clickCell(g, first(g, 0));
+    const auto r = clickCell(g, last(g, 0));
+    ASSERT_EQ(r.kind, ClickResult::Kind::Found);
+    EXPECT_FALSE(r.won);
+    EXPECT_EQ(g.Remain, -1);
+    EXPECT_TRUE(parseSlv(slvText(g))); // what the game writes loads again
 }
 
 TEST(Clock, FiveSecondsCountDownThenTimeIsUp) {
