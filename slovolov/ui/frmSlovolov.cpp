@@ -347,6 +347,10 @@ void frmSlovolov::OpenFile() {
         prompts_.error(message(name, smek::FileTail::NotSuitable));
         return;
     }
+    // The old game's clock and refill must not tick on the opened game while
+    // pending events run below.
+    tmTimer->stop();
+    tmNewBukvy->stop();
     applyLoaded(state_, *loaded);
     picBox->clear();
     for (int i = 0; i <= state_.NumWords; ++i) AddSlovo(i);

@@ -318,6 +318,29 @@ private slots:
         QVERIFY(prompts_->texts().last().endsWith(QStringLiteral("x.slv\" сохранить не возможно.")));
     }
 
+    void oldGameTimersDoNotTouchTheOpenedGame() {
+        frmSlovolov& w = start();
+        const QString path = dir_->path() + QStringLiteral("/opened.slv");
+        const std::string text = slvText(w.state());
+        smek::writeTextFileAtomic(path.toStdString(), text);
+        // A second game whose clock is at 00:00 and whose refill is due, both
+        // ticking while the opened game is being shown.
+        Settings timed;
+        timed.IgraNaVremya = 1;
+        timed.ZamenaBukv = 1;
+        timed.VremyaSec = 1;
+        start(timed, 8);
+        findWord(0);
+        w_->NewTime();
+        w_->tmTimer->setInterval(0);
+        w_->tmNewBukvy->setInterval(0);
+        w_->tmNewBukvy->start();
+        prompts_->files = {path};
+        w_->OpenFile();
+        QCOMPARE(modalsOf(QStringLiteral("smek::frmEnd")), 0);
+        QCOMPARE(slvText(w_->state()), text);
+    }
+
     void doubleClickLooksTheWordUp() {
         frmSlovolov& w = start();
         QTest::mouseClick(w.picBox, Qt::LeftButton, {}, QPoint(60, 20 * 1 + 10));
