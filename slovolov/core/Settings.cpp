@@ -16,6 +16,10 @@ Settings parseSettings(const std::string& content) {
         if (auto value = reader.readNumber()) *field = *value;
     }
     if (!validLevel(s.Level)) s.Level = 0;
+    // The game tests both options for 1; any other value is off, and is kept
+    // as 0 so that a saved game's timing flag is always one the game reads.
+    if (s.ZamenaBukv != 1) s.ZamenaBukv = 0;
+    if (s.IgraNaVremya != 1) s.IgraNaVremya = 0;
     // A limit outside 0..59 could never count down to 00:00 (a negative one)
     // or could not be shown in the level dialog; such a value reads as 0.
     if (s.VremyaMin < 0 || s.VremyaMin > 59) s.VremyaMin = 0;

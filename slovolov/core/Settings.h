@@ -18,7 +18,8 @@ struct Settings {
 inline const char* kSettingsFile = "Slovolov.ini";
 
 // Free-format reading; values that are missing or not numbers stay 0. A Level
-// outside 0..2 (never written by the program) falls back to 0.
+// outside 0..2 (never written by the program) falls back to 0, an option flag
+// other than 1 to 0.
 Settings parseSettings(const std::string& content);
 std::string settingsText(const Settings& settings);
 

@@ -34,6 +34,14 @@ TEST(Settings, LevelOutsideTheTablesFallsBackToZero) {
     EXPECT_EQ(parseSettings(" 0 \r\n 0 \r\n 1 \r\n 75 \r\n-3 \r\n").VremyaMin, 0);
 }
 
+TEST(Settings, OptionFlagsOtherThanOneAreOffAndGamesSavedWithThemLoad) {
+    GameState g = built(0, 21);
+    g.settings = parseSettings(" 0 \r\n 5 \r\n 2 \r\n 1 \r\n 0 \r\n");
+    EXPECT_EQ(g.settings.ZamenaBukv, 0);
+    EXPECT_EQ(g.settings.IgraNaVremya, 0);
+    EXPECT_TRUE(parseSlv(slvText(g)));
+}
+
 TEST(Settings, RoundTripThroughTheFile) {
     TempFolder dir;
     EXPECT_EQ(LoadFileINI(dir.data()).Level, 0); // no file: defaults
