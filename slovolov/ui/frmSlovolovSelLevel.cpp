@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QPainter>
 
 namespace slovolov {
@@ -91,7 +90,9 @@ frmSlovolovSelLevel::frmSlovolovSelLevel(QWidget* parent, Settings& settings, sm
         box->addItems(items);
         box->setFont(smek::serifFont(14.25));
         box->setGeometry(left, 180, 57, box->sizeHint().height());
-        box->lineEdit()->installEventFilter(this);
+        // The combo box holds the focus and hands keys to its line edit
+        // directly, so the key filter sits on the box.
+        box->installEventFilter(this);
         return box;
     };
     txtMin = timeField(240, {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
