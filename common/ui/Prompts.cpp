@@ -3,6 +3,8 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QUrl>
@@ -20,16 +22,28 @@ QMessageBox::Icon boxIcon(Prompts::Icon icon) {
     return QMessageBox::NoIcon;
 }
 
+// A box narrower than its title cuts the program's caption short; a spacer
+// as wide as the caption (plus the title bar's buttons) keeps it whole.
+void fitCaption(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid) return;
+    const int width = QFontMetrics(box.font()).horizontalAdvance(box.windowTitle()) + 120;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+
 } // namespace
 
 void QtPrompts::message(const QString& text, Icon icon) {
     QMessageBox box(boxIcon(icon), caption(), text, QMessageBox::Ok, owner());
+    fitCaption(box);
     box.exec();
 }
 
 bool QtPrompts::question(const QString& text, Icon icon, bool noDefault) {
     QMessageBox box(boxIcon(icon), caption(), text, QMessageBox::Yes | QMessageBox::No, owner());
     box.setDefaultButton(noDefault ? QMessageBox::No : QMessageBox::Yes);
+    fitCaption(box);
     // Any answer but No counts as Yes.
     return box.exec() != QMessageBox::No;
 }
