@@ -22,7 +22,6 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QRadialGradient>
-#include <cerrno>
 #include <cmath>
 #include <filesystem>
 
@@ -38,11 +37,12 @@ QLabel* label(QWidget* parent, const QString& text, const QRect& geometry, const
     return l;
 }
 
-// Saving: a file or medium that refuses writing, or anything else.
+// Saving: a file or medium that refuses writing, or anything else (a missing
+// folder too: there is no "not found" for saving).
 smek::FileTail saveTail(std::error_code ec) {
-    if (ec.category() == std::generic_category() || ec.category() == std::system_category())
-        if (ec.value() == EACCES || ec.value() == EPERM || ec.value() == EROFS) return smek::FileTail::WriteProtected;
-    return smek::FileTail::CannotSave;
+    return smek::tailForError(ec, smek::FileTail::CannotSave) == smek::FileTail::WriteProtected
+               ? smek::FileTail::WriteProtected
+               : smek::FileTail::CannotSave;
 }
 
 QString message(const QString& path, smek::FileTail tail) {
@@ -338,7 +338,7 @@ void frmSlovolov::OpenFile() {
     if (smek::PoiskTochki(name.toStdString()) == 0) name += QStringLiteral(".slv");
     const smek::ReadResult file = smek::readTextFile(std::filesystem::path(name.toStdString()));
     if (file.error) {
-        const bool missing = file.error == std::errc::no_such_file_or_directory || file.error == std::errc::not_a_directory;
+        const bool missing = smek::tailForError(file.error, smek::FileTail::CannotOpen) == smek::FileTail::NotFound;
         prompts_.error(message(name, missing ? smek::FileTail::NotFound : smek::FileTail::CannotOpen));
         return;
     }
