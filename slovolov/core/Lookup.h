@@ -18,7 +18,8 @@ inline const char* kLookupPage = "Slovar.htm";
 std::string encodeQuery(std::string_view cp1251Word);
 // A file URL for a local UTF-8 path, percent-encoded to plain ASCII.
 std::string fileUrl(std::string_view utf8Path);
-// The one-line frameset page, CP1251, ended by CR LF.
+// The one-line frameset page, CP1251, ended by CR LF; the word's markup
+// characters (& < >) appear in the title as entities.
 std::string lookupPage(std::string_view cp1251Word, const std::string& bannerUrl);
 
 } // namespace slovolov

@@ -210,6 +210,10 @@ TEST(Lookup, OneLineFramesetPage) {
     EXPECT_NE(page.find("/search.xml?text=%A8%C6' name=c frameborder=0 vspace=0 hspace=0 marginwidth=0 marginheight=0 "
                         "scrolling=auto></frameset></html>\r\n"),
               std::string::npos);
+    // A word from an edited saved game cannot put markup into the page.
+    const std::string odd = lookupPage("</title><script>x()</script>&", banner);
+    EXPECT_NE(odd.find("] &lt;/title&gt;&lt;script&gt;x()&lt;/script&gt;&amp;</title>"), std::string::npos);
+    EXPECT_EQ(odd.find("<script>x()"), std::string::npos);
     // Two script elements, neither loading anything from another machine.
     size_t scripts = 0;
     for (size_t p = page.find("<script"); p != std::string::npos; p = page.find("<script", p + 1)) ++scripts;
