@@ -13,7 +13,9 @@ namespace {
 class QuitOnPaint : public QObject {
 public:
     bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        // exit(), not quit(): quitting closes the window, which would write the
+        // settings into the program folder.
+        if (e->type() == QEvent::Paint) QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         return false;
     }
 };
