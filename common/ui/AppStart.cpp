@@ -3,11 +3,20 @@
 #include "../core/Paths.h"
 #include "Geometry.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
 namespace smek {
 
 void setUpApplication(QApplication& app) {
     installFontSubstitutions();
     app.setFont(sansFont(8));
+    // Qt's own buttons and dialogs ("Да"/"Нет", the file dialog) in Russian, as the players read them.
+    static QTranslator qtRussian;
+    if (qtRussian.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qtRussian);
 }
 
 QString programFolder() {
