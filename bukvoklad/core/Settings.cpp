@@ -1,7 +1,6 @@
 #include "Settings.h"
 
-#include "common/core/FreeFormat.h"
-#include "common/core/NumberText.h"
+#include "common/core/SettingsFile.h"
 #include "common/core/TextFile.h"
 
 namespace smek::bukvoklad {
@@ -11,10 +10,7 @@ std::string settingsPath(const Game& game) {
 }
 
 void readSettings(Game& game, const std::string& content) {
-    FreeFormatReader reader(content);
-    // An item that is missing or not a number leaves its field as it was.
-    for (int* field : {&game.OptTime, &game.OptSec, &game.OptKolBukv})
-        if (const auto value = reader.readNumber()) *field = *value;
+    readSettingsNumbers(content, {&game.OptTime, &game.OptSec, &game.OptKolBukv});
 }
 
 void LoadSettings(Game& game) {
@@ -23,7 +19,7 @@ void LoadSettings(Game& game) {
 }
 
 std::string settingsText(const Game& game) {
-    return settingsLine(game.OptTime) + settingsLine(game.OptSec) + settingsLine(game.OptKolBukv);
+    return settingsLines({game.OptTime, game.OptSec, game.OptKolBukv});
 }
 
 std::error_code SaveFileINI(const Game& game) {

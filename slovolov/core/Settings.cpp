@@ -1,20 +1,14 @@
 #include "Settings.h"
 
 #include "Levels.h"
-#include "common/core/FreeFormat.h"
-#include "common/core/NumberText.h"
+#include "common/core/SettingsFile.h"
 #include "common/core/TextFile.h"
 
 namespace slovolov {
 
 Settings parseSettings(const std::string& content) {
     Settings s;
-    smek::FreeFormatReader reader(content);
-    int* fields[] = {&s.Level, &s.ZamenaBukv, &s.IgraNaVremya, &s.VremyaMin, &s.VremyaSec};
-    for (int* field : fields) {
-        if (reader.atEnd()) break;
-        if (auto value = reader.readNumber()) *field = *value;
-    }
+    smek::readSettingsNumbers(content, {&s.Level, &s.ZamenaBukv, &s.IgraNaVremya, &s.VremyaMin, &s.VremyaSec});
     if (!validLevel(s.Level)) s.Level = 0;
     // The game tests both options for 1; any other value is off, and is kept
     // as 0 so that a saved game's timing flag is always one the game reads.
@@ -28,8 +22,7 @@ Settings parseSettings(const std::string& content) {
 }
 
 std::string settingsText(const Settings& s) {
-    return smek::settingsLine(s.Level) + smek::settingsLine(s.ZamenaBukv) + smek::settingsLine(s.IgraNaVremya) +
-           smek::settingsLine(s.VremyaMin) + smek::settingsLine(s.VremyaSec);
+    return smek::settingsLines({s.Level, s.ZamenaBukv, s.IgraNaVremya, s.VremyaMin, s.VremyaSec});
 }
 
 Settings LoadFileINI(const std::string& pathData) {
