@@ -287,10 +287,13 @@ void frmForma::usrSlova1_IconClick(int line) {
 }
 
 // Only Russian letters reach the box from the keyboard; keys that type no
-// character (arrows, Delete) and control codes below 9 pass.
+// character (arrows, Delete, Tab) and control codes below 9 pass. X11 gives
+// Delete the text DEL and Tab a tab, which must not make them count as typed.
 bool frmForma::txtAddSlovo_KeyPress(QKeyEvent* event) {
     const QString typed = event->text();
-    if (typed.isEmpty()) return false;
+    if (typed.isEmpty() || event->key() == Qt::Key_Delete || event->key() == Qt::Key_Tab ||
+        event->key() == Qt::Key_Backtab)
+        return false;
     const std::string code = smek::toCp1251(typed.left(1));
     const int c = code.empty() ? 0 : static_cast<unsigned char>(code[0]);
     return !answerKeyPasses(c);

@@ -159,6 +159,14 @@ private slots:
         QVERIFY(f.kOtvet->isEnabled());
         QTest::keyClick(f.txtAddSlovo, Qt::Key_Backspace);
         QCOMPARE(f.txtAddSlovo->text(), QStringLiteral("аЯё"));
+        // The X11 keyboard gives Delete the text DEL and Tab a tab: neither
+        // types a character, so both keep their editing and focus roles.
+        f.txtAddSlovo->setCursorPosition(0);
+        QTest::sendKeyEvent(QTest::Click, f.txtAddSlovo, Qt::Key_Delete, QString(QChar(0x7F)), Qt::NoModifier);
+        QCOMPARE(f.txtAddSlovo->text(), QStringLiteral("Яё"));
+        QTest::sendKeyEvent(QTest::Click, f.txtAddSlovo, Qt::Key_Tab, QString(QChar(u'\t')), Qt::NoModifier);
+        QVERIFY(!f.txtAddSlovo->hasFocus());
+        QCOMPARE(f.txtAddSlovo->text(), QStringLiteral("Яё"));
     }
 
     void wholeGameToTheBanner() {
