@@ -88,11 +88,6 @@ std::string programFolder(const char* argv0) {
     return exe.parent_path().string();
 }
 
-// UTF-8 when it is valid UTF-8, else CP1251 as it is; game text is CP1251.
-std::string sourceText(const std::string& bytes) {
-    return smek::isValidUtf8(bytes) ? smek::utf8ToCp1251(bytes) : bytes;
-}
-
 bool inList(const Puzzle& p, int index) {
     for (int line = 0; line <= p.MaxSpisok; ++line)
         if (p.Spisok[static_cast<size_t>(line)] == index) return true;
@@ -115,7 +110,7 @@ int main(int argc, char** argv) {
     Puzzle p;
     p.PathData = smek::PathData(programFolder(argv[0]));
     p.LenSlov = o->minLength - 3;
-    const std::string text = sourceText(file.content);
+    const std::string text = textOfFile(file.content);
     if (text.empty()) {
         std::cerr << "slovoset-cli: " << o->files[0] << ": empty text\n";
         return 1;

@@ -2,6 +2,8 @@
 
 #include "AnalizTexta.h"
 
+#include "common/core/Cp1251.h"
+
 namespace slovoset {
 
 bool needsCreateQuestion(const Puzzle& p, int typ) {
@@ -22,6 +24,15 @@ std::string prepareTekst(const std::string& text1) {
         }
     }
     return ZamenaE(std::move(out));
+}
+
+std::string textOfFile(const std::string& bytes) {
+    if (!smek::isValidUtf8(bytes)) return bytes;
+    // A mark that editors put first is no character of the text: as "?" it
+    // would shift every position by one.
+    static const std::string kBom = "\xEF\xBB\xBF";
+    const bool marked = bytes.compare(0, kBom.size(), kBom) == 0;
+    return smek::utf8ToCp1251(marked ? bytes.substr(kBom.size()) : bytes);
 }
 
 bool StartGame(Puzzle& p, int typ, const std::string& text1) {

@@ -14,6 +14,11 @@ bool needsCreateQuestion(const Puzzle& p, int typ);
 // Line breaks of the source box (CR LF, LF or a lone CR) → "<br>", then ZamenaE.
 std::string prepareTekst(const std::string& text1);
 
+// The text of an author's file as the source box would hold it (CP1251):
+// UTF-8 without its byte-order mark, or the bytes as they are when they are
+// not valid UTF-8.
+std::string textOfFile(const std::string& bytes);
+
 // Takes the source text (CP1251) for a new puzzle in mode typ (0 play,
 // 1 create): false for an empty box (nothing changes). Otherwise sets
 // TypGame, Tekst and empties ImyaFile; the window then sets its caption and
