@@ -4,26 +4,10 @@
 #include "bukvoklad/ui/Main.h"
 #include "bukvoklad/ui/frmForma.h"
 
-#include <QApplication>
-#include <QEvent>
-#include <QTimer>
-
-namespace {
-
-class QuitOnPaint : public QObject {
-public:
-    bool eventFilter(QObject*, QEvent* e) override {
-        // exit(), not quit(): quitting closes the window, which would write the
-        // settings into the program folder.
-        if (e->type() == QEvent::Paint) QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
-        return false;
-    }
-};
-
-} // namespace
+#include "common/bench/QuitOnPaint.h"
 
 int main(int argc, char** argv) {
-    QuitOnPaint quit;
+    smek::QuitOnPaint quit;
     return smek::bukvoklad::Main(argc, argv, [&quit](smek::bukvoklad::frmForma& w) {
         w.picControl->installEventFilter(&quit);
     });
