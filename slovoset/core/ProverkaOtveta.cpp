@@ -6,7 +6,7 @@
 
 namespace slovoset {
 
-const char* const kNeZagadano = "Это слова не загадано компьютером";
+const char* const kNeZagadano = "Это слово не загадано компьютером";
 const char* const kUzheOtkryto = "Это слово уже открыто.";
 
 bool answerKeyPasses(int cp1251Code) {

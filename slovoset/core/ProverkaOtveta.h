@@ -10,7 +10,7 @@ namespace slovoset {
 // other CP1251 code passes only when it is a Russian letter in either case.
 bool answerKeyPasses(int cp1251Code);
 
-extern const char* const kNeZagadano;   // "Это слова не загадано компьютером"
+extern const char* const kNeZagadano;   // "Это слово не загадано компьютером"
 extern const char* const kUzheOtkryto;  // "Это слово уже открыто."
 
 struct Otvet {

@@ -60,7 +60,7 @@ TEST(ProverkaOtveta, WrongAnswersChangeNothing) {
     }
     EXPECT_EQ(p.Ugadano, -1);
     EXPECT_EQ(p.Otkryto, -1);
-    EXPECT_STREQ(kNeZagadano, "Это слова не загадано компьютером");
+    EXPECT_STREQ(kNeZagadano, "Это слово не загадано компьютером");
 }
 
 TEST(ProverkaOtveta, ARepeatedAnswerIsNotCountedAgain) {

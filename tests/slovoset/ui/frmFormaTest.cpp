@@ -184,7 +184,7 @@ private slots:
         QVERIFY(f.txtAddSlovo->hasFocus());
 
         g.answer(QStringLiteral("кот"));
-        QCOMPARE(g.lastText(), QStringLiteral("Это слова не загадано компьютером"));
+        QCOMPARE(g.lastText(), QStringLiteral("Это слово не загадано компьютером"));
         QCOMPARE(g.prompts.asked.last().icon, smek::Prompts::Icon::Stop);
         QCOMPARE(f.txtAddSlovo->text(), QStringLiteral("кот"));
         f.txtAddSlovo->clear();
