@@ -3,9 +3,9 @@
 #include "bukvoklad/core/Options.h"
 #include "common/ui/Geometry.h"
 #include "common/ui/Text.h"
+#include "common/ui/TypingFilter.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPalette>
 
@@ -35,7 +35,7 @@ QPushButton* button(const QString& caption, QWidget* parent, const QRect& where)
     auto* b = new QPushButton(caption, parent);
     b->setGeometry(where);
     b->setFont(serifFont(12, true));
-    b->setAutoDefault(false);
+    b->setAutoDefault(true); // Enter presses a focused button, as Space does
     paintBackground(b, kGrey);
     return b;
 }
@@ -66,7 +66,10 @@ frmOptions::frmOptions(QWidget* parent, Game& game, Prompts& prompts, std::funct
     txtSec->addItems({QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("30"), QStringLiteral("40"),
                       QStringLiteral("50")});
     txtSec->setEnabled(false);
-    txtSec->lineEdit()->installEventFilter(this);
+    // The combo box takes the keys and hands them to its line edit directly,
+    // so the key filter sits on the box; pasted text meets the validator.
+    new TypingFilter(txtSec, dropsAllButDigits);
+    filterInsertedText(txtSec->lineEdit(), isDigit);
 
     kOK = button(QStringLiteral("OK"), this, twRect(3360, 1080, 1215, 495));
     kOtmena = button(QStringLiteral("Отмена"), this, twRect(4680, 1080, 1215, 495));
@@ -112,22 +115,6 @@ void frmOptions::kOK_Click() {
 
 void frmOptions::kOtmena_Click() {
     reject();
-}
-
-bool frmOptions::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == txtSec->lineEdit() && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        switch (key->key()) {
-        case Qt::Key_Backspace: case Qt::Key_Delete: case Qt::Key_Tab: case Qt::Key_Backtab: return false;
-        default: break;
-        }
-        const QString text = key->text();
-        if (text.isEmpty()) return false;
-        // Digits and the codes up to 8 pass; anything else is dropped.
-        const char16_t code = text.front().unicode();
-        return code > 8 && (code < u'0' || code > u'9');
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace smek::bukvoklad

@@ -29,9 +29,6 @@ public:
     QPushButton* kOK = nullptr;
     QPushButton* kOtmena = nullptr;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void Form_Load();
 

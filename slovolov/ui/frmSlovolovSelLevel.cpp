@@ -1,9 +1,10 @@
 #include "frmSlovolovSelLevel.h"
 
 #include "common/ui/Geometry.h"
+#include "common/ui/TypingFilter.h"
 
 #include <QApplication>
-#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 
 namespace slovolov {
@@ -90,9 +91,9 @@ frmSlovolovSelLevel::frmSlovolovSelLevel(QWidget* parent, Settings& settings, sm
         box->addItems(items);
         box->setFont(smek::serifFont(14.25));
         box->setGeometry(left, 180, 57, box->sizeHint().height());
-        // The combo box holds the focus and hands keys to its line edit
-        // directly, so the key filter sits on the box.
-        box->installEventFilter(this);
+        box->setCompleter(nullptr); // a typed "5" must stay 5, not complete to the listed 50
+        new smek::TypingFilter(box, smek::dropsAllButDigits);
+        smek::filterInsertedText(box->lineEdit(), smek::isDigit);
         return box;
     };
     txtMin = timeField(240, {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
@@ -104,6 +105,9 @@ frmSlovolovSelLevel::frmSlovolovSelLevel(QWidget* parent, Settings& settings, sm
     kOtmena->setGeometry(408, 216, 81, 33);
     kOtmena->setFont(smek::serifFont(12, true));
     grey(kOtmena);
+    // Enter outside the level buttons cancels rather than replacing the game
+    // in play; a focused level button still takes Enter as a press.
+    kOtmena->setDefault(true);
     connect(kOtmena, &QPushButton::clicked, this, &frmSlovolovSelLevel::kOtmena_Click);
 
     // Form_Load
@@ -112,7 +116,7 @@ frmSlovolovSelLevel::frmSlovolovSelLevel(QWidget* parent, Settings& settings, sm
     txtMin->setEditText(QString::number(settings_.VremyaMin));
     txtSec->setEditText(QString::number(settings_.VremyaSec));
     chTime_Click();
-    kUroven[0]->setFocus();
+    kOtmena->setFocus();
 }
 
 void frmSlovolovSelLevel::chTime_Click() {
@@ -147,20 +151,6 @@ void frmSlovolovSelLevel::kUroven_Click(int index) {
 
 void frmSlovolovSelLevel::kOtmena_Click() {
     reject();
-}
-
-bool frmSlovolovSelLevel::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        // Only digits and the control codes 0..8 (Backspace among them) pass.
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const QString text = key->text();
-        // Delete makes no character on the designed platform; here it has one.
-        if (!text.isEmpty() && key->key() != Qt::Key_Delete) {
-            const char16_t c = text[0].unicode();
-            if (c > 8 && (c < u'0' || c > u'9')) return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace slovolov

@@ -34,9 +34,6 @@ public:
     // The picture of a level button: "N уровень:" in blue, the rest in red.
     static QPixmap levelPicture(int index);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     Settings& settings_;
     smek::Prompts& prompts_;

@@ -4,6 +4,7 @@
 #include "bukvoklad/ui/frmOptions.h"
 #include "common/core/TextFile.h"
 
+#include <QClipboard>
 #include <QtTest>
 
 using namespace smek;
@@ -61,21 +62,41 @@ void frmOptionsTest::secondsTakeDigitsOnly() {
     Game game;
     game.OptTime = 1;
     frmOptions dlg(nullptr, game, prompts, [] {});
-    QLineEdit* edit = dlg.txtSec->lineEdit();
-    edit->clear();
-    QTest::keyClicks(edit, QStringLiteral("4a -x5."));
-    QCOMPARE(edit->text(), QStringLiteral("45"));
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QCOMPARE(edit->text(), QStringLiteral("4"));
-
-    // A digit that begins a listed entry is not completed to it: "5" stays 5
-    // seconds, not 50.
     dlg.show();
     QVERIFY(QTest::qWaitForWindowActive(&dlg));
-    edit->setFocus();
-    edit->clear();
-    QTest::keyClick(edit, Qt::Key_5, Qt::NoModifier);
+    dlg.txtSec->setFocus();
+    dlg.txtSec->lineEdit()->clear();
+    // Typed keys go where a display sends them: to the focused combo box.
+    const auto type = [](const QString& keys) { QTest::keyClicks(QApplication::focusWidget(), keys); };
+    type(QStringLiteral("2x5"));
+    QCOMPARE(dlg.txtSec->currentText(), QStringLiteral("25"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+    QCOMPARE(dlg.txtSec->currentText(), QStringLiteral("2"));
+    dlg.txtSec->lineEdit()->clear();
+    type(QStringLiteral("45 ,q"));
+    QCOMPARE(dlg.txtSec->currentText(), QStringLiteral("45"));
+    // A digit that begins a listed entry is not completed to it: "5" stays 5 seconds, not 50.
+    dlg.txtSec->lineEdit()->clear();
+    type(QStringLiteral("5"));
     QCOMPARE(dlg.txtSec->currentText(), QStringLiteral("5"));
+    // Pasted text keeps only its digits.
+    dlg.txtSec->lineEdit()->clear();
+    QGuiApplication::clipboard()->setText(QStringLiteral("4x 2,"));
+    dlg.txtSec->lineEdit()->paste();
+    QCOMPARE(dlg.txtSec->currentText(), QStringLiteral("42"));
+    // Tab leaves the box for the next control.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), dlg.kOK);
+    // Enter on a focused button presses it.
+    int newGames = 0;
+    frmOptions second(nullptr, game, prompts, [&] { ++newGames; });
+    second.show();
+    QVERIFY(QTest::qWaitForWindowActive(&second));
+    second.txtSec->setEditText(QStringLiteral("9"));
+    second.kOtmena->setFocus();
+    QTest::keyClick(second.kOtmena, Qt::Key_Return);
+    QCOMPARE(second.result(), int(QDialog::Rejected));
+    QCOMPARE(newGames, 0);
 }
 
 void frmOptionsTest::refusalsKeepTheDialogOpen() {
