@@ -29,6 +29,23 @@ std::vector<int> shuffleOrder(int n, Random& random) {
     return order;
 }
 
+std::vector<int> scrambledOrder(const std::string& word, Random& random) {
+    const int n = static_cast<int>(word.size());
+    const auto spells = [&](const std::vector<int>& order) {
+        for (int i = 0; i < n; ++i)
+            if (word[static_cast<size_t>(order[static_cast<size_t>(i)])] != word[static_cast<size_t>(i)]) return false;
+        return true;
+    };
+    std::vector<int> order = shuffleOrder(n, random);
+    // A word of one letter repeated reads the same in any order.
+    if (std::all_of(word.begin(), word.end(), [&](char c) { return c == word.front(); })) return order;
+    for (int draws = 1; draws < 100 && spells(order); ++draws) order = shuffleOrder(n, random);
+    // A generator that keeps giving the same order: turned by one cell, a
+    // word of two different letters no longer reads in order.
+    if (spells(order)) std::rotate(order.begin(), order.begin() + 1, order.end());
+    return order;
+}
+
 int letterOffset(double letterWidth) {
     const double w = std::nearbyint(letterWidth);
     return static_cast<int>(std::nearbyint((kCell - w) / 2.0));
@@ -61,7 +78,7 @@ NewGameResult NewGame(Game& game, Random& random) {
     const int k = random.between(0, static_cast<int>(words.words.size()) - 1);
     game.Slovo = std::move(words.words[static_cast<size_t>(k)]);
     game.wordLoaded = true;
-    result.order = shuffleOrder(n, random);
+    result.order = scrambledOrder(game.Slovo, random);
     // A negative limit from an edited settings file counts as no time left.
     if (game.OptTime == 1) game.TimeOst = std::max(game.OptSec, 0);
     return result;
@@ -70,7 +87,7 @@ NewGameResult NewGame(Game& game, Random& random) {
 std::string newGameMessage(const NewGameResult& result) {
     switch (result.status) {
     case NewGameResult::Status::Ok: return {};
-    case NewGameResult::Status::NoDatabase: return "База данных слов не найдена";
+    case NewGameResult::Status::NoDatabase: return noWordDatabaseMessage(result.length);
     case NewGameResult::Status::CannotOpen: return fileMessage(result.file.string(), FileTail::CannotOpen);
     case NewGameResult::Status::NotSuitable: return fileMessage(result.file.string(), FileTail::NotSuitable);
     }

@@ -21,6 +21,9 @@ int chooseLength(int optKolBukv, Random& random);
 // order[j] is the 0-based position in the word of the letter shown in cell j:
 // every position exactly once, each order equally likely.
 std::vector<int> shuffleOrder(int n, Random& random);
+// The board's order for a word: shuffled, and drawn again while the board
+// would spell the word in order (unless all its letters are the same).
+std::vector<int> scrambledOrder(const std::string& word, Random& random);
 
 // Left offset of a letter in its cell: (33 - width) / 2, both steps rounded
 // to the nearest whole pixel with halves to even.

@@ -6,7 +6,6 @@
 #include "frmForma.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <cstdlib>
 
 namespace smek::bukvoklad {
@@ -26,8 +25,7 @@ int Main(int argc, char** argv, const std::function<void(frmForma&)>& afterStart
     prompts.setOwner(&form);
     // Centred before the first game, so a message about the word database is
     // centred over the place where the window will appear.
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        form.move(screen->availableGeometry().center() - form.rect().center());
+    centreOnScreen(form);
     form.NewGame();
     QCoreApplication::processEvents();
     form.show();

@@ -6,6 +6,7 @@
 #include "common/ui/AppStart.h"
 #include "common/ui/Geometry.h"
 #include "common/ui/Text.h"
+#include "common/ui/TypingFilter.h"
 #include "common/ui/frmEnd.h"
 #include "common/ui/frmOprog.h"
 #include "common/ui/frmWeb.h"
@@ -14,7 +15,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetricsF>
-#include <QKeyEvent>
 #include <QMenuBar>
 
 namespace smek::bukvoklad {
@@ -42,17 +42,19 @@ frmForma::frmForma(Game& game, Prompts& prompts, Random& random, std::function<v
     Text1 = new QLineEdit(client);
     Text1->setGeometry(twRect(120, 2040, 6855, 465));
     Text1->setFont(serifFont(15.75));
-    Text1->installEventFilter(this);
+    new TypingFilter(Text1, [this](const QString& typed) { return Text1_KeyPress(typed); });
     connect(Text1, &QLineEdit::textChanged, this, &frmForma::Text1_Change);
 
     kNew = new QPushButton(QStringLiteral("Новая игра"), client);
     kNew->setGeometry(twRect(120, 2640, 2535, 495));
     kNew->setFont(sansFont(13.5));
+    kNew->setAutoDefault(true); // Enter presses the focused button, as Space does
     connect(kNew, &QPushButton::clicked, this, &frmForma::kNew_Click);
 
     kSdatsya = new QPushButton(QStringLiteral("Сдаться"), client);
     kSdatsya->setGeometry(twRect(2880, 2640, 2535, 495));
     kSdatsya->setFont(sansFont(13.5));
+    kSdatsya->setAutoDefault(true);
     kSdatsya->setEnabled(false);
     connect(kSdatsya, &QPushButton::clicked, this, &frmForma::kSdatsya_Click);
 
@@ -116,6 +118,9 @@ void frmForma::NewGame() {
     tmTimer->stop();
     kSdatsya->setEnabled(false);
     drawEmptyBoard(result.length);
+    // However the game was started (button, options, start-up), typing goes
+    // to the answer box.
+    Text1->setFocus();
     if (result.status != NewGameResult::Status::Ok) {
         prompts_.error(fromUtf8(newGameMessage(result)));
         if (result.status == NewGameResult::Status::CannotOpen) endProgram_();
@@ -176,24 +181,9 @@ bool frmForma::Text1_KeyPress(const QString& typed) {
         const char code = bytes.empty() ? '\0' : bytes.front();
         const KeyAction action = filterAnswerKey(code);
         if (action.kind == KeyAction::Kind::Insert) Text1->insert(fromCp1251(std::string(1, action.letter)));
-        else if (action.kind == KeyAction::Kind::Pass && code == '.') Text1->insert(QStringLiteral("."));
-        else if (action.kind == KeyAction::Kind::Pass) Text1->backspace();
+        else if (action.kind == KeyAction::Kind::Pass) Text1->insert(QString(ch));
     }
     return true; // the key itself never reaches the box
-}
-
-bool frmForma::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Text1 && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        // Editing and moving keys type no character; they work as usual.
-        switch (key->key()) {
-        case Qt::Key_Backspace: case Qt::Key_Delete: case Qt::Key_Tab: case Qt::Key_Backtab: return false;
-        default: break;
-        }
-        if (key->text().isEmpty()) return false;
-        return Text1_KeyPress(key->text());
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmForma::kNew_Click() {

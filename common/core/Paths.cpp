@@ -30,4 +30,16 @@ std::string fileNamePart(std::string_view path) {
     return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
 }
 
+std::string fileNameOfTitle(std::string_view title) {
+    std::string name;
+    for (const char c : title) {
+        const auto u = static_cast<unsigned char>(c);
+        const bool reserved = u < 0x20 || u == 0x7F || std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos;
+        name += reserved ? '_' : c;
+    }
+    const size_t first = name.find_first_not_of(" .");
+    if (first == std::string::npos) return {};
+    return name.substr(first, name.find_last_not_of(" .") - first + 1);
+}
+
 } // namespace smek

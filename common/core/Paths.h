@@ -16,4 +16,10 @@ int PoiskTochki(std::string_view path);
 // The last component of a path ("\" or "/" separated).
 std::string fileNamePart(std::string_view path);
 
+// A title as a file name to propose: each character that a file name cannot
+// hold on any of the players' systems (separators, control codes, the
+// reserved : * ? " < > |) becomes "_"; blanks and dots at either end go.
+// Works on UTF-8 and CP1251 alike (the characters replaced are all ASCII).
+std::string fileNameOfTitle(std::string_view title);
+
 } // namespace smek

@@ -51,4 +51,9 @@ WordFile readWordFile(const std::filesystem::path& path, int length) {
     return result;
 }
 
+std::string noWordDatabaseMessage(int length) {
+    const std::string n = std::to_string(length);
+    return "База данных слов не найдена\nНет файла со словами из " + n + " букв (*." + n + ").";
+}
+
 } // namespace smek

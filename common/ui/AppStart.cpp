@@ -5,6 +5,8 @@
 
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QScreen>
+#include <QWidget>
 #include <QTranslator>
 
 namespace smek {
@@ -25,6 +27,11 @@ QString programFolder() {
 
 QString helpPagePath(const QString& pageName) {
     return programFolder() + QStringLiteral("/Справка/") + pageName;
+}
+
+void centreOnScreen(QWidget& window) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window.move(screen->availableGeometry().center() - window.rect().center());
 }
 
 std::string pathDataOfProgram() {

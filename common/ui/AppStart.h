@@ -13,5 +13,8 @@ QString programFolder();
 // The help page beside the program: programFolder + "/Справка/" + name.
 QString helpPagePath(const QString& pageName);
 std::string pathDataOfProgram();
+// Places a main window in the middle of the available screen area before it
+// is shown, so the boxes it owns at start-up are centred over it too.
+void centreOnScreen(QWidget& window);
 
 } // namespace smek

@@ -22,12 +22,16 @@ QMessageBox::Icon boxIcon(Prompts::Icon icon) {
     return QMessageBox::NoIcon;
 }
 
-// A box narrower than its title cuts the program's caption short; a spacer
-// as wide as the caption (plus the title bar's buttons) keeps it whole.
+// A box narrower than its title cuts the program's caption short: it is made
+// as wide as the caption plus the title bar's buttons.
+int captionWidth(const QWidget& box) {
+    return QFontMetrics(box.font()).horizontalAdvance(box.windowTitle()) + 120;
+}
+
 void fitCaption(QMessageBox& box) {
     auto* grid = qobject_cast<QGridLayout*>(box.layout());
     if (!grid) return;
-    const int width = QFontMetrics(box.font()).horizontalAdvance(box.windowTitle()) + 120;
+    const int width = captionWidth(box);
     grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
                   grid->columnCount());
 }
@@ -49,10 +53,13 @@ bool QtPrompts::question(const QString& text, Icon icon, bool noDefault) {
 }
 
 std::optional<QString> QtPrompts::inputText(const QString& prompt, const QString& initial) {
-    bool ok = false;
-    const QString text = QInputDialog::getText(owner(), caption(), prompt, QLineEdit::Normal, initial, &ok);
-    if (!ok) return std::nullopt;
-    return text;
+    QInputDialog box(owner());
+    box.setWindowTitle(caption());
+    box.setLabelText(prompt);
+    box.setTextValue(initial);
+    box.setMinimumWidth(captionWidth(box));
+    if (box.exec() != QDialog::Accepted) return std::nullopt;
+    return box.textValue();
 }
 
 QString QtPrompts::fileDialog(const FileRequest& request) {
@@ -72,11 +79,11 @@ void QtPrompts::showModal(QDialog& dialog) {
     dialog.exec();
 }
 
-void QtPrompts::openUrl(const QString& target) {
+bool QtPrompts::openUrl(const QString& target) {
     const QUrl url = target.contains(QStringLiteral("://")) || target.startsWith(QStringLiteral("mailto:"))
                          ? QUrl(target)
                          : QUrl::fromLocalFile(target);
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 } // namespace smek

@@ -7,7 +7,8 @@
 namespace smek {
 
 void OpURL(Prompts& prompts, const QString& target) {
-    prompts.openUrl(target);
+    if (!prompts.openUrl(target))
+        prompts.error(QStringLiteral("Не удалось открыть в браузере:\n") + target);
 }
 
 void SaveFileUrl(Prompts& prompts, const std::string& pathData, const std::string& address) {

@@ -4,8 +4,10 @@
 #include "../core/TextFile.h"
 #include "Geometry.h"
 #include "Text.h"
+#include "WebLinks.h"
 
 #include <QFileInfo>
+#include <QScrollBar>
 #include <QTextDocument>
 #include <QUrl>
 
@@ -55,7 +57,7 @@ void frmWeb::navigate(const QString& path) {
 void frmWeb::linkClicked(const QUrl& url) {
     const QString scheme = url.scheme();
     if (scheme == QStringLiteral("http") || scheme == QStringLiteral("https") || scheme == QStringLiteral("mailto")) {
-        prompts_.openUrl(url.toString());
+        OpURL(prompts_, url.toString());
         return;
     }
     if (url.path().isEmpty() && url.hasFragment()) {
@@ -65,6 +67,14 @@ void frmWeb::linkClicked(const QUrl& url) {
     const QUrl resolved = QUrl::fromLocalFile(currentPage_).resolved(url);
     navigate(resolved.toLocalFile());
     if (url.hasFragment()) WebBrowser1->scrollToAnchor(url.fragment());
+}
+
+void frmWeb::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The view, shown before the window is maximized, scrolls its caret into
+    // its small first size and stays scrolled; the page opens at its top.
+    WebBrowser1->setGeometry(0, 0, width(), height());
+    WebBrowser1->verticalScrollBar()->setValue(0);
 }
 
 void frmWeb::resizeEvent(QResizeEvent* event) {

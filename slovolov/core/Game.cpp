@@ -6,6 +6,7 @@
 #include "common/core/WordFiles.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace slovolov {
 
@@ -76,6 +77,115 @@ void clearBoard(GameState& g) {
     std::fill(g.Recs.begin(), g.Recs.end(), std::array<int, 6>{0, 0, 0, 0, 0, 0});
 }
 
+struct Placement {
+    int d = 0;  // direction, an index into tabDir
+    int x0 = 0; // start cell
+    int y0 = 0;
+};
+
+// Draws directions and start cells until a word of length L fits over empty
+// or filler cells; nullopt once the draws for one slot are used up.
+std::optional<Placement> placeSlot(const GameState& g, int L, smek::Random& random, int draws) {
+    for (int n = 0; n < draws; ++n) {
+        Placement p;
+        p.d = random.between(0, 2);
+        const int xTop = p.d == 1 ? g.GridMax : g.GridMax - L;
+        const int yTop = p.d == 0 ? g.GridMax : g.GridMax - L;
+        p.x0 = random.between(0, xTop);
+        p.y0 = random.between(0, yTop);
+        bool free = true;
+        for (int k = 0, x = p.x0, y = p.y0; k < L && free; ++k) {
+            free = g.Grid(x, y) <= 0;
+            x += tabDir[static_cast<size_t>(p.d)][0];
+            y += tabDir[static_cast<size_t>(p.d)][1];
+        }
+        if (free) return p;
+    }
+    return std::nullopt;
+}
+
+// A word of length L from a random word file of that length; an unusable file
+// is left out and another drawn. On failure the status says why.
+BuildResult::Status chooseWord(const std::string& pathData, int L, smek::Random& random, std::string& word,
+                               BuildResult& result) {
+    std::vector<std::filesystem::path> files = smek::listWordFiles(pathData, L);
+    if (files.empty()) {
+        result.length = L;
+        return BuildResult::Status::NoDatabase;
+    }
+    for (;;) {
+        const int r = random.between(1, static_cast<int>(files.size()));
+        const std::filesystem::path file = files[static_cast<size_t>(r - 1)];
+        WordPick pick = pickWord(file, L, random);
+        if (pick.unreadable) {
+            result.file = file;
+            result.error = pick.error;
+            return BuildResult::Status::CannotOpen;
+        }
+        if (pick.ok) {
+            word = std::move(pick.word);
+            return BuildResult::Status::Ok;
+        }
+        files.erase(files.begin() + (r - 1));
+        if (files.empty()) {
+            result.file = file;
+            return BuildResult::Status::NotSuitable;
+        }
+    }
+}
+
+// Lays word w into the grid from the placement, forwards or (a random draw)
+// backwards, and records its first and last cells.
+void layWord(GameState& g, int w, const Placement& p, smek::Random& random) {
+    const std::string& word = g.Slova[static_cast<size_t>(w)];
+    const int L = static_cast<int>(word.size());
+    const int rev = random.between(0, 1);
+    auto& rec = g.Recs[static_cast<size_t>(w)];
+    rec[static_cast<size_t>(2 * rev)] = p.x0;
+    rec[static_cast<size_t>(2 * rev + 1)] = p.y0;
+    int x = p.x0, y = p.y0, xe = p.x0, ye = p.y0;
+    for (int k = 0; k < L; ++k) {
+        const int pos = rev == 0 ? k : L - 1 - k;
+        g.Grid(x, y) = smek::letterPosition(word[static_cast<size_t>(pos)]);
+        xe = x;
+        ye = y;
+        x += tabDir[static_cast<size_t>(p.d)][0];
+        y += tabDir[static_cast<size_t>(p.d)][1];
+    }
+    rec[static_cast<size_t>(2 - 2 * rev)] = xe;
+    rec[static_cast<size_t>(3 - 2 * rev)] = ye;
+    rec[4] = p.d;
+    rec[5] = 2 * rev;
+}
+
+// Every cell no word took gets a filler letter А..Ю, stored negated.
+void fillBlanks(GameState& g, smek::Random& random) {
+    for (int y = 0; y <= g.GridMax; ++y)
+        for (int x = 0; x <= g.GridMax; ++x)
+            if (g.Grid(x, y) == 0) g.Grid(x, y) = -random.between(1, 32);
+}
+
+enum class SlotsOutcome { Filled, NoRoom, Failed };
+
+// One attempt at the whole board: each slot placed, given a word and laid.
+SlotsOutcome fillSlots(GameState& g, const std::string& pathData, smek::Random& random, const BuildLimits& limits,
+                       BuildResult& result) {
+    clearBoard(g);
+    for (int w = 0; w <= g.NumWords; ++w) {
+        const int L = g.wordLength(w);
+        const std::optional<Placement> place = placeSlot(g, L, random, limits.drawsPerWord);
+        if (!place) return SlotsOutcome::NoRoom;
+        result.status = chooseWord(pathData, L, random, g.Slova[static_cast<size_t>(w)], result);
+        if (result.status != BuildResult::Status::Ok) {
+            result.slotsFilled = w;
+            return SlotsOutcome::Failed;
+        }
+        layWord(g, w, *place, random);
+        result.slotsFilled = w + 1;
+    }
+    return SlotsOutcome::Filled;
+}
+
 } // namespace
 
 BuildResult buildBoard(GameState& g, const std::string& pathData, smek::Random& random, const BuildLimits& limits) {
@@ -83,88 +193,11 @@ BuildResult buildBoard(GameState& g, const std::string& pathData, smek::Random& 
     g.NumWords = tabWords[static_cast<size_t>(g.level())];
     random.reseed();
     for (int attempt = 0; attempt <= limits.restarts; ++attempt) {
-        clearBoard(g);
-        bool startAgain = false;
-        for (int w = 0; w <= g.NumWords; ++w) {
-            const int L = g.wordLength(w);
-            int d = 0, x0 = 0, y0 = 0;
-            for (int draws = 0;; ++draws) {
-                if (draws >= limits.drawsPerWord) {
-                    startAgain = true;
-                    break;
-                }
-                d = random.between(0, 2);
-                const int xTop = d == 1 ? g.GridMax : g.GridMax - L;
-                const int yTop = d == 0 ? g.GridMax : g.GridMax - L;
-                x0 = random.between(0, xTop);
-                y0 = random.between(0, yTop);
-                bool free = true;
-                for (int k = 0, x = x0, y = y0; k < L && free; ++k) {
-                    free = g.Grid(x, y) <= 0;
-                    x += tabDir[static_cast<size_t>(d)][0];
-                    y += tabDir[static_cast<size_t>(d)][1];
-                }
-                if (free) break;
-            }
-            if (startAgain) break;
-
-            std::vector<std::filesystem::path> files = smek::listWordFiles(pathData, L);
-            if (files.empty()) {
-                result.status = BuildResult::Status::NoDatabase;
-                result.slotsFilled = w;
-                return result;
-            }
-            WordPick pick;
-            for (;;) {
-                const int r = random.between(1, static_cast<int>(files.size()));
-                const std::filesystem::path file = files[static_cast<size_t>(r - 1)];
-                pick = pickWord(file, L, random);
-                if (pick.unreadable) {
-                    result.status = BuildResult::Status::CannotOpen;
-                    result.file = file;
-                    result.error = pick.error;
-                    result.slotsFilled = w;
-                    return result;
-                }
-                if (pick.ok) break;
-                // An unusable file is left out; another file of the length is drawn.
-                files.erase(files.begin() + (r - 1));
-                if (files.empty()) {
-                    result.status = BuildResult::Status::NotSuitable;
-                    result.file = file;
-                    result.slotsFilled = w;
-                    return result;
-                }
-            }
-            g.Slova[static_cast<size_t>(w)] = pick.word;
-
-            const int rev = random.between(0, 1);
-            auto& rec = g.Recs[static_cast<size_t>(w)];
-            rec[static_cast<size_t>(2 * rev)] = x0;
-            rec[static_cast<size_t>(2 * rev + 1)] = y0;
-            int x = x0, y = y0, xe = x0, ye = y0;
-            for (int k = 0; k < L; ++k) {
-                const int pos = rev == 0 ? k : L - 1 - k;
-                g.Grid(x, y) = smek::letterPosition(pick.word[static_cast<size_t>(pos)]);
-                xe = x;
-                ye = y;
-                x += tabDir[static_cast<size_t>(d)][0];
-                y += tabDir[static_cast<size_t>(d)][1];
-            }
-            rec[static_cast<size_t>(2 - 2 * rev)] = xe;
-            rec[static_cast<size_t>(3 - 2 * rev)] = ye;
-            rec[4] = d;
-            rec[5] = 2 * rev;
-            result.slotsFilled = w + 1;
+        switch (fillSlots(g, pathData, random, limits, result)) {
+        case SlotsOutcome::Failed: return result;
+        case SlotsOutcome::NoRoom: ++result.restarts; continue;
+        case SlotsOutcome::Filled: fillBlanks(g, random); return result;
         }
-        if (startAgain) {
-            ++result.restarts;
-            continue;
-        }
-        for (int y = 0; y <= g.GridMax; ++y)
-            for (int x = 0; x <= g.GridMax; ++x)
-                if (g.Grid(x, y) == 0) g.Grid(x, y) = -random.between(1, 32);
-        return result;
     }
     clearBoard(g);
     result.status = BuildResult::Status::NoRoom;

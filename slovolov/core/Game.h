@@ -72,6 +72,7 @@ struct BuildResult {
     };
     Status status = Status::Ok;
     std::filesystem::path file; // the file behind CannotOpen / NotSuitable
+    int length = 0;             // the word length without a file (NoDatabase)
     std::error_code error;
     int restarts = 0; // boards started again because a slot found no room
     int slotsFilled = 0;

@@ -18,6 +18,9 @@ Settings parseSettings(const std::string& content) {
     // or could not be shown in the level dialog; such a value reads as 0.
     if (s.VremyaMin < 0 || s.VremyaMin > 59) s.VremyaMin = 0;
     if (s.VremyaSec < 0 || s.VremyaSec > 59) s.VremyaSec = 0;
+    // A timed game of 0:00 would be lost on the first tick; the level dialog
+    // refuses that limit, so such a file reads as the untimed game it allows.
+    if (s.IgraNaVremya == 1 && s.VremyaMin == 0 && s.VremyaSec == 0) s.IgraNaVremya = 0;
     return s;
 }
 

@@ -15,6 +15,9 @@ int Main(int argc, char** argv, const std::function<void(frmSlovolov&)>& afterSt
     smek::QtPrompts prompts(QStringLiteral("Смекалия - Словолов"));
     frmSlovolov window(prompts, pathData, settings);
     prompts.setOwner(&window);
+    // Centred before it is shown: a message about the word database at the
+    // first game stands over the middle of the window, not at the top left.
+    smek::centreOnScreen(window);
     window.show();
     QApplication::processEvents();
     window.NewGame(0);

@@ -4,6 +4,7 @@
 #include "common/core/FileMessages.h"
 #include "common/core/Paths.h"
 #include "common/core/TextFile.h"
+#include "common/core/WordFiles.h"
 #include "common/ui/AppStart.h"
 #include "common/ui/Geometry.h"
 #include "common/ui/Text.h"
@@ -206,6 +207,8 @@ void frmSlovolov::showFailure(const BuildResult& result) {
     switch (result.status) {
     case BuildResult::Status::Ok: return;
     case BuildResult::Status::NoDatabase:
+        prompts_.error(smek::fromUtf8(smek::noWordDatabaseMessage(result.length)));
+        return;
     case BuildResult::Status::NoRoom:
         prompts_.error(QStringLiteral("База данных слов не найдена"));
         return;

@@ -5,6 +5,7 @@
 #include "common/ui/AppStart.h"
 #include "common/ui/Geometry.h"
 #include "common/ui/Text.h"
+#include "common/ui/TypingFilter.h"
 #include "common/ui/apiOpenSave.h"
 #include "common/ui/frmEnd.h"
 #include "common/ui/frmOprog.h"
@@ -125,6 +126,9 @@ void frmForma::buildControls() {
     txtAddSlovo = new QLineEdit(client);
     txtAddSlovo->setGeometry(smek::twRect(9000, 1320, 2055, 420));
     txtAddSlovo->installEventFilter(this);
+    new smek::TypingFilter(txtAddSlovo, [](const QString& typed) { return !txtAddSlovo_KeyPress(typed); });
+    // "Вставить" and Ctrl+V bring text past the keys: it keeps only what typing lets in.
+    smek::filterInsertedText(txtAddSlovo, [](QChar c) { return txtAddSlovo_KeyPress(QString(c)) && c.unicode() >= 0x20; });
     connect(txtAddSlovo, &QLineEdit::textChanged, this, &frmForma::txtAddSlovo_Change);
     setAnswerBox(false);
     kOtvet = new QPushButton(QStringLiteral(">>"), client);
@@ -286,17 +290,10 @@ void frmForma::usrSlova1_IconClick(int line) {
     if (p_.TypGame == 0) ShowLineSlovo(line);
 }
 
-// Only Russian letters reach the box from the keyboard; keys that type no
-// character (arrows, Delete, Tab) and control codes below 9 pass. X11 gives
-// Delete the text DEL and Tab a tab, which must not make them count as typed.
-bool frmForma::txtAddSlovo_KeyPress(QKeyEvent* event) {
-    const QString typed = event->text();
-    if (typed.isEmpty() || event->key() == Qt::Key_Delete || event->key() == Qt::Key_Tab ||
-        event->key() == Qt::Key_Backtab)
-        return false;
+// Only Russian letters, in either case, reach the box from the keyboard.
+bool frmForma::txtAddSlovo_KeyPress(const QString& typed) {
     const std::string code = smek::toCp1251(typed.left(1));
-    const int c = code.empty() ? 0 : static_cast<unsigned char>(code[0]);
-    return !answerKeyPasses(c);
+    return answerKeyPasses(code.empty() ? 0 : static_cast<unsigned char>(code[0]));
 }
 
 void frmForma::txtAddSlovo_Change() {
@@ -312,7 +309,6 @@ bool frmForma::eventFilter(QObject* watched, QEvent* event) {
             if (kOtvet->isEnabled()) kOtvet_Click();
             return true;
         }
-        return txtAddSlovo_KeyPress(key);
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -361,7 +357,10 @@ void frmForma::SaveHtml() {
         prompts_.inputText(QStringLiteral("Введите название словосети"), smek::fromCp1251(p_.Nazvanie));
     p_.Nazvanie = title ? smek::toCp1251(*title) : std::string();
     if (p_.Nazvanie.empty()) return;
-    const QString path = smek::apiOpenSave(prompts_, -1, smek::fromCp1251(p_.Nazvanie), {kPages}, kAllFiles, programFolder_);
+    // A title may hold characters a file name cannot ("Лес/Поле"): the name
+    // proposed is cleaned of them; the pages keep the title as typed.
+    const QString proposed = smek::fromCp1251(smek::fileNameOfTitle(p_.Nazvanie));
+    const QString path = smek::apiOpenSave(prompts_, -1, proposed, {kPages}, kAllFiles, programFolder_);
     if (path.isEmpty()) return;
     const std::vector<SaveOutcome> outcomes =
         slovoset::SaveHtml(p_, path.toStdString(), text2_, [this](const std::string& q) { return askReplace(q); });

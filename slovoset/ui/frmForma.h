@@ -76,7 +76,8 @@ private:
     void buildControls();
     void buildMenu();
     void txtAddSlovo_Change();
-    bool txtAddSlovo_KeyPress(QKeyEvent* event);
+    // True when a typed character may enter the answer box.
+    static bool txtAddSlovo_KeyPress(const QString& typed);
     void usrSlova1_IconClick(int line);
     void ShowLineSlovo(int line);
     void ShowSlovo();

@@ -4,7 +4,9 @@
 #include "common/ui/Text.h"
 #include "usrSlovaIcons.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QWheelEvent>
 
 namespace slovoset {
 namespace {
@@ -58,6 +60,7 @@ usrSlova::usrSlova(QWidget* parent) : QWidget(parent) {
     picList->setDrawFont(smek::sansFont(12, true));
     picList->setFocusPolicy(Qt::StrongFocus);
     picList->installEventFilter(this);
+    picBox->installEventFilter(this);
     connect(picList, &smek::PictureBox::mouseDown, this, [this](Qt::MouseButton, int x, int y) { picList_MouseDown(x, y); });
     connect(picList, &smek::PictureBox::mouseUp, this, [this](Qt::MouseButton, int x, int y) { picList_MouseUp(x, y); });
     // A click on the empty part of the list or on the bar leaves the keys with the list.
@@ -170,7 +173,22 @@ void usrSlova::picList_KeyDown(int key) {
     if (VScroll1->value() != state_.top) VScroll1->setValue(state_.top);
 }
 
+void usrSlova::scrollByWheel(QWheelEvent* event) {
+    event->accept();
+    if (!VScroll1->isEnabled()) return;
+    // A notch (120) scrolls the system's number of lines; finer wheels add up.
+    wheelRest_ += event->angleDelta().y();
+    const int notches = wheelRest_ / 120;
+    wheelRest_ %= 120;
+    if (notches != 0) VScroll1->setValue(VScroll1->value() - notches * QApplication::wheelScrollLines());
+}
+
 bool usrSlova::eventFilter(QObject* watched, QEvent* event) {
+    // The lines and the white box around them scroll like the bar beside them.
+    if ((watched == picList || watched == picBox) && event->type() == QEvent::Wheel) {
+        scrollByWheel(static_cast<QWheelEvent*>(event));
+        return true;
+    }
     if (watched == picList && event->type() == QEvent::KeyPress) {
         const int key = windowsKeyCode(static_cast<QKeyEvent*>(event)->key());
         if (key != 0) {

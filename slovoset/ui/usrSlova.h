@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -66,8 +67,10 @@ private:
     void picList_KeyDown(int key);
     void VScroll1_Change(int value);
     void moveHighlight(int from);
+    void scrollByWheel(QWheelEvent* event);
 
     usrSlovaState state_;
+    int wheelRest_ = 0;
 };
 
 } // namespace slovoset

@@ -2,6 +2,7 @@
 #include "common/core/Cp1251.h"
 #include "common/core/Random.h"
 #include "common/core/TextFile.h"
+#include "common/ui/AppStart.h"
 #include "common/ui/PictureBox.h"
 #include "common/ui/WebLinks.h"
 #include "common/ui/apiOpenSave.h"
@@ -11,6 +12,9 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -44,6 +48,8 @@ private slots:
     void closingTheBannerStopsItLikeOk();
     void helpCaptionFollowsThePageTitle();
     void helpLinksToTheWebGoToTheBrowser();
+    void helpOpensAtTheTopOfThePage();
+    void startUpWindowsAreCentred();
     void saveFileUrlSkipsAnUnwritablePage();
     void aboutBoxShowsItsTextsAndFlag();
     void fileDialogOffersTheCallersFilterFirst();
@@ -182,6 +188,37 @@ void CommonWindowsTest::helpLinksToTheWebGoToTheBrowser() {
     QCOMPARE(prompts.opened, QStringList{QStringLiteral("https://example.org/x")});
     emit win.WebBrowser1->anchorClicked(QUrl(QStringLiteral("b.htm")));
     QCOMPARE(win.windowTitle(), QStringLiteral("B")); // local pages stay in the help window
+    QVERIFY(prompts.texts().isEmpty());
+    // A browser that does not start is reported, not left to silence.
+    prompts.browserStarts = false;
+    emit win.WebBrowser1->anchorClicked(QUrl(QStringLiteral("https://example.org/y")));
+    QCOMPARE(prompts.texts(), QStringList{QStringLiteral("Не удалось открыть в браузере:\nhttps://example.org/y")});
+    QCOMPARE(prompts.asked.last().icon, Prompts::Icon::Stop);
+}
+
+void CommonWindowsTest::startUpWindowsAreCentred() {
+    QWidget window;
+    window.resize(300, 200);
+    centreOnScreen(window);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY((window.frameGeometry().center() - screen.center()).manhattanLength() <= 2);
+}
+
+void CommonWindowsTest::helpOpensAtTheTopOfThePage() {
+    ScriptedPrompts prompts;
+    for (const char* name : {"Словолов.htm", "Словосеть.htm", "Буквоклад.htm"}) {
+        frmWeb win(nullptr, prompts, QString::fromUtf8(DATA_SOURCE_DIR "/help/") + QString::fromUtf8(name));
+        win.show();
+
+        QVERIFY(QTest::qWaitForWindowExposed(&win));
+        QCoreApplication::processEvents();
+        // The first line of the page, its heading, is the first line shown.
+        QCOMPARE(win.WebBrowser1->verticalScrollBar()->value(), 0);
+        const QTextBlock first = win.WebBrowser1->document()->firstBlock();
+        const QRect top = win.WebBrowser1->cursorRect(QTextCursor(first));
+        QVERIFY2(top.top() >= 0 && top.top() < 40, name);
+        QVERIFY(first.text().size() > 3);
+    }
 }
 
 void CommonWindowsTest::saveFileUrlSkipsAnUnwritablePage() {

@@ -1,3 +1,4 @@
+#include "common/core/Cp1251.h"
 #include "common/core/Paths.h"
 
 #include <gtest/gtest.h>
@@ -38,4 +39,13 @@ TEST(Paths, FileNamePartTakesTheLastComponent) {
     EXPECT_EQ(fileNamePart("/a/b/Лес.sst"), "Лес.sst");
     EXPECT_EQ(fileNamePart("C:\\x\\y.slv"), "y.slv");
     EXPECT_EQ(fileNamePart("plain"), "plain");
+}
+
+TEST(Paths, TitlesBecomeFileNamesAnySystemHolds) {
+    EXPECT_EQ(fileNameOfTitle("Лес/Поле"), "Лес_Поле");
+    EXPECT_EQ(fileNameOfTitle(R"(a\b:c*d?e"f<g>h|i)"), "a_b_c_d_e_f_g_h_i");
+    EXPECT_EQ(fileNameOfTitle("Строка\tс\nзнаками"), "Строка_с_знаками");
+    EXPECT_EQ(fileNameOfTitle("  ..Лес. "), "Лес"); // no hidden file, no name ending in a dot
+    EXPECT_EQ(fileNameOfTitle(" . "), "");
+    EXPECT_EQ(fileNameOfTitle(smek::w1251("Лес и поле")), smek::w1251("Лес и поле")); // CP1251 bytes stay
 }

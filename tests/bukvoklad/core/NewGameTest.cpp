@@ -60,6 +60,27 @@ TEST(ShuffleOrder, EveryPositionOnceAndEveryOrderPossible) {
     EXPECT_TRUE(shuffleOrder(0, stuck).empty());
 }
 
+TEST(ScrambledOrder, TheBoardNeverSpellsAWordOfTwoDifferentLetters) {
+    Random random(12);
+    for (const char* utf8 : {"ХОР", "ЕДА", "МАМА", "ААБ"}) {
+        Game game;
+        game.Slovo = w1251(utf8);
+        std::set<std::string> boards;
+        for (int i = 0; i < 500; ++i) {
+            const std::string shown = shownLetters(game, scrambledOrder(game.Slovo, random));
+            ASSERT_NE(shown, game.Slovo) << utf8;
+            boards.insert(shown);
+        }
+        EXPECT_GT(boards.size(), 1u) << utf8; // still shuffled, not one fixed turn
+    }
+    EXPECT_EQ(scrambledOrder(w1251("ОН"), random), (std::vector<int>{1, 0}));
+    // A generator stuck on one order: the board is turned by one cell.
+    ScriptedRandom stuck({0.0});
+    EXPECT_EQ(scrambledOrder(w1251("ХОР"), stuck), (std::vector<int>{1, 2, 0}));
+    // One letter repeated reads the same in any order; it is shown as drawn.
+    EXPECT_EQ(scrambledOrder(w1251("ООО"), stuck), (std::vector<int>{0, 1, 2}));
+}
+
 TEST(NewGame, ScriptedChoiceOfFileWordAndOrder) {
     TempFolder folder;
     folder.words("a.7", {"АВТОБУС", "БАРАБАН", "ВЕРБЛЮД"});
@@ -137,7 +158,8 @@ TEST(NewGame, MissingDatabaseLeavesAnEmptyBoardAndTheOldWordUnusable) {
     EXPECT_EQ(game.GameState, 1);
     EXPECT_EQ(game.Slovo, w1251("СТАРОЕ"));
     EXPECT_FALSE(game.wordLoaded);
-    EXPECT_EQ(newGameMessage(r), "База данных слов не найдена");
+    EXPECT_EQ(newGameMessage(r), "База данных слов не найдена\nНет файла со словами из " + std::to_string(r.length) +
+                                     " букв (*." + std::to_string(r.length) + ").");
 }
 
 TEST(NewGame, UnsuitableWordFilesAreReportedAndStartNoGame) {

@@ -3,6 +3,7 @@
 #include "ScriptedPrompts.h"
 #include "bukvoklad/core/Settings.h"
 #include "bukvoklad/ui/frmForma.h"
+#include "bukvoklad/ui/frmOptions.h"
 #include "common/core/TextFile.h"
 #include "common/ui/frmEnd.h"
 
@@ -70,7 +71,39 @@ private slots:
     void newGameAsksOnlyWhileAGameIsInPlay();
     void timeOutDuringTheGiveUpQuestionKeepsTheWordShown();
     void closingSavesTheSettings();
+    void everyNewGameTypesIntoTheAnswerBox();
 };
+
+void frmFormaTest::everyNewGameTypesIntoTheAnswerBox() {
+    Table t(3);
+    t.folder.words("a.3", {"КОТ"});
+    t.form->show();
+    QVERIFY(QTest::qWaitForWindowActive(t.form.get()));
+    t.form->NewGame();
+    QCOMPARE(QApplication::focusWidget(), t.form->Text1);
+    // Enter on the focused "Сдаться" presses it, as Space does.
+    t.form->kSdatsya->setFocus();
+    QTest::keyClick(t.form->kSdatsya, Qt::Key_Return);
+    QCOMPARE(t.prompts.texts().last(), QStringLiteral("Хотите сдаться и увидеть слово?"));
+    QCOMPARE(t.game.GameState, -1);
+    // A new game by the button (Enter on it) puts the caret back in the answer box,
+    // so the next keys type the answer.
+    t.form->kNew->setFocus();
+    QTest::keyClick(t.form->kNew, Qt::Key_Return);
+    QCOMPARE(t.game.GameState, 1);
+    QCOMPARE(QApplication::focusWidget(), t.form->Text1);
+    typeText(QApplication::focusWidget(), QStringLiteral("кот"));
+    QCOMPARE(t.banners, QStringList{QStringLiteral("ПОБЕДА!!!")});
+    // So does the options dialog's OK (a random length here: no word file for it, yet a new game).
+    t.prompts.onModal = [](QDialog& dialog) {
+        auto* options = qobject_cast<frmOptions*>(&dialog);
+        options->chKolBukv->setChecked(false);
+        options->kOK->click();
+    };
+    t.form->kNew->setFocus();
+    t.form->MenuOptions->trigger();
+    QCOMPARE(QApplication::focusWidget(), t.form->Text1);
+}
 
 void frmFormaTest::layoutAndMenu() {
     Table t;
@@ -202,7 +235,8 @@ void frmFormaTest::missingDatabaseKeepsEmptyCellsAndNoStaleWin() {
     t.game.OptKolBukv = 7;
     t.form->NewGame();
     QCOMPARE(t.prompts.asked.size(), 1);
-    QCOMPARE(t.prompts.asked[0].text, QStringLiteral("База данных слов не найдена"));
+    // The designed text, then which length has no file.
+    QCOMPARE(t.prompts.asked[0].text, QStringLiteral("База данных слов не найдена\nНет файла со словами из 7 букв (*.7)."));
     QCOMPARE(t.prompts.asked[0].icon, Prompts::Icon::Stop);
     const QImage& image = t.form->picControl->image();
     QCOMPARE(image.size(), QSize(231, 34));

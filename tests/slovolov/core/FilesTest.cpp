@@ -34,6 +34,28 @@ TEST(Settings, LevelOutsideTheTablesFallsBackToZero) {
     EXPECT_EQ(parseSettings(" 0 \r\n 0 \r\n 1 \r\n 75 \r\n-3 \r\n").VremyaMin, 0);
 }
 
+TEST(Settings, TimedWithNoTimeLeftReadsAsUntimed) {
+    // 0:00, and limits out of range that read as 0, would lose every game on the first tick.
+    for (const char* file : {" 0 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n", " 1 \r\n 0 \r\n 1 \r\n 75 \r\n 60 \r\n",
+                             " 0 \r\n 0 \r\n 1 \r\n-1 \r\n x \r\n", " 0 \r\n 0 \r\n 1 \r\n"}) {
+        const Settings s = parseSettings(file);
+        EXPECT_EQ(s.IgraNaVremya, 0) << file;
+        EXPECT_EQ(s.VremyaMin + s.VremyaSec, 0) << file;
+    }
+    // One limit that reads stays timed: the designed reading otherwise.
+    const Settings minute = parseSettings(" 0 \r\n 0 \r\n 1 \r\n 75 \r\n 1 \r\n");
+    EXPECT_EQ(minute.IgraNaVremya, 1);
+    EXPECT_EQ(minute.VremyaSec, 1);
+    EXPECT_EQ(parseSettings(" 0 \r\n 0 \r\n 1 \r\n 59 \r\n 0 \r\n").IgraNaVremya, 1);
+    // The same from the file a player edited.
+    TempFolder dir;
+    dir.put("Slovolov.ini", " 2 \r\n 1 \r\n 1 \r\n 0 \r\n 0 \r\n");
+    const Settings read = LoadFileINI(dir.data());
+    EXPECT_EQ(read.IgraNaVremya, 0);
+    EXPECT_EQ(read.Level, 2);
+    EXPECT_EQ(read.ZamenaBukv, 1);
+}
+
 TEST(Settings, OptionFlagsOtherThanOneAreOffAndGamesSavedWithThemLoad) {
     GameState g = built(0, 21);
     g.settings = parseSettings(" 0 \r\n 5 \r\n 2 \r\n 1 \r\n 0 \r\n");

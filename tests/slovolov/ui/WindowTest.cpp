@@ -8,6 +8,7 @@
 #include "slovolov/ui/frmSlovolov.h"
 #include "slovolov/ui/frmSlovolovSelLevel.h"
 
+#include <QClipboard>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -251,6 +252,54 @@ private slots:
         QCOMPARE(w.state().cells, cells);
     }
 
+    void levelDialogTypingTabPasteAndFocus() {
+        frmSlovolov& w = start();
+        prompts_->onModal = [&](QDialog& d) {
+            auto* dlg = qobject_cast<frmSlovolovSelLevel*>(&d);
+            dlg->show();
+            // As exec() would: the dialog is the active window, so its line
+            // edits complete typed text as on a display.
+            QApplication::setActiveWindow(dlg);
+            // Keys go where a display sends them: to the dialog's focus widget.
+            const auto focus = [dlg] { return dlg->focusWidget(); };
+            const auto type = [&](const QString& keys) { QTest::keyClicks(focus(), keys); };
+            // Enter on the control that has the focus must not replace the game.
+            QCOMPARE(focus(), dlg->kOtmena);
+            QVERIFY(dlg->kOtmena->isDefault());
+            dlg->chTime->click();
+            dlg->txtMin->setFocus();
+            dlg->txtMin->lineEdit()->clear();
+            type(QStringLiteral("0"));
+            // Tab leaves the minutes for the seconds.
+            QTest::keyClick(focus(), Qt::Key_Tab);
+            QCOMPARE(focus(), dlg->txtSec);
+            dlg->txtSec->lineEdit()->selectAll();
+            type(QStringLiteral("5")); // stays 5, not the listed 50
+            QCOMPARE(dlg->txtSec->currentText(), QStringLiteral("5"));
+            QTest::keyClick(focus(), Qt::Key_Backtab);
+            QCOMPARE(focus(), dlg->txtMin);
+            // Pasted text keeps only its digits.
+            QGuiApplication::clipboard()->setText(QStringLiteral("-1 мин"));
+            dlg->txtMin->lineEdit()->selectAll();
+            dlg->txtMin->lineEdit()->paste();
+            QCOMPARE(dlg->txtMin->currentText(), QStringLiteral("1"));
+            dlg->kUroven[0]->click();
+        };
+        w.MenuSelLevel_Click();
+        QCOMPARE(w.state().settings.VremyaMin, 1);
+        QCOMPARE(w.state().settings.VremyaSec, 5);
+        QCOMPARE(w.lblTimer->text(), QStringLiteral("01:05"));
+        // Enter in the dialog as it opens is "Отмена": the game in play stays.
+        const auto cells = w.state().cells;
+        prompts_->onModal = [&](QDialog& d) {
+            d.show();
+            QTest::keyClick(d.focusWidget(), Qt::Key_Return);
+            QCOMPARE(d.result(), int(QDialog::Rejected));
+        };
+        w.MenuSelLevel_Click();
+        QCOMPARE(w.state().cells, cells);
+    }
+
     void saveOpenAndRefusals() {
         Settings timed;
         timed.IgraNaVremya = 1;
@@ -379,7 +428,8 @@ private slots:
         fs::remove(data() + "Слова.3");
         fs::remove(data() + "Ещё.3");
         frmSlovolov& w = start();
-        QCOMPARE(prompts_->texts(), QStringList{QStringLiteral("База данных слов не найдена")});
+        QCOMPARE(prompts_->texts(),
+                 QStringList{QStringLiteral("База данных слов не найдена\nНет файла со словами из 3 букв (*.3).")});
         QVERIFY(!w.picControl->isEnabled());
         QCOMPARE(w.state().Remain, w.state().NumWords);
         QCOMPARE(pixel(20, 20), kWhite); // no letters drawn

@@ -11,6 +11,7 @@
 #include "slovoset/core/SettingsIni.h"
 #include "slovoset/ui/frmForma.h"
 
+#include <QClipboard>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -167,6 +168,12 @@ private slots:
         QTest::sendKeyEvent(QTest::Click, f.txtAddSlovo, Qt::Key_Tab, QString(QChar(u'\t')), Qt::NoModifier);
         QVERIFY(!f.txtAddSlovo->hasFocus());
         QCOMPARE(f.txtAddSlovo->text(), QStringLiteral("Яё"));
+        // "Вставить" (and Ctrl+V) let in what typing lets in: Russian letters only.
+        QGuiApplication::clipboard()->setText(QStringLiteral("1 сад-Б!\tz"));
+        f.txtAddSlovo->setCursorPosition(1);
+        f.txtAddSlovo->paste();
+        QCOMPARE(f.txtAddSlovo->text(), QStringLiteral("ЯсадБё"));
+        QCOMPARE(f.txtAddSlovo->cursorPosition(), 5);
     }
 
     void wholeGameToTheBanner() {
@@ -374,6 +381,14 @@ private slots:
         g.form->mFileSave_Click();
         QCOMPARE(g.prompts.asked.size(), asked + 3); // title, dialog, one question
         QVERIFY(g.lastText().contains(QStringLiteral("уже существует.")));
+
+        // A title a file name cannot hold is proposed cleaned; the pages keep it.
+        g.prompts.inputs = {QStringLiteral("Лес/Поле: осень?")};
+        g.prompts.files = {g.path(QStringLiteral("Лес_Поле_ осень_"))};
+        g.form->mFileSave_Click();
+        QCOMPARE(g.prompts.fileRequests.last().proposedName, QStringLiteral("Лес_Поле_ осень_"));
+        const QString cleaned = cp(smek::readTextFile(g.path(QStringLiteral("Лес_Поле_ осень_.html")).toStdString()).content);
+        QVERIFY(cleaned.contains(QStringLiteral("<title>Словосеть: Лес/Поле: осень?</title>")));
 
         // A cancelled title writes nothing.
         g.prompts.inputs = {std::nullopt};

@@ -35,6 +35,14 @@ struct ListFixture {
     void press(int x, int y) { emit list.picList->mouseDown(Qt::LeftButton, x, y); }
     void release(int x, int y) { emit list.picList->mouseUp(Qt::LeftButton, x, y); }
     void key(Qt::Key k) { QTest::keyClick(list.picList, k); }
+    // A wheel turn over a widget of the list; negative dy turns towards the end.
+    void wheel(QWidget* over, int dy) {
+        list.show(); // wheel events reach shown widgets only
+        const QPointF at(20, 20);
+        QWheelEvent event(at, over->mapToGlobal(at), QPoint(), QPoint(0, dy), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(over, &event);
+    }
 };
 
 // Does any dark text pixel lie in the line's text area?
@@ -96,6 +104,28 @@ private slots:
         QVERIFY(!eighteen.list.VScroll1->isEnabled());
         QCOMPARE(eighteen.list.VScroll1->value(), 0);
         QCOMPARE(eighteen.list.picList->y(), 0);
+    }
+
+    void wheelOverTheLinesScrolls() {
+        ListFixture f(30);
+        const int lines = QApplication::wheelScrollLines();
+        f.wheel(f.list.picList, -120);
+        QCOMPARE(f.list.VScroll1->value(), lines);
+        QCOMPARE(f.list.picList->y(), -lines * kLineHeight);
+        f.wheel(f.list.picList, -60); // half notches add up
+        QCOMPARE(f.list.VScroll1->value(), lines);
+        f.wheel(f.list.picBox, -60);
+        QCOMPARE(f.list.VScroll1->value(), 2 * lines);
+        for (int i = 0; i < 10; ++i) f.wheel(f.list.picList, -120);
+        QCOMPARE(f.list.VScroll1->value(), 30 - kVisibleLines); // stops at the last line
+        f.wheel(f.list.picList, 10 * 120);
+        QCOMPARE(f.list.VScroll1->value(), 0);
+        QVERIFY(f.highlighted(0)); // the wheel moves the view, not the highlight
+
+        ListFixture few(kVisibleLines);
+        few.wheel(few.list.picList, -120);
+        QCOMPARE(few.list.VScroll1->value(), 0);
+        QCOMPARE(few.list.picList->y(), 0);
     }
 
     void keysMoveTheHighlightAndScroll() {
