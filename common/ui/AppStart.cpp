@@ -26,7 +26,11 @@ QString programFolder() {
 }
 
 QString helpPagePath(const QString& pageName) {
-    return programFolder() + QStringLiteral("/Справка/") + pageName;
+    return helpPagePath(programFolder(), pageName);
+}
+
+QString helpPagePath(const QString& folder, const QString& pageName) {
+    return folder + QStringLiteral("/Справка/") + pageName;
 }
 
 void centreOnScreen(QWidget& window) {

@@ -12,6 +12,8 @@ void setUpApplication(QApplication& app);
 QString programFolder();
 // The help page beside the program: programFolder + "/Справка/" + name.
 QString helpPagePath(const QString& pageName);
+// The same beside a given program folder (a window told where it lives).
+QString helpPagePath(const QString& folder, const QString& pageName);
 std::string pathDataOfProgram();
 // Places a main window in the middle of the available screen area before it
 // is shown, so the boxes it owns at start-up are centred over it too.

@@ -1,6 +1,7 @@
 #include "Lookup.h"
 
 #include "common/core/Cp1251.h"
+#include "common/core/HtmlEscape.h"
 
 #include <cstdio>
 
@@ -9,22 +10,6 @@ namespace {
 
 bool keptAsIs(unsigned char c) {
     return (c >= 97 && c <= 122) || (c >= 65 && c <= 90) || (c >= 48 && c <= 57);
-}
-
-// The title shows the word as given; markup characters are written as
-// entities so that a word from an edited saved game cannot end the title and
-// put its own elements into the page.
-std::string titleText(std::string_view word) {
-    std::string out;
-    for (char ch : word) {
-        switch (ch) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        default: out += ch;
-        }
-    }
-    return out;
 }
 
 } // namespace
@@ -67,7 +52,9 @@ std::string lookupPage(std::string_view word, const std::string& bannerUrl) {
     std::string page = smek::w1251(
         "<HTML><head><meta http-equiv='Content-Type' content='text/html; charset=windows-1251'>"
         "<title>[Словари on-line] ");
-    page += titleText(word);
+    // A word from an edited saved game cannot end the title and put its own
+    // elements into the page.
+    page += smek::htmlEscape(word);
     page += "</title>";
     // The designed page carried a web-analytics snippet of two script
     // elements. We run no analytics: the two elements stay, loading nothing.

@@ -3,6 +3,7 @@
 #include "ShowHtml.h"
 
 #include "common/core/Cp1251.h"
+#include "common/core/HtmlEscape.h"
 #include "common/core/NumberText.h"
 #include "common/core/Paths.h"
 
@@ -41,7 +42,7 @@ std::string hintsText(const Puzzle& p) {
 }
 
 HtmlPages exportPages(const Puzzle& p, const std::string& nazvanie, const std::string& text2) {
-    const std::string title = htmlEscape(nazvanie);
+    const std::string title = smek::htmlEscape(nazvanie);
     const std::string head = kH0 + kT1 + title + kT2 + kT3 + title;
     HtmlPages pages;
     pages.puzzle = head + kT4 + htmlText(p.Tekst) + kT5 + hintsText(p) + kB2;

@@ -1,7 +1,6 @@
 #include "SettingsIni.h"
 
-#include "common/core/FreeFormat.h"
-#include "common/core/NumberText.h"
+#include "common/core/SettingsFile.h"
 #include "common/core/TextFile.h"
 
 namespace slovoset {
@@ -9,13 +8,13 @@ namespace slovoset {
 int readLenSlov(const std::filesystem::path& file) {
     const smek::ReadResult read = smek::readTextFile(file);
     if (read.error) return 0;
-    const std::optional<int> n = smek::FreeFormatReader(read.content).readNumber();
-    if (!n || *n < 0 || *n > 21) return 0;
-    return *n;
+    int lenSlov = 0;
+    smek::readSettingsNumbers(read.content, {&lenSlov});
+    return lenSlov < 0 || lenSlov > 21 ? 0 : lenSlov;
 }
 
 void writeLenSlov(const std::filesystem::path& file, int lenSlov) {
-    (void)smek::writeTextFileAtomic(file, smek::settingsLine(lenSlov));
+    (void)smek::writeTextFileAtomic(file, smek::settingsLines({lenSlov}));
 }
 
 } // namespace slovoset

@@ -1,6 +1,7 @@
 #include "ShowHtml.h"
 
 #include "common/core/Cp1251.h"
+#include "common/core/HtmlEscape.h"
 
 namespace slovoset {
 
@@ -20,19 +21,6 @@ std::string htmlViewBody(const std::string& html) {
     return kB1 + html + kB2;
 }
 
-namespace {
-
-void appendEscaped(std::string& out, char c) {
-    switch (c) {
-    case '<': out += "&lt;"; break;
-    case '>': out += "&gt;"; break;
-    case '&': out += "&amp;"; break;
-    default: out += c; break;
-    }
-}
-
-} // namespace
-
 std::string htmlText(std::string_view tekst) {
     static constexpr std::string_view kBr = "<br>";
     std::string out;
@@ -42,15 +30,9 @@ std::string htmlText(std::string_view tekst) {
             out += kBr;
             i += kBr.size() - 1;
         } else {
-            appendEscaped(out, tekst[i]);
+            smek::appendHtmlEscaped(out, tekst[i]);
         }
     }
-    return out;
-}
-
-std::string htmlEscape(std::string_view text) {
-    std::string out;
-    for (char c : text) appendEscaped(out, c);
     return out;
 }
 

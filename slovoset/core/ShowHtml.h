@@ -20,7 +20,4 @@ std::string htmlViewBody(const std::string& html);
 // The author's text as characters, never markup: "<", ">" and "&" become
 // entities, except the "<br>" that stand for the line breaks of the text.
 std::string htmlText(std::string_view tekst);
-// Any typed text (the title): every "<", ">" and "&" escaped.
-std::string htmlEscape(std::string_view text);
-
 } // namespace slovoset

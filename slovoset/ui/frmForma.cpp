@@ -392,13 +392,17 @@ void frmForma::mFileOpen_Click() {
     if (outcome.select.showBanner) showEndBanner();
 }
 
+QString frmForma::helpPage() const {
+    return smek::helpPagePath(programFolder_, QStringLiteral("Словосеть.htm"));
+}
+
 void frmForma::HelpCallHelp_Click() {
-    smek::frmWeb help(this, prompts_, programFolder_ + QStringLiteral("/Справка/Словосеть.htm"), QStringLiteral("Справка"));
+    smek::frmWeb help(this, prompts_, helpPage(), QStringLiteral("Справка"));
     prompts_.showModal(help);
 }
 
 void frmForma::HelpOprog_Click() {
-    smek::frmOprog about(this, prompts_, p_.PathData, programFolder_ + QStringLiteral("/Справка/Словосеть.htm"));
+    smek::frmOprog about(this, prompts_, p_.PathData, helpPage());
     prompts_.showModal(about);
 }
 

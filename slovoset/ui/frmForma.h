@@ -88,6 +88,7 @@ private:
     void SaveHtml();
     bool askReplace(const std::string& question);
     void reportSave(const SaveOutcome& outcome);
+    QString helpPage() const;
 
     Puzzle& p_;
     smek::Prompts& prompts_;
