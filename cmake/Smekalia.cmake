@@ -90,6 +90,7 @@ endfunction()
 function(smekalia_core_test name)
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
   target_compile_definitions(${name} PRIVATE FIXTURES_DIR="${PROJECT_SOURCE_DIR}/tests/fixtures"
                                               DATA_SOURCE_DIR="${PROJECT_SOURCE_DIR}/data")
   add_test(NAME ${name} COMMAND ${name})

@@ -1,3 +1,4 @@
+#include "TempFolder.h"
 #include "common/core/Cp1251.h"
 #include "common/core/FileMessages.h"
 #include "common/core/Redirect.h"
@@ -15,17 +16,10 @@ namespace {
 
 class TempDir : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char name[] = "/tmp/smek-files-XXXXXX";
-        dir = mkdtemp(name);
-    }
-    void TearDown() override {
-        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(dir);
-    }
+    TempFolder folder;
+    const fs::path dir = folder.path();
     static void put(const fs::path& p, const std::string& content) { ASSERT_FALSE(writeTextFileAtomic(p, content)); }
     static bool runningAsRoot() { return ::geteuid() == 0; }
-    fs::path dir;
 };
 
 } // namespace

@@ -146,7 +146,7 @@ TEST(NewGame, TimedGameStartsTheCountdown) {
 TEST(NewGame, MissingDatabaseLeavesAnEmptyBoardAndTheOldWordUnusable) {
     TempFolder folder;
     folder.words("a.70", {"ЖЖЖЖЖЖЖ"});
-    std::filesystem::create_directory(folder.path / "dir.7");
+    std::filesystem::create_directory(folder.path() / "dir.7");
     Game game = gameIn(folder, 7);
     game.Slovo = w1251("СТАРОЕ");
     game.wordLoaded = true;
@@ -190,7 +190,7 @@ TEST(NewGame, UnopenableWordFileIsReportedByName) {
     if (::geteuid() == 0) GTEST_SKIP() << "root reads any file";
     TempFolder folder;
     folder.words("locked.3", {"КОТ"});
-    ::chmod((folder.path / "locked.3").c_str(), 0);
+    ::chmod((folder.path() / "locked.3").c_str(), 0);
     Game game = gameIn(folder, 3);
     Random random(5);
     const NewGameResult r = NewGame(game, random);

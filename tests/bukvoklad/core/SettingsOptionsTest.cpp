@@ -21,14 +21,14 @@ TEST(Settings, RoundTripByteForByte) {
     Game game;
     game.PathData = folder.pathData();
     ASSERT_FALSE(SaveFileINI(game));
-    EXPECT_EQ(fileBytes(folder.path / "Bukvoklad.ini"), " 0 \r\n 0 \r\n 0 \r\n");
+    EXPECT_EQ(fileBytes(folder.path() / "Bukvoklad.ini"), " 0 \r\n 0 \r\n 0 \r\n");
 
     game.OptTime = 1;
     game.OptSec = 30;
     game.OptKolBukv = 8;
     ASSERT_FALSE(SaveFileINI(game));
-    EXPECT_EQ(fileBytes(folder.path / "Bukvoklad.ini"), " 1 \r\n 30 \r\n 8 \r\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path), {}), 1); // nothing left beside it
+    EXPECT_EQ(fileBytes(folder.path() / "Bukvoklad.ini"), " 1 \r\n 30 \r\n 8 \r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1); // nothing left beside it
 
     Game back;
     back.PathData = folder.pathData();

@@ -1,4 +1,4 @@
-#include "../core/TempFolder.h"
+#include "TempFolder.h"
 #include "BoardReading.h"
 #include "ScriptedPrompts.h"
 #include "bukvoklad/core/Settings.h"
@@ -266,7 +266,7 @@ void frmFormaTest::unopenableWordFileEndsTheProgramWithoutSaving() {
     if (::geteuid() == 0) QSKIP("root opens any file");
     Table t(3);
     t.folder.words("a.3", {"КОТ"});
-    ::chmod((t.folder.path / "a.3").c_str(), 0);
+    ::chmod((t.folder.path() / "a.3").c_str(), 0);
     t.form->NewGame();
     QCOMPARE(t.ended, 1);
     QVERIFY(t.prompts.texts().front().endsWith(QStringLiteral("a.3\" открыть не возможно.")));
@@ -321,11 +321,11 @@ void frmFormaTest::closingSavesTheSettings() {
     t.game.OptSec = 30;
     t.form->show();
     t.form->FileExit->trigger();
-    QCOMPARE(readTextFile(t.folder.path / "Bukvoklad.ini").content, std::string(" 1 \r\n 30 \r\n 8 \r\n"));
+    QCOMPARE(readTextFile(t.folder.path() / "Bukvoklad.ini").content, std::string(" 1 \r\n 30 \r\n 8 \r\n"));
     t.game.OptTime = 0;
     t.form->show();
     t.form->close(); // the close box saves the same way
-    QCOMPARE(readTextFile(t.folder.path / "Bukvoklad.ini").content, std::string(" 0 \r\n 30 \r\n 8 \r\n"));
+    QCOMPARE(readTextFile(t.folder.path() / "Bukvoklad.ini").content, std::string(" 0 \r\n 30 \r\n 8 \r\n"));
 }
 
 QTEST_MAIN(frmFormaTest)

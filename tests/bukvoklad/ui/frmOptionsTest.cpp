@@ -1,4 +1,4 @@
-#include "../core/TempFolder.h"
+#include "TempFolder.h"
 #include "ScriptedPrompts.h"
 #include "bukvoklad/ui/frmForma.h"
 #include "bukvoklad/ui/frmOptions.h"
@@ -153,7 +153,7 @@ void frmOptionsTest::okStartsTheNextGameWithTheNewSettings() {
     QCOMPARE(form.lblTimer->text(), QStringLiteral("30"));
     QVERIFY(form.tmTimer->isActive());
     form.close();
-    QCOMPARE(readTextFile(folder.path / "Bukvoklad.ini").content, std::string(" 1 \r\n 30 \r\n 8 \r\n"));
+    QCOMPARE(readTextFile(folder.path() / "Bukvoklad.ini").content, std::string(" 1 \r\n 30 \r\n 8 \r\n"));
 
     // Unchecking the length returns to random lengths.
     prompts.onModal = [](QDialog& dialog) {

@@ -153,9 +153,9 @@ TEST(Board, BoundsRunOutWithoutHanging) {
 
 TEST(Board, MissingLengthStopsAtThatSlot) {
     TempFolder dir;
-    for (int L = 4; L <= 7; ++L) dir.put("w." + std::to_string(L), "1\r\n" + std::string(static_cast<size_t>(L), '\xC0') + "\r\n");
+    for (int L = 4; L <= 7; ++L) dir.write("w." + std::to_string(L), "1\r\n" + std::string(static_cast<size_t>(L), '\xC0') + "\r\n");
     BuildResult r;
-    const GameState g = built(0, 3, dir.data(), &r);
+    const GameState g = built(0, 3, dir.pathData(), &r);
     EXPECT_EQ(r.status, BuildResult::Status::NoDatabase);
     EXPECT_EQ(r.slotsFilled, 5); // the 3-letter slot is the last one
     EXPECT_EQ(g.Slova[4], "\xC0\xC0\xC0\xC0");
@@ -166,15 +166,15 @@ TEST(Board, MissingLengthStopsAtThatSlot) {
 TEST(Board, BadWordFilesAreLeftOut) {
     TempFolder dir;
     for (int L = 3; L <= 7; ++L)
-        dir.put("good." + std::to_string(L), "1\r\n" + std::string(static_cast<size_t>(L), '\xC1') + "\r\n");
-    dir.put("empty.3", "");
-    dir.put("zero.3", "0\r\nКОТ\r\n");
-    dir.put("neg.3", "-4\r\n");
-    dir.put("long.3", smek::w1251("2\r\nКОТЫ\r\nСЛОНЫ\r\n"));
-    dir.put("latin.3", "1\r\nCAT\r\n");
+        dir.write("good." + std::to_string(L), "1\r\n" + std::string(static_cast<size_t>(L), '\xC1') + "\r\n");
+    dir.write("empty.3", "");
+    dir.write("zero.3", "0\r\nКОТ\r\n");
+    dir.write("neg.3", "-4\r\n");
+    dir.write("long.3", smek::w1251("2\r\nКОТЫ\r\nСЛОНЫ\r\n"));
+    dir.write("latin.3", "1\r\nCAT\r\n");
     for (std::uint64_t seed = 1; seed <= 40; ++seed) {
         BuildResult r;
-        const GameState g = built(0, seed, dir.data(), &r);
+        const GameState g = built(0, seed, dir.pathData(), &r);
         ASSERT_EQ(r.status, BuildResult::Status::Ok);
         EXPECT_EQ(g.Slova[5], "\xC1\xC1\xC1");
         EXPECT_EQ(readWord(g, 5), g.Slova[5]);
@@ -184,10 +184,10 @@ TEST(Board, BadWordFilesAreLeftOut) {
 TEST(Board, OnlyBadFilesForALengthAreNotSuitable) {
     TempFolder dir;
     for (int L = 4; L <= 7; ++L)
-        dir.put("good." + std::to_string(L), "1\r\n" + std::string(static_cast<size_t>(L), '\xC1') + "\r\n");
-    dir.put("short.3", smek::w1251("1\r\nКО\r\n"));
+        dir.write("good." + std::to_string(L), "1\r\n" + std::string(static_cast<size_t>(L), '\xC1') + "\r\n");
+    dir.write("short.3", smek::w1251("1\r\nКО\r\n"));
     BuildResult r;
-    built(0, 9, dir.data(), &r);
+    built(0, 9, dir.pathData(), &r);
     EXPECT_EQ(r.status, BuildResult::Status::NotSuitable);
     EXPECT_EQ(r.file.filename().string(), "short.3");
     EXPECT_EQ(r.slotsFilled, 5);
@@ -195,7 +195,7 @@ TEST(Board, OnlyBadFilesForALengthAreNotSuitable) {
 
 TEST(WordPick, FewerWordsThanCountUsesTheLastOneRead) {
     TempFolder dir;
-    dir.put("w.3", smek::w1251("50\r\nКОТ\r\nКИТ\r\n"));
+    dir.write("w.3", smek::w1251("50\r\nКОТ\r\nКИТ\r\n"));
     smek::ScriptedRandom random({0.99}); // k = 49
     const WordPick pick = pickWord(dir.path() / "w.3", 3, random);
     EXPECT_TRUE(pick.ok);
@@ -204,7 +204,7 @@ TEST(WordPick, FewerWordsThanCountUsesTheLastOneRead) {
 
 TEST(WordPick, DrawsAWordByItsPlace) {
     TempFolder dir;
-    dir.put("w.3", smek::w1251("3\r\nКОТ\r\nКИТ\r\nЁЖИ\r\n"));
+    dir.write("w.3", smek::w1251("3\r\nКОТ\r\nКИТ\r\nЁЖИ\r\n"));
     smek::ScriptedRandom first({0.0}), last({0.7});
     EXPECT_EQ(pickWord(dir.path() / "w.3", 3, first).word, smek::w1251("КОТ"));
     EXPECT_EQ(pickWord(dir.path() / "w.3", 3, last).word, smek::w1251("ЁЖИ"));

@@ -49,8 +49,8 @@ TEST(Settings, TimedWithNoTimeLeftReadsAsUntimed) {
     EXPECT_EQ(parseSettings(" 0 \r\n 0 \r\n 1 \r\n 59 \r\n 0 \r\n").IgraNaVremya, 1);
     // The same from the file a player edited.
     TempFolder dir;
-    dir.put("Slovolov.ini", " 2 \r\n 1 \r\n 1 \r\n 0 \r\n 0 \r\n");
-    const Settings read = LoadFileINI(dir.data());
+    dir.write("Slovolov.ini", " 2 \r\n 1 \r\n 1 \r\n 0 \r\n 0 \r\n");
+    const Settings read = LoadFileINI(dir.pathData());
     EXPECT_EQ(read.IgraNaVremya, 0);
     EXPECT_EQ(read.Level, 2);
     EXPECT_EQ(read.ZamenaBukv, 1);
@@ -66,13 +66,13 @@ TEST(Settings, OptionFlagsOtherThanOneAreOffAndGamesSavedWithThemLoad) {
 
 TEST(Settings, RoundTripThroughTheFile) {
     TempFolder dir;
-    EXPECT_EQ(LoadFileINI(dir.data()).Level, 0); // no file: defaults
-    ASSERT_FALSE(SaveFileINI(dir.data(), Settings{2, 0, 1, 0, 45}));
-    const Settings back = LoadFileINI(dir.data());
+    EXPECT_EQ(LoadFileINI(dir.pathData()).Level, 0); // no file: defaults
+    ASSERT_FALSE(SaveFileINI(dir.pathData(), Settings{2, 0, 1, 0, 45}));
+    const Settings back = LoadFileINI(dir.pathData());
     EXPECT_EQ(back.Level, 2);
     EXPECT_EQ(back.VremyaSec, 45);
     EXPECT_EQ(smek::readTextFile(dir.path() / "Slovolov.ini").content, " 2 \r\n 0 \r\n 1 \r\n 0 \r\n 45 \r\n");
-    EXPECT_TRUE(SaveFileINI(dir.data() + "missing/", Settings{})); // fails silently for the caller
+    EXPECT_TRUE(SaveFileINI(dir.pathData() + "missing/", Settings{})); // fails silently for the caller
 }
 
 namespace {

@@ -4,11 +4,11 @@
 #include "common/core/Alphabet.h"
 #include "common/core/Cp1251.h"
 #include "common/core/TextFile.h"
+#include "TempFolder.h"
 #include "slovolov/core/Game.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <stdlib.h>
 #include <string>
 
 namespace slovolov::test {
@@ -18,26 +18,7 @@ namespace fs = std::filesystem;
 inline std::string wordsDir() { return std::string(FIXTURES_DIR) + "/slovolov/words/"; }
 inline std::string shippedDir() { return std::string(DATA_SOURCE_DIR) + "/slovolov/"; }
 
-class TempFolder {
-public:
-    TempFolder() {
-        char name[] = "/tmp/slovolov-test-XXXXXX";
-        path_ = mkdtemp(name);
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    // The folder as a data folder: ends with "/".
-    std::string data() const { return path_.string() + "/"; }
-    const fs::path& path() const { return path_; }
-    void put(const std::string& name, const std::string& content) const {
-        ASSERT_FALSE(smek::writeTextFileAtomic(path_ / name, content));
-    }
-
-private:
-    fs::path path_;
-};
+using smek::TempFolder;
 
 // A game built at a level from a seed.
 inline GameState built(int level, std::uint64_t seed, const std::string& folder = wordsDir(),

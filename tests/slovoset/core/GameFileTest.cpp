@@ -1,4 +1,5 @@
 #include "SlovosetTestSupport.h"
+#include "TempFolder.h"
 
 #include "slovoset/core/AnalizTexta.h"
 #include "slovoset/core/GameFile.h"
@@ -21,15 +22,8 @@ using test::w;
 
 class GameFile : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("slovoset-gamefile-" + std::to_string(::getpid()));
-        fs::create_directories(dir);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::permissions(dir, fs::perms::owner_all, ec);
-        fs::remove_all(dir, ec);
-    }
+    smek::TempFolder folder;
+    const fs::path dir = folder.path();
     std::string path(const std::string& name) const { return (dir / name).string(); }
     static void write(const std::string& file, const std::string& content) {
         std::ofstream(file, std::ios::binary) << content;
@@ -45,7 +39,6 @@ protected:
         return p;
     }
 
-    fs::path dir;
     std::vector<std::string> asked;
     std::function<bool(const std::string&)> yes = [this](const std::string& q) {
         asked.push_back(q);

@@ -1,4 +1,5 @@
 #include "SlovosetTestSupport.h"
+#include "TempFolder.h"
 
 #include "slovoset/core/SaveHtml.h"
 #include "slovoset/core/ShowHtml.h"
@@ -71,7 +72,8 @@ TEST(SaveHtml, PagesByteForByte) {
 }
 
 TEST(SaveHtml, WritesBothPagesAndTheAnswersWithoutAQuestion) {
-    const fs::path dir = fs::temp_directory_path() / ("slovoset-export-" + std::to_string(::getpid()));
+    const smek::TempFolder folder;
+    const fs::path dir = folder.path();
     fs::create_directories(dir / "мои.игры");
     const std::string base = (dir / "мои.игры" / "Лес").string();
     smek::writeTextFileAtomic(base + "_ответы.html", "old answers");
@@ -97,7 +99,6 @@ TEST(SaveHtml, WritesBothPagesAndTheAnswersWithoutAQuestion) {
     r = SaveHtml(p, base, "BODY", [](const std::string&) { return true; });
     EXPECT_EQ(r[0].kind, SaveOutcome::Kind::Saved);
     EXPECT_EQ(smek::readTextFile(base + ".html").content, pages.puzzle + "\r\n");
-    fs::remove_all(dir);
 }
 
 } // namespace

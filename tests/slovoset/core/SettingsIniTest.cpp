@@ -1,3 +1,4 @@
+#include "TempFolder.h"
 #include "slovoset/core/SettingsIni.h"
 
 #include "common/core/TextFile.h"
@@ -9,20 +10,10 @@
 using namespace slovoset;
 namespace fs = std::filesystem;
 
-namespace {
-
-fs::path freshDir() {
-    const fs::path dir = fs::temp_directory_path() / ("slovoset-ini-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir;
-}
-
-} // namespace
 
 TEST(SettingsIni, FirstStartReadsZeroAndClosingWritesTheLine) {
-    const fs::path file = freshDir() / kSettingsFile;
+    const smek::TempFolder folder;
+    const fs::path file = folder.path() / kSettingsFile;
     EXPECT_EQ(readLenSlov(file), 0);
     writeLenSlov(file, 0);
     EXPECT_EQ(smek::readTextFile(file).content, " 0 \r\n");
@@ -31,7 +22,8 @@ TEST(SettingsIni, FirstStartReadsZeroAndClosingWritesTheLine) {
 }
 
 TEST(SettingsIni, ValuesOutsideTheChoiceAndBadContentSelectTheFirstEntry) {
-    const fs::path file = freshDir() / kSettingsFile;
+    const smek::TempFolder folder;
+    const fs::path file = folder.path() / kSettingsFile;
     for (const char* content : {" 22 \r\n", "-1\r\n", "abc\r\n", "", "\xD0\xB9"}) {
         ASSERT_FALSE(smek::writeTextFileAtomic(file, content));
         EXPECT_EQ(readLenSlov(file), 0) << content;

@@ -1,0 +1,54 @@
+#pragma once
+// A folder of its own for each test under the system's temporary folder, with
+// a name no other test or user shares; removed with all it holds afterwards,
+// read-only files and folders that a test made included.
+#include "common/core/Cp1251.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <stdexcept>
+#include <string>
+
+namespace smek {
+
+class TempFolder {
+public:
+    TempFolder() {
+        std::string name = (std::filesystem::temp_directory_path() / "smekalia-test-XXXXXX").string();
+        if (!mkdtemp(name.data())) throw std::runtime_error("cannot make a temporary folder");
+        path_ = name;
+    }
+    ~TempFolder() {
+        namespace fs = std::filesystem;
+        std::error_code ec;
+        const auto writable = [&ec](const fs::path& p) { fs::permissions(p, fs::perms::owner_all, fs::perm_options::add, ec); };
+        writable(path_);
+        for (auto it = fs::recursive_directory_iterator(path_, ec); !ec && it != fs::recursive_directory_iterator();
+             it.increment(ec))
+            if (!it->is_symlink()) writable(it->path());
+        fs::remove_all(path_, ec);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    // The folder as a data folder: ends with the separator.
+    std::string pathData() const { return path_.string() + "/"; }
+    // A file of these bytes in the folder.
+    void write(const std::string& name, const std::string& bytes) const {
+        std::ofstream(path_ / name, std::ios::binary) << bytes;
+    }
+    // A word file: the count, then the words (given as UTF-8), CR LF each.
+    void words(const std::string& name, std::initializer_list<const char*> list) const {
+        std::string text = " " + std::to_string(list.size()) + " \r\n";
+        for (const char* w : list) text += w1251(w) + "\r\n";
+        write(name, text);
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+} // namespace smek
