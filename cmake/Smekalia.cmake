@@ -1,4 +1,5 @@
 # Helpers shared by the three programs.
+include(GoogleTest)
 
 # Qt code: no byte string silently becomes a QString in the wrong encoding.
 function(smekalia_qt_target target)
@@ -86,23 +87,34 @@ function(smekalia_program_tests name)
   endforeach()
 endfunction()
 
-# A GoogleTest executable of core code (no display).
+# A GoogleTest executable of core code (no display); each case is a test of
+# its own in ctest, named <executable>.<suite>.<case>.
 function(smekalia_core_test name)
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
   target_compile_definitions(${name} PRIVATE FIXTURES_DIR="${PROJECT_SOURCE_DIR}/tests/fixtures"
                                               DATA_SOURCE_DIR="${PROJECT_SOURCE_DIR}/data")
-  add_test(NAME ${name} COMMAND ${name})
+  gtest_discover_tests(${name} TEST_PREFIX "${name}.")
 endfunction()
 
-# A QtTest executable of windows, run offscreen.
+# A QtTest executable of windows, run offscreen; each test function is a test
+# of its own in ctest, named <executable>.<function>.
 function(smekalia_window_test name)
   add_executable(${name} ${ARGN})
   smekalia_qt_target(${name})
   target_link_libraries(${name} PRIVATE Qt6::Test test_support)
   target_compile_definitions(${name} PRIVATE FIXTURES_DIR="${PROJECT_SOURCE_DIR}/tests/fixtures"
                                               DATA_SOURCE_DIR="${PROJECT_SOURCE_DIR}/data")
-  add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
+  set(listed ${CMAKE_CURRENT_BINARY_DIR}/${name}_functions.cmake)
+  add_custom_command(TARGET ${name} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -D EXE=$<TARGET_FILE:${name}> -D PREFIX=${name} -D OUT=${listed}
+            -P ${PROJECT_SOURCE_DIR}/cmake/QtTestDiscover.cmake
+    VERBATIM)
+  # Until the executable is built there is no list: ctest then shows the
+  # executable as one test that cannot run, as gtest_discover_tests does.
+  set(include_file ${CMAKE_CURRENT_BINARY_DIR}/${name}_include.cmake)
+  file(WRITE ${include_file}
+    "if(EXISTS [=[${listed}]=])\n  include([=[${listed}]=])\nelse()\n  add_test(${name}_NOT_BUILT ${name}_NOT_BUILT)\nendif()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${include_file})
 endfunction()
