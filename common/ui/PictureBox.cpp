@@ -9,19 +9,26 @@ namespace smek {
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    image_ = QImage(1, 1, QImage::Format_RGB32);
-    image_.fill(background_);
+    // The screen's ratio when the surface is made; a window moved later to a
+    // screen of another ratio shows the image scaled.
+    ratio_ = devicePixelRatioF();
+    image_ = blankImage(1, 1);
+}
+
+QImage PictureBox::blankImage(int width, int height) const {
+    return pictureImage(width, height, ratio_, background_);
 }
 
 void PictureBox::setOuterSize(int width, int height) {
     const int w = std::max(1, width - 2 * borderWidth());
     const int h = std::max(1, height - 2 * borderWidth());
-    if (w != image_.width() || h != image_.height()) {
-        QImage grown(w, h, QImage::Format_RGB32);
-        grown.fill(background_);
-        QPainter p(&grown);
+    const QImage grown = blankImage(w, h);
+    if (grown.size() != image_.size()) {
+        QImage kept = grown;
+        QPainter p(&kept);
         p.drawImage(0, 0, image_);
-        image_ = grown;
+        p.end();
+        image_ = kept;
     }
     setFixedSize(width, height);
     update();
@@ -43,9 +50,15 @@ void PictureBox::clear() {
 }
 
 void PictureBox::line(int x1, int y1, int x2, int y2, const QColor& colour) {
+    // A line one logical pixel wide, both ends included: at any ratio it
+    // covers exactly the device pixels of the logical ones it runs through.
+    if (x1 == x2 || y1 == y2) {
+        fillRect(x1, y1, x2, y2, colour);
+        return;
+    }
     QPainter p(&image_);
-    p.setPen(QPen(colour, 0));
-    p.drawLine(x1, y1, x2, y2);
+    p.setPen(QPen(colour, 1, Qt::SolidLine, Qt::SquareCap));
+    p.drawLine(QPointF(x1 + 0.5, y1 + 0.5), QPointF(x2 + 0.5, y2 + 0.5));
     update();
 }
 
@@ -56,16 +69,13 @@ void PictureBox::fillRect(int x1, int y1, int x2, int y2, const QColor& colour) 
 }
 
 void PictureBox::outlineRect(int x1, int y1, int x2, int y2, const QColor& colour) {
-    QPainter p(&image_);
-    p.setPen(QPen(colour, 0));
     // Four lines rather than drawRect: a one-pixel pen strokes a QRect one
     // pixel beyond its right and bottom edges, off an image of that size.
     const int left = std::min(x1, x2), right = std::max(x1, x2), top = std::min(y1, y2), bottom = std::max(y1, y2);
-    p.drawLine(left, top, right, top);
-    p.drawLine(right, top, right, bottom);
-    p.drawLine(right, bottom, left, bottom);
-    p.drawLine(left, bottom, left, top);
-    update();
+    line(left, top, right, top, colour);
+    line(right, top, right, bottom, colour);
+    line(right, bottom, left, bottom, colour);
+    line(left, bottom, left, top, colour);
 }
 
 void PictureBox::text(int x, int y, const QString& text, const QColor& colour) {
@@ -93,21 +103,18 @@ void PictureBox::paste(int x, int y, const QImage& picture) {
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (border_) {
-        // Sunken look: dark grey and black above and left, light below and right.
+        // Sunken look: dark grey and black above and left, light below and
+        // right; filled one-pixel bands, so they scale with the screen.
         const int w = width(), h = height();
         p.fillRect(rect(), palette().window());
-        p.setPen(QColor(128, 128, 128));
-        p.drawLine(0, 0, w - 1, 0);
-        p.drawLine(0, 0, 0, h - 1);
-        p.setPen(Qt::black);
-        p.drawLine(1, 1, w - 2, 1);
-        p.drawLine(1, 1, 1, h - 2);
-        p.setPen(Qt::white);
-        p.drawLine(0, h - 1, w - 1, h - 1);
-        p.drawLine(w - 1, 0, w - 1, h - 1);
-        p.setPen(QColor(223, 223, 223));
-        p.drawLine(1, h - 2, w - 2, h - 2);
-        p.drawLine(w - 2, 1, w - 2, h - 2);
+        p.fillRect(0, 0, w, 1, QColor(128, 128, 128));
+        p.fillRect(0, 0, 1, h, QColor(128, 128, 128));
+        p.fillRect(1, 1, w - 2, 1, Qt::black);
+        p.fillRect(1, 1, 1, h - 2, Qt::black);
+        p.fillRect(0, h - 1, w, 1, Qt::white);
+        p.fillRect(w - 1, 0, 1, h, Qt::white);
+        p.fillRect(1, h - 2, w - 2, 1, QColor(223, 223, 223));
+        p.fillRect(w - 2, 1, 1, h - 2, QColor(223, 223, 223));
     }
     p.drawImage(borderWidth(), borderWidth(), image_);
 }
@@ -135,6 +142,14 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event) {
 void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
     const QPoint p = inner(event->position());
     emit doubleClicked(p.x(), p.y());
+}
+
+QImage pictureImage(int width, int height, qreal ratio, const QColor& fill) {
+    QImage image(static_cast<int>(std::ceil(width * ratio)), static_cast<int>(std::ceil(height * ratio)),
+                 QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(fill);
+    return image;
 }
 
 } // namespace smek

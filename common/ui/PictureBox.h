@@ -3,6 +3,11 @@
 // drawing operations paint into that image, and painting copies it to the
 // screen. Coordinates are pixels with (0, 0) at the top left of the inner
 // area; an optional 2-pixel sunken border lies around it.
+//
+// The image holds device pixels: at a device pixel ratio of 2 it has twice
+// the pixels each way, so letters and lines are drawn sharp at the screen's
+// resolution, while every coordinate given to or reported by the surface
+// stays a logical pixel, as the layouts are designed.
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -36,7 +41,10 @@ public:
     int textHeight() const;
     void paste(int x, int y, const QImage& picture);
 
+    // The image in device pixels (its devicePixelRatio says how many a
+    // logical pixel has).
     const QImage& image() const { return image_; }
+    qreal pixelRatio() const { return ratio_; }
 
 signals:
     void mouseDown(Qt::MouseButton button, int x, int y);
@@ -53,11 +61,18 @@ protected:
 
 private:
     QPoint inner(const QPointF& widgetPos) const;
+    QImage blankImage(int width, int height) const;
 
+    qreal ratio_ = 1;
     QImage image_;
     QColor background_ = Qt::white;
     QFont font_;
     bool border_ = false;
 };
+
+// A small picture to paste into a surface of that pixel ratio: width x height
+// logical pixels, filled, in device pixels. Paint it in logical coordinates;
+// one-pixel lines as filled rectangles, so they stay whole at any ratio.
+QImage pictureImage(int width, int height, qreal ratio, const QColor& fill);
 
 } // namespace smek

@@ -55,9 +55,8 @@ const smek::FilterPair kAllFiles{QStringLiteral("Все файлы (*.*)"), QStr
 
 } // namespace
 
-QImage ballPicture(bool found) {
-    QImage img(19, 19, QImage::Format_RGB32);
-    img.fill(Qt::white);
+QImage ballPicture(bool found, qreal ratio) {
+    QImage img = smek::pictureImage(19, 19, ratio, Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor base = found ? QColor(0, 192, 0) : QColor(224, 0, 0);
@@ -117,8 +116,8 @@ void frmSlovolov::buildControls() {
     lbVremya->hide();
     lblTimer->hide();
 
-    picShar[0] = ballPicture(false);
-    picShar[1] = ballPicture(true);
+    picShar[0] = ballPicture(false, picBox->pixelRatio());
+    picShar[1] = ballPicture(true, picBox->pixelRatio());
 
     tmTimer = new QTimer(this);
     tmTimer->setInterval(1000);

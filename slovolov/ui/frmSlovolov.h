@@ -111,6 +111,7 @@ private:
 };
 
 // The two 19 x 19 list marks on white: 0 a red ball, 1 a green ball.
-QImage ballPicture(bool found);
+// At the pixel ratio of the list they are pasted into.
+QImage ballPicture(bool found, qreal ratio = 1);
 
 } // namespace slovolov

@@ -21,12 +21,14 @@ void grey(QWidget* w) {
 
 } // namespace
 
-QPixmap frmSlovolovSelLevel::levelPicture(int index) {
+QPixmap frmSlovolovSelLevel::levelPicture(int index, qreal ratio) {
     static const char* const rest[] = {"Поле 10x10, количество слов 6", "Поле 15x15, количество слов 12",
                                        "Поле 20x20, количество слов 20"};
     const QString head = QString::number(index + 1) + QStringLiteral(" уровень:");
     const QString tail = QString::fromUtf8(rest[index]);
-    QPixmap pix(index == 0 ? 442 : 455, 19);
+    const QSize size(index == 0 ? 442 : 455, 19);
+    QPixmap pix(size * ratio); // drawn at the screen's resolution, sized in logical pixels
+    pix.setDevicePixelRatio(ratio);
     pix.fill(Qt::transparent); // the button's own grey shows through
     QPainter p(&pix);
     const QFont font = smek::serifFont(12, true);
@@ -61,9 +63,9 @@ frmSlovolovSelLevel::frmSlovolovSelLevel(QWidget* parent, Settings& settings, sm
     for (int i = 0; i < 3; ++i) {
         auto* b = new QPushButton(this);
         b->setGeometry(8, 8 + 48 * i, 481, 41);
-        const QPixmap pix = levelPicture(i);
+        const QPixmap pix = levelPicture(i, devicePixelRatioF());
         b->setIcon(QIcon(pix));
-        b->setIconSize(pix.size());
+        b->setIconSize(pix.deviceIndependentSize().toSize());
         grey(b);
         connect(b, &QPushButton::clicked, this, [this, i] { kUroven_Click(i); });
         kUroven[static_cast<size_t>(i)] = b;

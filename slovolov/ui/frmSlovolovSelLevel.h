@@ -32,7 +32,7 @@ public:
     // The number at the start of a field's text; 0 when there is none.
     static int leadingNumber(const QString& text);
     // The picture of a level button: "N уровень:" in blue, the rest in red.
-    static QPixmap levelPicture(int index);
+    static QPixmap levelPicture(int index, qreal ratio = 1);
 
 private:
     Settings& settings_;

@@ -104,8 +104,8 @@ void frmForma::buildControls() {
     selLenSlov = new QComboBox(picPanel);
     selLenSlov->setGeometry(smek::twRect(4920, 0, 3375, 420));
 
-    picUpImage = drawUpPictures();
-    picUp2 = drawUpPressedPictures();
+    picUpImage = drawUpPictures(picPanel->devicePixelRatioF());
+    picUp2 = drawUpPressedPictures(picPanel->devicePixelRatioF());
     for (int i = 0; i < 2; ++i) {
         picUp[i] = new smek::PictureBox(picPanel);
         picUp[i]->setBackground(picPanel->palette().color(QPalette::Window));

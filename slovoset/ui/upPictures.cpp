@@ -1,23 +1,23 @@
 #include "upPictures.h"
 
+#include "common/ui/PictureBox.h"
+
 #include <QPainter>
 #include <QPolygonF>
 
 namespace slovoset {
 namespace {
 
-QImage arrowButton(bool up, bool pressed) {
-    QImage img(24, pressed ? 25 : 24, QImage::Format_RGB32);
-    img.fill(QColor(224, 224, 224));
+QImage arrowButton(bool up, bool pressed, qreal ratio) {
+    const int w = 24, h = pressed ? 25 : 24;
+    QImage img = smek::pictureImage(w, h, ratio, QColor(224, 224, 224));
     QPainter p(&img);
-    const int r = img.width() - 1, b = img.height() - 1;
     const QColor light = Qt::white, dark(128, 128, 128);
-    p.setPen(pressed ? dark : light);
-    p.drawLine(0, 0, r, 0);
-    p.drawLine(0, 0, 0, b);
-    p.setPen(pressed ? light : dark);
-    p.drawLine(0, b, r, b);
-    p.drawLine(r, 0, r, b);
+    const QColor topLeft = pressed ? dark : light, bottomRight = pressed ? light : dark;
+    p.fillRect(0, 0, w, 1, topLeft);
+    p.fillRect(0, 0, 1, h, topLeft);
+    p.fillRect(0, h - 1, w, 1, bottomRight);
+    p.fillRect(w - 1, 0, 1, h, bottomRight);
     p.setRenderHint(QPainter::Antialiasing);
     if (pressed) p.translate(1, 1);
     const QPolygonF arrow = up ? QPolygonF({QPointF(5, 15), QPointF(12, 7), QPointF(19, 15)})
@@ -30,12 +30,12 @@ QImage arrowButton(bool up, bool pressed) {
 
 } // namespace
 
-std::array<QImage, 2> drawUpPictures() {
-    return {arrowButton(true, false), arrowButton(false, false)};
+std::array<QImage, 2> drawUpPictures(qreal ratio) {
+    return {arrowButton(true, false, ratio), arrowButton(false, false, ratio)};
 }
 
-std::array<QImage, 2> drawUpPressedPictures() {
-    return {arrowButton(true, true), arrowButton(false, true)};
+std::array<QImage, 2> drawUpPressedPictures(qreal ratio) {
+    return {arrowButton(true, true, ratio), arrowButton(false, true, ratio)};
 }
 
 } // namespace slovoset

@@ -6,7 +6,8 @@
 
 namespace slovoset {
 
-std::array<QImage, 2> drawUpPictures();        // 24 x 24
-std::array<QImage, 2> drawUpPressedPictures(); // 24 x 25
+// At the pixel ratio of the buttons they are pasted into.
+std::array<QImage, 2> drawUpPictures(qreal ratio = 1);        // 24 x 24
+std::array<QImage, 2> drawUpPressedPictures(qreal ratio = 1); // 24 x 25
 
 } // namespace slovoset

@@ -35,8 +35,6 @@ int windowsKeyCode(int qtKey) {
 } // namespace
 
 usrSlova::usrSlova(QWidget* parent) : QWidget(parent) {
-    picKnopka = drawStateIcons();
-    picKnopka2 = drawPressedIcons();
 
     lblSavPertiya = new QLabel(QStringLiteral("Список найденных слов:"), this);
     lblSavPertiya->setFont(smek::sansFont(9.75, true));
@@ -58,6 +56,8 @@ usrSlova::usrSlova(QWidget* parent) : QWidget(parent) {
     picList = new smek::PictureBox(picBox);
     picList->setBackground(Qt::white);
     picList->setDrawFont(smek::sansFont(12, true));
+    picKnopka = drawStateIcons(picList->pixelRatio());
+    picKnopka2 = drawPressedIcons(picList->pixelRatio());
     picList->setFocusPolicy(Qt::StrongFocus);
     picList->installEventFilter(this);
     picBox->installEventFilter(this);

@@ -1,5 +1,6 @@
 #include "usrSlovaIcons.h"
 
+#include "common/ui/PictureBox.h"
 #include "slovoset/core/usrSlovaState.h"
 
 #include <QPainter>
@@ -14,17 +15,15 @@ const QColor kShade(128, 128, 128);
 enum class Mark { Question, Box, BoxTicked, Revealed, Guessed };
 
 // A small button: raised, or sunken with its mark one pixel lower right.
-QImage button(Mark mark, bool pressed) {
-    QImage img(kIconSize, kIconSize, QImage::Format_RGB32);
-    img.fill(kFace);
+QImage button(Mark mark, bool pressed, qreal ratio) {
+    QImage img = smek::pictureImage(kIconSize, kIconSize, ratio, kFace);
     QPainter p(&img);
     const int last = kIconSize - 1;
-    p.setPen(pressed ? kShade : Qt::white);
-    p.drawLine(0, 0, last, 0);
-    p.drawLine(0, 0, 0, last);
-    p.setPen(pressed ? Qt::white : kShade);
-    p.drawLine(0, last, last, last);
-    p.drawLine(last, 0, last, last);
+    const QColor topLeft = pressed ? kShade : QColor(Qt::white), bottomRight = pressed ? QColor(Qt::white) : kShade;
+    p.fillRect(0, 0, kIconSize, 1, topLeft);
+    p.fillRect(0, 0, 1, kIconSize, topLeft);
+    p.fillRect(0, last, kIconSize, 1, bottomRight);
+    p.fillRect(last, 0, 1, kIconSize, bottomRight);
     if (pressed) p.translate(1, 1);
     p.setRenderHint(QPainter::Antialiasing);
 
@@ -74,13 +73,13 @@ QImage button(Mark mark, bool pressed) {
 
 } // namespace
 
-std::array<QImage, 5> drawStateIcons() {
-    return {button(Mark::Question, false), button(Mark::Box, false), button(Mark::BoxTicked, false),
-            button(Mark::Revealed, false), button(Mark::Guessed, false)};
+std::array<QImage, 5> drawStateIcons(qreal ratio) {
+    return {button(Mark::Question, false, ratio), button(Mark::Box, false, ratio), button(Mark::BoxTicked, false, ratio),
+            button(Mark::Revealed, false, ratio), button(Mark::Guessed, false, ratio)};
 }
 
-std::array<QImage, 3> drawPressedIcons() {
-    return {button(Mark::Question, true), button(Mark::Box, true), button(Mark::BoxTicked, true)};
+std::array<QImage, 3> drawPressedIcons(qreal ratio) {
+    return {button(Mark::Question, true, ratio), button(Mark::Box, true, ratio), button(Mark::BoxTicked, true, ratio)};
 }
 
 } // namespace slovoset

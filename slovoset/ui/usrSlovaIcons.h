@@ -6,7 +6,8 @@
 
 namespace slovoset {
 
-std::array<QImage, 5> drawStateIcons();
-std::array<QImage, 3> drawPressedIcons();
+// At the pixel ratio of the list they are pasted into.
+std::array<QImage, 5> drawStateIcons(qreal ratio = 1);
+std::array<QImage, 3> drawPressedIcons(qreal ratio = 1);
 
 } // namespace slovoset
