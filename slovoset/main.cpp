@@ -20,6 +20,8 @@ int main(int argc, char** argv) {
     smek::QtPrompts prompts(QStringLiteral("Смекалия - Словосеть"));
     slovoset::frmForma form(puzzle, prompts, smek::programFolder());
     prompts.setOwner(&form);
+    smek::fitToScreen(form);
+    smek::centreOnScreen(form);
     form.show();
     return app.exec();
 }

@@ -25,6 +25,7 @@ int Main(int argc, char** argv, const std::function<void(frmForma&)>& afterStart
     prompts.setOwner(&form);
     // Centred before the first game, so a message about the word database is
     // centred over the place where the window will appear.
+    fitToScreen(form);
     centreOnScreen(form);
     form.NewGame();
     QCoreApplication::processEvents();

@@ -6,6 +6,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
+#include <QScrollArea>
 #include <QWidget>
 #include <QTranslator>
 
@@ -36,6 +37,23 @@ QString helpPagePath(const QString& folder, const QString& pageName) {
 void centreOnScreen(QWidget& window) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window.move(screen->availableGeometry().center() - window.rect().center());
+}
+
+void fitToScreen(QMainWindow& window) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    // Room for the title bar and the frame, which the window's size leaves out.
+    const QSize room = screen->availableGeometry().size() - QSize(8, 40);
+    const QSize whole = window.size();
+    if (whole.width() <= room.width() && whole.height() <= room.height()) return;
+    QWidget* content = window.takeCentralWidget();
+    auto* scroll = new QScrollArea(&window);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(content);
+    window.setCentralWidget(scroll);
+    window.setMinimumSize(0, 0);
+    window.setMaximumSize(whole);
+    window.resize(whole.boundedTo(room));
 }
 
 std::string pathDataOfProgram() {

@@ -2,6 +2,7 @@
 // What every program's Main does first: fonts mapped to the installed faces,
 // and the program folder the data folder hangs from.
 #include <QApplication>
+#include <QMainWindow>
 #include <QString>
 #include <string>
 
@@ -18,5 +19,10 @@ std::string pathDataOfProgram();
 // Places a main window in the middle of the available screen area before it
 // is shown, so the boxes it owns at start-up are centred over it too.
 void centreOnScreen(QWidget& window);
+// A fixed-size main window that, at the player's scale, is larger than the
+// screen's free area (slovolov at 2x on a 1280 x 1024 screen) gets its
+// contents in a scroll area and a size that fits; every control keeps its
+// designed place and size, and the window may grow back to its full size.
+void fitToScreen(QMainWindow& window);
 
 } // namespace smek

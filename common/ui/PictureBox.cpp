@@ -49,11 +49,37 @@ void PictureBox::clear() {
     update();
 }
 
+int PictureBox::device(int logical) const {
+    return static_cast<int>(std::lround(logical * ratio_));
+}
+
+void PictureBox::fillDevice(int left, int top, int right, int bottom, const QColor& colour) {
+    QPainter p(&image_);
+    // Undo the image's own scaling: these are device pixels already.
+    p.scale(1 / ratio_, 1 / ratio_);
+    p.fillRect(QRect(left, top, right - left, bottom - top), colour);
+    update();
+}
+
+int PictureBox::lineWidth() const {
+    return std::max(1, static_cast<int>(std::lround(ratio_)));
+}
+
+int PictureBox::areaStart(int logical) const {
+    return std::max(device(logical), device(logical - 1) + lineWidth());
+}
+
 void PictureBox::line(int x1, int y1, int x2, int y2, const QColor& colour) {
-    // A line one logical pixel wide, both ends included: at any ratio it
-    // covers exactly the device pixels of the logical ones it runs through.
-    if (x1 == x2 || y1 == y2) {
-        fillRect(x1, y1, x2, y2, colour);
+    // A line one logical pixel wide, both ends included. Every line is the
+    // same whole number of device pixels wide, so a grid stays even at 1.5x.
+    if (y1 == y2) {
+        const int left = std::min(x1, x2), right = std::max(x1, x2);
+        fillDevice(device(left), device(y1), device(right + 1), device(y1) + lineWidth(), colour);
+        return;
+    }
+    if (x1 == x2) {
+        const int top = std::min(y1, y2), bottom = std::max(y1, y2);
+        fillDevice(device(x1), device(top), device(x1) + lineWidth(), device(bottom + 1), colour);
         return;
     }
     QPainter p(&image_);
@@ -63,9 +89,11 @@ void PictureBox::line(int x1, int y1, int x2, int y2, const QColor& colour) {
 }
 
 void PictureBox::fillRect(int x1, int y1, int x2, int y2, const QColor& colour) {
-    QPainter p(&image_);
-    p.fillRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))), colour);
-    update();
+    // Edges land on the nearest device pixel edge; the left and top ones
+    // never reach into a line that may lie just before them (a cell filled
+    // after its grid lines), which at 1.5x would thin that line.
+    fillDevice(areaStart(std::min(x1, x2)), areaStart(std::min(y1, y2)), device(std::max(x1, x2) + 1),
+               device(std::max(y1, y2) + 1), colour);
 }
 
 void PictureBox::outlineRect(int x1, int y1, int x2, int y2, const QColor& colour) {

@@ -62,6 +62,10 @@ protected:
 private:
     QPoint inner(const QPointF& widgetPos) const;
     QImage blankImage(int width, int height) const;
+    int device(int logical) const;
+    int lineWidth() const;
+    int areaStart(int logical) const;
+    void fillDevice(int left, int top, int right, int bottom, const QColor& colour);
 
     qreal ratio_ = 1;
     QImage image_;

@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -57,7 +58,9 @@ std::optional<QString> QtPrompts::inputText(const QString& prompt, const QString
     box.setWindowTitle(caption());
     box.setLabelText(prompt);
     box.setTextValue(initial);
-    box.setMinimumWidth(captionWidth(box));
+    // The box's layout sets its size from its contents, so the width goes on
+    // the text field.
+    if (auto* field = box.findChild<QLineEdit*>()) field->setMinimumWidth(captionWidth(box));
     if (box.exec() != QDialog::Accepted) return std::nullopt;
     return box.textValue();
 }

@@ -17,6 +17,7 @@ int Main(int argc, char** argv, const std::function<void(frmSlovolov&)>& afterSt
     prompts.setOwner(&window);
     // Centred before it is shown: a message about the word database at the
     // first game stands over the middle of the window, not at the top left.
+    smek::fitToScreen(window);
     smek::centreOnScreen(window);
     window.show();
     QApplication::processEvents();

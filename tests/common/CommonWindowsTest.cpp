@@ -11,7 +11,10 @@
 #include "common/ui/frmWeb.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QScrollArea>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -50,6 +53,8 @@ private slots:
     void helpLinksToTheWebGoToTheBrowser();
     void helpOpensAtTheTopOfThePage();
     void startUpWindowsAreCentred();
+    void textInputBoxShowsTheWholeCaption();
+    void windowsLargerThanTheScreenScroll();
     void saveFileUrlSkipsAnUnwritablePage();
     void aboutBoxShowsItsTextsAndFlag();
     void fileDialogOffersTheCallersFilterFirst();
@@ -196,12 +201,58 @@ void CommonWindowsTest::helpLinksToTheWebGoToTheBrowser() {
     QCOMPARE(prompts.asked.last().icon, Prompts::Icon::Stop);
 }
 
+void CommonWindowsTest::textInputBoxShowsTheWholeCaption() {
+    QtPrompts prompts(QStringLiteral("Смекалия - Словосеть"));
+    int width = 0, captionWidth = 0;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        QVERIFY(box);
+        width = box->width();
+        captionWidth = QFontMetrics(box->font()).horizontalAdvance(box->windowTitle());
+        QCOMPARE(box->windowTitle(), QStringLiteral("Смекалия - Словосеть"));
+        box->close();
+    });
+    QCOMPARE(prompts.inputText(QStringLiteral("Введите название словосети"), QStringLiteral("Лес")), std::nullopt);
+    QVERIFY2(width >= captionWidth + 100, qPrintable(QStringLiteral("%1 for %2").arg(width).arg(captionWidth)));
+}
+
 void CommonWindowsTest::startUpWindowsAreCentred() {
     QWidget window;
     window.resize(300, 200);
     centreOnScreen(window);
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     QVERIFY((window.frameGeometry().center() - screen.center()).manhattanLength() <= 2);
+}
+
+void CommonWindowsTest::windowsLargerThanTheScreenScroll() {
+    const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size();
+    QMainWindow big;
+    auto* client = new QWidget;
+    client->setFixedSize(room + QSize(200, 100));
+    auto* corner = new QLabel(QStringLiteral("угол"), client);
+    corner->setGeometry(client->width() - 40, client->height() - 20, 40, 20);
+    big.setCentralWidget(client);
+    big.setFixedSize(big.sizeHint());
+    const QSize whole = big.size();
+    fitToScreen(big);
+    auto* scroll = qobject_cast<QScrollArea*>(big.centralWidget());
+    QVERIFY(scroll);
+    QCOMPARE(scroll->widget(), client);
+    QCOMPARE(client->size(), room + QSize(200, 100)); // the designed geometry stays
+    QVERIFY(big.width() <= room.width() && big.height() <= room.height());
+    QCOMPARE(big.maximumSize(), whole);
+    big.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&big));
+    scroll->ensureWidgetVisible(corner);
+    QVERIFY(scroll->viewport()->rect().contains(corner->mapTo(scroll->viewport(), QPoint(39, 19))));
+
+    QMainWindow small;
+    auto* inner = new QWidget;
+    inner->setFixedSize(300, 200);
+    small.setCentralWidget(inner);
+    small.setFixedSize(small.sizeHint());
+    fitToScreen(small);
+    QCOMPARE(small.centralWidget(), inner); // a window that fits is left alone
 }
 
 void CommonWindowsTest::helpOpensAtTheTopOfThePage() {

@@ -121,6 +121,37 @@ private slots:
         QVERIFY(logicalPixelIs(box.image(), 4, 6, qRgb(255, 255, 255)));
     }
 
+    // At 1.5 a logical pixel is one and a half device pixels: every grid line
+    // must still come out equally wide, and cell fills must not eat into it.
+    void gridLinesStayEven() {
+        PictureBox box;
+        box.setOuterSize(400, 40);
+        box.clear();
+        // One band of ten rows for each cell size of the games.
+        const QList<int> cells{33, 26, 20, 40};
+        for (int band = 0; band < cells.size(); ++band) {
+            for (int x = 0; x < 400; x += cells[band]) box.line(x, 10 * band, x, 10 * band + 9, Qt::black);
+            // Cells drawn after their lines, as a marked letter is.
+            for (int x = 0; x + cells[band] < 400; x += cells[band])
+                box.fillRect(x + 1, 10 * band + 2, x + cells[band] - 1, 10 * band + 7, Qt::white);
+        }
+        const int expected = std::max(1, qRound(box.pixelRatio()));
+        for (int band = 0; band < cells.size(); ++band) {
+            const int row = box.image().height() * (2 * band + 1) / 8;
+            int lines = 0;
+            for (int x = 0; x < box.image().width();) {
+                int w = 0;
+                while (x + w < box.image().width() && qGray(box.image().pixel(x + w, row)) < 128) ++w;
+                if (w > 0) {
+                    QVERIFY2(w == expected, qPrintable(QStringLiteral("cell %1: a line %2 wide").arg(cells[band]).arg(w)));
+                    ++lines;
+                }
+                x += std::max(w, 1);
+            }
+            QCOMPARE(lines, (399 / cells[band]) + 1);
+        }
+    }
+
     void mouseReportsLogicalPixels() {
         PictureBox box;
         box.setSunkenBorder(true);
@@ -135,8 +166,9 @@ private slots:
 };
 
 int main(int argc, char** argv) {
-    // Before the application exists: every screen then has the ratio 2.
-    qputenv("QT_SCALE_FACTOR", "2");
+    // Before the application exists: every screen then has the ratio 2,
+    // unless the run asks for another scale.
+    if (qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR")) qputenv("QT_SCALE_FACTOR", "2");
     QApplication app(argc, argv);
     ScaleTest test;
     return QTest::qExec(&test, argc, argv);
