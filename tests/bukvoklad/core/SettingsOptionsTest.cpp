@@ -57,6 +57,18 @@ TEST(Settings, MissingOrDamagedFilesKeepTheDefaults) {
     EXPECT_EQ(other.OptKolBukv, -7);
 }
 
+TEST(Settings, AnUnreadableNumberInTheFileCostsOnlyItsOwnValue) {
+    TempFolder folder;
+    folder.write("Bukvoklad.ini", " 1 \r\n 3x \r\n 8 \r\n");
+    Game game;
+    game.PathData = folder.pathData();
+    game.OptSec = 20; // what the program had before reading
+    LoadSettings(game);
+    EXPECT_EQ(game.OptTime, 1);
+    EXPECT_EQ(game.OptSec, 20);
+    EXPECT_EQ(game.OptKolBukv, 8);
+}
+
 TEST(Settings, UnwritableFolderFailsWithoutHarm) {
     Game game;
     game.PathData = "/nonexistent-folder-of-bukvoklad/Data/";
