@@ -7,6 +7,8 @@
 #include "WebLinks.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTextDocument>
 #include <QUrl>
@@ -34,6 +36,9 @@ frmWeb::frmWeb(QWidget* parent, Prompts& prompts, const QString& webPage, const 
     WebBrowser1->setFont(sansFont(10)); // pages set no font of their own; the dialog default is too small to read
     WebBrowser1->setOpenLinks(false);
     connect(WebBrowser1, &QTextBrowser::anchorClicked, this, &frmWeb::linkClicked);
+    // The screen's free area until the window manager maximizes the window
+    // (a desktop without one would otherwise show a window of a few pixels).
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->availableGeometry());
     setWindowState(Qt::WindowMaximized);
     navigate(webPage);
 }
