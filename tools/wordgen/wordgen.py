@@ -12,6 +12,7 @@ Usage: wordgen.py [--out DATA_DIR] [--report]
 import argparse
 import collections
 import os
+import shutil
 import sys
 
 import curated
@@ -33,6 +34,8 @@ DICTIONARY_SIZE = (10000, 15000)
 # this length on: a long hit in a text is seldom an accident.
 DICTIONARY_TAIL_FROM = 8
 PICKED_FILES = ("long.txt", "mid.txt")
+# A theme gets a word file of a length only when it has this many words.
+THEME_LEAST = 4
 # Short nouns picked for the hidden-word dictionary only: familiar to a
 # reader who meets them in a text, but not all what a grid should show.
 DICTIONARY_PICKED = "short.txt"
@@ -243,6 +246,28 @@ def dictionary_words(builder, core, games, lemmas):
     return {e_form(upper(w)) for w in words}
 
 
+def theme_lists(themes, lists):
+    """Per theme and length, the theme's words that the game's list holds,
+    spelled as there; a length with too few words is left to the full list."""
+    out = {}
+    for t in themes:
+        wanted = {e_form(upper(w)) for w in t.words}
+        for n, words in lists.items():
+            mine = [w for w in words if e_form(w) in wanted]
+            if len(mine) >= THEME_LEAST:
+                out[(t.name, n)] = mine
+    return out
+
+
+def write_themes(folder, themes, lists):
+    """data/themes/<program>/<theme name>/Слова.N, the games' own format."""
+    if os.path.isdir(folder):
+        shutil.rmtree(folder)
+    for (name, n), words in sorted(theme_lists(themes, lists).items()):
+        os.makedirs(os.path.join(folder, name), exist_ok=True)
+        write_list(os.path.join(folder, name, "Слова.%d" % n), words)
+
+
 def write_list(path, words):
     body = "".join(w + "\r\n" for w in words)
     data = (str(len(words)) + "\r\n" + body).encode("cp1251")
@@ -300,6 +325,12 @@ def main():
         if args.report:
             print("length %2d: slovolov %4d (abstract %3.0f %%)  bukvoklad %4d (abstract %3.0f %%)"
                   % (n, len(full), 100 * abstract_share(full), len(plain), 100 * abstract_share(plain)))
+
+    themes = os.path.join(args.out, "themes")
+    full_lists = {n: [upper(w) for w in ws] for n, ws in games.items()}
+    plain_lists = {n: [upper(w) for w in ws] for n, ws in compose.items()}
+    write_themes(os.path.join(themes, "slovolov"), b.src.themes, full_lists)
+    write_themes(os.path.join(themes, "bukvoklad"), b.src.themes, plain_lists)
 
     files = collections.defaultdict(list)
     for w in dictionary:
