@@ -39,12 +39,29 @@ function(smekalia_program_folder name)
   add_custom_target(${name}_folder ALL DEPENDS ${stamp})
 endfunction()
 
-# The executable of a program, written into its program folder.
+# The desktop id of a program: slovolov -> org.smekalia.Slovolov.
+function(smekalia_app_id name out)
+  string(SUBSTRING ${name} 0 1 first)
+  string(SUBSTRING ${name} 1 -1 rest)
+  string(TOUPPER ${first} first)
+  set(${out} org.smekalia.${first}${rest} PARENT_SCOPE)
+endfunction()
+
+# The executable of a program, written into its program folder, with its
+# icon built in (":/smekalia/icon-<size>.png", the window icon).
 function(smekalia_program name)
   add_executable(${name} ${ARGN})
   smekalia_qt_target(${name})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/${name})
   add_dependencies(${name} ${name}_folder)
+  smekalia_app_id(${name} app_id)
+  set(icons)
+  foreach(size 32 64 128)
+    set(icon ${PROJECT_SOURCE_DIR}/desktop/icons/${app_id}-${size}.png)
+    set_source_files_properties(${icon} PROPERTIES QT_RESOURCE_ALIAS icon-${size}.png)
+    list(APPEND icons ${icon})
+  endforeach()
+  qt_add_resources(${name} ${name}_icon PREFIX /smekalia FILES ${icons})
 endfunction()
 
 # The parts of a program from its source folder: <name>_core (core/*.cpp,
