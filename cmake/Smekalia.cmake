@@ -37,6 +37,10 @@ function(smekalia_program_folder name)
     COMMENT "Laying out the ${name} program folder"
     VERBATIM)
   add_custom_target(${name}_folder ALL DEPENDS ${stamp})
+  # What the install ships (desktop/CMakeLists.txt): these files, not
+  # whatever a player left in the build tree's Data/.
+  set_property(GLOBAL PROPERTY smekalia_${name}_data ${data_files})
+  set_property(GLOBAL PROPERTY smekalia_${name}_help ${help_depends})
 endfunction()
 
 # The desktop id of a program: slovolov -> org.smekalia.Slovolov.
