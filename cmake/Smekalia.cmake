@@ -107,6 +107,18 @@ function(smekalia_program_tests name)
   endforeach()
 endfunction()
 
+# Each test runs with a home, per-user folders and a temporary folder of its
+# own under build/test-home/<test>/, so nothing it does (or anything Qt looks
+# up) reaches the real home or the shared temporary folder.
+function(smekalia_test_environment name)
+  set(home ${CMAKE_BINARY_DIR}/test-home/${name})
+  file(MAKE_DIRECTORY ${home}/config ${home}/data ${home}/cache ${home}/runtime ${home}/tmp)
+  file(CHMOD ${home}/runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+  set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT
+    HOME=${home} XDG_CONFIG_HOME=${home}/config XDG_DATA_HOME=${home}/data XDG_CACHE_HOME=${home}/cache
+    XDG_RUNTIME_DIR=${home}/runtime TMPDIR=${home}/tmp)
+endfunction()
+
 # A GoogleTest executable of core code (no display).
 function(smekalia_core_test name)
   add_executable(${name} ${ARGN})
@@ -114,6 +126,7 @@ function(smekalia_core_test name)
   target_compile_definitions(${name} PRIVATE FIXTURES_DIR="${PROJECT_SOURCE_DIR}/tests/fixtures"
                                               DATA_SOURCE_DIR="${PROJECT_SOURCE_DIR}/data")
   add_test(NAME ${name} COMMAND ${name})
+  smekalia_test_environment(${name})
 endfunction()
 
 # A QtTest executable of windows, run offscreen.
@@ -125,4 +138,5 @@ function(smekalia_window_test name)
                                               DATA_SOURCE_DIR="${PROJECT_SOURCE_DIR}/data")
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
+  smekalia_test_environment(${name})
 endfunction()

@@ -16,8 +16,8 @@ namespace {
 class UserFilesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char name[] = "/tmp/smek-user-XXXXXX";
-        dir = mkdtemp(name);
+        std::string name = (fs::temp_directory_path() / "smek-user-XXXXXX").string();
+        dir = mkdtemp(name.data());
         data = (dir / "prog" / "Data").string() + "/";
         fs::create_directories(data);
         user.config = dir / "config";
