@@ -17,12 +17,13 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "three Russian word games: word search, hidden words, anagrams")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "three Russian word games: word search, hidden words, anagrams
- Smekalia (Смекалия) is a family of three word games for Russian-speaking
- players:
-  - Slovolov (Словолов) hides words in a grid of letters;
-  - Slovoset (Словосеть) finds and hides words spelled across the
-    boundaries of the words of a text, and exports puzzles as web pages;
-  - Bukvoklad (Буквоклад) asks for the word behind shuffled letters.
- slovoset-cli builds the hidden-word puzzles from the command line.")
+# CPack puts one space before every line; the list keeps one more, so it is
+# shown as it is written.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Smekalia (Смекалия) is a family of three word games for Russian-speaking
+players:
+ - Slovolov (Словолов) hides words in a grid of letters;
+ - Slovoset (Словосеть) finds and hides words spelled across the
+   boundaries of the words of a text, and exports puzzles as web pages;
+ - Bukvoklad (Буквоклад) asks for the word behind shuffled letters.
+slovoset-cli builds the hidden-word puzzles from the command line.")
 include(CPack)
