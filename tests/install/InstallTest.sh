@@ -8,7 +8,7 @@ build="$1"
 dir="$(mktemp -d)"
 trap 'rm -rf "$dir"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
-prefix="$dir/opt/игры"
+prefix="$dir/opt/мои игры" # a blank must be quoted in Exec=
 
 # A player's file in the build tree's data folder must not be installed.
 touch "$build/slovolov/Data/партия.slv"
@@ -24,9 +24,10 @@ for program in slovolov slovoset bukvoklad; do
   [ -f "$entry" ] || fail "no entry for $program"
   exec_line="$(grep '^Exec=' "$entry")"
   case "$exec_line" in
-    "Exec=$prefix/games/$program"|"Exec=$prefix/games/$program %f") ;;
+    "Exec=\"$prefix/games/$program\""|"Exec=\"$prefix/games/$program\" %f") ;;
     *) fail "$program: $exec_line" ;;
   esac
+  desktop-file-validate "$entry" || fail "$program: the installed entry is not valid"
   grep -qx "StartupWMClass=$program" "$entry" || fail "$program: no StartupWMClass"
   [ -x "$prefix/games/$program" ] || fail "$program: the launcher does not reach the program"
   [ "$(readlink -f "$prefix/games/$program")" = "$prefix/lib/smekalia/$program/$program" ] || fail "$program: launcher target"
