@@ -12,6 +12,8 @@
 #include <charconv>
 #include <filesystem>
 #include <iostream>
+#include <iterator>
+#include <system_error>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,12 +25,46 @@ using namespace slovoset;
 constexpr const char* kUsage =
     "usage: slovoset-cli list [--play] [--min-length N] FILE\n"
     "       slovoset-cli export --title T [--min-length N] FILE OUT.html\n"
-    "N: the shortest word length, 3..24 (default 3).\n";
+    "       slovoset-cli --help | --version\n";
+
+constexpr const char* kHelp =
+    "Finds the hidden words of a Russian text (words that run across the\n"
+    "boundary of two or three neighbouring words) and exports the puzzle.\n"
+    "\n"
+    "FILE is a text in UTF-8 or Windows-1251; - reads standard input.\n"
+    "N is the shortest word length, 3..24 (default 3).\n"
+    "\n"
+    "list: one line per hidden word, in the order found, tab-separated:\n"
+    "  1 word         the hidden word (UTF-8, capitals)\n"
+    "  2 start        its 1-based position in the text (as the program holds\n"
+    "                 it: line breaks as <br>, Ё as Е)\n"
+    "  3 span         its length in the text, spaces and punctuation included\n"
+    "  4 chosen       1 when the puzzle keeps it (shown opened with --play),\n"
+    "                 else 0\n"
+    "  5 listed       1 when it is long enough for the word list, else 0\n"
+    "  6 fragment     the stretch of text it runs across\n"
+    "  --play         the choice the game makes when it hides the words\n"
+    "                 itself (default: the author's choice in create mode)\n"
+    "\n"
+    "export: writes OUT.html (the puzzle with hints) and OUT_ответы.html (the\n"
+    "  answers), as the program's export does; existing files are replaced\n"
+    "  without a question, and each replaced file is named on standard error.\n"
+    "\n"
+    "Exit status: 0 done, 1 the text or a page failed, 2 wrong usage.\n";
 
 int usage(const std::string& why = {}) {
     if (!why.empty()) std::cerr << "slovoset-cli: " << why << "\n";
     std::cerr << kUsage;
     return 2;
+}
+
+// The whole of a file, or of standard input for "-".
+smek::ReadResult readInput(const std::string& name) {
+    if (name != "-") return smek::readTextFile(name);
+    smek::ReadResult r;
+    r.content.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+    if (std::cin.bad()) r.error = std::make_error_code(std::errc::io_error);
+    return r;
 }
 
 struct Options {
@@ -97,11 +133,19 @@ bool inList(const Puzzle& p, int index) {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")) {
+        std::cout << kUsage << "\n" << kHelp;
+        return 0;
+    }
+    if (argc == 2 && std::string(argv[1]) == "--version") {
+        std::cout << "slovoset-cli " << SMEKALIA_VERSION << "\n";
+        return 0;
+    }
     std::string why;
     const std::optional<Options> o = parse(argc, argv, why);
     if (!o) return usage(why);
 
-    const smek::ReadResult file = smek::readTextFile(o->files[0]);
+    const smek::ReadResult file = readInput(o->files[0]);
     if (file.error) {
         std::cerr << "slovoset-cli: " << o->files[0] << ": " << file.error.message() << "\n";
         return 1;
@@ -134,12 +178,24 @@ int main(int argc, char** argv) {
     // The view last showed the puzzle display; the answers page repeats it.
     p.Nazvanie = smek::utf8ToCp1251(*o->title);
     const std::string text2 = htmlViewBody(ShowSlovo(p).html);
+    std::string page = o->files[1];
+    if (smek::PoiskTochki(page) == 0) page += ".html";
+    const std::string pages[] = {page, answersPath(page)};
+    bool existed[2];
+    for (int i = 0; i < 2; ++i) {
+        std::error_code ec;
+        existed[i] = std::filesystem::exists(pages[i], ec);
+    }
     int status = 0;
+    int i = 0;
     for (const SaveOutcome& saved : SaveHtml(p, o->files[1], text2, [](const std::string&) { return true; })) {
         if (saved.kind == SaveOutcome::Kind::Failed) {
             std::cerr << saved.message << "\n";
             status = 1;
+        } else if (saved.kind == SaveOutcome::Kind::Saved && i < 2 && existed[i]) {
+            std::cerr << "slovoset-cli: replaced " << pages[i] << "\n";
         }
+        ++i;
     }
     return status;
 }

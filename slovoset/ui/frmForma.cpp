@@ -55,8 +55,8 @@ void placeLabel(QLabel* label, const QRect& rect) {
 
 } // namespace
 
-frmForma::frmForma(Puzzle& puzzle, smek::Prompts& prompts, const QString& programFolder)
-    : p_(puzzle), prompts_(prompts), programFolder_(programFolder) {
+frmForma::frmForma(Puzzle& puzzle, smek::Prompts& prompts, const QString& programFolder, smek::Places places)
+    : p_(puzzle), prompts_(prompts), programFolder_(programFolder), places_(std::move(places)) {
     setWindowTitle(QStringLiteral("Словосеть"));
     setFont(smek::sansFont(12, true));
     buildControls();
@@ -163,7 +163,7 @@ void frmForma::buildMenu() {
 }
 
 void frmForma::closeEvent(QCloseEvent* event) {
-    writeLenSlov(p_.PathData + kSettingsFile, p_.LenSlov);
+    writeLenSlov(smek::settingsToWrite(places_, kSettingsFile), p_.LenSlov);
     event->accept();
 }
 
@@ -350,8 +350,8 @@ void frmForma::mFileSave_Click() {
 }
 
 void frmForma::SaveGame() {
-    const QString path = smek::apiOpenSave(prompts_, -1, QString::fromStdString(proposedName(p_.ImyaFile)), {kGameFiles},
-                                           kAllFiles, programFolder_);
+    const QString path = smek::askFileName(prompts_, places_, "sst", -1, QString::fromStdString(proposedName(p_.ImyaFile)),
+                                           {kGameFiles}, kAllFiles);
     if (path.isEmpty()) return;
     reportSave(slovoset::SaveGame(p_, path.toStdString(), [this](const std::string& q) { return askReplace(q); }));
 }
@@ -361,7 +361,7 @@ void frmForma::SaveHtml() {
         prompts_.inputText(QStringLiteral("Введите название словосети"), smek::fromCp1251(p_.Nazvanie));
     p_.Nazvanie = title ? smek::toCp1251(*title) : std::string();
     if (p_.Nazvanie.empty()) return;
-    const QString path = smek::apiOpenSave(prompts_, -1, smek::fromCp1251(p_.Nazvanie), {kPages}, kAllFiles, programFolder_);
+    const QString path = smek::askFileName(prompts_, places_, "html", -1, smek::fromCp1251(p_.Nazvanie), {kPages}, kAllFiles);
     if (path.isEmpty()) return;
     const std::vector<SaveOutcome> outcomes =
         slovoset::SaveHtml(p_, path.toStdString(), text2_, [this](const std::string& q) { return askReplace(q); });
@@ -372,9 +372,13 @@ void frmForma::SaveHtml() {
 }
 
 void frmForma::mFileOpen_Click() {
-    const QString path = smek::apiOpenSave(prompts_, 0, QString::fromStdString(proposedName(p_.ImyaFile)), {kGameFiles},
-                                           kAllFiles, programFolder_);
+    const QString path = smek::askFileName(prompts_, places_, "sst", 0, QString::fromStdString(proposedName(p_.ImyaFile)),
+                                           {kGameFiles}, kAllFiles);
     if (path.isEmpty()) return;
+    OpenNamedGame(path);
+}
+
+void frmForma::OpenNamedGame(const QString& path) {
     const OpenOutcome outcome = OpenGame(p_, path.toStdString());
     if (!outcome.ok) {
         prompts_.error(smek::fromUtf8(outcome.message));
@@ -399,7 +403,7 @@ void frmForma::HelpCallHelp_Click() {
 }
 
 void frmForma::HelpOprog_Click() {
-    smek::frmOprog about(this, prompts_, p_.PathData, programFolder_ + QStringLiteral("/Справка/Словосеть.htm"));
+    smek::frmOprog about(this, prompts_, places_, programFolder_ + QStringLiteral("/Справка/Словосеть.htm"));
     prompts_.showModal(about);
 }
 

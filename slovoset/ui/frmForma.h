@@ -3,6 +3,7 @@
 // a strip that moves up when the source is hidden, the HTML view, the answer
 // box and the word list. It turns events into calls on the puzzle and shows
 // what the puzzle says.
+#include "common/core/UserFiles.h"
 #include "common/ui/PictureBox.h"
 #include "common/ui/Prompts.h"
 #include "slovoset/core/GameFile.h"
@@ -26,8 +27,9 @@ namespace slovoset {
 class frmForma : public QMainWindow {
     Q_OBJECT
 public:
-    // programFolder: where the file dialogs start and the help page lies.
-    frmForma(Puzzle& puzzle, smek::Prompts& prompts, const QString& programFolder);
+    // programFolder: where the help page lies; places: where the player's
+    // own files go.
+    frmForma(Puzzle& puzzle, smek::Prompts& prompts, const QString& programFolder, smek::Places places);
 
     // Command handlers, public so that tests drive them as the player would.
     void kTypGame_Click(int index);
@@ -35,6 +37,9 @@ public:
     void picUp_MouseDown(int index, int x, int y);
     void picUp_MouseUp(int index);
     void mFileOpen_Click();
+    // Opens a named game file as "Открыть" does after its dialog (also a
+    // file named on the command line).
+    void OpenNamedGame(const QString& path);
     void mFileSave_Click();
     void HelpCallHelp_Click();
     void HelpOprog_Click();
@@ -91,6 +96,7 @@ private:
     Puzzle& p_;
     smek::Prompts& prompts_;
     QString programFolder_;
+    smek::Places places_;
     std::string text2_;
 };
 

@@ -1,6 +1,7 @@
 // The main window driven as a player would: start-up, the source area
 // buttons, the answer box, whole games, the game file and the export.
 #include "ScriptedPrompts.h"
+#include "TestPlaces.h"
 #include "common/core/Cp1251.h"
 #include "common/core/TextFile.h"
 #include "common/ui/Geometry.h"
@@ -51,7 +52,7 @@ struct Game {
     // A new window on the same folder, as after a restart.
     void open() {
         form.reset();
-        form = std::make_unique<frmForma>(puzzle, prompts, dir.path());
+        form = std::make_unique<frmForma>(puzzle, prompts, dir.path(), smek::testPlaces(puzzle.PathData));
         prompts.setOwner(form.get());
         prompts.onModal = [this](QDialog& dialog) {
             if (auto* end = qobject_cast<smek::frmEnd*>(&dialog))
