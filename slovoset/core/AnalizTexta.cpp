@@ -182,7 +182,7 @@ AnalizOutcome AnalizTexta(Puzzle& p, int Tiho) {
 
     if (p.MaxSlova >= 0) {
         p.Gotovo = 1;
-        if (Tiho == 0) out.html = p.TypGame == 1 ? ShowSlovo(p).html : htmlText(p.Tekst);
+        if (Tiho == 0) out.html = p.TypGame == 1 ? ShowSlovo(p).html : htmlText(tekstDlyaGlaza(p));
     } else {
         out.message = AnalizMessage::NoNewWords;
     }

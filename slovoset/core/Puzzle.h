@@ -47,6 +47,10 @@ struct SkrytoeSlovo {
 
 struct Puzzle {
     std::string Tekst;    // line breaks already "<br>", Ё already Е
+    // Tekst as the author wrote it (Ё kept), letter for letter the same
+    // length, so every position of Tekst holds here too. Only for the eye:
+    // the view and the exported pages; empty when the puzzle came from a file.
+    std::string TekstKakNapisan;
     int TypGame = -1;     // -1 before the first puzzle, 0 play, 1 create
     int LenSlov = 0;      // index 0..21 of the length choice: words of LenSlov + 3 letters and more
     std::string PathData; // data folder with the dictionary, ending in the separator

@@ -44,7 +44,7 @@ HtmlPages exportPages(const Puzzle& p, const std::string& nazvanie, const std::s
     const std::string title = htmlEscape(nazvanie);
     const std::string head = kH0 + kT1 + title + kT2 + kT3 + title;
     HtmlPages pages;
-    pages.puzzle = head + kT4 + htmlText(p.Tekst) + kT5 + hintsText(p) + kB2;
+    pages.puzzle = head + kT4 + htmlText(tekstDlyaGlaza(p)) + kT5 + hintsText(p) + kB2;
     pages.answers = head + kT6 + text2;
     return pages;
 }

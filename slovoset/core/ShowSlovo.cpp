@@ -75,7 +75,8 @@ std::string lowerRu(std::string s) {
 } // namespace
 
 ShowSlovoResult ShowSlovo(const Puzzle& p) {
-    const std::string& t = p.Tekst;
+    // Positions are the same in both texts; the reader sees the letters as written.
+    const std::string& t = tekstDlyaGlaza(p);
     const int n = static_cast<int>(t.size());
     auto piece = [&](int from, int to) { // positions from..to-1, clamped to the text
         from = std::clamp(from, 1, n + 1);
