@@ -142,6 +142,7 @@ void frmForma::buildControls() {
     usrSlova1->typGame = [this] { return p_.TypGame; };
     usrSlova1->gotovo = [this] { return p_.Gotovo == 1; };
     connect(usrSlova1, &usrSlova::iconClicked, this, &frmForma::usrSlova1_IconClick);
+    connect(usrSlova1, &usrSlova::lineChosen, this, &frmForma::usrSlova1_LineChosen);
 
     Text2 = new QPlainTextEdit(client);
     Text2->setGeometry(smek::twRect(4440, 2160, 2655, 855));
@@ -261,10 +262,21 @@ void frmForma::selLenSlov_Click(int index) {
 }
 
 void frmForma::ShowSlovo() {
+    // After an answer or an icon click the reader stays where they were.
+    const int top = usrMyWeb1->scrollTop();
     ShowHtml(kIdetAnaliz);
     const ShowSlovoResult result = slovoset::ShowSlovo(p_);
     ShowHtml(result.html);
+    usrMyWeb1->setScrollTop(top);
     mFileSave->setEnabled(result.mFileSave);
+}
+
+void frmForma::usrSlova1_LineChosen(int line) {
+    if (line < 0 || line > p_.MaxSpisok) return;
+    // Only an underlined word is shown: a hidden one keeps its place secret.
+    const SkrytoeSlovo& word = slovoOfLine(p_, line);
+    if (word.Vybrano != 1) return;
+    usrMyWeb1->showMark(shownMarksBefore(tekstDlyaGlaza(p_), word.Nachalo));
 }
 
 void frmForma::showEndBanner() {
@@ -388,6 +400,8 @@ void frmForma::mFileOpen_Click() {
     repaintList();
     ShowHtml(outcome.select.show.html);
     mFileSave->setEnabled(outcome.select.show.mFileSave);
+    // "Играть" afterwards plays the opened text, not whatever the box held.
+    Text1->setPlainText(smek::fromCp1251(sourceTextOf(p_.Tekst)));
     setAnswerBox(true);
     NewCaption(outcome.path);
     if (outcome.select.showBanner) showEndBanner();

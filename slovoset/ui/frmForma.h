@@ -78,6 +78,7 @@ private:
     void txtAddSlovo_Change();
     bool txtAddSlovo_KeyPress(QKeyEvent* event);
     void usrSlova1_IconClick(int line);
+    void usrSlova1_LineChosen(int line);
     void ShowLineSlovo(int line);
     void ShowSlovo();
     void showEndBanner();

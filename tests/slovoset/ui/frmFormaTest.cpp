@@ -11,7 +11,10 @@
 #include "slovoset/core/SettingsIni.h"
 #include "slovoset/ui/frmForma.h"
 
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 #include <QtTest>
 #include <filesystem>
@@ -227,6 +230,49 @@ private slots:
         QCOMPARE(f.usrSlova1->picList->image().copy(2, 0, 22, 22), f.usrSlova1->picKnopka[3]);
     }
 
+    void theViewStaysPutAndFollowsTheList() {
+        Game g;
+        QString text;
+        for (int i = 0; i < 80; ++i) text += QStringLiteral("ля ля ля\n");
+        g.play(text + kText); // РОСА and САД at the very end
+        frmForma& f = *g.form;
+        QScrollBar* bar = f.usrMyWeb1->WebBrowser1->verticalScrollBar();
+        QVERIFY(bar->maximum() > 200);
+        bar->setValue(100);
+        g.answer(QStringLiteral("роса"));
+        QCOMPARE(bar->value(), 100);
+
+        // A click on the opened word's line brings its underline into view...
+        bar->setValue(0);
+        emit f.usrSlova1->picList->mouseDown(Qt::LeftButton, 60, 5);
+        emit f.usrSlova1->picList->mouseUp(Qt::LeftButton, 60, 5);
+        QVERIFY(bar->value() > 100);
+        const QTextCursor word = f.usrMyWeb1->WebBrowser1->document()->find(QStringLiteral("р оса"));
+        QVERIFY(!word.isNull());
+        QVERIFY(f.usrMyWeb1->WebBrowser1->viewport()->rect().contains(f.usrMyWeb1->WebBrowser1->cursorRect(word)));
+        // ...a hidden word's line keeps its place secret.
+        bar->setValue(0);
+        emit f.usrSlova1->picList->mouseDown(Qt::LeftButton, 60, 30);
+        emit f.usrSlova1->picList->mouseUp(Qt::LeftButton, 60, 30);
+        QCOMPARE(bar->value(), 0);
+        // Space reveals it like its icon, and then shows where it was.
+        QTest::keyClick(f.usrSlova1->picList, Qt::Key_Space);
+        QCOMPARE(g.puzzle.Slova[g.puzzle.Spisok[1]].Vybrano, 1);
+        QCOMPARE(g.banners.size(), 1);
+        QVERIFY(bar->value() > 100);
+    }
+
+    void yoStaysForTheEye() {
+        Game g;
+        g.play(QStringLiteral("Ёж. Сыр оса\nдом, ёлка"));
+        QVERIFY(g.body().contains(QStringLiteral("Ёж. Сыр оса<br>дом, ёлка")));
+        QCOMPARE(smek::fromCp1251(g.puzzle.Tekst), QStringLiteral("Еж. Сыр оса<br>дом, елка"));
+        QCOMPARE(g.puzzle.MaxSpisok, 1);
+        g.answer(QStringLiteral("роса"));
+        QVERIFY(g.body().contains(QStringLiteral("Ёж. Сы</font>")));
+        QVERIFY(g.body().contains(QStringLiteral("дом, ёлка")));
+    }
+
     void raisingTheLengthRebuildsAndMayEndTheGame() {
         Game g;
         g.play();
@@ -329,8 +375,14 @@ private slots:
         QCOMPARE(f.windowTitle(), QStringLiteral("партия.sst - Смекалия - Словосеть - Играть"));
         QVERIFY(f.txtAddSlovo->isEnabled());
         QVERIFY(f.mFileSave->isEnabled());
+        // The source box holds the opened text, so "Играть" plays it again.
+        QCOMPARE(f.Text1->toPlainText(), kText);
         g.answer(QStringLiteral("сад"));
         QCOMPARE(g.banners, QStringList{QStringLiteral("ПОБЕДА!!! / Отгадано слов: 2 из 2 возможных")});
+        const std::string opened = g.puzzle.Tekst;
+        f.kTypGame_Click(0);
+        QCOMPARE(g.puzzle.Tekst, opened);
+        QCOMPARE(g.puzzle.MaxSpisok, 1);
     }
 
     void openRefusesWhatDoesNotFit() {
