@@ -1,6 +1,7 @@
 // slovoset-cli: the analysis and the export of the hidden-word program
 // without a window, for authors who prepare many puzzles.
 #include "slovoset/core/AnalizTexta.h"
+#include "slovoset/core/Isklyucheniya.h"
 #include "slovoset/core/SaveHtml.h"
 #include "slovoset/core/ShowHtml.h"
 #include "slovoset/core/StartGame.h"
@@ -13,6 +14,7 @@
 #include <filesystem>
 #include <iostream>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -21,9 +23,11 @@ namespace {
 using namespace slovoset;
 
 constexpr const char* kUsage =
-    "usage: slovoset-cli list [--play] [--min-length N] FILE\n"
-    "       slovoset-cli export --title T [--min-length N] FILE OUT.html\n"
-    "N: the shortest word length, 3..24 (default 3).\n";
+    "usage: slovoset-cli list [--play] [--min-length N] [EXCLUDE] FILE\n"
+    "       slovoset-cli export --title T [--min-length N] [EXCLUDE] FILE OUT.html\n"
+    "N: the shortest word length, 3..24 (default 3).\n"
+    "EXCLUDE: --exclude WORD,... and/or --exclude-file FILE (words separated by\n"
+    "  line breaks, commas or blanks): words a created puzzle leaves out.\n";
 
 int usage(const std::string& why = {}) {
     if (!why.empty()) std::cerr << "slovoset-cli: " << why << "\n";
@@ -37,7 +41,27 @@ struct Options {
     int minLength = 3;
     std::optional<std::string> title;
     std::vector<std::string> files;
+    std::set<std::string> exclude; // CP1251 capitals, Е for Ё
 };
+
+// --exclude WORD,... and --exclude-file FILE; true when argv[i] was one of
+// them (i then stands on its value). A file that cannot be read sets `why`.
+bool parseExcludeOption(int argc, char** argv, int& i, Options& o, std::string& why) {
+    const std::string a = argv[i];
+    if ((a != "--exclude" && a != "--exclude-file") || i + 1 >= argc) return false;
+    const std::string value = argv[++i];
+    std::string words = smek::utf8ToCp1251(value);
+    if (a == "--exclude-file") {
+        const smek::ReadResult file = smek::readTextFile(value);
+        if (file.error) {
+            why = value + ": " + file.error.message();
+            return true;
+        }
+        words = textOfFile(file.content);
+    }
+    o.exclude.merge(parseIsklyucheniya(words));
+    return true;
+}
 
 std::optional<Options> parse(int argc, char** argv, std::string& why) {
     Options o;
@@ -49,7 +73,9 @@ std::optional<Options> parse(int argc, char** argv, std::string& why) {
     }
     for (int i = 2; i < argc; ++i) {
         const std::string a = argv[i];
-        if (a == "--play" && o.command == "list") {
+        if (parseExcludeOption(argc, argv, i, o, why)) {
+            if (!why.empty()) return std::nullopt;
+        } else if (a == "--play" && o.command == "list") {
             o.play = true;
         } else if (a == "--min-length" && i + 1 < argc) {
             const std::string n = argv[++i];
@@ -72,6 +98,10 @@ std::optional<Options> parse(int argc, char** argv, std::string& why) {
     const size_t wanted = o.command == "list" ? 1 : 2;
     if (o.files.size() != wanted) {
         why = o.command == "list" ? "one text file expected" : "a text file and an output page expected";
+        return std::nullopt;
+    }
+    if (o.play && !o.exclude.empty()) {
+        why = "excluded words apply to created puzzles, not to --play";
         return std::nullopt;
     }
     if (o.command == "export" && (!o.title || o.title->empty())) {
@@ -110,6 +140,7 @@ int main(int argc, char** argv) {
     Puzzle p;
     p.PathData = smek::PathData(programFolder(argv[0]));
     p.LenSlov = o->minLength - 3;
+    p.Isklyucheniya = o->exclude;
     const std::string text = textOfFile(file.content);
     if (text.empty()) {
         std::cerr << "slovoset-cli: " << o->files[0] << ": empty text\n";

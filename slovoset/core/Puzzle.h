@@ -21,6 +21,7 @@
 //   any ShowHtml(html)      htmlViewDocument(html) into the view,
 //                           htmlViewBody(html) into Text2.
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,9 @@ struct Puzzle {
 
     std::string ImyaFile; // current game file (UTF-8 path); empty when none
     std::string Nazvanie; // the export title (CP1251), proposed again at the next export
+    // The author's excluded words (CP1251 capitals, Е for Ё): a create-mode
+    // analysis started from a text skips them; nothing else does.
+    std::set<std::string> Isklyucheniya;
 
     // The dictionary behind the analysis. Left empty, the analysis uses the
     // files in PathData, each read at most once per run.

@@ -9,12 +9,15 @@
 #include "common/ui/frmEnd.h"
 #include "common/ui/frmOprog.h"
 #include "common/ui/frmWeb.h"
+#include "common/core/FileMessages.h"
 #include "slovoset/core/AnalizTexta.h"
+#include "slovoset/core/Isklyucheniya.h"
 #include "slovoset/core/ProverkaOtveta.h"
 #include "slovoset/core/SaveHtml.h"
 #include "slovoset/core/SettingsIni.h"
 #include "slovoset/core/ShowHtml.h"
 #include "slovoset/core/StartGame.h"
+#include "dlgIsklyucheniya.h"
 #include "upPictures.h"
 
 #include <QApplication>
@@ -22,6 +25,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QStandardPaths>
 #include <algorithm>
 
 namespace slovoset {
@@ -56,7 +60,10 @@ void placeLabel(QLabel* label, const QRect& rect) {
 } // namespace
 
 frmForma::frmForma(Puzzle& puzzle, smek::Prompts& prompts, const QString& programFolder)
-    : p_(puzzle), prompts_(prompts), programFolder_(programFolder) {
+    : p_(puzzle), prompts_(prompts), programFolder_(programFolder),
+      isklyucheniyaFile_((QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                          QStringLiteral("/smekalia/slovoset/excluded-words.txt"))
+                             .toStdString()) {
     setWindowTitle(QStringLiteral("Словосеть"));
     setFont(smek::sansFont(12, true));
     buildControls();
@@ -143,6 +150,7 @@ void frmForma::buildControls() {
     usrSlova1->gotovo = [this] { return p_.Gotovo == 1; };
     connect(usrSlova1, &usrSlova::iconClicked, this, &frmForma::usrSlova1_IconClick);
     connect(usrSlova1, &usrSlova::lineChosen, this, &frmForma::usrSlova1_LineChosen);
+    connect(usrSlova1, &usrSlova::excludeRequested, this, &frmForma::usrSlova1_Isklyuchit);
 
     Text2 = new QPlainTextEdit(client);
     Text2->setGeometry(smek::twRect(4440, 2160, 2655, 855));
@@ -156,6 +164,7 @@ void frmForma::buildMenu() {
     mFileOpen = mFile->addAction(QStringLiteral("Открыть"), QKeySequence(Qt::CTRL | Qt::Key_O), this, &frmForma::mFileOpen_Click);
     mFileSave = mFile->addAction(QStringLiteral("Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_S), this, &frmForma::mFileSave_Click);
     mFileSave->setEnabled(false);
+    mFileIsklyucheniya = mFile->addAction(QStringLiteral("Исключённые слова..."), this, &frmForma::mFileIsklyucheniya_Click);
     mFile->addSeparator();
     mFileExit = mFile->addAction(QStringLiteral("Выход"), this, &QWidget::close);
     QMenu* help = menuBar()->addMenu(QStringLiteral("Справка"));
@@ -226,6 +235,8 @@ void frmForma::kTypGame_Click(int index) {
     if (needsCreateQuestion(p_, index) &&
         !prompts_.question(QStringLiteral("Создать словосеть?"), smek::Prompts::Icon::Warning, true))
         return;
+    // Read afresh, so that a list edited meanwhile (or by hand) counts.
+    p_.Isklyucheniya = readIsklyucheniya(isklyucheniyaFile_);
     if (!StartGame(p_, index, smek::toCp1251(Text1->toPlainText()))) return;
     NewCaption({});
     setAnswerBox(index == 0);
@@ -344,6 +355,36 @@ void frmForma::kOtvet_Click() {
         return;
     case Otvet::Kind::AlreadyOpen: prompts_.error(smek::fromUtf8(kUzheOtkryto)); return;
     case Otvet::Kind::Wrong: prompts_.error(smek::fromUtf8(kNeZagadano)); return;
+    }
+}
+
+void frmForma::mFileIsklyucheniya_Click() {
+    std::set<std::string> words = readIsklyucheniya(isklyucheniyaFile_);
+    dlgIsklyucheniya dialog(this, smek::fromCp1251(isklyucheniyaText(words)).trimmed());
+    prompts_.showModal(dialog);
+    if (dialog.result() != QDialog::Accepted) return;
+    words = parseIsklyucheniya(smek::toCp1251(dialog.txtSlova->toPlainText()));
+    saveIsklyucheniya(words);
+}
+
+void frmForma::usrSlova1_Isklyuchit(int line) {
+    if (p_.TypGame != 1 || p_.Gotovo != 1 || line < 0 || line > p_.MaxSpisok) return;
+    std::set<std::string> words = readIsklyucheniya(isklyucheniyaFile_);
+    words.insert(slovoOfLine(p_, line).Slovo);
+    saveIsklyucheniya(words);
+    isklyuchitSlovo(p_, line);
+    const int top = usrSlova1->VScroll1->value();
+    repaintList();
+    usrSlova1->VScroll1->setValue(top);
+    ShowSlovo();
+}
+
+void frmForma::saveIsklyucheniya(const std::set<std::string>& words) {
+    if (const std::error_code error = writeIsklyucheniya(isklyucheniyaFile_, words)) {
+        const smek::FileTail tail = smek::tailForError(error, smek::FileTail::CannotSave) == smek::FileTail::WriteProtected
+                                        ? smek::FileTail::WriteProtected
+                                        : smek::FileTail::CannotSave;
+        prompts_.error(smek::fromUtf8(smek::fileMessage(isklyucheniyaFile_, tail)));
     }
 }
 

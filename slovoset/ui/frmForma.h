@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <array>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,10 @@ public:
     void HelpCallHelp_Click();
     void HelpOprog_Click();
     void kOtvet_Click();
+    // The author's excluded words: edit the list; take a list line's word
+    // out of the created puzzle and into the list.
+    void mFileIsklyucheniya_Click();
+    void usrSlova1_Isklyuchit(int line);
 
     void NewCaption(const std::string& path);
     // Shows html (CP1251) in the view and keeps its body in Text2.
@@ -64,6 +69,7 @@ public:
 
     QAction* mFileOpen = nullptr;
     QAction* mFileSave = nullptr;
+    QAction* mFileIsklyucheniya = nullptr;
     QAction* mFileExit = nullptr;
     QAction* HelpCallHelp = nullptr;
     QAction* HelpOprog = nullptr;
@@ -88,11 +94,13 @@ private:
     void SaveHtml();
     bool askReplace(const std::string& question);
     void reportSave(const SaveOutcome& outcome);
+    void saveIsklyucheniya(const std::set<std::string>& words);
 
     Puzzle& p_;
     smek::Prompts& prompts_;
     QString programFolder_;
     std::string text2_;
+    std::string isklyucheniyaFile_; // the author's excluded words, in the per-user data folder
 };
 
 } // namespace slovoset

@@ -4,7 +4,9 @@
 #include "common/ui/Text.h"
 #include "usrSlovaIcons.h"
 
+#include <QContextMenuEvent>
 #include <QFontMetrics>
+#include <QMenu>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QToolTip>
@@ -232,6 +234,16 @@ bool usrSlova::eventFilter(QObject* watched, QEvent* event) {
         const QString tip = lineToolTip(state_.lineAt(at.x(), at.y()));
         if (tip.isEmpty()) QToolTip::hideText();
         else QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, picList);
+        return true;
+    }
+    if (watched == picList && event->type() == QEvent::ContextMenu) {
+        const auto* menuEvent = static_cast<QContextMenuEvent*>(event);
+        const int line = state_.lineAt(menuEvent->pos().x(), menuEvent->pos().y());
+        if (typGame() == 1 && gotovo() && line >= 0) {
+            QMenu menu(this);
+            const QAction* exclude = menu.addAction(QStringLiteral("Исключить слово"));
+            if (menu.exec(menuEvent->globalPos()) == exclude) emit excludeRequested(line);
+        }
         return true;
     }
     if (watched == picList && event->type() == QEvent::KeyPress) {

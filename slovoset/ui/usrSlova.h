@@ -59,6 +59,8 @@ signals:
     void iconClicked(int line);
     // A click on a line (text or icon) or Space: the owner shows its word.
     void lineChosen(int line);
+    // "Исключить слово" from a line's context menu (create mode).
+    void excludeRequested(int line);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

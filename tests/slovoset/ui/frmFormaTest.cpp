@@ -9,6 +9,7 @@
 #include "common/ui/frmWeb.h"
 #include "slovoset/core/ProverkaOtveta.h"
 #include "slovoset/core/SettingsIni.h"
+#include "slovoset/ui/dlgIsklyucheniya.h"
 #include "slovoset/ui/frmForma.h"
 
 #include <QScrollBar>
@@ -49,6 +50,8 @@ struct Game {
         (void)smek::writeTextFileAtomic(data / "Р.4", smek::w1251("1\r\nРОСА\r\n"));
         (void)smek::writeTextFileAtomic(data / "С.3", smek::w1251("1\r\nСАД\r\n"));
         puzzle.PathData = data.string() + "/";
+        // The per-user data folder (excluded words) lies in the test's own folder.
+        qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("share")).toLocal8Bit());
         open();
     }
     // A new window on the same folder, as after a restart.
@@ -271,6 +274,48 @@ private slots:
         g.answer(QStringLiteral("роса"));
         QVERIFY(g.body().contains(QStringLiteral("Ёж. Сы</font>")));
         QVERIFY(g.body().contains(QStringLiteral("дом, ёлка")));
+    }
+
+    void excludedWordsKeepOutOfCreatedPuzzlesOnly() {
+        Game g;
+        frmForma& f = *g.form;
+        const std::string file = g.path(QStringLiteral("share/smekalia/slovoset/excluded-words.txt")).toStdString();
+        f.Text1->setPlainText(kText);
+        f.kTypGame_Click(1);
+        QCOMPARE(g.puzzle.MaxSpisok, 1);
+        f.usrSlova1_Isklyuchit(0); // РОСА
+        QCOMPARE(g.puzzle.MaxSpisok, 0);
+        QCOMPARE(f.usrSlova1->state().KolLine, 1);
+        QVERIFY(g.body().endsWith(QStringLiteral("Ответы: сад</font></td></table></body></html>")));
+        QVERIFY(!f.mFileSave->isEnabled());
+        QCOMPARE(cp(smek::readTextFile(file).content), QStringLiteral("РОСА\r\n"));
+
+        f.kTypGame_Click(1); // a new created puzzle skips it...
+        QCOMPARE(g.puzzle.MaxSpisok, 0);
+        f.kTypGame_Click(0); // ...play does not
+        QCOMPARE(g.puzzle.MaxSpisok, 1);
+        f.usrSlova1_Isklyuchit(0); // nothing to exclude in play
+        QCOMPARE(g.puzzle.MaxSpisok, 1);
+
+        // The dialog edits the list; Cancel keeps it.
+        QString shown;
+        g.prompts.onModal = [&](QDialog& dialog) {
+            auto* edit = qobject_cast<dlgIsklyucheniya*>(&dialog);
+            QVERIFY(edit);
+            shown = edit->txtSlova->toPlainText();
+            edit->txtSlova->setPlainText(QStringLiteral("сад\nморг, x1"));
+            edit->accept();
+        };
+        f.mFileIsklyucheniya_Click();
+        QCOMPARE(shown, QStringLiteral("РОСА"));
+        QCOMPARE(cp(smek::readTextFile(file).content), QStringLiteral("МОРГ\r\nСАД\r\n"));
+        g.prompts.onModal = [](QDialog& dialog) { dialog.reject(); };
+        f.mFileIsklyucheniya_Click();
+        QCOMPARE(cp(smek::readTextFile(file).content), QStringLiteral("МОРГ\r\nСАД\r\n"));
+        g.prompts.answers = {true};
+        f.kTypGame_Click(1);
+        QCOMPARE(g.puzzle.MaxSpisok, 0);
+        QCOMPARE(cp(slovoOfLine(g.puzzle, 0).Slovo), QStringLiteral("РОСА"));
     }
 
     void raisingTheLengthRebuildsAndMayEndTheGame() {
