@@ -2,6 +2,7 @@
 // without a window, for authors who prepare many puzzles.
 #include "slovoset/core/AnalizTexta.h"
 #include "slovoset/core/Isklyucheniya.h"
+#include "slovoset/core/PrintPages.h"
 #include "slovoset/core/SaveHtml.h"
 #include "slovoset/core/ShowHtml.h"
 #include "slovoset/core/StartGame.h"
@@ -24,8 +25,9 @@ using namespace slovoset;
 
 constexpr const char* kUsage =
     "usage: slovoset-cli list [--play] [--min-length N] [EXCLUDE] FILE\n"
-    "       slovoset-cli export --title T [--min-length N] [EXCLUDE] FILE OUT.html\n"
+    "       slovoset-cli export --title T [--plain] [--min-length N] [EXCLUDE] FILE OUT.html\n"
     "N: the shortest word length, 3..24 (default 3).\n"
+    "export writes pages made for printing; --plain writes the program's plain pages.\n"
     "EXCLUDE: --exclude WORD,... and/or --exclude-file FILE (words separated by\n"
     "  line breaks, commas or blanks): words a created puzzle leaves out.\n";
 
@@ -38,6 +40,7 @@ int usage(const std::string& why = {}) {
 struct Options {
     std::string command;
     bool play = false;
+    bool plain = false; // export: the plain pages instead of the printable ones
     int minLength = 3;
     std::optional<std::string> title;
     std::vector<std::string> files;
@@ -86,6 +89,8 @@ std::optional<Options> parse(int argc, char** argv, std::string& why) {
                 return std::nullopt;
             }
             o.minLength = v;
+        } else if (a == "--plain" && o.command == "export") {
+            o.plain = true;
         } else if (a == "--title" && o.command == "export" && i + 1 < argc) {
             o.title = argv[++i];
         } else if (a.size() > 1 && a[0] == '-' && a != "-") {
@@ -165,8 +170,10 @@ int main(int argc, char** argv) {
     // The view last showed the puzzle display; the answers page repeats it.
     p.Nazvanie = smek::utf8ToCp1251(*o->title);
     const std::string text2 = htmlViewBody(ShowSlovo(p).html);
+    const auto replace = [](const std::string&) { return true; };
     int status = 0;
-    for (const SaveOutcome& saved : SaveHtml(p, o->files[1], text2, [](const std::string&) { return true; })) {
+    for (const SaveOutcome& saved : o->plain ? SaveHtml(p, o->files[1], text2, replace)
+                                             : SaveHtml(p, o->files[1], printPages(p, p.Nazvanie), replace)) {
         if (saved.kind == SaveOutcome::Kind::Failed) {
             std::cerr << saved.message << "\n";
             status = 1;

@@ -41,6 +41,10 @@ struct ShowSlovoResult {
 // underlined, overlapping ones as one underline in the first word's colour;
 // in create mode the answers follow. The window shows kIdetAnaliz first.
 ShowSlovoResult ShowSlovo(const Puzzle& p);
+// ShowSlovo's text part: the text with its underlines, without the answers.
+std::string markedText(const Puzzle& p);
+// Small letters of CP1251 capitals (the answers are shown so).
+std::string lowerRu(std::string s);
 
 struct SelectSlovoResult {
     ShowSlovoResult show;

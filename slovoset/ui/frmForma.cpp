@@ -12,6 +12,7 @@
 #include "common/core/FileMessages.h"
 #include "slovoset/core/AnalizTexta.h"
 #include "slovoset/core/Isklyucheniya.h"
+#include "slovoset/core/PrintPages.h"
 #include "slovoset/core/ProverkaOtveta.h"
 #include "slovoset/core/SaveHtml.h"
 #include "slovoset/core/SettingsIni.h"
@@ -164,6 +165,9 @@ void frmForma::buildMenu() {
     mFileOpen = mFile->addAction(QStringLiteral("Открыть"), QKeySequence(Qt::CTRL | Qt::Key_O), this, &frmForma::mFileOpen_Click);
     mFileSave = mFile->addAction(QStringLiteral("Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_S), this, &frmForma::mFileSave_Click);
     mFileSave->setEnabled(false);
+    // Exported pages are made for printing unless the author asks for the plain ones.
+    mFilePlain = mFile->addAction(QStringLiteral("Простые страницы"));
+    mFilePlain->setCheckable(true);
     mFileIsklyucheniya = mFile->addAction(QStringLiteral("Исключённые слова..."), this, &frmForma::mFileIsklyucheniya_Click);
     mFile->addSeparator();
     mFileExit = mFile->addAction(QStringLiteral("Выход"), this, &QWidget::close);
@@ -416,8 +420,10 @@ void frmForma::SaveHtml() {
     if (p_.Nazvanie.empty()) return;
     const QString path = smek::apiOpenSave(prompts_, -1, smek::fromCp1251(p_.Nazvanie), {kPages}, kAllFiles, programFolder_);
     if (path.isEmpty()) return;
-    const std::vector<SaveOutcome> outcomes =
-        slovoset::SaveHtml(p_, path.toStdString(), text2_, [this](const std::string& q) { return askReplace(q); });
+    const auto ask = [this](const std::string& q) { return askReplace(q); };
+    const std::vector<SaveOutcome> outcomes = mFilePlain->isChecked()
+                                                  ? slovoset::SaveHtml(p_, path.toStdString(), text2_, ask)
+                                                  : slovoset::SaveHtml(p_, path.toStdString(), printPages(p_, p_.Nazvanie), ask);
     for (const SaveOutcome& outcome : outcomes) {
         reportSave(outcome);
         letPaintsRun();

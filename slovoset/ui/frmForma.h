@@ -69,6 +69,7 @@ public:
 
     QAction* mFileOpen = nullptr;
     QAction* mFileSave = nullptr;
+    QAction* mFilePlain = nullptr; // checked: the export writes the plain pages
     QAction* mFileIsklyucheniya = nullptr;
     QAction* mFileExit = nullptr;
     QAction* HelpCallHelp = nullptr;

@@ -26,10 +26,10 @@ expect_words() {
 # expect_error NAME TEXT ARGS...: status 2 or 1 and TEXT on stderr.
 expect_error() {
     name=$1
-    text=$2
+    said=$2
     shift 2
-    if "$cli" "$@" >"$work/out" 2>"$work/err"; then fail "$name: succeeded"; return; fi
-    grep -q -- "$text" "$work/err" || fail "$name: stderr lacks '$text': $(cat "$work/err")"
+    if "$cli" "$@" >"$work/stdout" 2>"$work/err"; then fail "$name: succeeded"; return; fi
+    grep -q -- "$said" "$work/err" || fail "$name: stderr lacks '$said': $(cat "$work/err")"
 }
 
 printf 'Ел ка, ле с и кот ик\r\n' >"$work/лес.txt"
@@ -47,6 +47,21 @@ expect_words exclude-both "КОТИК" --exclude отик --exclude-file "$work/
 expect_words play "ЕЛКА ЛЕС КОТИК" --play "$text"
 expect_error play-exclude "not to --play" list --play --exclude лес "$text"
 expect_error missing-exclude-file "nothing.txt" list --exclude-file "$work/nothing.txt" "$text"
+
+# utf8 FILE: a CP1251 page as UTF-8.
+utf8() { iconv -f CP1251 -t UTF-8 "$1"; }
+
+# Export: pages made for printing, unless --plain asks for the program's
+# plain pages, byte for byte as the window writes them.
+mkdir "$work/out"
+"$cli" export --title 'Лес' "$text" "$work/out/лес" || fail "export: exit status"
+utf8 "$work/out/лес.html" | grep -q '@page { size: A4' || fail "export: no print style"
+utf8 "$work/out/лес.html" | grep -q 'Найдите в тексте спрятанные слова' || fail "export: no instruction"
+utf8 "$work/out/лес_ответы.html" | grep -q '<div>1. елка' || fail "export: no numbered answers"
+"$cli" export --plain --title 'Лес' "$text" "$work/out/plain" || fail "plain: exit status"
+want="<!DOCTYPE HTML PUBLIC '-//W3C//DTD HTML 4.0 Transitional//EN'><html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\"><title>Словосеть: Лес</title></head><body topmargin=0 leftmargin=0 rightmargin=0 scroll=no><table width='100%'><td><center><font face='Times New Roman' color='#000000' size='5'>Лес</font></center><font face='Times New Roman' color='#000000' size='4'>Ел ка, ле с и кот ик<br><br><br>Подсказки. Число букв в нужных словах в порядке их появления в тексте: 4,  3,  5,  4,  3</font></td></table></body></html>"
+[ "$(utf8 "$work/out/plain.html" | tr -d '\r')" = "$want" ] || fail "plain: not the designed page: $(utf8 "$work/out/plain.html")"
+utf8 "$work/out/plain_ответы.html" | grep -q "size='5'>Лес</font></center></td></table><!- up -->" || fail "plain: answers page"
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed" >&2

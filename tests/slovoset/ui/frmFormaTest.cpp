@@ -8,6 +8,7 @@
 #include "common/ui/frmEnd.h"
 #include "common/ui/frmWeb.h"
 #include "slovoset/core/ProverkaOtveta.h"
+#include "slovoset/core/SaveHtml.h"
 #include "slovoset/core/SettingsIni.h"
 #include "slovoset/ui/dlgIsklyucheniya.h"
 #include "slovoset/ui/frmForma.h"
@@ -458,10 +459,26 @@ private slots:
         const QString answers = g.path(QStringLiteral("Лес_ответы.html"));
         QVERIFY(QFileInfo::exists(g.path(QStringLiteral("Лес.html"))));
         QVERIFY(QFileInfo::exists(answers));
+        // Made for printing unless "Простые страницы" is checked.
+        QVERIFY(!g.form->mFilePlain->isChecked());
         const QString page = cp(smek::readTextFile(answers.toStdString()).content);
         QVERIFY(page.contains(QStringLiteral("<title>Словосеть: Лес</title>")));
-        QVERIFY(page.contains(g.body()));
+        QVERIFY(page.contains(QStringLiteral("@page { size: A4")));
+        QVERIFY(page.contains(QStringLiteral("1. роса")));
+        QVERIFY(cp(smek::readTextFile(g.path(QStringLiteral("Лес.html")).toStdString()).content)
+                    .contains(QStringLiteral("Найдите в тексте спрятанные слова")));
         QCOMPARE(g.form->windowTitle(), QStringLiteral("Лес_ответы.html - Смекалия - Словосеть - Создать"));
+
+        // The plain pages are the designed bytes; the answers page repeats the view.
+        g.form->mFilePlain->setChecked(true);
+        g.prompts.inputs = {QStringLiteral("Лес")};
+        g.prompts.files = {g.path(QStringLiteral("Простые"))};
+        g.form->mFileSave_Click();
+        const HtmlPages plain = exportPages(g.puzzle, smek::w1251("Лес"), g.form->text2());
+        QCOMPARE(smek::readTextFile(g.path(QStringLiteral("Простые.html")).toStdString()).content, plain.puzzle + "\r\n");
+        QCOMPARE(smek::readTextFile(g.path(QStringLiteral("Простые_ответы.html")).toStdString()).content,
+                 plain.answers + "\r\n");
+        QVERIFY(cp(plain.answers).contains(g.body()));
 
         // Again: the puzzle page asks (No keeps it), the answers page does not.
         g.prompts.inputs = {QStringLiteral("Лес")};
