@@ -1,6 +1,7 @@
 // slovoset-cli: the analysis and the export of the hidden-word program
 // without a window, for authors who prepare many puzzles.
 #include "slovoset/core/AnalizTexta.h"
+#include "slovoset/core/Batch.h"
 #include "slovoset/core/Isklyucheniya.h"
 #include "slovoset/core/PrintPages.h"
 #include "slovoset/core/SaveHtml.h"
@@ -26,8 +27,15 @@ using namespace slovoset;
 constexpr const char* kUsage =
     "usage: slovoset-cli list [--play] [--min-length N] [EXCLUDE] FILE\n"
     "       slovoset-cli export --title T [--plain] [--min-length N] [EXCLUDE] FILE OUT.html\n"
+    "       slovoset-cli export --out-dir DIR [--title T] [--plain] [--min-length N] [EXCLUDE] FILE...\n"
+    "       slovoset-cli stats [--min-length N] [EXCLUDE] FILE...\n"
     "N: the shortest word length, 3..24 (default 3).\n"
     "export writes pages made for printing; --plain writes the program's plain pages.\n"
+    "With --out-dir each FILE gives DIR/NAME.html and DIR/NAME_ответы.html (NAME: the\n"
+    "  file's name without its extension); the title is the text's first line when\n"
+    "  that is short and ends no sentence (it then leaves the text), else NAME.\n"
+    "stats prints per FILE: the name, the words a created puzzle keeps, the words\n"
+    "  a played one hides, and the kept words by length (LENGTH:COUNT).\n"
     "EXCLUDE: --exclude WORD,... and/or --exclude-file FILE (words separated by\n"
     "  line breaks, commas or blanks): words a created puzzle leaves out.\n";
 
@@ -45,6 +53,7 @@ struct Options {
     std::optional<std::string> title;
     std::vector<std::string> files;
     std::set<std::string> exclude; // CP1251 capitals, Е for Ё
+    std::optional<std::string> outDir; // export: one page pair per text file
 };
 
 // --exclude WORD,... and --exclude-file FILE; true when argv[i] was one of
@@ -70,7 +79,7 @@ std::optional<Options> parse(int argc, char** argv, std::string& why) {
     Options o;
     if (argc < 2) return std::nullopt;
     o.command = argv[1];
-    if (o.command != "list" && o.command != "export") {
+    if (o.command != "list" && o.command != "export" && o.command != "stats") {
         why = "unknown command " + o.command;
         return std::nullopt;
     }
@@ -89,6 +98,8 @@ std::optional<Options> parse(int argc, char** argv, std::string& why) {
                 return std::nullopt;
             }
             o.minLength = v;
+        } else if (a == "--out-dir" && o.command == "export" && i + 1 < argc) {
+            o.outDir = argv[++i];
         } else if (a == "--plain" && o.command == "export") {
             o.plain = true;
         } else if (a == "--title" && o.command == "export" && i + 1 < argc) {
@@ -99,6 +110,13 @@ std::optional<Options> parse(int argc, char** argv, std::string& why) {
         } else {
             o.files.push_back(a);
         }
+    }
+    if (o.command == "stats" || o.outDir) {
+        if (o.files.empty()) {
+            why = "at least one text file expected";
+            return std::nullopt;
+        }
+        return o;
     }
     const size_t wanted = o.command == "list" ? 1 : 2;
     if (o.files.size() != wanted) {
@@ -129,55 +147,141 @@ bool inList(const Puzzle& p, int index) {
     return false;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    std::string why;
-    const std::optional<Options> o = parse(argc, argv, why);
-    if (!o) return usage(why);
-
-    const smek::ReadResult file = smek::readTextFile(o->files[0]);
+// An author's text file (UTF-8 or CP1251) as the source box would hold it;
+// empty optional after reporting a file that cannot be read or is empty.
+std::optional<std::string> readText(const std::string& path) {
+    const smek::ReadResult file = smek::readTextFile(path);
     if (file.error) {
-        std::cerr << "slovoset-cli: " << o->files[0] << ": " << file.error.message() << "\n";
-        return 1;
+        std::cerr << "slovoset-cli: " << path << ": " << file.error.message() << "\n";
+        return std::nullopt;
     }
-
-    Puzzle p;
-    p.PathData = smek::PathData(programFolder(argv[0]));
-    p.LenSlov = o->minLength - 3;
-    p.Isklyucheniya = o->exclude;
-    const std::string text = textOfFile(file.content);
+    std::string text = textOfFile(file.content);
     if (text.empty()) {
-        std::cerr << "slovoset-cli: " << o->files[0] << ": empty text\n";
-        return 1;
+        std::cerr << "slovoset-cli: " << path << ": empty text\n";
+        return std::nullopt;
     }
-    StartGame(p, o->play ? 0 : 1, text);
+    return text;
+}
+
+// The puzzle of a text in mode typ (0 play, 1 create) with the options'
+// length and excluded words; empty optional after reporting the analysis's
+// message (for `name`, when given).
+std::optional<Puzzle> analysed(const std::string& text, int typ, const Options& o, const std::string& pathData,
+                               const std::string& name) {
+    Puzzle p;
+    p.PathData = pathData;
+    p.LenSlov = o.minLength - 3;
+    p.Isklyucheniya = o.exclude;
+    StartGame(p, typ, text);
     const AnalizOutcome outcome = AnalizTexta(p, 0);
     if (outcome.message != AnalizMessage::None) {
-        std::cerr << analizMessageText(outcome.message) << "\n";
-        return 1;
+        std::cerr << (name.empty() ? "" : name + ": ") << analizMessageText(outcome.message) << "\n";
+        return std::nullopt;
     }
+    return p;
+}
 
-    if (o->command == "list") {
-        for (int i = 0; i <= p.MaxSlova; ++i) {
-            const SkrytoeSlovo& w = p.Slova[static_cast<size_t>(i)];
-            std::cout << smek::cp1251ToUtf8(w.Slovo) << '\t' << w.Nachalo << '\t' << w.DlinaVTexte << '\t' << w.Vybrano
-                      << '\t' << (inList(p, i) ? 1 : 0) << '\t' << smek::cp1251ToUtf8(w.Fragment) << '\n';
-        }
-        return 0;
-    }
-
-    // The view last showed the puzzle display; the answers page repeats it.
-    p.Nazvanie = smek::utf8ToCp1251(*o->title);
+// Writes the two pages of a created puzzle: 0, or 1 after reporting a failure.
+int exportPages(Puzzle& p, const std::string& titleUtf8, const std::string& page, bool plain) {
+    p.Nazvanie = smek::utf8ToCp1251(titleUtf8);
+    // The view last showed the puzzle display; the plain answers page repeats it.
     const std::string text2 = htmlViewBody(ShowSlovo(p).html);
     const auto replace = [](const std::string&) { return true; };
     int status = 0;
-    for (const SaveOutcome& saved : o->plain ? SaveHtml(p, o->files[1], text2, replace)
-                                             : SaveHtml(p, o->files[1], printPages(p, p.Nazvanie), replace)) {
+    for (const SaveOutcome& saved : plain ? SaveHtml(p, page, text2, replace)
+                                          : SaveHtml(p, page, printPages(p, p.Nazvanie), replace)) {
         if (saved.kind == SaveOutcome::Kind::Failed) {
             std::cerr << saved.message << "\n";
             status = 1;
         }
     }
     return status;
+}
+
+int runList(const Options& o, const std::string& pathData) {
+    const std::optional<std::string> text = readText(o.files[0]);
+    if (!text) return 1;
+    const std::optional<Puzzle> p = analysed(*text, o.play ? 0 : 1, o, pathData, {});
+    if (!p) return 1;
+    for (int i = 0; i <= p->MaxSlova; ++i) {
+        const SkrytoeSlovo& w = p->Slova[static_cast<size_t>(i)];
+        std::cout << smek::cp1251ToUtf8(w.Slovo) << '\t' << w.Nachalo << '\t' << w.DlinaVTexte << '\t' << w.Vybrano
+                  << '\t' << (inList(*p, i) ? 1 : 0) << '\t' << smek::cp1251ToUtf8(w.Fragment) << '\n';
+    }
+    return 0;
+}
+
+int runExport(const Options& o, const std::string& pathData) {
+    const std::optional<std::string> text = readText(o.files[0]);
+    if (!text) return 1;
+    std::optional<Puzzle> p = analysed(*text, 1, o, pathData, {});
+    if (!p) return 1;
+    return exportPages(*p, *o.title, o.files[1], o.plain);
+}
+
+// One page pair per text file in the output folder; a file that fails is
+// reported and the others are still written.
+int runBatchExport(const Options& o, const std::string& pathData) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::create_directories(*o.outDir, ec);
+    if (ec) {
+        std::cerr << "slovoset-cli: " << *o.outDir << ": " << ec.message() << "\n";
+        return 1;
+    }
+    int status = 0;
+    for (const std::string& file : o.files) {
+        const std::optional<std::string> text = readText(file);
+        if (!text) {
+            status = 1;
+            continue;
+        }
+        const std::string name = fs::path(file).stem().string();
+        const TitledText titled = o.title ? TitledText{smek::utf8ToCp1251(*o.title), *text}
+                                          : titleOfText(*text, smek::utf8ToCp1251(name));
+        std::optional<Puzzle> p = analysed(titled.text, 1, o, pathData, file);
+        if (!p || exportPages(*p, smek::cp1251ToUtf8(titled.title), (fs::path(*o.outDir) / (name + ".html")).string(),
+                              o.plain) != 0)
+            status = 1;
+    }
+    return status;
+}
+
+// One line per text: name, words kept when created, words hidden in play,
+// the kept words by length. A title line is no part of the puzzle, as in a
+// batch export.
+int runStats(const Options& o, const std::string& pathData) {
+    int status = 0;
+    for (const std::string& file : o.files) {
+        std::optional<std::string> text = readText(file);
+        if (text) text = titleOfText(*text, {}).text;
+        const std::optional<Puzzle> created = text ? analysed(*text, 1, o, pathData, file) : std::nullopt;
+        if (!created) {
+            status = 1;
+            continue;
+        }
+        Options playOptions = o;
+        playOptions.exclude.clear(); // play mode never applies them
+        const std::optional<Puzzle> played = analysed(*text, 0, playOptions, pathData, file);
+        int kept = 0;
+        std::string lengths;
+        for (const auto& [length, count] : wordsByLength(*created)) {
+            kept += count;
+            lengths += (lengths.empty() ? "" : " ") + std::to_string(length) + ":" + std::to_string(count);
+        }
+        std::cout << file << '\t' << kept << '\t' << (played ? played->MaxSpisok + 1 : 0) << '\t' << lengths << '\n';
+    }
+    return status;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string why;
+    const std::optional<Options> o = parse(argc, argv, why);
+    if (!o) return usage(why);
+    const std::string pathData = smek::PathData(programFolder(argv[0]));
+    if (o->command == "list") return runList(*o, pathData);
+    if (o->command == "stats") return runStats(*o, pathData);
+    return o->outDir ? runBatchExport(*o, pathData) : runExport(*o, pathData);
 }

@@ -63,6 +63,32 @@ want="<!DOCTYPE HTML PUBLIC '-//W3C//DTD HTML 4.0 Transitional//EN'><html><head>
 [ "$(utf8 "$work/out/plain.html" | tr -d '\r')" = "$want" ] || fail "plain: not the designed page: $(utf8 "$work/out/plain.html")"
 utf8 "$work/out/plain_ответы.html" | grep -q "size='5'>Лес</font></center></td></table><!- up -->" || fail "plain: answers page"
 
+# Batches: a folder of texts, titles from a first line that looks like one
+# or from the file name; a file that fails does not stop the others.
+mkdir "$work/texts"
+printf 'Осенний лес\n\nЕл ка, ле с и кот ик\n' >"$work/texts/осень.txt"
+printf 'Ел ка, ле с и кот ик.\n' >"$work/texts/без.txt"
+: >"$work/texts/пусто.txt"
+if "$cli" export --out-dir "$work/batch" --plain "$work/texts/осень.txt" "$work/texts/пусто.txt" "$work/texts/без.txt" 2>"$work/err"; then
+    fail "batch: an empty text went unreported"
+fi
+grep -q 'пусто.txt: empty text' "$work/err" || fail "batch: no message for the empty text"
+utf8 "$work/batch/осень.html" | grep -q "<title>Словосеть: Осенний лес</title>" || fail "batch: title from the first line"
+utf8 "$work/batch/осень.html" | grep -q "size='4'>Ел ка, ле с" || fail "batch: the title line stays in the text"
+utf8 "$work/batch/без.html" | grep -q "<title>Словосеть: без</title>" || fail "batch: title from the file name"
+[ -f "$work/batch/без_ответы.html" ] || fail "batch: no answers page"
+[ ! -e "$work/batch/пусто.html" ] || fail "batch: a page for the empty text"
+expect_error batch-nothing "at least one text file" export --out-dir "$work/batch"
+
+# Stats: name, words kept when created, words hidden in play, kept by length.
+got=$("$cli" stats "$work/texts/без.txt" "$work/texts/осень.txt" 2>/dev/null)
+want=$(printf '%s\t5\t3\t3:2 4:2 5:1\n%s\t5\t3\t3:2 4:2 5:1' "$work/texts/без.txt" "$work/texts/осень.txt")
+[ "$got" = "$want" ] || fail "stats: got '$got'"
+got=$("$cli" stats --min-length 4 --exclude отик "$work/texts/без.txt")
+[ "$got" = "$(printf '%s\t2\t2\t4:1 5:1' "$work/texts/без.txt")" ] || fail "stats --min-length 4: got '$got'"
+if "$cli" stats "$work/texts/пусто.txt" "$work/texts/без.txt" >"$work/stdout" 2>/dev/null; then fail "stats: empty text went unreported"; fi
+[ "$(wc -l <"$work/stdout")" -eq 1 ] || fail "stats: the other text is missing"
+
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed" >&2
     exit 1
