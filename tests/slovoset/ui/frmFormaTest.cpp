@@ -264,6 +264,14 @@ private slots:
         QCOMPARE(g.puzzle.Slova[g.puzzle.Spisok[1]].Vybrano, 1);
         QCOMPARE(g.banners.size(), 1);
         QVERIFY(bar->value() > 100);
+
+        // Create mode: an icon click that takes a word out keeps the place.
+        f.kTypGame_Click(1);
+        bar->setValue(100);
+        emit f.usrSlova1->picList->mouseDown(Qt::LeftButton, 10, 5);
+        emit f.usrSlova1->picList->mouseUp(Qt::LeftButton, 10, 5);
+        QCOMPARE(g.puzzle.Slova[g.puzzle.Spisok[0]].Vybrano, 0);
+        QCOMPARE(bar->value(), 100);
     }
 
     void yoStaysForTheEye() {
