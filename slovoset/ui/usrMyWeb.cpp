@@ -67,7 +67,7 @@ void usrMyWeb::setScrollTop(int pixels) {
     WebBrowser1->verticalScrollBar()->setValue(pixels);
 }
 
-void usrMyWeb::showMark(int marks) {
+int usrMyWeb::showMark(int marks) {
     const QTextDocument* doc = WebBrowser1->document();
     (void)doc->documentLayout()->documentSize();
     const int end = doc->characterCount();
@@ -78,14 +78,16 @@ void usrMyWeb::showMark(int marks) {
         if (c.isSpace() || c.unicode() == 0xFDD0 || c.unicode() == 0xFDD1) continue;
         if (seen++ == marks) break;
     }
-    if (pos >= end) return;
+    if (pos >= end) return -1;
     QTextCursor cursor(WebBrowser1->document());
     cursor.setPosition(pos);
     const QRect place = WebBrowser1->cursorRect(cursor);
     const QRect seen = WebBrowser1->viewport()->rect();
-    if (seen.contains(place)) return;
-    QScrollBar* bar = WebBrowser1->verticalScrollBar();
-    bar->setValue(bar->value() + place.top() - seen.height() / 3);
+    if (!seen.contains(place)) {
+        QScrollBar* bar = WebBrowser1->verticalScrollBar();
+        bar->setValue(bar->value() + place.top() - seen.height() / 3);
+    }
+    return pos;
 }
 
 void usrMyWeb::setCoveredTop(int pixels) {

@@ -24,7 +24,8 @@ public:
     void setScrollTop(int pixels);
     // Scrolls, when needed, so that the character after the first `marks`
     // shown characters that are not blanks is in view, a third from the top.
-    void showMark(int marks);
+    // Returns that character's position in the document, -1 when there is none.
+    int showMark(int marks);
 
     QTextBrowser* WebBrowser1 = nullptr;
 
