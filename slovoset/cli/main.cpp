@@ -230,13 +230,20 @@ int runBatchExport(const Options& o, const std::string& pathData) {
         return 1;
     }
     int status = 0;
+    std::set<std::string> names;
     for (const std::string& file : o.files) {
+        const std::string name = fs::path(file).stem().string();
+        // Two texts of one name (from two folders) would share one page pair.
+        if (!names.insert(name).second) {
+            std::cerr << "slovoset-cli: " << file << ": a text named " << name << " came earlier; skipped\n";
+            status = 1;
+            continue;
+        }
         const std::optional<std::string> text = readText(file);
         if (!text) {
             status = 1;
             continue;
         }
-        const std::string name = fs::path(file).stem().string();
         const TitledText titled = o.title ? TitledText{smek::utf8ToCp1251(*o.title), *text}
                                           : titleOfText(*text, smek::utf8ToCp1251(name));
         std::optional<Puzzle> p = analysed(titled.text, 1, o, pathData, file);

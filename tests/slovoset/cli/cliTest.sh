@@ -79,6 +79,10 @@ utf8 "$work/batch/без.html" | grep -q "<title>Словосеть: без</tit
 [ -f "$work/batch/без_ответы.html" ] || fail "batch: no answers page"
 [ ! -e "$work/batch/пусто.html" ] || fail "batch: a page for the empty text"
 expect_error batch-nothing "at least one text file" export --out-dir "$work/batch"
+mkdir "$work/texts2"
+printf 'Другой\n\nЕл ка, ле с\n' >"$work/texts2/осень.txt"
+expect_error batch-same-name "came earlier" export --out-dir "$work/batch" "$work/texts/осень.txt" "$work/texts2/осень.txt"
+utf8 "$work/batch/осень.html" | grep -q "Словосеть: Осенний лес" || fail "batch: the first text's pages were replaced"
 
 # Stats: name, words kept when created, words hidden in play, kept by length.
 got=$("$cli" stats "$work/texts/без.txt" "$work/texts/осень.txt" 2>/dev/null)
