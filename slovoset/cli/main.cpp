@@ -244,7 +244,7 @@ int runBatchExport(const Options& o, const std::string& pathData) {
             status = 1;
             continue;
         }
-        const TitledText titled = o.title ? TitledText{smek::utf8ToCp1251(*o.title), *text}
+        const TitledText titled = o.title && !o.title->empty() ? TitledText{smek::utf8ToCp1251(*o.title), *text}
                                           : titleOfText(*text, smek::utf8ToCp1251(name));
         std::optional<Puzzle> p = analysed(titled.text, 1, o, pathData, file);
         if (!p || exportPages(*p, smek::cp1251ToUtf8(titled.title), (fs::path(*o.outDir) / (name + ".html")).string(),
