@@ -244,8 +244,9 @@ int runBatchExport(const Options& o, const std::string& pathData) {
             status = 1;
             continue;
         }
-        const TitledText titled = o.title && !o.title->empty() ? TitledText{smek::utf8ToCp1251(*o.title), *text}
-                                          : titleOfText(*text, smek::utf8ToCp1251(name));
+        const bool ownTitle = !o.title || o.title->empty();
+        const TitledText titled = ownTitle ? titleOfText(*text, smek::utf8ToCp1251(name))
+                                           : TitledText{smek::utf8ToCp1251(*o.title), *text};
         std::optional<Puzzle> p = analysed(titled.text, 1, o, pathData, file);
         if (!p || exportPages(*p, smek::cp1251ToUtf8(titled.title), (fs::path(*o.outDir) / (name + ".html")).string(),
                               o.plain) != 0)
