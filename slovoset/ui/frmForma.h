@@ -19,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <array>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,10 @@ public:
     void HelpCallHelp_Click();
     void HelpOprog_Click();
     void kOtvet_Click();
+    // The author's excluded words: edit the list; take a list line's word
+    // out of the created puzzle and into the list.
+    void mFileIsklyucheniya_Click();
+    void usrSlova1_Isklyuchit(int line);
 
     void NewCaption(const std::string& path);
     // Shows html (CP1251) in the view and keeps its body in Text2.
@@ -69,6 +74,8 @@ public:
 
     QAction* mFileOpen = nullptr;
     QAction* mFileSave = nullptr;
+    QAction* mFilePlain = nullptr; // checked: the export writes the plain pages
+    QAction* mFileIsklyucheniya = nullptr;
     QAction* mFileExit = nullptr;
     QAction* HelpCallHelp = nullptr;
     QAction* HelpOprog = nullptr;
@@ -83,6 +90,7 @@ private:
     void txtAddSlovo_Change();
     bool txtAddSlovo_KeyPress(QKeyEvent* event);
     void usrSlova1_IconClick(int line);
+    void usrSlova1_LineChosen(int line);
     void ShowLineSlovo(int line);
     void ShowSlovo();
     void showEndBanner();
@@ -92,12 +100,14 @@ private:
     void SaveHtml();
     bool askReplace(const std::string& question);
     void reportSave(const SaveOutcome& outcome);
+    void saveIsklyucheniya(const std::set<std::string>& words);
 
     Puzzle& p_;
     smek::Prompts& prompts_;
     QString programFolder_;
     smek::Places places_;
     std::string text2_;
+    std::string isklyucheniyaFile_; // the author's excluded words, in the per-user data folder
 };
 
 } // namespace slovoset
