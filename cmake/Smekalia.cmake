@@ -1,5 +1,4 @@
 # Helpers shared by the three programs.
-include(GoogleTest)
 
 # Qt code: no byte string silently becomes a QString in the wrong encoding.
 function(smekalia_qt_target target)
@@ -38,14 +37,35 @@ function(smekalia_program_folder name)
     COMMENT "Laying out the ${name} program folder"
     VERBATIM)
   add_custom_target(${name}_folder ALL DEPENDS ${stamp})
+  # What the install ships (desktop/CMakeLists.txt): these files, not
+  # whatever a player left in the build tree's Data/.
+  set_property(GLOBAL PROPERTY smekalia_${name}_data ${data_files})
+  set_property(GLOBAL PROPERTY smekalia_${name}_help ${help_depends})
 endfunction()
 
-# The executable of a program, written into its program folder.
+# The desktop id of a program: slovolov -> org.smekalia.Slovolov.
+function(smekalia_app_id name out)
+  string(SUBSTRING ${name} 0 1 first)
+  string(SUBSTRING ${name} 1 -1 rest)
+  string(TOUPPER ${first} first)
+  set(${out} org.smekalia.${first}${rest} PARENT_SCOPE)
+endfunction()
+
+# The executable of a program, written into its program folder, with its
+# icon built in (":/smekalia/icon-<size>.png", the window icon).
 function(smekalia_program name)
   add_executable(${name} ${ARGN})
   smekalia_qt_target(${name})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/${name})
   add_dependencies(${name} ${name}_folder)
+  smekalia_app_id(${name} app_id)
+  set(icons)
+  foreach(size 32 64 128)
+    set(icon ${PROJECT_SOURCE_DIR}/desktop/icons/${app_id}-${size}.png)
+    set_source_files_properties(${icon} PROPERTIES QT_RESOURCE_ALIAS icon-${size}.png)
+    list(APPEND icons ${icon})
+  endforeach()
+  qt_add_resources(${name} ${name}_icon PREFIX /smekalia FILES ${icons})
 endfunction()
 
 # The parts of a program from its source folder: <name>_core (core/*.cpp,
@@ -87,34 +107,49 @@ function(smekalia_program_tests name)
   endforeach()
 endfunction()
 
-# A GoogleTest executable of core code (no display); each case is a test of
-# its own in ctest, named <executable>.<suite>.<case>.
+include(${CMAKE_CURRENT_LIST_DIR}/TestHome.cmake)
+
+# Gives a test registered by name a home of its own under build/test-home/.
+function(smekalia_test_environment name)
+  smekalia_test_home(${CMAKE_BINARY_DIR}/test-home ${name} environment)
+  set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT ${environment})
+endfunction()
+
+# Registers each case of a test executable as a test of its own in ctest,
+# named <executable>.<case>, listed by the executable once it is built; each
+# case runs in a home of its own. kind: gtest or qtest.
+function(smekalia_discover_cases name kind)
+  set(listed ${CMAKE_CURRENT_BINARY_DIR}/${name}_cases.cmake)
+  add_custom_command(TARGET ${name} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -D KIND=${kind} -D EXE=$<TARGET_FILE:${name}> -D PREFIX=${name} -D OUT=${listed}
+            -D HOMES=${CMAKE_BINARY_DIR}/test-home -P ${PROJECT_SOURCE_DIR}/cmake/TestDiscover.cmake
+    VERBATIM)
+  # Until the executable is built there is no list: ctest then shows the
+  # executable as one test that cannot run.
+  set(include_file ${CMAKE_CURRENT_BINARY_DIR}/${name}_include.cmake)
+  file(WRITE ${include_file}
+    "if(EXISTS [=[${listed}]=])\n  include([=[${listed}]=])\nelse()\n  add_test(${name}_NOT_BUILT ${name}_NOT_BUILT)\nendif()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${include_file})
+endfunction()
+
+# A GoogleTest executable of core code (no display); cases are named
+# <executable>.<suite>.<case>.
 function(smekalia_core_test name)
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
   target_compile_definitions(${name} PRIVATE FIXTURES_DIR="${PROJECT_SOURCE_DIR}/tests/fixtures"
                                               DATA_SOURCE_DIR="${PROJECT_SOURCE_DIR}/data")
-  gtest_discover_tests(${name} TEST_PREFIX "${name}.")
+  smekalia_discover_cases(${name} gtest)
 endfunction()
 
-# A QtTest executable of windows, run offscreen; each test function is a test
-# of its own in ctest, named <executable>.<function>.
+# A QtTest executable of windows, run offscreen; cases are named
+# <executable>.<function>.
 function(smekalia_window_test name)
   add_executable(${name} ${ARGN})
   smekalia_qt_target(${name})
   target_link_libraries(${name} PRIVATE Qt6::Test test_support)
   target_compile_definitions(${name} PRIVATE FIXTURES_DIR="${PROJECT_SOURCE_DIR}/tests/fixtures"
                                               DATA_SOURCE_DIR="${PROJECT_SOURCE_DIR}/data")
-  set(listed ${CMAKE_CURRENT_BINARY_DIR}/${name}_functions.cmake)
-  add_custom_command(TARGET ${name} POST_BUILD
-    COMMAND ${CMAKE_COMMAND} -D EXE=$<TARGET_FILE:${name}> -D PREFIX=${name} -D OUT=${listed}
-            -P ${PROJECT_SOURCE_DIR}/cmake/QtTestDiscover.cmake
-    VERBATIM)
-  # Until the executable is built there is no list: ctest then shows the
-  # executable as one test that cannot run, as gtest_discover_tests does.
-  set(include_file ${CMAKE_CURRENT_BINARY_DIR}/${name}_include.cmake)
-  file(WRITE ${include_file}
-    "if(EXISTS [=[${listed}]=])\n  include([=[${listed}]=])\nelse()\n  add_test(${name}_NOT_BUILT ${name}_NOT_BUILT)\nendif()\n")
-  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${include_file})
+  smekalia_discover_cases(${name} qtest)
 endfunction()

@@ -10,18 +10,23 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    smek::setUpApplication(app);
+    smek::setUpApplication(app, QStringLiteral("org.smekalia.Slovoset"));
 
+    const smek::Places places = smek::placesOfProgram();
     slovoset::Puzzle puzzle;
-    puzzle.PathData = smek::pathDataOfProgram();
+    puzzle.PathData = places.data;
     puzzle.TypGame = -1;
-    puzzle.LenSlov = slovoset::readLenSlov(puzzle.PathData + slovoset::kSettingsFile);
+    puzzle.LenSlov = slovoset::readLenSlov(smek::settingsToRead(places, slovoset::kSettingsFile));
 
     smek::QtPrompts prompts(QStringLiteral("Смекалия - Словосеть"));
-    slovoset::frmForma form(puzzle, prompts, smek::programFolder());
+    slovoset::frmForma form(puzzle, prompts, smek::programFolder(), places);
     prompts.setOwner(&form);
     smek::fitToScreen(form);
     smek::centreOnScreen(form);
     form.show();
+    // A game file named on the command line (the file manager's "open with")
+    // is opened as "Открыть" would.
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() > 1) form.OpenNamedGame(args.at(1));
     return app.exec();
 }

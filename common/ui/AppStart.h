@@ -1,6 +1,8 @@
 #pragma once
 // What every program's Main does first: fonts mapped to the installed faces,
-// and the program folder the data folder hangs from.
+// the program folder the data folder hangs from, and the per-user places.
+#include "common/core/UserFiles.h"
+
 #include <QApplication>
 #include <QMainWindow>
 #include <QString>
@@ -8,7 +10,9 @@
 
 namespace smek {
 
-void setUpApplication(QApplication& app);
+// appId: the program's desktop id ("org.smekalia.Slovolov"), which names its
+// window to the desktop so the window pairs with its menu entry and icon.
+void setUpApplication(QApplication& app, const QString& appId);
 // The folder of the program file (no trailing separator).
 QString programFolder();
 // The help page beside the program: programFolder + "/Справка/" + name.
@@ -24,5 +28,7 @@ void centreOnScreen(QWidget& window);
 // contents in a scroll area and a size that fits; every control keeps its
 // designed place and size, and the window may grow back to its full size.
 void fitToScreen(QMainWindow& window);
+// The program's places for this user (see UserFiles.h).
+Places placesOfProgram();
 
 } // namespace smek

@@ -42,7 +42,8 @@ public:
     virtual QString fileDialog(const FileRequest& request) = 0;
     // Shows a window modally and returns when it is closed.
     virtual void showModal(QDialog& dialog) = 0;
-    // The shell's "Open": never blocks; false when no program took the target.
+    // The shell's "Open": never blocks, never reports; false when no program
+    // took the target (the platform has nothing that opens it).
     virtual bool openUrl(const QString& target) = 0;
 
 private:

@@ -1,5 +1,7 @@
 #include "apiOpenSave.h"
 
+#include "common/core/DialogFolders.h"
+
 namespace smek {
 namespace {
 
@@ -30,6 +32,16 @@ QString apiOpenSave(Prompts& prompts, int mode, const QString& proposedName, con
     request.filters << nameFilter(allFiles);
     const QString chosen = prompts.fileDialog(request);
     if (chosen.size() > 254) return {};
+    return chosen;
+}
+
+QString askFileName(Prompts& prompts, const Places& places, const std::string& kind, int mode,
+                    const QString& proposedName, const QList<FilterPair>& filter, const FilterPair& allFiles) {
+    const std::filesystem::path remembered = std::filesystem::path(places.own) / kFoldersFile;
+    const std::filesystem::path start = startFolder(remembered, kind, places.documents, places.home);
+    const QString chosen =
+        apiOpenSave(prompts, mode, proposedName, filter, allFiles, QString::fromStdString(start.string()));
+    if (!chosen.isEmpty()) rememberFolder(remembered, kind, chosen.toStdString());
     return chosen;
 }
 

@@ -9,11 +9,11 @@ namespace slovolov {
 
 int Main(int argc, char** argv, const std::function<void(frmSlovolov&)>& afterStart) {
     QApplication app(argc, argv);
-    smek::setUpApplication(app);
-    const std::string pathData = smek::pathDataOfProgram();
-    const Settings settings = LoadFileINI(pathData);
+    smek::setUpApplication(app, QStringLiteral("org.smekalia.Slovolov"));
+    const smek::Places places = smek::placesOfProgram();
+    const Settings settings = LoadFileINI(smek::settingsToRead(places, kSettingsFile));
     smek::QtPrompts prompts(QStringLiteral("Смекалия - Словолов"));
-    frmSlovolov window(prompts, pathData, settings);
+    frmSlovolov window(prompts, places, settings);
     prompts.setOwner(&window);
     // Centred before it is shown: a message about the word database at the
     // first game stands over the middle of the window, not at the top left.
@@ -23,6 +23,10 @@ int Main(int argc, char** argv, const std::function<void(frmSlovolov&)>& afterSt
     QApplication::processEvents();
     window.NewGame(0);
     if (window.endRequested()) return 1;
+    // A saved game named on the command line (the file manager's "open
+    // with") is opened as the Open command would.
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() > 1) window.OpenNamedFile(args.at(1));
     if (afterStart) afterStart(window);
     return app.exec();
 }

@@ -39,7 +39,7 @@ void ScriptedPrompts::showModal(QDialog& dialog) {
 
 bool ScriptedPrompts::openUrl(const QString& target) {
     opened.append(target);
-    return browserStarts;
+    return openSucceeds;
 }
 
 QStringList ScriptedPrompts::texts() const {

@@ -35,8 +35,9 @@ public:
     QList<Asked> asked;
     QList<FileRequest> fileRequests;
     QStringList opened;
-    // What openUrl answers: whether the system's browser started.
-    bool browserStarts = true;
+    // What openUrl answers: false plays a platform (or browser) that cannot
+    // open the target.
+    bool openSucceeds = true;
 
     void message(const QString& text, Icon icon) override;
     bool question(const QString& text, Icon icon, bool noDefault) override;
