@@ -12,8 +12,10 @@
 #include "common/ui/frmEnd.h"
 #include "common/ui/frmOprog.h"
 #include "common/ui/frmWeb.h"
+#include "WordListMarks.h"
 #include "frmSlovolovSelLevel.h"
 #include "slovolov/core/Lookup.h"
+#include "slovolov/core/Progress.h"
 #include "slovolov/core/SavedGame.h"
 
 #include <QApplication>
@@ -104,6 +106,9 @@ void frmSlovolov::buildControls() {
     picControl->setDrawFont(smek::serifFont(14.25, true));
     picControl->clear();
     connect(picControl, &smek::PictureBox::mouseUp, this, [this](Qt::MouseButton, int x, int y) { picControl_MouseUp(x, y); });
+    boardInput = new BoardInput(picControl, state_, [this](int x, int y) { picControl_MouseUp(x, y); });
+    // The band above the list holds no designed control: the counter goes there.
+    lblNaideno = label(client, QString(), QRect(8, 40, 296, 20), smek::serifFont(12, true));
 
     Label1 = label(client, QStringLiteral("Нажмите мышью на первую и последнюю букву найденного слова"),
                    QRect(8, 496, 484, 19), smek::serifFont(12, true));
@@ -177,6 +182,7 @@ void frmSlovolov::NewGame(int mode) {
     picControl->setOuterSize(edge, edge);
     drawGridLines();
     picControl->setDrawFont(smek::serifFont(tabFont[static_cast<size_t>(g.level())], true));
+    showProgress();
 
     if (mode == 0) {
         picBox->clear();
@@ -191,6 +197,7 @@ void frmSlovolov::NewGame(int mode) {
         for (int x = 0; x <= g.GridMax; ++x)
             if (g.Grid(x, y) != 0) ShowBukva(x, y, kWhite);
     picControl->setEnabled(true);
+    boardInput->gameStarted();
     if (g.settings.IgraNaVremya == 1) {
         g.OstMin = g.settings.VremyaMin;
         g.OstSec = g.settings.VremyaSec;
@@ -239,6 +246,11 @@ void frmSlovolov::AddSlovo(int i) {
     const QString row = QString::number(i + 1) + QStringLiteral(") ") + smek::fromCp1251(state_.Slova[static_cast<size_t>(i)]);
     picBox->text(25, 20 * i + 1, row, Qt::black);
     picBox->paste(2, 20 * i, picShar[static_cast<size_t>(state_.Found[static_cast<size_t>(i)] == 1 ? 1 : 0)]);
+    if (state_.Found[static_cast<size_t>(i)] == 1) strikeWord(*picBox, i, smek::fromCp1251(state_.Slova[static_cast<size_t>(i)]));
+}
+
+void frmSlovolov::showProgress() {
+    lblNaideno->setText(smek::fromUtf8(foundCounter(state_)));
 }
 
 // ---- Play ----
@@ -248,12 +260,17 @@ void frmSlovolov::picControl_MouseUp(int x, int y) {
     switch (r.kind) {
     case ClickResult::Kind::Ignored: return;
     case ClickResult::Kind::Marked:
-        if (r.unmarked) ShowBukva(r.oldMark.x, r.oldMark.y, kWhite);
+        if (r.unmarked) {
+            ShowBukva(r.oldMark.x, r.oldMark.y, kWhite);
+            boardInput->missed(r.oldMark);
+        }
         ShowBukva(r.mark.x, r.mark.y, kGreen);
         return;
     case ClickResult::Kind::Found:
         for (const Cell& c : r.cleared) ShowBukva(c.x, c.y, kWhite);
         picBox->paste(2, 20 * r.word, picShar[1]);
+        strikeWord(*picBox, r.word, smek::fromCp1251(state_.Slova[static_cast<size_t>(r.word)]));
+        showProgress();
         if (state_.settings.ZamenaBukv == 1 && !tmNewBukvy->isActive()) tmNewBukvy->start();
         if (r.won) StopGame(0);
         return;
@@ -401,6 +418,7 @@ void frmSlovolov::StopGame(int mode) {
     tmTimer->stop();
     picControl->setEnabled(false);
     MenuEndGame->setEnabled(false);
+    boardInput->gameEnded();
     state_.Remain = -1;
     QApplication::processEvents();
     Proigrysh = mode;

@@ -2,6 +2,7 @@
 // The play window of the word-search game with the board and list painters,
 // the saved-game commands, the look-up and the timer procedures. The decisions are the core's; this window
 // turns events into core calls and paints what they report.
+#include "BoardInput.h"
 #include "common/core/Random.h"
 #include "common/core/UserFiles.h"
 #include "common/ui/PictureBox.h"
@@ -92,6 +93,10 @@ public:
     QAction* HelpCallHelp = nullptr;
     QAction* HelpAbout = nullptr;
 
+    // Beyond the design: keyboard and drag play, the found counter.
+    BoardInput* boardInput = nullptr;
+    QLabel* lblNaideno = nullptr;
+
     int ListRow = 0;
     int Proigrysh = 0;
 
@@ -103,6 +108,7 @@ private:
     void buildControls();
     void drawGridLines();
     void showFailure(const BuildResult& result);
+    void showProgress();
 
     smek::Prompts& prompts_;
     smek::Places places_;
