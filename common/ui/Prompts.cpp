@@ -7,6 +7,8 @@
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QUrl>
 
 namespace smek {
@@ -77,6 +79,11 @@ bool QtPrompts::openUrl(const QString& target) {
                          ? QUrl(target)
                          : QUrl::fromLocalFile(target);
     return QDesktopServices::openUrl(url);
+}
+
+bool QtPrompts::printDialog(QPrinter& printer) {
+    QPrintDialog dialog(&printer, owner());
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace smek

@@ -12,6 +12,7 @@
 #include "common/ui/frmEnd.h"
 #include "common/ui/frmOprog.h"
 #include "common/ui/frmWeb.h"
+#include "PrintBoard.h"
 #include "WordListMarks.h"
 #include "frmSlovolovSelLevel.h"
 #include "slovolov/core/Lookup.h"
@@ -147,6 +148,12 @@ void frmSlovolov::buildMenu() {
     MenuSave[1] = menu->addAction(QStringLiteral("Сохранить как…"), this, [this] { SaveFileDialog(1); });
     MenuSave[0]->setEnabled(false);
     MenuSave[1]->setEnabled(false);
+    // Beyond the design: the puzzle on paper, enabled while a whole board is dealt.
+    MenuPrint = menu->addAction(QStringLiteral("Печать…"), this, [this] { printPuzzle(prompts_, printSheet(state_)); });
+    MenuPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    MenuPdf = menu->addAction(QStringLiteral("Сохранить в PDF…"), this, [this] { savePuzzlePdf(prompts_, places_, printSheet(state_)); });
+    MenuPrint->setEnabled(false);
+    MenuPdf->setEnabled(false);
     menu->addSeparator();
     FileExit = menu->addAction(QStringLiteral("Выход"), this, &QWidget::close);
 
@@ -183,6 +190,8 @@ void frmSlovolov::NewGame(int mode) {
     drawGridLines();
     picControl->setDrawFont(smek::serifFont(tabFont[static_cast<size_t>(g.level())], true));
     showProgress();
+    MenuPrint->setEnabled(false);
+    MenuPdf->setEnabled(false);
 
     if (mode == 0) {
         picBox->clear();
@@ -198,6 +207,8 @@ void frmSlovolov::NewGame(int mode) {
             if (g.Grid(x, y) != 0) ShowBukva(x, y, kWhite);
     picControl->setEnabled(true);
     boardInput->gameStarted();
+    MenuPrint->setEnabled(true);
+    MenuPdf->setEnabled(true);
     if (g.settings.IgraNaVremya == 1) {
         g.OstMin = g.settings.VremyaMin;
         g.OstSec = g.settings.VremyaSec;

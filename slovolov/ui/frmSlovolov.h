@@ -96,6 +96,8 @@ public:
     // Beyond the design: keyboard and drag play, the found counter.
     BoardInput* boardInput = nullptr;
     QLabel* lblNaideno = nullptr;
+    QAction* MenuPrint = nullptr;
+    QAction* MenuPdf = nullptr;
 
     int ListRow = 0;
     int Proigrysh = 0;

@@ -1,5 +1,5 @@
 // Offscreen tests of play beyond the design: keyboard play, drags, the found
-// counter, struck-through words and the flash of a missed mark.
+// counter, struck-through words, the flash of a missed mark, the printed puzzle.
 #include "ScriptedPrompts.h"
 #include "TestPlaces.h"
 #include "common/ui/frmEnd.h"
@@ -8,6 +8,7 @@
 #include "slovolov/core/SavedGame.h"
 #include "slovolov/ui/frmSlovolov.h"
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <filesystem>
@@ -73,6 +74,26 @@ private:
             n = std::max(n, run);
         }
         return n;
+    }
+
+    struct Pdf {
+        int pages = 0;
+        QStringList mediaBoxes;
+    };
+    static Pdf readPdf(const QString& path) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) return {};
+        const QString text = QString::fromLatin1(file.readAll());
+        Pdf pdf;
+        pdf.pages = static_cast<int>(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))));
+        const QRegularExpression box(QStringLiteral("/MediaBox\\s*\\[([^\\]]*)\\]"));
+        for (auto it = box.globalMatch(text); it.hasNext();) {
+            QStringList numbers; // in points, rounded: "0 0 595 842" is A4
+            for (const QString& n : it.next().captured(1).simplified().split(QLatin1Char(' ')))
+                numbers << QString::number(qRound(n.toDouble()));
+            pdf.mediaBoxes << numbers.join(QLatin1Char(' '));
+        }
+        return pdf;
     }
 
 private slots:
@@ -283,6 +304,69 @@ private slots:
         w.NewGame(0);
         QCOMPARE(w.boardInput->overlay()->flash(), std::nullopt);
         QVERIFY(!w.boardInput->flashTimer()->isActive());
+    }
+
+    void pdfOfThePuzzleWithAndWithoutAnswers() {
+        frmSlovolov& w = start();
+        QVERIFY(w.MenuPdf->isEnabled() && w.MenuPrint->isEnabled());
+        const QString base = dir_->path() + QStringLiteral("/головоломка");
+        const QString file = base + QStringLiteral(".pdf");
+        prompts_->answers = {false};
+        prompts_->files = {base};
+        w.MenuPdf->trigger();
+        QCOMPARE(prompts_->asked.at(0).text, QStringLiteral("Добавить страницу с ответами?"));
+        QCOMPARE(prompts_->fileRequests.last().proposedName, QStringLiteral("Словолов.pdf"));
+        QCOMPARE(prompts_->fileRequests.last().filters.first(), QStringLiteral("PDF (*.pdf)"));
+        Pdf pdf = readPdf(file);
+        QCOMPARE(pdf.pages, 1);
+        QCOMPARE(pdf.mediaBoxes, QStringList{QStringLiteral("0 0 595 842")}); // A4 in points
+        // Again with the answers page: the existing file is replaced after the question.
+        prompts_->asked.clear();
+        prompts_->answers = {true, true};
+        prompts_->files = {file};
+        w.MenuPdf->trigger();
+        QCOMPARE(prompts_->texts().size(), 2);
+        QVERIFY(prompts_->texts().at(1).endsWith(QStringLiteral("уже существует.\r\nЗаменить его?")));
+        pdf = readPdf(file);
+        QCOMPARE(pdf.pages, 2);
+        QCOMPARE(pdf.mediaBoxes.size(), 2);
+        // No keeps the file; a folder that is not there is reported.
+        const QByteArray before = [&] { QFile f(file); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+        prompts_->answers = {false, false};
+        prompts_->files = {file};
+        w.MenuPdf->trigger();
+        QCOMPARE(readPdf(file).pages, 2);
+        QVERIFY([&] { QFile f(file); f.open(QIODevice::ReadOnly); return f.readAll(); }() == before);
+        prompts_->files = {dir_->path() + QStringLiteral("/нет/такой/папки/x.pdf")};
+        w.MenuPdf->trigger();
+        QVERIFY(prompts_->texts().last().endsWith(QStringLiteral("x.pdf\" сохранить не возможно.")));
+    }
+
+    void printGoesThroughThePrintDialog() {
+        frmSlovolov& w = start();
+        // Cancelled: nothing printed, nothing said.
+        prompts_->answers = {true};
+        w.MenuPrint->trigger();
+        QCOMPARE(prompts_->asked.last().kind, QStringLiteral("print"));
+        QCOMPARE(prompts_->asked.last().text, QStringLiteral("Словолов"));
+        QCOMPARE(prompts_->texts().size(), 1);
+        // A printer chosen (a PDF file stands for it here).
+        const QString out = dir_->path() + QStringLiteral("/printer.pdf");
+        prompts_->answers = {true};
+        prompts_->printers = {out};
+        w.MenuPrint->trigger();
+        const Pdf pdf = readPdf(out);
+        QCOMPARE(pdf.pages, 2);
+        QCOMPARE(pdf.mediaBoxes.first(), QStringLiteral("0 0 595 842"));
+    }
+
+    void printingWaitsForAWholeBoard() {
+        w_ = std::make_unique<frmSlovolov>(*prompts_, smek::testPlaces(dir_->path().toStdString() + "/Data/"),
+                                           Settings{}, std::make_unique<smek::Random>(3));
+        QVERIFY(!w_->MenuPrint->isEnabled() && !w_->MenuPdf->isEnabled());
+        for (const char* name : {"/Data/Ещё.3", "/Data/Слова.3"}) fs::remove(dir_->path().toStdString() + name);
+        w_->NewGame(0); // "База данных слов не найдена": a half-dealt board
+        QVERIFY(!w_->MenuPrint->isEnabled() && !w_->MenuPdf->isEnabled());
     }
 };
 
