@@ -48,9 +48,11 @@ void BoardInput::dropTransients() {
     overlay_->setPath({});
 }
 
-// The frame shows where the keys act: on a board in play that has the keyboard.
+// The frame shows where the keys act: on a board in play that is its window's
+// focus widget (also while another program has the keyboard: the frame then
+// says where the keys will go on coming back).
 void BoardInput::showCursor() {
-    const bool shown = board_->isEnabled() && board_->hasFocus() && !state_.cells.empty();
+    const bool shown = board_->isEnabled() && board_->window()->focusWidget() == board_ && !state_.cells.empty();
     overlay_->setCursor(shown ? std::optional<Cell>(cursor_) : std::nullopt);
 }
 
