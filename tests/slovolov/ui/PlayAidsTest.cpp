@@ -227,15 +227,6 @@ private slots:
         QVERIFY(w.boardInput->overlay()->path().empty());
     }
 
-    void dragToTheLastWordWins() {
-        frmSlovolov& w = start();
-        for (int i = 0; i < g().NumWords; ++i) drag(first(i), {}, last(i));
-        clickAt({first(0)}); // an empty cell now: ignored
-        drag(first(g().NumWords), {}, last(g().NumWords));
-        QCOMPARE(wins_, 1);
-        QVERIFY(!w.picControl->isEnabled());
-    }
-
     void counterAndStruckWords() {
         frmSlovolov& w = start();
         QCOMPARE(w.lblNaideno->text(), QStringLiteral("Найдено: 0 из 6"));
