@@ -1,0 +1,49 @@
+#include "Board.h"
+
+#include "NewGame.h"
+#include "common/core/Alphabet.h"
+
+namespace smek::bukvoklad {
+
+Board startBoard(std::vector<int> order) {
+    Board board;
+    board.opened.assign(order.size(), false);
+    board.cells = std::move(order);
+    return board;
+}
+
+void reshuffle(Board& board, Random& random) {
+    std::vector<int> freeCells;
+    for (size_t j = 0; j < board.cells.size(); ++j)
+        if (!board.opened[static_cast<size_t>(board.cells[j])]) freeCells.push_back(static_cast<int>(j));
+    std::vector<int> letters;
+    for (const int j : freeCells) letters.push_back(board.cells[static_cast<size_t>(j)]);
+    const std::vector<int> order = shuffleOrder(static_cast<int>(letters.size()), random);
+    for (size_t k = 0; k < freeCells.size(); ++k)
+        board.cells[static_cast<size_t>(freeCells[k])] = letters[static_cast<size_t>(order[k])];
+}
+
+std::vector<bool> cellsInUse(const Board& board, const std::string& word, const std::string& typedCp1251) {
+    const size_t n = board.cells.size();
+    std::vector<bool> used(n, false);
+    if (word.size() < n || board.opened.size() != n) return used;
+    const auto letterOf = [&](size_t j) { return word[static_cast<size_t>(board.cells[j])]; };
+    const auto isOpened = [&](size_t j) { return board.opened[static_cast<size_t>(board.cells[j])]; };
+    const auto take = [&](char letter, bool opened) -> bool {
+        for (size_t j = 0; j < n; ++j)
+            if (!used[j] && isOpened(j) == opened && letterOf(j) == letter) return used[j] = true;
+        return false;
+    };
+    const std::string typed = toUpperRu(typedCp1251);
+    for (size_t i = 0; i < typed.size(); ++i) {
+        const char letter = typed[i];
+        if (i < n && board.opened[i] && !used[i] && letterOf(i) == letter) {
+            used[i] = true;
+            continue;
+        }
+        if (!take(letter, false)) take(letter, true);
+    }
+    return used;
+}
+
+} // namespace smek::bukvoklad
