@@ -19,9 +19,12 @@ int hintsUsed(const Game& game) {
     return static_cast<int>(std::count(game.board.opened.begin(), game.board.opened.end(), true));
 }
 
+bool wordInPlay(const Game& game) {
+    return game.GameState == 1 && game.wordLoaded && game.KolBukv > 0;
+}
+
 bool canHint(const Game& game) {
-    return game.GameState == 1 && game.wordLoaded && game.KolBukv > 0 &&
-           game.board.cells.size() == game.Slovo.size() && closedPositions(game.board).size() >= 2;
+    return wordInPlay(game) && game.board.cells.size() == game.Slovo.size() && closedPositions(game.board).size() >= 2;
 }
 
 int chooseHint(const Board& board, Random& random) {

@@ -6,6 +6,9 @@
 
 namespace smek::bukvoklad {
 
+// A word is on the board and the player may still win it.
+bool wordInPlay(const Game& game);
+
 // Hints taken in the current game (kept after it ends, until the next one).
 int hintsUsed(const Game& game);
 

@@ -109,6 +109,7 @@ WorksheetLayout layoutWorksheet(int rows, int longest, double pageWidth, double 
     // The letters, one empty cell, the answer cells: 2n + 1 cells across.
     const double across = (pageWidth - 2 * l.margin - l.numberWidth) / (2 * longest + 1);
     l.cell = std::min({10.0, 0.8 * l.rowPitch, across});
+    l.answerLeft = l.lettersLeft + (longest + 1) * l.cell;
     return l;
 }
 

@@ -44,7 +44,7 @@ struct WorksheetLayout {
     double cell = 0;        // side of a letter cell
     double numberWidth = 0; // room for "30."
     double lettersLeft = 0; // left edge of the first letter cell
-    double answerLeft(int letters) const { return lettersLeft + (letters + 1) * cell; }
+    double answerLeft = 0;  // left edge of the first answer cell, the same in every row
 };
 WorksheetLayout layoutWorksheet(int rows, int longest, double pageWidth, double pageHeight);
 

@@ -18,25 +18,12 @@ std::string sortedLetters(std::string s) {
     return s;
 }
 
-// n distinct words of `length` letters, none of one repeated letter.
-void manyWords(const TempFolder& folder, const std::string& name, int length, int n) {
-    const std::string alphabet = w1251("БВГДЖЗКЛМНПРСТФХ");
-    std::string text = " " + std::to_string(n) + " \r\n";
-    for (int i = 0; i < n; ++i) {
-        std::string word;
-        for (int k = 0, v = i + 1; k < length; ++k, v /= static_cast<int>(alphabet.size()))
-            word += alphabet[static_cast<size_t>(v % static_cast<int>(alphabet.size()))];
-        text += word + "\r\n";
-    }
-    folder.write(name, text);
-}
-
 } // namespace
 
 TEST(Worksheet, FixedLengthGivesDistinctWordsWithTheirLettersShuffled) {
     TempFolder folder;
-    manyWords(folder, "a.6", 6, 40);
-    manyWords(folder, "b.5", 5, 40);
+    folder.manyWords("a.6", 6, 40);
+    folder.manyWords("b.5", 5, 40);
     Random random(4);
     for (const int count : {10, 17, 30}) {
         const Worksheet sheet = makeWorksheet(folder.path, count, 6, random);
@@ -55,7 +42,7 @@ TEST(Worksheet, FixedLengthGivesDistinctWordsWithTheirLettersShuffled) {
 
 TEST(Worksheet, CountIsKeptToTenThroughThirtyAndASmallDatabaseGivesFewer) {
     TempFolder folder;
-    manyWords(folder, "a.5", 5, 60);
+    folder.manyWords("a.5", 5, 60);
     folder.words("b.4", {"КОТЫ", "ЛИСА", "СЛОН"});
     Random random(9);
     EXPECT_EQ(makeWorksheet(folder.path, 3, 5, random).items.size(), 10u);
@@ -67,9 +54,9 @@ TEST(Worksheet, CountIsKeptToTenThroughThirtyAndASmallDatabaseGivesFewer) {
 
 TEST(Worksheet, RandomLengthUsesTheLengthsTheFolderHasFiveToNineteen) {
     TempFolder folder;
-    manyWords(folder, "a.4", 4, 50); // random lengths start at 5, as in a game
-    manyWords(folder, "a.5", 5, 50);
-    manyWords(folder, "a.19", 19, 50);
+    folder.manyWords("a.4", 4, 50); // random lengths start at 5, as in a game
+    folder.manyWords("a.5", 5, 50);
+    folder.manyWords("a.19", 19, 50);
     Random random(12);
     const Worksheet sheet = makeWorksheet(folder.path, 30, 0, random);
     ASSERT_EQ(sheet.items.size(), 30u);
@@ -112,7 +99,7 @@ TEST(WorksheetLayout, ThirtyLongestWordsFitOnAnA4Page) {
     for (const int rows : {10, 30})
         for (const int longest : {3, 12, 19}) {
             const WorksheetLayout l = layoutWorksheet(rows, longest, 210, 297);
-            EXPECT_LE(l.answerLeft(longest) + longest * l.cell, 210 - l.margin + 1e-9) << rows << " " << longest;
+            EXPECT_LE(l.answerLeft + longest * l.cell, 210 - l.margin + 1e-9) << rows << " " << longest;
             EXPECT_LE(l.firstRow + rows * l.rowPitch, 297 - l.margin + 1e-9);
             EXPECT_LE(l.cell, l.rowPitch);
             EXPECT_GT(l.cell, 4.0); // still a letter a child can read
