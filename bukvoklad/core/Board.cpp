@@ -12,15 +12,33 @@ Board startBoard(std::vector<int> order) {
     return board;
 }
 
-void reshuffle(Board& board, Random& random) {
+std::string shownLetters(const Board& board, const std::string& word) {
+    std::string shown;
+    for (const int p : board.cells)
+        if (static_cast<size_t>(p) < word.size()) shown += word[static_cast<size_t>(p)];
+    return shown;
+}
+
+void reshuffle(Board& board, const std::string& word, Random& random) {
     std::vector<int> freeCells;
     for (size_t j = 0; j < board.cells.size(); ++j)
         if (!board.opened[static_cast<size_t>(board.cells[j])]) freeCells.push_back(static_cast<int>(j));
     std::vector<int> letters;
     for (const int j : freeCells) letters.push_back(board.cells[static_cast<size_t>(j)]);
-    const std::vector<int> order = shuffleOrder(static_cast<int>(letters.size()), random);
-    for (size_t k = 0; k < freeCells.size(); ++k)
-        board.cells[static_cast<size_t>(freeCells[k])] = letters[static_cast<size_t>(order[k])];
+    const std::string before = shownLetters(board, word);
+    // Each try succeeds with a chance of at least 1/3 whenever a good order
+    // exists (three closed letters, two alike), so 30 tries all but never fail.
+    for (int attempt = 0; attempt < 30; ++attempt) {
+        Board trial = board;
+        const std::vector<int> order = shuffleOrder(static_cast<int>(letters.size()), random);
+        for (size_t k = 0; k < freeCells.size(); ++k)
+            trial.cells[static_cast<size_t>(freeCells[k])] = letters[static_cast<size_t>(order[k])];
+        const std::string shown = shownLetters(trial, word);
+        if (shown != word && shown != before) {
+            board = std::move(trial);
+            return;
+        }
+    }
 }
 
 std::vector<bool> cellsInUse(const Board& board, const std::string& word, const std::string& typedCp1251) {

@@ -17,9 +17,14 @@ struct Board {
 // A board showing the letters in this order, nothing opened.
 Board startBoard(std::vector<int> order);
 
+// The letters of the word as the cells show them.
+std::string shownLetters(const Board& board, const std::string& word);
+
 // Shuffles the letters that are not opened among the cells that are not
-// opened; opened letters stay in their cells.
-void reshuffle(Board& board, Random& random);
+// opened; opened letters stay in their cells. The new board neither spells
+// the word nor shows what it showed before; when no such order exists (all
+// closed letters alike, or the last two), the board stays as it is.
+void reshuffle(Board& board, const std::string& word, Random& random);
 
 // For each cell, whether a letter of the typed answer uses it up. Each typed
 // letter takes one cell of that letter: the opened cell of its own position

@@ -278,7 +278,7 @@ void frmForma::Podskazka_Click() {
 
 void frmForma::Peremeshat_Click() {
     if (!wordInPlay(game_)) return;
-    reshuffle(game_.board, random_);
+    reshuffle(game_.board, game_.Slovo, random_);
     drawBoard();
     Text1->setFocus();
 }

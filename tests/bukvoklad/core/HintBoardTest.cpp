@@ -23,12 +23,6 @@ Game inPlay(const char* wordUtf8, std::vector<int> order) {
     return game;
 }
 
-std::string shown(const Game& game) {
-    std::string s;
-    for (const int p : game.board.cells) s += game.Slovo[static_cast<size_t>(p)];
-    return s;
-}
-
 std::vector<int> sorted(std::vector<int> v) {
     std::sort(v.begin(), v.end());
     return v;
@@ -122,21 +116,42 @@ TEST(Hint, NewGameStartsAFreshBoard) {
     EXPECT_FALSE(canHint(game));
 }
 
-TEST(Reshuffle, MovesOnlyClosedLettersAndReachesEveryOrder) {
+TEST(Reshuffle, MovesOnlyClosedLettersNeverSpellingTheWordNorStandingStill) {
     Random random(23);
     Game game = inPlay("МАШИНА", {5, 4, 3, 2, 1, 0});
     openPosition(game.board, 2);
     openPosition(game.board, 4);
     std::set<std::vector<int>> orders;
     for (int i = 0; i < 2000; ++i) {
-        reshuffle(game.board, random);
+        const std::string before = shownLetters(game.board, game.Slovo);
+        reshuffle(game.board, game.Slovo, random);
         ASSERT_EQ(game.board.cells[2], 2);
         ASSERT_EQ(game.board.cells[4], 4);
         ASSERT_EQ(sorted(game.board.cells), (std::vector<int>{0, 1, 2, 3, 4, 5}));
+        const std::string after = shownLetters(game.board, game.Slovo);
+        ASSERT_NE(after, game.Slovo);
+        ASSERT_NE(after, before);
         orders.insert(game.board.cells);
     }
-    EXPECT_EQ(orders.size(), 24u); // 4! orders of the four closed letters
+    // 4! orders of the four closed letters, less the two (А and А swapped)
+    // that spell the word.
+    EXPECT_EQ(orders.size(), 22u);
     EXPECT_EQ(hintsUsed(game), 2);
+}
+
+TEST(Reshuffle, StaysWhenNoOtherOrderIsLeft) {
+    Random random(3);
+    // КОТ with К opened shows К Т О: the only other order spells the word.
+    Game last = inPlay("КОТ", {0, 2, 1});
+    openPosition(last.board, 0);
+    reshuffle(last.board, last.Slovo, random);
+    EXPECT_EQ(last.board.cells, (std::vector<int>{0, 2, 1}));
+    // All closed letters alike.
+    Game alike = inPlay("ОКО", {2, 1, 0});
+    openPosition(alike.board, 1);
+    reshuffle(alike.board, alike.Slovo, random);
+    EXPECT_EQ(shownLetters(alike.board, alike.Slovo), alike.Slovo);
+    EXPECT_EQ(alike.board.opened, (std::vector<bool>{false, true, false}));
 }
 
 TEST(LettersInUse, EachTypedLetterTakesOneCellAndBackspaceGivesItBack) {
@@ -159,7 +174,7 @@ TEST(LettersInUse, OpenedCellGoesToItsOwnPositionFirst) {
     // КОЛОС with the second О (position 3) opened: cells К О Л [О] С or so.
     Game game = inPlay("КОЛОС", {4, 3, 2, 1, 0});
     openPosition(game.board, 3);
-    ASSERT_EQ(shown(game), w1251("СОЛОК"));
+    ASSERT_EQ(shownLetters(game.board, game.Slovo), w1251("СОЛОК"));
     const auto use = [&](const char* typed) { return cellsInUse(game.board, game.Slovo, w1251(typed)); };
     using V = std::vector<bool>;
     // The first О typed is not at position 3: it takes the closed О in cell 1.
