@@ -1,5 +1,7 @@
 #pragma once
 // The compose-a-word game: one record for the whole run, owned by Main.
+#include "Board.h"
+
 #include <string>
 
 namespace smek::bukvoklad {
@@ -19,6 +21,8 @@ struct Game {
     // False while the board shows no word (no usable database for the
     // length): Slovo may still hold an older word that must not win.
     bool wordLoaded = false;
+    // The cells of the word in play, hints opened and reshuffles included.
+    Board board;
 };
 
 } // namespace smek::bukvoklad

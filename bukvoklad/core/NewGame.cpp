@@ -41,6 +41,7 @@ NewGameResult NewGame(Game& game, Random& random) {
     const int n = chooseLength(game.OptKolBukv, random);
     game.KolBukv = n;
     game.wordLoaded = false;
+    game.board = {};
     result.length = n;
 
     const auto files = listWordFiles(game.PathData, n);
@@ -62,6 +63,7 @@ NewGameResult NewGame(Game& game, Random& random) {
     game.Slovo = std::move(words.words[static_cast<size_t>(k)]);
     game.wordLoaded = true;
     result.order = shuffleOrder(n, random);
+    game.board = startBoard(result.order);
     // A negative limit from an edited settings file counts as no time left.
     if (game.OptTime == 1) game.TimeOst = std::max(game.OptSec, 0);
     return result;

@@ -1,5 +1,7 @@
 #include "frmForma.h"
 
+#include "PrintWorksheet.h"
+#include "bukvoklad/core/Hint.h"
 #include "bukvoklad/core/NewGame.h"
 #include "bukvoklad/core/Play.h"
 #include "bukvoklad/core/Settings.h"
@@ -12,6 +14,7 @@
 #include "frmOptions.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QCloseEvent>
 #include <QFontMetricsF>
 #include <QKeyEvent>
@@ -22,6 +25,11 @@ namespace {
 
 constexpr int kBoardHeight = 34; // the outline runs from y = 0 to y = 33
 const QColor kLine(Qt::black);
+// Beyond the design: letters a hint opened, and cells the typed answer uses up.
+const QColor kOpened(0, 128, 0);
+const QColor kUsedCell(0xD8, 0xD8, 0xD8);
+const QColor kUsedLetter(0x98, 0x98, 0x98);
+const QColor kUsedOpened(0x80, 0xB8, 0x80);
 
 QString helpPage() {
     return helpPagePath(QStringLiteral("Буквоклад.htm"));
@@ -56,6 +64,16 @@ frmForma::frmForma(Game& game, Prompts& prompts, Random& random, std::function<v
     kSdatsya->setEnabled(false);
     connect(kSdatsya, &QPushButton::clicked, this, &frmForma::kSdatsya_Click);
 
+    // Additions a player may ignore, in the free space right of the buttons.
+    kPodskazka = new QPushButton(QStringLiteral("Подсказка"), client);
+    kPodskazka->setGeometry(twRect(5640, 2640, 1620, 495));
+    kPodskazka->setFont(sansFont(13.5));
+    connect(kPodskazka, &QPushButton::clicked, this, &frmForma::Podskazka_Click);
+    kPeremeshat = new QPushButton(QStringLiteral("Перемешать"), client);
+    kPeremeshat->setGeometry(twRect(7410, 2640, 1950, 495));
+    kPeremeshat->setFont(sansFont(13.5));
+    connect(kPeremeshat, &QPushButton::clicked, this, &frmForma::Peremeshat_Click);
+
     Label1 = new QLabel(QStringLiteral("Составьте из этих букв слово"), client);
     Label1->setGeometry(twRect(120, 1020, 3195, 285));
     Label1->setFont(serifFont(12, true));
@@ -89,6 +107,17 @@ void frmForma::buildMenu() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("Меню"));
     MenuOptions = menu->addAction(QStringLiteral("Опции"), this, &frmForma::MenuOptions_Click);
     MenuOptions->setShortcut(QKeySequence(Qt::Key_F6));
+    MenuPodskazka = menu->addAction(QStringLiteral("Подсказка"), this, &frmForma::Podskazka_Click);
+    MenuPodskazka->setShortcut(QKeySequence(Qt::Key_F2));
+    MenuPeremeshat = menu->addAction(QStringLiteral("Перемешать"), this, &frmForma::Peremeshat_Click);
+    MenuPeremeshat->setShortcut(QKeySequence(Qt::Key_F3));
+    menu->addSeparator();
+    MenuPrint = menu->addAction(QStringLiteral("Печать листа с анаграммами…"), this, [this] {
+        printWorksheet(this, prompts_, game_, places_, random_, WorksheetOutput::Printer);
+    });
+    MenuPdf = menu->addAction(QStringLiteral("Лист с анаграммами в PDF…"), this, [this] {
+        printWorksheet(this, prompts_, game_, places_, random_, WorksheetOutput::Pdf);
+    });
     menu->addSeparator();
     FileExit = menu->addAction(QStringLiteral("Выход"), this, &QWidget::close);
 
@@ -105,10 +134,37 @@ void frmForma::drawEmptyBoard(int cells) {
     for (int k = 1; k < cells; ++k) picControl->line(kCell * k, 0, kCell * k, kBoardHeight - 2, kLine);
 }
 
-void frmForma::drawLetter(int cell, char letter) {
+void frmForma::drawLetter(int cell, char letter, const QColor& colour) {
     const QString text = fromCp1251(std::string(1, letter));
     const double width = QFontMetricsF(picControl->drawFont()).horizontalAdvance(text);
-    picControl->text(kCell * cell + letterOffset(width), 0, text, kLine);
+    picControl->text(kCell * cell + letterOffset(width), 0, text, colour);
+}
+
+void frmForma::drawBoard() {
+    const Board& board = game_.board;
+    const size_t n = board.cells.size();
+    if (game_.KolBukv == 0 || !game_.wordLoaded || n == 0 || n != game_.Slovo.size()) return;
+    const std::vector<bool> used = cellsInUse(board, game_.Slovo, toCp1251(Text1->text()));
+    drawEmptyBoard(static_cast<int>(n));
+    for (size_t j = 0; j < n; ++j) {
+        const int p = board.cells[j];
+        const bool opened = board.opened[static_cast<size_t>(p)];
+        const int x = kCell * static_cast<int>(j);
+        // Inside the grid lines; the last cell ends at the outline.
+        const int right = std::min(x + kCell - 1, kCell * static_cast<int>(n) - 2);
+        if (used[j]) picControl->fillRect(x + 1, 1, right, kBoardHeight - 2, kUsedCell);
+        const QColor colour = used[j] ? (opened ? kUsedOpened : kUsedLetter) : (opened ? kOpened : kLine);
+        drawLetter(static_cast<int>(j), game_.Slovo[static_cast<size_t>(p)], colour);
+    }
+}
+
+void frmForma::refreshExtras() {
+    const bool inPlay = wordInPlay(game_);
+    const bool hint = canHint(game_);
+    kPodskazka->setEnabled(hint);
+    MenuPodskazka->setEnabled(hint);
+    kPeremeshat->setEnabled(inPlay);
+    MenuPeremeshat->setEnabled(inPlay);
 }
 
 void frmForma::NewGame() {
@@ -116,13 +172,13 @@ void frmForma::NewGame() {
     tmTimer->stop();
     kSdatsya->setEnabled(false);
     drawEmptyBoard(result.length);
+    refreshExtras();
     if (result.status != NewGameResult::Status::Ok) {
         prompts_.error(fromUtf8(newGameMessage(result)));
         if (result.status == NewGameResult::Status::CannotOpen) endProgram_();
         return;
     }
-    for (int j = 0; j < result.length; ++j)
-        drawLetter(j, game_.Slovo[static_cast<size_t>(result.order[static_cast<size_t>(j)])]);
+    drawBoard();
     Text1->setText(QString());
     const bool timed = game_.OptTime == 1;
     if (timed) {
@@ -148,6 +204,7 @@ void frmForma::Otvet() {
     const int cells = game_.KolBukv;
     const std::string word = bukvoklad::Otvet(game_);
     if (word.empty()) return;
+    refreshExtras();
     tmTimer->stop();
     kSdatsya->setEnabled(false);
     // The word in its right order, in the same cells; the board keeps its width.
@@ -165,7 +222,10 @@ void frmForma::showBanner(int proigrysh) {
 }
 
 void frmForma::Text1_Change() {
-    if (!checkAnswer(game_, toCp1251(Text1->text()))) return;
+    drawBoard();
+    const bool won = checkAnswer(game_, toCp1251(Text1->text()));
+    refreshExtras();
+    if (!won) return;
     tmTimer->stop();
     showBanner(0);
 }
@@ -207,6 +267,20 @@ void frmForma::kSdatsya_Click() {
     if (!prompts_.question(QStringLiteral("Хотите сдаться и увидеть слово?"), Prompts::Icon::None, false)) return;
     QCoreApplication::processEvents();
     Otvet();
+}
+
+void frmForma::Podskazka_Click() {
+    if (bukvoklad::Podskazka(game_, random_) < 0) return;
+    drawBoard();
+    refreshExtras();
+    Text1->setFocus();
+}
+
+void frmForma::Peremeshat_Click() {
+    if (!wordInPlay(game_)) return;
+    reshuffle(game_.board, game_.Slovo, random_);
+    drawBoard();
+    Text1->setFocus();
 }
 
 void frmForma::MenuOptions_Click() {

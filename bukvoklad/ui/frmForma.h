@@ -34,6 +34,8 @@ public:
     void MenuOptions_Click();
     void HelpCallHelp_Click();
     void HelpAbout_Click();
+    void Podskazka_Click();
+    void Peremeshat_Click();
 
     QLabel* Label1 = nullptr;
     PictureBox* picControl = nullptr;
@@ -42,8 +44,14 @@ public:
     QLabel* lblTimer = nullptr;
     QPushButton* kNew = nullptr;
     QPushButton* kSdatsya = nullptr;
+    QPushButton* kPodskazka = nullptr;
+    QPushButton* kPeremeshat = nullptr;
     QTimer* tmTimer = nullptr;
     QAction* MenuOptions = nullptr;
+    QAction* MenuPodskazka = nullptr;
+    QAction* MenuPeremeshat = nullptr;
+    QAction* MenuPrint = nullptr;
+    QAction* MenuPdf = nullptr;
     QAction* FileExit = nullptr;
     QAction* HelpCallHelp = nullptr;
     QAction* HelpAbout = nullptr;
@@ -57,7 +65,11 @@ private:
     void Form_Unload();
     bool Text1_KeyPress(const QString& typed);
     void drawEmptyBoard(int cells);
-    void drawLetter(int cell, char letter);
+    void drawLetter(int cell, char letter, const QColor& colour = Qt::black);
+    // The board of the game in play: opened letters marked, used-up cells greyed.
+    void drawBoard();
+    // Hint and reshuffle only while a word is in play.
+    void refreshExtras();
     void showBanner(int proigrysh);
 
     Game& game_;
