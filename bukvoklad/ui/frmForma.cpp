@@ -3,6 +3,7 @@
 #include "bukvoklad/core/NewGame.h"
 #include "bukvoklad/core/Play.h"
 #include "bukvoklad/core/Settings.h"
+#include "common/core/Themes.h"
 #include "common/ui/AppStart.h"
 #include "common/ui/Geometry.h"
 #include "common/ui/Text.h"
@@ -77,11 +78,20 @@ frmForma::frmForma(Game& game, Prompts& prompts, Random& random, std::function<v
     lblTimer->setFont(serifFont(14.25, true));
     lblTimer->hide();
 
+    lblTema = new QLabel(client);
+    lblTema->setGeometry(twRect(120, 120, 9240, 840));
+    lblTema->setFont(sansFont(8.25));
+    lblTema->setWordWrap(true);
+    lblTema->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    lblTema->hide();
+
     tmTimer = new QTimer(this);
     tmTimer->setInterval(1000);
     connect(tmTimer, &QTimer::timeout, this, &frmForma::NewTime);
 
     buildMenu();
+    MenuTema = new ThemeMenu(menuBar(), game_.PathData, this);
+    MenuTema->setChoiceFile(std::filesystem::path(places_.own) / "bukvoklad-theme");
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
 }
 
@@ -112,7 +122,10 @@ void frmForma::drawLetter(int cell, char letter) {
 }
 
 void frmForma::NewGame() {
+    game_.Tema = MenuTema->theme();
     const NewGameResult result = bukvoklad::NewGame(game_, random_);
+    lblTema->setText(fromUtf8(themeNote(game_.Tema, result.themeFellBack ? std::vector<int>{result.length} : std::vector<int>{})));
+    lblTema->setVisible(!lblTema->text().isEmpty());
     tmTimer->stop();
     kSdatsya->setEnabled(false);
     drawEmptyBoard(result.length);

@@ -5,6 +5,7 @@
 #include "common/core/UserFiles.h"
 #include "common/ui/PictureBox.h"
 #include "common/ui/Prompts.h"
+#include "common/ui/ThemeMenu.h"
 
 #include <QAction>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QTimer>
+#include <filesystem>
 #include <functional>
 
 namespace smek::bukvoklad {
@@ -40,6 +42,8 @@ public:
     QLineEdit* Text1 = nullptr;
     QLabel* lbVremya = nullptr;
     QLabel* lblTimer = nullptr;
+    QLabel* lblTema = nullptr; // the theme of the word; hidden for all words
+    ThemeMenu* MenuTema = nullptr;
     QPushButton* kNew = nullptr;
     QPushButton* kSdatsya = nullptr;
     QTimer* tmTimer = nullptr;

@@ -4,6 +4,7 @@
 #include "common/core/FileMessages.h"
 #include "common/core/Paths.h"
 #include "common/core/TextFile.h"
+#include "common/core/Themes.h"
 #include "common/ui/AppStart.h"
 #include "common/ui/Geometry.h"
 #include "common/ui/Text.h"
@@ -78,6 +79,8 @@ frmSlovolov::frmSlovolov(smek::Prompts& prompts, smek::Places places, const Sett
     setWindowTitle(QStringLiteral("Смекалия: Словолов"));
     buildControls();
     buildMenu();
+    MenuTema = new smek::ThemeMenu(menuBar(), places_.data, this);
+    MenuTema->setChoiceFile(std::filesystem::path(places_.own) / "slovolov-theme");
     setCentralWidget(client);
     adjustSize();
     setFixedSize(sizeHint());
@@ -114,6 +117,10 @@ void frmSlovolov::buildControls() {
     lblTimer = label(client, QStringLiteral("00:00"), QRect(664, 496, 57, 22), smek::serifFont(14.25, true));
     lbVremya->hide();
     lblTimer->hide();
+    lblTema = label(client, QString(), QRect(312, 40, 404, 36), smek::sansFont(8.25));
+    lblTema->setWordWrap(true);
+    lblTema->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    lblTema->hide();
 
     picShar[0] = ballPicture(false);
     picShar[1] = ballPicture(true);
@@ -177,10 +184,14 @@ void frmSlovolov::NewGame(int mode) {
     picControl->setOuterSize(edge, edge);
     drawGridLines();
     picControl->setDrawFont(smek::serifFont(tabFont[static_cast<size_t>(g.level())], true));
+    lblTema->hide(); // an opened game's words may come from anywhere
 
     if (mode == 0) {
         picBox->clear();
+        g.theme = MenuTema->theme();
         const BuildResult result = buildBoard(g, places_.data, *random_);
+        lblTema->setText(QString::fromStdString(smek::themeNote(g.theme, result.themeFellBack)));
+        lblTema->setVisible(!lblTema->text().isEmpty());
         for (int w = 0; w < result.slotsFilled; ++w) AddSlovo(w);
         if (result.status != BuildResult::Status::Ok) {
             showFailure(result);

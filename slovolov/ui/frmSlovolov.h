@@ -6,6 +6,7 @@
 #include "common/core/UserFiles.h"
 #include "common/ui/PictureBox.h"
 #include "common/ui/Prompts.h"
+#include "common/ui/ThemeMenu.h"
 #include "slovolov/core/Game.h"
 
 #include <QAction>
@@ -14,6 +15,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -80,6 +82,8 @@ public:
     QLabel* Label1 = nullptr;
     QLabel* lbVremya = nullptr;
     QLabel* lblTimer = nullptr;
+    QLabel* lblTema = nullptr; // the theme of the board, above it; hidden for all words
+    smek::ThemeMenu* MenuTema = nullptr;
     std::array<QImage, 2> picShar;
     QTimer* tmTimer = nullptr;
     QTimer* tmNewBukvy = nullptr;
