@@ -9,6 +9,7 @@
 #include "common/ui/Text.h"
 #include "common/ui/frmEnd.h"
 #include "common/ui/frmOprog.h"
+#include "common/ui/frmStatistika.h"
 #include "common/ui/frmWeb.h"
 #include "frmOptions.h"
 
@@ -31,7 +32,8 @@ QString helpPage() {
 } // namespace
 
 frmForma::frmForma(Game& game, Prompts& prompts, Random& random, std::function<void()> endProgram, Places places)
-    : game_(game), prompts_(prompts), random_(random), endProgram_(std::move(endProgram)), places_(std::move(places)) {
+    : game_(game), prompts_(prompts), random_(random), endProgram_(std::move(endProgram)), places_(std::move(places)),
+      statistics_(std::filesystem::path(places_.own) / "bukvoklad-statistics") {
     setWindowTitle(QStringLiteral("Смекалия: Буквоклад"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -99,6 +101,7 @@ void frmForma::buildMenu() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("Меню"));
     MenuOptions = menu->addAction(QStringLiteral("Опции"), this, &frmForma::MenuOptions_Click);
     MenuOptions->setShortcut(QKeySequence(Qt::Key_F6));
+    MenuStatistika = menu->addAction(QStringLiteral("Статистика"), this, &frmForma::MenuStatistika_Click);
     menu->addSeparator();
     FileExit = menu->addAction(QStringLiteral("Выход"), this, &QWidget::close);
 
@@ -145,6 +148,7 @@ void frmForma::NewGame() {
     lblTimer->setVisible(timed);
     lbVremya->setVisible(timed);
     kSdatsya->setEnabled(true);
+    statistics_.gameStarted();
 }
 
 void frmForma::NewTime() {
@@ -154,6 +158,7 @@ void frmForma::NewTime() {
     }
     tmTimer->stop();
     Otvet();
+    statistics_.gameEnded(Outcome::LostOnTime);
     showBanner(1);
 }
 
@@ -180,6 +185,7 @@ void frmForma::showBanner(int proigrysh) {
 void frmForma::Text1_Change() {
     if (!checkAnswer(game_, toCp1251(Text1->text()))) return;
     tmTimer->stop();
+    statistics_.gameEnded(Outcome::Won); // a win shown again after retyping counts once
     showBanner(0);
 }
 
@@ -220,11 +226,19 @@ void frmForma::kSdatsya_Click() {
     if (!prompts_.question(QStringLiteral("Хотите сдаться и увидеть слово?"), Prompts::Icon::None, false)) return;
     QCoreApplication::processEvents();
     Otvet();
+    statistics_.gameEnded(Outcome::GivenUp); // unless the clock ended the game during the question
 }
 
 void frmForma::MenuOptions_Click() {
     frmOptions options(this, game_, prompts_, [this] { NewGame(); });
     prompts_.showModal(options);
+}
+
+void frmForma::MenuStatistika_Click() {
+    StatistikaRows rows;
+    rows.hints = QStringLiteral("Подсказок:");
+    frmStatistika window(this, prompts_, statistics_, rows);
+    prompts_.showModal(window);
 }
 
 void frmForma::HelpCallHelp_Click() {

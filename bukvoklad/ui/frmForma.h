@@ -2,6 +2,7 @@
 // The play window: the letter board, the answer box, the countdown and the menu.
 #include "bukvoklad/core/Game.h"
 #include "common/core/Random.h"
+#include "common/core/Statistics.h"
 #include "common/core/UserFiles.h"
 #include "common/ui/PictureBox.h"
 #include "common/ui/Prompts.h"
@@ -26,6 +27,10 @@ public:
     // places: where the settings are written and the About link's page goes.
     frmForma(Game& game, Prompts& prompts, Random& random, std::function<void()> endProgram, Places places);
 
+    // The player's statistics, in their own folder; a hint counts with
+    // statistics().hintUsed().
+    StatisticsBook& statistics() { return statistics_; }
+
     void NewGame();
     void NewTime();
     void Otvet();
@@ -34,6 +39,7 @@ public:
     void kNew_Click();
     void kSdatsya_Click();
     void MenuOptions_Click();
+    void MenuStatistika_Click();
     void HelpCallHelp_Click();
     void HelpAbout_Click();
 
@@ -48,6 +54,7 @@ public:
     QPushButton* kSdatsya = nullptr;
     QTimer* tmTimer = nullptr;
     QAction* MenuOptions = nullptr;
+    QAction* MenuStatistika = nullptr;
     QAction* FileExit = nullptr;
     QAction* HelpCallHelp = nullptr;
     QAction* HelpAbout = nullptr;
@@ -69,6 +76,7 @@ private:
     Random& random_;
     std::function<void()> endProgram_;
     Places places_;
+    StatisticsBook statistics_; // after places_, which names its file
 };
 
 } // namespace smek::bukvoklad

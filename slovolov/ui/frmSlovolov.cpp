@@ -12,6 +12,7 @@
 #include "common/ui/apiOpenSave.h"
 #include "common/ui/frmEnd.h"
 #include "common/ui/frmOprog.h"
+#include "common/ui/frmStatistika.h"
 #include "common/ui/frmWeb.h"
 #include "frmSlovolovSelLevel.h"
 #include "slovolov/core/Lookup.h"
@@ -72,7 +73,8 @@ QImage ballPicture(bool found) {
 
 frmSlovolov::frmSlovolov(smek::Prompts& prompts, smek::Places places, const Settings& settings,
                          std::unique_ptr<smek::Random> random)
-    : prompts_(prompts), places_(std::move(places)), random_(std::move(random)) {
+    : prompts_(prompts), places_(std::move(places)),
+      statistics_(std::filesystem::path(places_.own) / "slovolov-statistics"), random_(std::move(random)) {
     if (!random_) random_ = std::make_unique<smek::Random>(smek::Random::fromClock());
     state_.settings = settings;
     state_.Remain = -1;
@@ -147,6 +149,7 @@ void frmSlovolov::buildMenu() {
     MenuSave[0] = menu->addAction(QStringLiteral("Сохранить"), this, [this] { SaveFileDialog(0); });
     MenuSave[0]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     MenuSave[1] = menu->addAction(QStringLiteral("Сохранить как…"), this, [this] { SaveFileDialog(1); });
+    MenuStatistika = menu->addAction(QStringLiteral("Статистика"), this, &frmSlovolov::MenuStatistika_Click);
     MenuSave[0]->setEnabled(false);
     MenuSave[1]->setEnabled(false);
     menu->addSeparator();
@@ -202,6 +205,10 @@ void frmSlovolov::NewGame(int mode) {
         for (int x = 0; x <= g.GridMax; ++x)
             if (g.Grid(x, y) != 0) ShowBukva(x, y, kWhite);
     picControl->setEnabled(true);
+    if (g.Remain >= 0) statistics_.gameStarted();
+    else statistics_.gameLeft(); // an opened game that had ended is no new game
+    if (mode == 0) gameClock_.start();
+    else gameClock_.invalidate();
     if (g.settings.IgraNaVremya == 1) {
         g.OstMin = g.settings.VremyaMin;
         g.OstSec = g.settings.VremyaSec;
@@ -306,6 +313,13 @@ void frmSlovolov::HelpCallHelp_Click() {
     prompts_.showModal(web);
 }
 
+void frmSlovolov::MenuStatistika_Click() {
+    smek::StatistikaRows rows;
+    rows.levelTimes = true;
+    smek::frmStatistika window(this, prompts_, statistics_, rows);
+    prompts_.showModal(window);
+}
+
 void frmSlovolov::HelpAbout_Click() {
     smek::frmOprog about(this, prompts_, places_, smek::helpPagePath(QStringLiteral("Словолов.htm")));
     prompts_.showModal(about);
@@ -404,6 +418,7 @@ void frmSlovolov::EndGame(int mode) {
     const int size = state_.CellSize;
     for (const Cell& c : clearFillers(state_))
         picControl->fillRect(c.x * size + 1, c.y * size + 1, c.x * size + size - 1, c.y * size + size - 1, Qt::white);
+    if (mode == 0) statistics_.gameEnded(smek::Outcome::GivenUp);
     if (mode == 1) StopGame(1);
 }
 
@@ -413,6 +428,10 @@ void frmSlovolov::StopGame(int mode) {
     picControl->setEnabled(false);
     MenuEndGame->setEnabled(false);
     state_.Remain = -1;
+    if (mode == 0)
+        statistics_.gameEnded(smek::Outcome::Won, state_.level(), gameClock_.isValid() ? gameClock_.elapsed() / 1000 : -1);
+    else
+        statistics_.gameEnded(smek::Outcome::LostOnTime);
     QApplication::processEvents();
     Proigrysh = mode;
     smek::frmEnd banner(this, Proigrysh);

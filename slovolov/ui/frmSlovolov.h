@@ -3,6 +3,7 @@
 // the saved-game commands, the look-up and the timer procedures. The decisions are the core's; this window
 // turns events into core calls and paints what they report.
 #include "common/core/Random.h"
+#include "common/core/Statistics.h"
 #include "common/core/UserFiles.h"
 #include "common/ui/PictureBox.h"
 #include "common/ui/Prompts.h"
@@ -10,6 +11,7 @@
 #include "slovolov/core/Game.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
 #include <QMainWindow>
@@ -33,6 +35,8 @@ public:
                 std::unique_ptr<smek::Random> random = nullptr);
 
     GameState& state() { return state_; }
+    // The player's statistics, in their own folder.
+    smek::StatisticsBook& statistics() { return statistics_; }
 
     // Board painting
     void NewGame(int mode);
@@ -48,6 +52,7 @@ public:
     void MenuEndGame_Click();
     void HelpCallHelp_Click();
     void HelpAbout_Click();
+    void MenuStatistika_Click();
 
     // Saved games
     void SaveFileDialog(int index);
@@ -92,6 +97,7 @@ public:
     QAction* MenuEndGame = nullptr;
     QAction* MenuOpen = nullptr;
     std::array<QAction*, 2> MenuSave{};
+    QAction* MenuStatistika = nullptr;
     QAction* FileExit = nullptr;
     QAction* HelpCallHelp = nullptr;
     QAction* HelpAbout = nullptr;
@@ -110,6 +116,8 @@ private:
 
     smek::Prompts& prompts_;
     smek::Places places_;
+    smek::StatisticsBook statistics_; // after places_, which names its file
+    QElapsedTimer gameClock_;         // from a new board to its win; invalid for an opened game
     GameState state_;
     std::unique_ptr<smek::Random> random_;
     bool endRequested_ = false;

@@ -5,6 +5,7 @@
 #include "bukvoklad/ui/frmForma.h"
 #include "common/core/TextFile.h"
 #include "common/core/Themes.h"
+#include "common/ui/frmStatistika.h"
 
 #include <QtTest>
 #include <memory>
@@ -42,7 +43,10 @@ class ThemesAndStatisticsTest : public QObject {
     std::string own() const { return own_.pathData(); }
 
 private slots:
-    void init() { std::filesystem::remove(own_.path / "bukvoklad-theme"); }
+    void init() {
+        std::filesystem::remove(own_.path / "bukvoklad-theme");
+        std::filesystem::remove(own_.path / "bukvoklad-statistics");
+    }
 
     void themeMenuChangesTheNextWord() {
         Table t(6, own());
@@ -65,6 +69,41 @@ private slots:
         QCOMPARE(again.game.Slovo, w1251("АВТОБУС"));
         QCOMPARE(again.form->lblTema->text(),
                  QStringLiteral("Тема: Еда. Слов из 7 букв в теме нет, они взяты из всех слов"));
+    }
+
+    void winsGiveUpsTimeOutsAndHintsAreCounted() {
+        Table t(6, own());
+        frmForma& f = *t.form;
+        f.NewGame();
+        f.Text1->setText(QStringLiteral("дерево"));
+        f.Text1->setText(QStringLiteral("дерев"));
+        f.Text1->setText(QStringLiteral("дерево")); // the banner again, the win once
+        f.kNew_Click();
+        f.statistics().hintUsed(); // the entry a hint button calls
+        f.kSdatsya_Click();
+        t.game.OptTime = 1;
+        t.game.OptSec = 0;
+        f.kNew_Click();
+        f.NewTime(); // the tick after "00": lost on time
+        QCOMPARE(t.game.GameState, -1);
+
+        const std::optional<Statistics> s =
+            parseStatistics(readTextFile(own_.path / "bukvoklad-statistics").content);
+        QVERIFY(s);
+        QCOMPARE(s->started, 3);
+        QCOMPARE(s->won, 1);
+        QCOMPARE(s->givenUp, 1);
+        QCOMPARE(s->lostOnTime, 1);
+        QCOMPARE(s->hints, 1);
+
+        QStringList rows;
+        t.prompts.onModal = [&](QDialog& dialog) {
+            if (auto* w = qobject_cast<frmStatistika*>(&dialog)) rows = w->rowTexts();
+        };
+        f.MenuStatistika_Click();
+        QCOMPARE(rows, (QStringList{QStringLiteral("Начато игр: 3"), QStringLiteral("Выиграно: 1"),
+                                    QStringLiteral("Не успели по времени: 1"), QStringLiteral("Сдались: 1"),
+                                    QStringLiteral("Самая длинная серия побед: 1"), QStringLiteral("Подсказок: 1")}));
     }
 };
 

@@ -4,6 +4,7 @@
 #include "common/core/Cp1251.h"
 #include "common/core/TextFile.h"
 #include "common/core/Themes.h"
+#include "common/ui/frmStatistika.h"
 #include "slovolov/ui/frmSlovolov.h"
 
 #include <QtTest>
@@ -24,6 +25,7 @@ private:
     // The player's own folder, apart from the data folder as in an installed game.
     std::string own() const { return dir_->path().toStdString() + "/own/"; }
     fs::path themeFile() const { return own() + "slovolov-theme"; }
+    fs::path statisticsFile() const { return own() + "slovolov-statistics"; }
 
     frmSlovolov& start(std::uint64_t seed = 7) {
         w_ = std::make_unique<frmSlovolov>(*prompts_, smek::testPlaces(data(), own()), Settings{},
@@ -37,6 +39,33 @@ private:
         for (QAction* a : w_->MenuTema->themeActions)
             if (a->text() == name) return a;
         return nullptr;
+    }
+    // Marks every word not yet found by its first and last letter.
+    void findAll() {
+        const GameState& g = w_->state();
+        for (int i = 0; i <= g.NumWords; ++i) {
+            if (g.Found[static_cast<size_t>(i)] == 1) continue;
+            const auto& r = g.Recs[static_cast<size_t>(i)];
+            const int s = g.CellSize;
+            w_->picControl_MouseUp(r[0] * s + s / 2, r[1] * s + s / 2);
+            w_->picControl_MouseUp(r[2] * s + s / 2, r[3] * s + s / 2);
+        }
+    }
+    smek::Statistics onDisk() const {
+        return smek::parseStatistics(smek::readTextFile(statisticsFile()).content).value_or(smek::Statistics{});
+    }
+    // The rows of the statistics window, and what the test does with it.
+    QStringList statistikaRows(const std::function<void(smek::frmStatistika&)>& act = {}) {
+        QStringList rows;
+        prompts_->onModal = [&](QDialog& dialog) {
+            if (auto* s = qobject_cast<smek::frmStatistika*>(&dialog)) {
+                if (act) act(*s);
+                rows = s->rowTexts();
+            }
+        };
+        w_->MenuStatistika_Click();
+        prompts_->onModal = {};
+        return rows;
     }
     bool hasThemeWords() const {
         const auto& s = w_->state().Slova;
@@ -114,6 +143,72 @@ private slots:
         QCOMPARE(w.state().Remain, w.state().NumWords);
         QVERIFY(prompts_->texts().filter(QStringLiteral("База данных")).isEmpty());
         QCOMPARE(w.lblTema->text(), QStringLiteral("Тема: Еда. Слов из 3–7 букв в теме нет, они взяты из всех слов"));
+    }
+
+    void gamesAreCountedByTheirFirstEnd() {
+        frmSlovolov& w = start();
+        findAll(); // a win
+        QCOMPARE(w.Proigrysh, 0);
+        w.MenuNewGame_Click();
+        w.MenuEndGame_Click(); // given up: the words stay and can still be marked
+        findAll();
+        w.state().settings.IgraNaVremya = 1;
+        w.state().settings.VremyaSec = 1;
+        w.MenuNewGame_Click();
+        w.NewTime(); // 00:00
+        QCOMPARE(w.state().Remain, w.state().NumWords);
+        w.NewTime(); // the tick after: lost on time
+        QCOMPARE(w.Proigrysh, 1);
+
+        const smek::Statistics s = onDisk();
+        QCOMPARE(s.started, 3);
+        QCOMPARE(s.won, 1);
+        QCOMPARE(s.givenUp, 1);
+        QCOMPARE(s.lostOnTime, 1);
+        QCOMPARE(s.longestStreak, 1);
+        QCOMPARE(s.streak, 0);
+        QCOMPARE(s.levels[0].wins, 1); // the given-up game's late finish has no time
+        QVERIFY(s.levels[0].bestSeconds < 5);
+
+        // Opening a saved game that was already lost counts no new game.
+        w.SaveFile(QString::fromStdString(dir_->path().toStdString() + "/lost.slv"));
+        w.OpenNamedFile(dir_->path() + QStringLiteral("/lost.slv"));
+        QCOMPARE(onDisk().started, 3);
+    }
+
+    void statistikaWindowShowsTheCountsAndResetsThemOnlyWhenConfirmed() {
+        start();
+        findAll();
+        const QStringList rows = statistikaRows();
+        QCOMPARE(rows.size(), 8);
+        QCOMPARE(rows[0], QStringLiteral("Начато игр: 1"));
+        QCOMPARE(rows[1], QStringLiteral("Выиграно: 1"));
+        QCOMPARE(rows[2], QStringLiteral("Не успели по времени: 0"));
+        QCOMPARE(rows[3], QStringLiteral("Сдались: 0"));
+        QCOMPARE(rows[4], QStringLiteral("Самая длинная серия побед: 1"));
+        QVERIFY(rows[5].startsWith(QStringLiteral("Время победы, уровень 1: лучшее 0:0")));
+        QCOMPARE(rows[6], QStringLiteral("Время победы, уровень 2: побед ещё нет"));
+
+        prompts_->answers = {false};
+        QCOMPARE(statistikaRows([](smek::frmStatistika& s) { s.kReset->click(); })[0], QStringLiteral("Начато игр: 1"));
+        QCOMPARE(prompts_->asked.last().text, QStringLiteral("Сбросить статистику?"));
+        QCOMPARE(onDisk().won, 1);
+        QCOMPARE(statistikaRows([](smek::frmStatistika& s) { s.kReset->click(); })[1], QStringLiteral("Выиграно: 0"));
+        QCOMPARE(onDisk(), smek::Statistics{});
+    }
+
+    void damagedStatisticsAreSetAsideAndPlayGoesOn() {
+        fs::create_directories(statisticsFile().parent_path());
+        QVERIFY(!smek::writeTextFileAtomic(statisticsFile(), "started lots\n"));
+        frmSlovolov& w = start();
+        QCOMPARE(w.state().Remain, w.state().NumWords);
+        QCOMPARE(onDisk().started, 1);
+        const fs::path aside = statisticsFile().string() + ".damaged";
+        QCOMPARE(smek::readTextFile(aside).content, std::string("started lots\n"));
+        QString note;
+        statistikaRows([&](smek::frmStatistika& s) { note = s.lblSetAside->text(); });
+        QVERIFY(note.contains(QStringLiteral("slovolov-statistics.damaged")));
+        fs::remove(aside);
     }
 };
 
