@@ -13,6 +13,7 @@ struct Game {
     int OptTime = 0;    // 1 = timed game
     int OptSec = 0;     // time limit in seconds
     int OptKolBukv = 0; // fixed word length; below 3 (or above 19) a random one
+    std::string Tema;   // the word theme, kept per user apart from the settings; empty = all words
 
     int KolBukv = 0;     // letter cells on the board; 0 once the word is revealed
     std::string Slovo;   // the hidden word, CP1251 capitals

@@ -5,11 +5,13 @@
 #include "bukvoklad/core/NewGame.h"
 #include "bukvoklad/core/Play.h"
 #include "bukvoklad/core/Settings.h"
+#include "common/core/Themes.h"
 #include "common/ui/AppStart.h"
 #include "common/ui/Geometry.h"
 #include "common/ui/Text.h"
 #include "common/ui/frmEnd.h"
 #include "common/ui/frmOprog.h"
+#include "common/ui/frmStatistika.h"
 #include "common/ui/frmWeb.h"
 #include "frmOptions.h"
 
@@ -38,7 +40,8 @@ QString helpPage() {
 } // namespace
 
 frmForma::frmForma(Game& game, Prompts& prompts, Random& random, std::function<void()> endProgram, Places places)
-    : game_(game), prompts_(prompts), random_(random), endProgram_(std::move(endProgram)), places_(std::move(places)) {
+    : game_(game), prompts_(prompts), random_(random), endProgram_(std::move(endProgram)), places_(std::move(places)),
+      statistics_(std::filesystem::path(places_.own) / "bukvoklad-statistics") {
     setWindowTitle(QStringLiteral("Смекалия: Буквоклад"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -95,11 +98,20 @@ frmForma::frmForma(Game& game, Prompts& prompts, Random& random, std::function<v
     lblTimer->setFont(serifFont(14.25, true));
     lblTimer->hide();
 
+    lblTema = new QLabel(client);
+    lblTema->setGeometry(twRect(120, 120, 9240, 840));
+    lblTema->setFont(sansFont(8.25));
+    lblTema->setWordWrap(true);
+    lblTema->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    lblTema->hide();
+
     tmTimer = new QTimer(this);
     tmTimer->setInterval(1000);
     connect(tmTimer, &QTimer::timeout, this, &frmForma::NewTime);
 
     buildMenu();
+    MenuTema = new ThemeMenu(menuBar(), game_.PathData, this);
+    MenuTema->setChoiceFile(std::filesystem::path(places_.own) / "bukvoklad-theme");
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
 }
 
@@ -118,6 +130,7 @@ void frmForma::buildMenu() {
     MenuPdf = menu->addAction(QStringLiteral("Лист с анаграммами в PDF…"), this, [this] {
         printWorksheet(this, prompts_, game_, places_, random_, WorksheetOutput::Pdf);
     });
+    MenuStatistika = menu->addAction(QStringLiteral("Статистика"), this, &frmForma::MenuStatistika_Click);
     menu->addSeparator();
     FileExit = menu->addAction(QStringLiteral("Выход"), this, &QWidget::close);
 
@@ -168,7 +181,10 @@ void frmForma::refreshExtras() {
 }
 
 void frmForma::NewGame() {
+    game_.Tema = MenuTema->theme();
     const NewGameResult result = bukvoklad::NewGame(game_, random_);
+    lblTema->setText(fromUtf8(themeNote(game_.Tema, result.themeFellBack ? std::vector<int>{result.length} : std::vector<int>{})));
+    lblTema->setVisible(!lblTema->text().isEmpty());
     tmTimer->stop();
     kSdatsya->setEnabled(false);
     drawEmptyBoard(result.length);
@@ -188,6 +204,7 @@ void frmForma::NewGame() {
     lblTimer->setVisible(timed);
     lbVremya->setVisible(timed);
     kSdatsya->setEnabled(true);
+    statistics_.gameStarted();
 }
 
 void frmForma::NewTime() {
@@ -197,6 +214,7 @@ void frmForma::NewTime() {
     }
     tmTimer->stop();
     Otvet();
+    statistics_.gameEnded(Outcome::LostOnTime);
     showBanner(1);
 }
 
@@ -227,6 +245,7 @@ void frmForma::Text1_Change() {
     refreshExtras();
     if (!won) return;
     tmTimer->stop();
+    statistics_.gameEnded(Outcome::Won); // a win shown again after retyping counts once
     showBanner(0);
 }
 
@@ -267,10 +286,12 @@ void frmForma::kSdatsya_Click() {
     if (!prompts_.question(QStringLiteral("Хотите сдаться и увидеть слово?"), Prompts::Icon::None, false)) return;
     QCoreApplication::processEvents();
     Otvet();
+    statistics_.gameEnded(Outcome::GivenUp); // unless the clock ended the game during the question
 }
 
 void frmForma::Podskazka_Click() {
     if (bukvoklad::Podskazka(game_, random_) < 0) return;
+    statistics_.hintUsed();
     drawBoard();
     refreshExtras();
     Text1->setFocus();
@@ -286,6 +307,13 @@ void frmForma::Peremeshat_Click() {
 void frmForma::MenuOptions_Click() {
     frmOptions options(this, game_, prompts_, [this] { NewGame(); });
     prompts_.showModal(options);
+}
+
+void frmForma::MenuStatistika_Click() {
+    StatistikaRows rows;
+    rows.hints = QStringLiteral("Подсказок:");
+    frmStatistika window(this, prompts_, statistics_, rows);
+    prompts_.showModal(window);
 }
 
 void frmForma::HelpCallHelp_Click() {

@@ -2,9 +2,11 @@
 // The play window: the letter board, the answer box, the countdown and the menu.
 #include "bukvoklad/core/Game.h"
 #include "common/core/Random.h"
+#include "common/core/Statistics.h"
 #include "common/core/UserFiles.h"
 #include "common/ui/PictureBox.h"
 #include "common/ui/Prompts.h"
+#include "common/ui/ThemeMenu.h"
 
 #include <QAction>
 #include <QLabel>
@@ -12,6 +14,7 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QTimer>
+#include <filesystem>
 #include <functional>
 
 namespace smek::bukvoklad {
@@ -24,6 +27,10 @@ public:
     // places: where the settings are written and the About link's page goes.
     frmForma(Game& game, Prompts& prompts, Random& random, std::function<void()> endProgram, Places places);
 
+    // The player's statistics, in their own folder; a hint counts with
+    // statistics().hintUsed().
+    StatisticsBook& statistics() { return statistics_; }
+
     void NewGame();
     void NewTime();
     void Otvet();
@@ -32,6 +39,7 @@ public:
     void kNew_Click();
     void kSdatsya_Click();
     void MenuOptions_Click();
+    void MenuStatistika_Click();
     void HelpCallHelp_Click();
     void HelpAbout_Click();
     void Podskazka_Click();
@@ -42,6 +50,8 @@ public:
     QLineEdit* Text1 = nullptr;
     QLabel* lbVremya = nullptr;
     QLabel* lblTimer = nullptr;
+    QLabel* lblTema = nullptr; // the theme of the word; hidden for all words
+    ThemeMenu* MenuTema = nullptr;
     QPushButton* kNew = nullptr;
     QPushButton* kSdatsya = nullptr;
     QPushButton* kPodskazka = nullptr;
@@ -52,6 +62,7 @@ public:
     QAction* MenuPeremeshat = nullptr;
     QAction* MenuPrint = nullptr;
     QAction* MenuPdf = nullptr;
+    QAction* MenuStatistika = nullptr;
     QAction* FileExit = nullptr;
     QAction* HelpCallHelp = nullptr;
     QAction* HelpAbout = nullptr;
@@ -77,6 +88,7 @@ private:
     Random& random_;
     std::function<void()> endProgram_;
     Places places_;
+    StatisticsBook statistics_; // after places_, which names its file
 };
 
 } // namespace smek::bukvoklad

@@ -3,7 +3,7 @@
 #include "common/core/Alphabet.h"
 #include "common/core/FreeFormat.h"
 #include "common/core/TextFile.h"
-#include "common/core/WordFiles.h"
+#include "common/core/Themes.h"
 
 #include <algorithm>
 
@@ -69,6 +69,11 @@ WordPick pickWord(const std::filesystem::path& file, int length, smek::Random& r
 
 namespace {
 
+void noteLength(std::vector<int>& lengths, int L) {
+    const auto at = std::lower_bound(lengths.begin(), lengths.end(), L);
+    if (at == lengths.end() || *at != L) lengths.insert(at, L);
+}
+
 void clearBoard(GameState& g) {
     std::fill(g.cells.begin(), g.cells.end(), 0);
     std::fill(g.Slova.begin(), g.Slova.end(), std::string());
@@ -108,7 +113,9 @@ BuildResult buildBoard(GameState& g, const std::string& pathData, smek::Random& 
             }
             if (startAgain) break;
 
-            std::vector<std::filesystem::path> files = smek::listWordFiles(pathData, L);
+            smek::ThemedWordFiles themed = smek::themedWordFiles(pathData, g.theme, L);
+            if (themed.fellBack) noteLength(result.themeFellBack, L);
+            std::vector<std::filesystem::path> files = std::move(themed.files);
             if (files.empty()) {
                 result.status = BuildResult::Status::NoDatabase;
                 result.slotsFilled = w;

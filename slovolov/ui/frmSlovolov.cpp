@@ -4,6 +4,7 @@
 #include "common/core/FileMessages.h"
 #include "common/core/Paths.h"
 #include "common/core/TextFile.h"
+#include "common/core/Themes.h"
 #include "common/ui/AppStart.h"
 #include "common/ui/Geometry.h"
 #include "common/ui/Text.h"
@@ -11,6 +12,7 @@
 #include "common/ui/apiOpenSave.h"
 #include "common/ui/frmEnd.h"
 #include "common/ui/frmOprog.h"
+#include "common/ui/frmStatistika.h"
 #include "common/ui/frmWeb.h"
 #include "PrintBoard.h"
 #include "WordListMarks.h"
@@ -74,13 +76,16 @@ QImage ballPicture(bool found) {
 
 frmSlovolov::frmSlovolov(smek::Prompts& prompts, smek::Places places, const Settings& settings,
                          std::unique_ptr<smek::Random> random)
-    : prompts_(prompts), places_(std::move(places)), random_(std::move(random)) {
+    : prompts_(prompts), places_(std::move(places)),
+      statistics_(std::filesystem::path(places_.own) / "slovolov-statistics"), random_(std::move(random)) {
     if (!random_) random_ = std::make_unique<smek::Random>(smek::Random::fromClock());
     state_.settings = settings;
     state_.Remain = -1;
     setWindowTitle(QStringLiteral("Смекалия: Словолов"));
     buildControls();
     buildMenu();
+    MenuTema = new smek::ThemeMenu(menuBar(), places_.data, this);
+    MenuTema->setChoiceFile(std::filesystem::path(places_.own) / "slovolov-theme");
     setCentralWidget(client);
     adjustSize();
     setFixedSize(sizeHint());
@@ -120,6 +125,10 @@ void frmSlovolov::buildControls() {
     lblTimer = label(client, QStringLiteral("00:00"), QRect(664, 496, 57, 22), smek::serifFont(14.25, true));
     lbVremya->hide();
     lblTimer->hide();
+    lblTema = label(client, QString(), QRect(312, 40, 404, 36), smek::sansFont(8.25));
+    lblTema->setWordWrap(true);
+    lblTema->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    lblTema->hide();
 
     picShar[0] = ballPicture(false);
     picShar[1] = ballPicture(true);
@@ -146,6 +155,7 @@ void frmSlovolov::buildMenu() {
     MenuSave[0] = menu->addAction(QStringLiteral("Сохранить"), this, [this] { SaveFileDialog(0); });
     MenuSave[0]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     MenuSave[1] = menu->addAction(QStringLiteral("Сохранить как…"), this, [this] { SaveFileDialog(1); });
+    MenuStatistika = menu->addAction(QStringLiteral("Статистика"), this, &frmSlovolov::MenuStatistika_Click);
     MenuSave[0]->setEnabled(false);
     MenuSave[1]->setEnabled(false);
     // Beyond the design: the puzzle on paper, enabled while a whole board is dealt.
@@ -192,10 +202,14 @@ void frmSlovolov::NewGame(int mode) {
     showProgress();
     MenuPrint->setEnabled(false);
     MenuPdf->setEnabled(false);
+    lblTema->hide(); // an opened game's words may come from anywhere
 
     if (mode == 0) {
         picBox->clear();
+        g.theme = MenuTema->theme();
         const BuildResult result = buildBoard(g, places_.data, *random_);
+        lblTema->setText(QString::fromStdString(smek::themeNote(g.theme, result.themeFellBack)));
+        lblTema->setVisible(!lblTema->text().isEmpty());
         for (int w = 0; w < result.slotsFilled; ++w) AddSlovo(w);
         if (result.status != BuildResult::Status::Ok) {
             showFailure(result);
@@ -209,6 +223,10 @@ void frmSlovolov::NewGame(int mode) {
     boardInput->gameStarted();
     MenuPrint->setEnabled(true);
     MenuPdf->setEnabled(true);
+    if (g.Remain >= 0) statistics_.gameStarted();
+    else statistics_.gameLeft(); // an opened game that had ended is no new game
+    if (mode == 0) gameClock_.start();
+    else gameClock_.invalidate();
     if (g.settings.IgraNaVremya == 1) {
         g.OstMin = g.settings.VremyaMin;
         g.OstSec = g.settings.VremyaSec;
@@ -323,6 +341,13 @@ void frmSlovolov::HelpCallHelp_Click() {
     prompts_.showModal(web);
 }
 
+void frmSlovolov::MenuStatistika_Click() {
+    smek::StatistikaRows rows;
+    rows.levelTimes = true;
+    smek::frmStatistika window(this, prompts_, statistics_, rows);
+    prompts_.showModal(window);
+}
+
 void frmSlovolov::HelpAbout_Click() {
     smek::frmOprog about(this, prompts_, places_, smek::helpPagePath(QStringLiteral("Словолов.htm")));
     prompts_.showModal(about);
@@ -421,6 +446,7 @@ void frmSlovolov::EndGame(int mode) {
     const int size = state_.CellSize;
     for (const Cell& c : clearFillers(state_))
         picControl->fillRect(c.x * size + 1, c.y * size + 1, c.x * size + size - 1, c.y * size + size - 1, Qt::white);
+    if (mode == 0) statistics_.gameEnded(smek::Outcome::GivenUp);
     if (mode == 1) StopGame(1);
 }
 
@@ -431,6 +457,10 @@ void frmSlovolov::StopGame(int mode) {
     MenuEndGame->setEnabled(false);
     boardInput->gameEnded();
     state_.Remain = -1;
+    if (mode == 0)
+        statistics_.gameEnded(smek::Outcome::Won, state_.level(), gameClock_.isValid() ? gameClock_.elapsed() / 1000 : -1);
+    else
+        statistics_.gameEnded(smek::Outcome::LostOnTime);
     QApplication::processEvents();
     Proigrysh = mode;
     smek::frmEnd banner(this, Proigrysh);

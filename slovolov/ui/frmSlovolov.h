@@ -4,17 +4,21 @@
 // turns events into core calls and paints what they report.
 #include "BoardInput.h"
 #include "common/core/Random.h"
+#include "common/core/Statistics.h"
 #include "common/core/UserFiles.h"
 #include "common/ui/PictureBox.h"
 #include "common/ui/Prompts.h"
+#include "common/ui/ThemeMenu.h"
 #include "slovolov/core/Game.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -32,6 +36,8 @@ public:
                 std::unique_ptr<smek::Random> random = nullptr);
 
     GameState& state() { return state_; }
+    // The player's statistics, in their own folder.
+    smek::StatisticsBook& statistics() { return statistics_; }
 
     // Board painting
     void NewGame(int mode);
@@ -47,6 +53,7 @@ public:
     void MenuEndGame_Click();
     void HelpCallHelp_Click();
     void HelpAbout_Click();
+    void MenuStatistika_Click();
 
     // Saved games
     void SaveFileDialog(int index);
@@ -81,6 +88,8 @@ public:
     QLabel* Label1 = nullptr;
     QLabel* lbVremya = nullptr;
     QLabel* lblTimer = nullptr;
+    QLabel* lblTema = nullptr; // the theme of the board, above it; hidden for all words
+    smek::ThemeMenu* MenuTema = nullptr;
     std::array<QImage, 2> picShar;
     QTimer* tmTimer = nullptr;
     QTimer* tmNewBukvy = nullptr;
@@ -89,6 +98,7 @@ public:
     QAction* MenuEndGame = nullptr;
     QAction* MenuOpen = nullptr;
     std::array<QAction*, 2> MenuSave{};
+    QAction* MenuStatistika = nullptr;
     QAction* FileExit = nullptr;
     QAction* HelpCallHelp = nullptr;
     QAction* HelpAbout = nullptr;
@@ -114,6 +124,8 @@ private:
 
     smek::Prompts& prompts_;
     smek::Places places_;
+    smek::StatisticsBook statistics_; // after places_, which names its file
+    QElapsedTimer gameClock_;         // from a new board to its win; invalid for an opened game
     GameState state_;
     std::unique_ptr<smek::Random> random_;
     bool endRequested_ = false;
