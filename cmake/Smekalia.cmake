@@ -8,14 +8,16 @@ endfunction()
 
 # A program folder in the build tree: build/<name>/ with the executable,
 # Data/ (that program's own data only, plus any files of its own) and
-# Справка/ (its help page).
+# Справка/ (its help page). With THEMES, the theme folders of data/themes/<THEMES>/
+# go to Data/Темы/ (a folder of their own: the games take every *.N file of
+# Data/ itself as a word file).
 #   smekalia_program_folder(<name> DATA <folder under data/> HELP <page under data/help/>
-#                           [EXTRA_DATA <files>...])
+#                           [THEMES <folder under data/themes/>] [EXTRA_DATA <files>...])
 function(smekalia_program_folder name)
-  cmake_parse_arguments(ARG "" "DATA;HELP" "EXTRA_DATA" ${ARGN})
+  cmake_parse_arguments(ARG "" "DATA;HELP;THEMES" "EXTRA_DATA" ${ARGN})
   set(folder ${CMAKE_BINARY_DIR}/${name})
   set(stamp ${CMAKE_BINARY_DIR}/CMakeFiles/${name}-data.stamp)
-  file(GLOB data_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/${ARG_DATA}/*)
+  file(GLOB data_files LIST_DIRECTORIES false CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/${ARG_DATA}/*)
   list(APPEND data_files ${ARG_EXTRA_DATA})
   set(help_file ${PROJECT_SOURCE_DIR}/data/help/${ARG_HELP})
   set(copy_help)
@@ -28,12 +30,21 @@ function(smekalia_program_folder name)
   if(data_files)
     set(copy_data COMMAND ${CMAKE_COMMAND} -E copy_if_different ${data_files} ${folder}/Data/)
   endif()
+  set(copy_themes)
+  set(theme_files)
+  set(themes_source)
+  if(ARG_THEMES)
+    set(themes_source ${PROJECT_SOURCE_DIR}/data/themes/${ARG_THEMES})
+    file(GLOB_RECURSE theme_files CONFIGURE_DEPENDS ${themes_source}/*)
+    set(copy_themes COMMAND ${CMAKE_COMMAND} -E copy_directory ${themes_source} ${folder}/Data/Темы)
+  endif()
   add_custom_command(OUTPUT ${stamp}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}/Data ${folder}/Справка
     ${copy_data}
+    ${copy_themes}
     ${copy_help}
     COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
-    DEPENDS ${data_files} ${help_depends}
+    DEPENDS ${data_files} ${theme_files} ${help_depends}
     COMMENT "Laying out the ${name} program folder"
     VERBATIM)
   add_custom_target(${name}_folder ALL DEPENDS ${stamp})
@@ -41,6 +52,7 @@ function(smekalia_program_folder name)
   # whatever a player left in the build tree's Data/.
   set_property(GLOBAL PROPERTY smekalia_${name}_data ${data_files})
   set_property(GLOBAL PROPERTY smekalia_${name}_help ${help_depends})
+  set_property(GLOBAL PROPERTY smekalia_${name}_themes ${themes_source})
 endfunction()
 
 # The desktop id of a program: slovolov -> org.smekalia.Slovolov.

@@ -1,5 +1,7 @@
 #pragma once
 // The compose-a-word game: one record for the whole run, owned by Main.
+#include "Board.h"
+
 #include <string>
 
 namespace smek::bukvoklad {
@@ -11,6 +13,7 @@ struct Game {
     int OptTime = 0;    // 1 = timed game
     int OptSec = 0;     // time limit in seconds
     int OptKolBukv = 0; // fixed word length; below 3 (or above 19) a random one
+    std::string Tema;   // the word theme, kept per user apart from the settings; empty = all words
 
     int KolBukv = 0;     // letter cells on the board; 0 once the word is revealed
     std::string Slovo;   // the hidden word, CP1251 capitals
@@ -19,6 +22,8 @@ struct Game {
     // False while the board shows no word (no usable database for the
     // length): Slovo may still hold an older word that must not win.
     bool wordLoaded = false;
+    // The cells of the word in play, hints opened and reshuffles included.
+    Board board;
 };
 
 } // namespace smek::bukvoklad

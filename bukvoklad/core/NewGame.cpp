@@ -1,6 +1,7 @@
 #include "NewGame.h"
 
 #include "common/core/FileMessages.h"
+#include "common/core/Themes.h"
 #include "common/core/WordFiles.h"
 
 #include <algorithm>
@@ -11,6 +12,15 @@ namespace smek::bukvoklad {
 int chooseLength(int optKolBukv, Random& random) {
     if (optKolBukv > 2 && optKolBukv <= kMaxLetters) return optKolBukv;
     return random.between(5, kMaxLetters);
+}
+
+int chooseLength(int optKolBukv, const std::vector<int>& themeLengths, Random& random) {
+    if (optKolBukv > 2 && optKolBukv <= kMaxLetters) return optKolBukv;
+    std::vector<int> usable;
+    for (int length : themeLengths)
+        if (length >= 5 && length <= kMaxLetters) usable.push_back(length);
+    if (usable.empty()) return chooseLength(optKolBukv, random);
+    return usable[static_cast<size_t>(random.between(0, static_cast<int>(usable.size()) - 1))];
 }
 
 std::vector<int> shuffleOrder(int n, Random& random) {
@@ -55,12 +65,16 @@ NewGameResult NewGame(Game& game, Random& random) {
     NewGameResult result;
     game.GameState = 1;
     random.reseed();
-    const int n = chooseLength(game.OptKolBukv, random);
+    const int n = game.Tema.empty() ? chooseLength(game.OptKolBukv, random)
+                                    : chooseLength(game.OptKolBukv, themeLengths(game.PathData, game.Tema), random);
     game.KolBukv = n;
     game.wordLoaded = false;
+    game.board = {};
     result.length = n;
 
-    const auto files = listWordFiles(game.PathData, n);
+    ThemedWordFiles themed = themedWordFiles(game.PathData, game.Tema, n);
+    result.themeFellBack = themed.fellBack;
+    const auto files = std::move(themed.files);
     if (files.empty()) {
         result.status = NewGameResult::Status::NoDatabase;
         return result;
@@ -79,6 +93,7 @@ NewGameResult NewGame(Game& game, Random& random) {
     game.Slovo = std::move(words.words[static_cast<size_t>(k)]);
     game.wordLoaded = true;
     result.order = scrambledOrder(game.Slovo, random);
+    game.board = startBoard(result.order);
     // A negative limit from an edited settings file counts as no time left.
     if (game.OptTime == 1) game.TimeOst = std::max(game.OptSec, 0);
     return result;

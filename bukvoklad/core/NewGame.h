@@ -17,6 +17,9 @@ constexpr int kCell = 33;       // a cell is 33 x 33 pixels
 // A count of 3..19 is kept; anything else (below 3, or above 19 from an
 // edited settings file) gives a random length 5..19.
 int chooseLength(int optKolBukv, Random& random);
+// With a theme, a random length is drawn among the theme's own lengths of
+// 5..19, so that its words come up at all; a fixed length stays as chosen.
+int chooseLength(int optKolBukv, const std::vector<int>& themeLengths, Random& random);
 
 // order[j] is the 0-based position in the word of the letter shown in cell j:
 // every position exactly once, each order equally likely.
@@ -35,6 +38,7 @@ struct NewGameResult {
     int length = 0;                   // cells to draw, whatever the status
     std::filesystem::path file;       // the chosen database file
     std::vector<int> order;           // Ok only
+    bool themeFellBack = false;       // the theme lacks the length: all words served
 };
 
 // Sets GameState = 1 and KolBukv; with a word (Ok) also Slovo, wordLoaded and,

@@ -1,18 +1,23 @@
 #include "frmForma.h"
 
+#include "PrintWorksheet.h"
+#include "bukvoklad/core/Hint.h"
 #include "bukvoklad/core/NewGame.h"
 #include "bukvoklad/core/Play.h"
 #include "bukvoklad/core/Settings.h"
+#include "common/core/Themes.h"
 #include "common/ui/AppStart.h"
 #include "common/ui/Geometry.h"
 #include "common/ui/Text.h"
 #include "common/ui/TypingFilter.h"
 #include "common/ui/frmEnd.h"
 #include "common/ui/frmOprog.h"
+#include "common/ui/frmStatistika.h"
 #include "common/ui/frmWeb.h"
 #include "frmOptions.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QCloseEvent>
 #include <QFontMetricsF>
 #include <QMenuBar>
@@ -22,6 +27,11 @@ namespace {
 
 constexpr int kBoardHeight = 34; // the outline runs from y = 0 to y = 33
 const QColor kLine(Qt::black);
+// Beyond the design: letters a hint opened, and cells the typed answer uses up.
+const QColor kOpened(0, 128, 0);
+const QColor kUsedCell(0xD8, 0xD8, 0xD8);
+const QColor kUsedLetter(0x98, 0x98, 0x98);
+const QColor kUsedOpened(0x80, 0xB8, 0x80);
 
 QString helpPage() {
     return helpPagePath(QStringLiteral("Буквоклад.htm"));
@@ -30,7 +40,8 @@ QString helpPage() {
 } // namespace
 
 frmForma::frmForma(Game& game, Prompts& prompts, Random& random, std::function<void()> endProgram, Places places)
-    : game_(game), prompts_(prompts), random_(random), endProgram_(std::move(endProgram)), places_(std::move(places)) {
+    : game_(game), prompts_(prompts), random_(random), endProgram_(std::move(endProgram)), places_(std::move(places)),
+      statistics_(std::filesystem::path(places_.own) / "bukvoklad-statistics") {
     setWindowTitle(QStringLiteral("Смекалия: Буквоклад"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -58,6 +69,16 @@ frmForma::frmForma(Game& game, Prompts& prompts, Random& random, std::function<v
     kSdatsya->setEnabled(false);
     connect(kSdatsya, &QPushButton::clicked, this, &frmForma::kSdatsya_Click);
 
+    // Additions a player may ignore, in the free space right of the buttons.
+    kPodskazka = new QPushButton(QStringLiteral("Подсказка"), client);
+    kPodskazka->setGeometry(twRect(5640, 2640, 1620, 495));
+    kPodskazka->setFont(sansFont(13.5));
+    connect(kPodskazka, &QPushButton::clicked, this, &frmForma::Podskazka_Click);
+    kPeremeshat = new QPushButton(QStringLiteral("Перемешать"), client);
+    kPeremeshat->setGeometry(twRect(7410, 2640, 1950, 495));
+    kPeremeshat->setFont(sansFont(13.5));
+    connect(kPeremeshat, &QPushButton::clicked, this, &frmForma::Peremeshat_Click);
+
     Label1 = new QLabel(QStringLiteral("Составьте из этих букв слово"), client);
     Label1->setGeometry(twRect(120, 1020, 3195, 285));
     Label1->setFont(serifFont(12, true));
@@ -79,11 +100,20 @@ frmForma::frmForma(Game& game, Prompts& prompts, Random& random, std::function<v
     lblTimer->setFont(serifFont(14.25, true));
     lblTimer->hide();
 
+    lblTema = new QLabel(client);
+    lblTema->setGeometry(twRect(120, 120, 9240, 840));
+    lblTema->setFont(sansFont(8.25));
+    lblTema->setWordWrap(true);
+    lblTema->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    lblTema->hide();
+
     tmTimer = new QTimer(this);
     tmTimer->setInterval(1000);
     connect(tmTimer, &QTimer::timeout, this, &frmForma::NewTime);
 
     buildMenu();
+    MenuTema = new ThemeMenu(menuBar(), game_.PathData, this);
+    MenuTema->setChoiceFile(std::filesystem::path(places_.own) / "bukvoklad-theme");
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
 }
 
@@ -91,6 +121,18 @@ void frmForma::buildMenu() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("Меню"));
     MenuOptions = menu->addAction(QStringLiteral("Опции"), this, &frmForma::MenuOptions_Click);
     MenuOptions->setShortcut(QKeySequence(Qt::Key_F6));
+    MenuPodskazka = menu->addAction(QStringLiteral("Подсказка"), this, &frmForma::Podskazka_Click);
+    MenuPodskazka->setShortcut(QKeySequence(Qt::Key_F2));
+    MenuPeremeshat = menu->addAction(QStringLiteral("Перемешать"), this, &frmForma::Peremeshat_Click);
+    MenuPeremeshat->setShortcut(QKeySequence(Qt::Key_F3));
+    menu->addSeparator();
+    MenuPrint = menu->addAction(QStringLiteral("Печать листа с анаграммами…"), this, [this] {
+        printWorksheet(this, prompts_, game_, places_, random_, WorksheetOutput::Printer);
+    });
+    MenuPdf = menu->addAction(QStringLiteral("Лист с анаграммами в PDF…"), this, [this] {
+        printWorksheet(this, prompts_, game_, places_, random_, WorksheetOutput::Pdf);
+    });
+    MenuStatistika = menu->addAction(QStringLiteral("Статистика"), this, &frmForma::MenuStatistika_Click);
     menu->addSeparator();
     FileExit = menu->addAction(QStringLiteral("Выход"), this, &QWidget::close);
 
@@ -107,17 +149,48 @@ void frmForma::drawEmptyBoard(int cells) {
     for (int k = 1; k < cells; ++k) picControl->line(kCell * k, 0, kCell * k, kBoardHeight - 2, kLine);
 }
 
-void frmForma::drawLetter(int cell, char letter) {
+void frmForma::drawLetter(int cell, char letter, const QColor& colour) {
     const QString text = fromCp1251(std::string(1, letter));
     const double width = QFontMetricsF(picControl->drawFont()).horizontalAdvance(text);
-    picControl->text(kCell * cell + letterOffset(width), 0, text, kLine);
+    picControl->text(kCell * cell + letterOffset(width), 0, text, colour);
+}
+
+void frmForma::drawBoard() {
+    const Board& board = game_.board;
+    const size_t n = board.cells.size();
+    if (game_.KolBukv == 0 || !game_.wordLoaded || n == 0 || n != game_.Slovo.size()) return;
+    const std::vector<bool> used = cellsInUse(board, game_.Slovo, toCp1251(Text1->text()));
+    drawEmptyBoard(static_cast<int>(n));
+    for (size_t j = 0; j < n; ++j) {
+        const int p = board.cells[j];
+        const bool opened = board.opened[static_cast<size_t>(p)];
+        const int x = kCell * static_cast<int>(j);
+        // Inside the grid lines; the last cell ends at the outline.
+        const int right = std::min(x + kCell - 1, kCell * static_cast<int>(n) - 2);
+        if (used[j]) picControl->fillRect(x + 1, 1, right, kBoardHeight - 2, kUsedCell);
+        const QColor colour = used[j] ? (opened ? kUsedOpened : kUsedLetter) : (opened ? kOpened : kLine);
+        drawLetter(static_cast<int>(j), game_.Slovo[static_cast<size_t>(p)], colour);
+    }
+}
+
+void frmForma::refreshExtras() {
+    const bool inPlay = wordInPlay(game_);
+    const bool hint = canHint(game_);
+    kPodskazka->setEnabled(hint);
+    MenuPodskazka->setEnabled(hint);
+    kPeremeshat->setEnabled(inPlay);
+    MenuPeremeshat->setEnabled(inPlay);
 }
 
 void frmForma::NewGame() {
+    game_.Tema = MenuTema->theme();
     const NewGameResult result = bukvoklad::NewGame(game_, random_);
+    lblTema->setText(fromUtf8(themeNote(game_.Tema, result.themeFellBack ? std::vector<int>{result.length} : std::vector<int>{})));
+    lblTema->setVisible(!lblTema->text().isEmpty());
     tmTimer->stop();
     kSdatsya->setEnabled(false);
     drawEmptyBoard(result.length);
+    refreshExtras();
     // However the game was started (button, options, start-up), typing goes
     // to the answer box.
     Text1->setFocus();
@@ -126,8 +199,7 @@ void frmForma::NewGame() {
         if (result.status == NewGameResult::Status::CannotOpen) endProgram_();
         return;
     }
-    for (int j = 0; j < result.length; ++j)
-        drawLetter(j, game_.Slovo[static_cast<size_t>(result.order[static_cast<size_t>(j)])]);
+    drawBoard();
     Text1->setText(QString());
     const bool timed = game_.OptTime == 1;
     if (timed) {
@@ -137,6 +209,7 @@ void frmForma::NewGame() {
     lblTimer->setVisible(timed);
     lbVremya->setVisible(timed);
     kSdatsya->setEnabled(true);
+    statistics_.gameStarted();
 }
 
 void frmForma::NewTime() {
@@ -146,6 +219,7 @@ void frmForma::NewTime() {
     }
     tmTimer->stop();
     Otvet();
+    statistics_.gameEnded(Outcome::LostOnTime);
     showBanner(1);
 }
 
@@ -153,6 +227,7 @@ void frmForma::Otvet() {
     const int cells = game_.KolBukv;
     const std::string word = bukvoklad::Otvet(game_);
     if (word.empty()) return;
+    refreshExtras();
     tmTimer->stop();
     kSdatsya->setEnabled(false);
     // The word in its right order, in the same cells; the board keeps its width.
@@ -170,8 +245,12 @@ void frmForma::showBanner(int proigrysh) {
 }
 
 void frmForma::Text1_Change() {
-    if (!checkAnswer(game_, toCp1251(Text1->text()))) return;
+    drawBoard();
+    const bool won = checkAnswer(game_, toCp1251(Text1->text()));
+    refreshExtras();
+    if (!won) return;
     tmTimer->stop();
+    statistics_.gameEnded(Outcome::Won); // a win shown again after retyping counts once
     showBanner(0);
 }
 
@@ -197,11 +276,34 @@ void frmForma::kSdatsya_Click() {
     if (!prompts_.question(QStringLiteral("Хотите сдаться и увидеть слово?"), Prompts::Icon::None, false)) return;
     QCoreApplication::processEvents();
     Otvet();
+    statistics_.gameEnded(Outcome::GivenUp); // unless the clock ended the game during the question
+}
+
+void frmForma::Podskazka_Click() {
+    if (bukvoklad::Podskazka(game_, random_) < 0) return;
+    statistics_.hintUsed();
+    drawBoard();
+    refreshExtras();
+    Text1->setFocus();
+}
+
+void frmForma::Peremeshat_Click() {
+    if (!wordInPlay(game_)) return;
+    reshuffle(game_.board, game_.Slovo, random_);
+    drawBoard();
+    Text1->setFocus();
 }
 
 void frmForma::MenuOptions_Click() {
     frmOptions options(this, game_, prompts_, [this] { NewGame(); });
     prompts_.showModal(options);
+}
+
+void frmForma::MenuStatistika_Click() {
+    StatistikaRows rows;
+    rows.hints = QStringLiteral("Подсказок:");
+    frmStatistika window(this, prompts_, statistics_, rows);
+    prompts_.showModal(window);
 }
 
 void frmForma::HelpCallHelp_Click() {

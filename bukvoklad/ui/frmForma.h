@@ -2,9 +2,11 @@
 // The play window: the letter board, the answer box, the countdown and the menu.
 #include "bukvoklad/core/Game.h"
 #include "common/core/Random.h"
+#include "common/core/Statistics.h"
 #include "common/core/UserFiles.h"
 #include "common/ui/PictureBox.h"
 #include "common/ui/Prompts.h"
+#include "common/ui/ThemeMenu.h"
 
 #include <QAction>
 #include <QLabel>
@@ -12,6 +14,7 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QTimer>
+#include <filesystem>
 #include <functional>
 
 namespace smek::bukvoklad {
@@ -24,6 +27,10 @@ public:
     // places: where the settings are written and the About link's page goes.
     frmForma(Game& game, Prompts& prompts, Random& random, std::function<void()> endProgram, Places places);
 
+    // The player's statistics, in their own folder; a hint counts with
+    // statistics().hintUsed().
+    StatisticsBook& statistics() { return statistics_; }
+
     void NewGame();
     void NewTime();
     void Otvet();
@@ -32,18 +39,30 @@ public:
     void kNew_Click();
     void kSdatsya_Click();
     void MenuOptions_Click();
+    void MenuStatistika_Click();
     void HelpCallHelp_Click();
     void HelpAbout_Click();
+    void Podskazka_Click();
+    void Peremeshat_Click();
 
     QLabel* Label1 = nullptr;
     PictureBox* picControl = nullptr;
     QLineEdit* Text1 = nullptr;
     QLabel* lbVremya = nullptr;
     QLabel* lblTimer = nullptr;
+    QLabel* lblTema = nullptr; // the theme of the word; hidden for all words
+    ThemeMenu* MenuTema = nullptr;
     QPushButton* kNew = nullptr;
     QPushButton* kSdatsya = nullptr;
+    QPushButton* kPodskazka = nullptr;
+    QPushButton* kPeremeshat = nullptr;
     QTimer* tmTimer = nullptr;
     QAction* MenuOptions = nullptr;
+    QAction* MenuPodskazka = nullptr;
+    QAction* MenuPeremeshat = nullptr;
+    QAction* MenuPrint = nullptr;
+    QAction* MenuPdf = nullptr;
+    QAction* MenuStatistika = nullptr;
     QAction* FileExit = nullptr;
     QAction* HelpCallHelp = nullptr;
     QAction* HelpAbout = nullptr;
@@ -56,7 +75,11 @@ private:
     void Form_Unload();
     bool Text1_KeyPress(const QString& typed);
     void drawEmptyBoard(int cells);
-    void drawLetter(int cell, char letter);
+    void drawLetter(int cell, char letter, const QColor& colour = Qt::black);
+    // The board of the game in play: opened letters marked, used-up cells greyed.
+    void drawBoard();
+    // Hint and reshuffle only while a word is in play.
+    void refreshExtras();
     void showBanner(int proigrysh);
 
     Game& game_;
@@ -64,6 +87,7 @@ private:
     Random& random_;
     std::function<void()> endProgram_;
     Places places_;
+    StatisticsBook statistics_; // after places_, which names its file
 };
 
 } // namespace smek::bukvoklad

@@ -53,7 +53,7 @@ WordFile readWordFile(const std::filesystem::path& path, int length) {
 
 std::string noWordDatabaseMessage(int length) {
     const std::string n = std::to_string(length);
-    return "База данных слов не найдена\nНет файла со словами из " + n + " букв (*." + n + ").";
+    return std::string(kNoWordDatabase) + "\nНет файла со словами из " + n + " букв (*." + n + ").";
 }
 
 } // namespace smek

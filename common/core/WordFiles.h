@@ -25,8 +25,11 @@ struct WordFile {
 // no game can be built from it without showing a board that lies.
 WordFile readWordFile(const std::filesystem::path& path, int length);
 
-// "База данных слов не найдена" and, on a second line, which length has no
-// file, so the player knows what to put into the data folder (UTF-8).
+// The designed message about a missing word database (UTF-8).
+inline constexpr const char* kNoWordDatabase = "База данных слов не найдена";
+
+// kNoWordDatabase and, on a second line, which length has no file, so the
+// player knows what to put into the data folder (UTF-8).
 std::string noWordDatabaseMessage(int length);
 
 } // namespace smek

@@ -8,6 +8,8 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QUrl>
 
 namespace smek {
@@ -87,6 +89,11 @@ bool QtPrompts::openUrl(const QString& target) {
                          ? QUrl(target)
                          : QUrl::fromLocalFile(target);
     return QDesktopServices::openUrl(url);
+}
+
+bool QtPrompts::printDialog(QPrinter& printer) {
+    QPrintDialog dialog(&printer, owner());
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace smek

@@ -9,6 +9,7 @@
 #include <optional>
 
 class QDialog;
+class QPrinter;
 
 namespace smek {
 
@@ -45,6 +46,8 @@ public:
     // The shell's "Open": never blocks, never reports; false when no program
     // took the target (the platform has nothing that opens it).
     virtual bool openUrl(const QString& target) = 0;
+    // The print dialog for a printer; true when the player chose to print.
+    virtual bool printDialog(QPrinter& printer) = 0;
 
 private:
     QString caption_;
@@ -60,6 +63,7 @@ public:
     QString fileDialog(const FileRequest& request) override;
     void showModal(QDialog& dialog) override;
     bool openUrl(const QString& target) override;
+    bool printDialog(QPrinter& printer) override;
 };
 
 } // namespace smek

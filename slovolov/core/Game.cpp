@@ -3,7 +3,7 @@
 #include "common/core/Alphabet.h"
 #include "common/core/FreeFormat.h"
 #include "common/core/TextFile.h"
-#include "common/core/WordFiles.h"
+#include "common/core/Themes.h"
 
 #include <algorithm>
 #include <optional>
@@ -70,6 +70,11 @@ WordPick pickWord(const std::filesystem::path& file, int length, smek::Random& r
 
 namespace {
 
+void noteLength(std::vector<int>& lengths, int L) {
+    const auto at = std::lower_bound(lengths.begin(), lengths.end(), L);
+    if (at == lengths.end() || *at != L) lengths.insert(at, L);
+}
+
 void clearBoard(GameState& g) {
     std::fill(g.cells.begin(), g.cells.end(), 0);
     std::fill(g.Slova.begin(), g.Slova.end(), std::string());
@@ -104,11 +109,14 @@ std::optional<Placement> placeSlot(const GameState& g, int L, smek::Random& rand
     return std::nullopt;
 }
 
-// A word of length L from a random word file of that length; an unusable file
-// is left out and another drawn. On failure the status says why.
-BuildResult::Status chooseWord(const std::string& pathData, int L, smek::Random& random, std::string& word,
-                               BuildResult& result) {
-    std::vector<std::filesystem::path> files = smek::listWordFiles(pathData, L);
+// A word of length L from a random word file of that length (the theme's,
+// or all words for a length it lacks); an unusable file is left out and
+// another drawn. On failure the status says why.
+BuildResult::Status chooseWord(const std::string& pathData, const std::string& theme, int L, smek::Random& random,
+                               std::string& word, BuildResult& result) {
+    smek::ThemedWordFiles themed = smek::themedWordFiles(pathData, theme, L);
+    if (themed.fellBack) noteLength(result.themeFellBack, L);
+    std::vector<std::filesystem::path> files = std::move(themed.files);
     if (files.empty()) {
         result.length = L;
         return BuildResult::Status::NoDatabase;
@@ -175,7 +183,7 @@ SlotsOutcome fillSlots(GameState& g, const std::string& pathData, smek::Random& 
         const int L = g.wordLength(w);
         const std::optional<Placement> place = placeSlot(g, L, random, limits.drawsPerWord);
         if (!place) return SlotsOutcome::NoRoom;
-        result.status = chooseWord(pathData, L, random, g.Slova[static_cast<size_t>(w)], result);
+        result.status = chooseWord(pathData, g.theme, L, random, g.Slova[static_cast<size_t>(w)], result);
         if (result.status != BuildResult::Status::Ok) {
             result.slotsFilled = w;
             return SlotsOutcome::Failed;

@@ -32,6 +32,7 @@ struct GameState {
     std::vector<int> Found;
     std::vector<std::array<int, 6>> Recs;
     std::string FileName; // UTF-8 path of the saved game, empty if none
+    std::string theme;    // the word theme of new boards; empty = all words
 
     int OstMin = 0;
     int OstSec = 0;
@@ -76,11 +77,13 @@ struct BuildResult {
     std::error_code error;
     int restarts = 0; // boards started again because a slot found no room
     int slotsFilled = 0;
+    std::vector<int> themeFellBack; // lengths the theme lacks, taken from all words
 };
 
 // NewGame (0), steps 8 to 11 without the painting: seeds the generator, places
 // every word slot (words chosen afresh from the word files of each length) and
-// fills the other cells with filler letters А..Ю stored negated. On a failure
+// fills the other cells with filler letters А..Ю stored negated. With a theme
+// the words come from its folder, for a length it lacks from all words. On a failure
 // the words placed so far stay and no filler is drawn.
 BuildResult buildBoard(GameState& g, const std::string& pathData, smek::Random& random,
                        const BuildLimits& limits = {});

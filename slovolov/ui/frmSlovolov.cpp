@@ -4,6 +4,7 @@
 #include "common/core/FileMessages.h"
 #include "common/core/Paths.h"
 #include "common/core/TextFile.h"
+#include "common/core/Themes.h"
 #include "common/core/WordFiles.h"
 #include "common/ui/AppStart.h"
 #include "common/ui/Geometry.h"
@@ -12,9 +13,13 @@
 #include "common/ui/apiOpenSave.h"
 #include "common/ui/frmEnd.h"
 #include "common/ui/frmOprog.h"
+#include "common/ui/frmStatistika.h"
 #include "common/ui/frmWeb.h"
+#include "PrintBoard.h"
+#include "WordListMarks.h"
 #include "frmSlovolovSelLevel.h"
 #include "slovolov/core/Lookup.h"
+#include "slovolov/core/Progress.h"
 #include "slovolov/core/SavedGame.h"
 
 #include <QApplication>
@@ -71,13 +76,16 @@ QImage ballPicture(bool found, qreal ratio) {
 
 frmSlovolov::frmSlovolov(smek::Prompts& prompts, smek::Places places, const Settings& settings,
                          std::unique_ptr<smek::Random> random)
-    : prompts_(prompts), places_(std::move(places)), random_(std::move(random)) {
+    : prompts_(prompts), places_(std::move(places)),
+      statistics_(std::filesystem::path(places_.own) / "slovolov-statistics"), random_(std::move(random)) {
     if (!random_) random_ = std::make_unique<smek::Random>(smek::Random::fromClock());
     state_.settings = settings;
     state_.Remain = -1;
     setWindowTitle(QStringLiteral("Смекалия: Словолов"));
     buildControls();
     buildMenu();
+    MenuTema = new smek::ThemeMenu(menuBar(), places_.data, this);
+    MenuTema->setChoiceFile(std::filesystem::path(places_.own) / "slovolov-theme");
     setCentralWidget(client);
     adjustSize();
     setFixedSize(sizeHint());
@@ -104,6 +112,9 @@ void frmSlovolov::buildControls() {
     picControl->setDrawFont(smek::serifFont(14.25, true));
     picControl->clear();
     connect(picControl, &smek::PictureBox::mouseUp, this, [this](Qt::MouseButton, int x, int y) { picControl_MouseUp(x, y); });
+    boardInput = new BoardInput(picControl, state_, [this](int x, int y) { picControl_MouseUp(x, y); });
+    // The band above the list holds no designed control: the counter goes there.
+    lblNaideno = label(client, QString(), QRect(8, 40, 296, 20), smek::serifFont(12, true));
 
     Label1 = label(client, QStringLiteral("Нажмите мышью на первую и последнюю букву найденного слова"),
                    QRect(8, 496, 484, 19), smek::serifFont(12, true));
@@ -114,6 +125,10 @@ void frmSlovolov::buildControls() {
     lblTimer = label(client, QStringLiteral("00:00"), QRect(664, 496, 57, 22), smek::serifFont(14.25, true));
     lbVremya->hide();
     lblTimer->hide();
+    lblTema = label(client, QString(), QRect(312, 40, 404, 36), smek::sansFont(8.25));
+    lblTema->setWordWrap(true);
+    lblTema->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    lblTema->hide();
 
     picShar[0] = ballPicture(false, picBox->pixelRatio());
     picShar[1] = ballPicture(true, picBox->pixelRatio());
@@ -140,8 +155,15 @@ void frmSlovolov::buildMenu() {
     MenuSave[0] = menu->addAction(QStringLiteral("Сохранить"), this, [this] { SaveFileDialog(0); });
     MenuSave[0]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     MenuSave[1] = menu->addAction(QStringLiteral("Сохранить как…"), this, [this] { SaveFileDialog(1); });
+    MenuStatistika = menu->addAction(QStringLiteral("Статистика"), this, &frmSlovolov::MenuStatistika_Click);
     MenuSave[0]->setEnabled(false);
     MenuSave[1]->setEnabled(false);
+    // Beyond the design: the puzzle on paper, enabled while a whole board is dealt.
+    MenuPrint = menu->addAction(QStringLiteral("Печать…"), this, [this] { printPuzzle(prompts_, printSheet(state_)); });
+    MenuPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    MenuPdf = menu->addAction(QStringLiteral("Сохранить в PDF…"), this, [this] { savePuzzlePdf(prompts_, places_, printSheet(state_)); });
+    MenuPrint->setEnabled(false);
+    MenuPdf->setEnabled(false);
     menu->addSeparator();
     FileExit = menu->addAction(QStringLiteral("Выход"), this, &QWidget::close);
 
@@ -177,10 +199,17 @@ void frmSlovolov::NewGame(int mode) {
     picControl->setOuterSize(edge, edge);
     drawGridLines();
     picControl->setDrawFont(smek::serifFont(tabFont[static_cast<size_t>(g.level())], true));
+    showProgress();
+    MenuPrint->setEnabled(false);
+    MenuPdf->setEnabled(false);
+    lblTema->hide(); // an opened game's words may come from anywhere
 
     if (mode == 0) {
         picBox->clear();
+        g.theme = MenuTema->theme();
         const BuildResult result = buildBoard(g, places_.data, *random_);
+        lblTema->setText(QString::fromStdString(smek::themeNote(g.theme, result.themeFellBack)));
+        lblTema->setVisible(!lblTema->text().isEmpty());
         for (int w = 0; w < result.slotsFilled; ++w) AddSlovo(w);
         if (result.status != BuildResult::Status::Ok) {
             showFailure(result);
@@ -191,6 +220,13 @@ void frmSlovolov::NewGame(int mode) {
         for (int x = 0; x <= g.GridMax; ++x)
             if (g.Grid(x, y) != 0) ShowBukva(x, y, kWhite);
     picControl->setEnabled(true);
+    boardInput->gameStarted();
+    MenuPrint->setEnabled(true);
+    MenuPdf->setEnabled(true);
+    if (g.Remain >= 0) statistics_.gameStarted();
+    else statistics_.gameLeft(); // an opened game that had ended is no new game
+    if (mode == 0) gameClock_.start();
+    else gameClock_.invalidate();
     if (g.settings.IgraNaVremya == 1) {
         g.OstMin = g.settings.VremyaMin;
         g.OstSec = g.settings.VremyaSec;
@@ -241,6 +277,11 @@ void frmSlovolov::AddSlovo(int i) {
     const QString row = QString::number(i + 1) + QStringLiteral(") ") + smek::fromCp1251(state_.Slova[static_cast<size_t>(i)]);
     picBox->text(25, 20 * i + 1, row, Qt::black);
     picBox->paste(2, 20 * i, picShar[static_cast<size_t>(state_.Found[static_cast<size_t>(i)] == 1 ? 1 : 0)]);
+    if (state_.Found[static_cast<size_t>(i)] == 1) strikeWord(*picBox, i, smek::fromCp1251(state_.Slova[static_cast<size_t>(i)]));
+}
+
+void frmSlovolov::showProgress() {
+    lblNaideno->setText(smek::fromUtf8(foundCounter(state_)));
 }
 
 // ---- Play ----
@@ -250,12 +291,17 @@ void frmSlovolov::picControl_MouseUp(int x, int y) {
     switch (r.kind) {
     case ClickResult::Kind::Ignored: return;
     case ClickResult::Kind::Marked:
-        if (r.unmarked) ShowBukva(r.oldMark.x, r.oldMark.y, kWhite);
+        if (r.unmarked) {
+            ShowBukva(r.oldMark.x, r.oldMark.y, kWhite);
+            boardInput->missed(r.oldMark);
+        }
         ShowBukva(r.mark.x, r.mark.y, kGreen);
         return;
     case ClickResult::Kind::Found:
         for (const Cell& c : r.cleared) ShowBukva(c.x, c.y, kWhite);
         picBox->paste(2, 20 * r.word, picShar[1]);
+        strikeWord(*picBox, r.word, smek::fromCp1251(state_.Slova[static_cast<size_t>(r.word)]));
+        showProgress();
         if (state_.settings.ZamenaBukv == 1 && !tmNewBukvy->isActive()) tmNewBukvy->start();
         if (r.won) StopGame(0);
         return;
@@ -295,6 +341,13 @@ void frmSlovolov::HelpCallHelp_Click() {
     const QString WebPage = smek::helpPagePath(QStringLiteral("Словолов.htm"));
     smek::frmWeb web(this, prompts_, WebPage);
     prompts_.showModal(web);
+}
+
+void frmSlovolov::MenuStatistika_Click() {
+    smek::StatistikaRows rows;
+    rows.levelTimes = true;
+    smek::frmStatistika window(this, prompts_, statistics_, rows);
+    prompts_.showModal(window);
 }
 
 void frmSlovolov::HelpAbout_Click() {
@@ -395,6 +448,7 @@ void frmSlovolov::EndGame(int mode) {
     const int size = state_.CellSize;
     for (const Cell& c : clearFillers(state_))
         picControl->fillRect(c.x * size + 1, c.y * size + 1, c.x * size + size - 1, c.y * size + size - 1, Qt::white);
+    if (mode == 0) statistics_.gameEnded(smek::Outcome::GivenUp);
     if (mode == 1) StopGame(1);
 }
 
@@ -403,7 +457,12 @@ void frmSlovolov::StopGame(int mode) {
     tmTimer->stop();
     picControl->setEnabled(false);
     MenuEndGame->setEnabled(false);
+    boardInput->gameEnded();
     state_.Remain = -1;
+    if (mode == 0)
+        statistics_.gameEnded(smek::Outcome::Won, state_.level(), gameClock_.isValid() ? gameClock_.elapsed() / 1000 : -1);
+    else
+        statistics_.gameEnded(smek::Outcome::LostOnTime);
     QApplication::processEvents();
     Proigrysh = mode;
     smek::frmEnd banner(this, Proigrysh);

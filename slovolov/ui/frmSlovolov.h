@@ -2,18 +2,23 @@
 // The play window of the word-search game with the board and list painters,
 // the saved-game commands, the look-up and the timer procedures. The decisions are the core's; this window
 // turns events into core calls and paints what they report.
+#include "BoardInput.h"
 #include "common/core/Random.h"
+#include "common/core/Statistics.h"
 #include "common/core/UserFiles.h"
 #include "common/ui/PictureBox.h"
 #include "common/ui/Prompts.h"
+#include "common/ui/ThemeMenu.h"
 #include "slovolov/core/Game.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -31,6 +36,8 @@ public:
                 std::unique_ptr<smek::Random> random = nullptr);
 
     GameState& state() { return state_; }
+    // The player's statistics, in their own folder.
+    smek::StatisticsBook& statistics() { return statistics_; }
 
     // Board painting
     void NewGame(int mode);
@@ -46,6 +53,7 @@ public:
     void MenuEndGame_Click();
     void HelpCallHelp_Click();
     void HelpAbout_Click();
+    void MenuStatistika_Click();
 
     // Saved games
     void SaveFileDialog(int index);
@@ -80,6 +88,8 @@ public:
     QLabel* Label1 = nullptr;
     QLabel* lbVremya = nullptr;
     QLabel* lblTimer = nullptr;
+    QLabel* lblTema = nullptr; // the theme of the board, above it; hidden for all words
+    smek::ThemeMenu* MenuTema = nullptr;
     std::array<QImage, 2> picShar;
     QTimer* tmTimer = nullptr;
     QTimer* tmNewBukvy = nullptr;
@@ -88,9 +98,16 @@ public:
     QAction* MenuEndGame = nullptr;
     QAction* MenuOpen = nullptr;
     std::array<QAction*, 2> MenuSave{};
+    QAction* MenuStatistika = nullptr;
     QAction* FileExit = nullptr;
     QAction* HelpCallHelp = nullptr;
     QAction* HelpAbout = nullptr;
+
+    // Beyond the design: keyboard and drag play, the found counter.
+    BoardInput* boardInput = nullptr;
+    QLabel* lblNaideno = nullptr;
+    QAction* MenuPrint = nullptr;
+    QAction* MenuPdf = nullptr;
 
     int ListRow = 0;
     int Proigrysh = 0;
@@ -103,9 +120,12 @@ private:
     void buildControls();
     void drawGridLines();
     void showFailure(const BuildResult& result);
+    void showProgress();
 
     smek::Prompts& prompts_;
     smek::Places places_;
+    smek::StatisticsBook statistics_; // after places_, which names its file
+    QElapsedTimer gameClock_;         // from a new board to its win; invalid for an opened game
     GameState state_;
     std::unique_ptr<smek::Random> random_;
     bool endRequested_ = false;

@@ -9,6 +9,7 @@
 #include "common/ui/apiOpenSave.h"
 #include "common/ui/frmEnd.h"
 #include "common/ui/frmOprog.h"
+#include "common/ui/frmStatistika.h"
 #include "common/ui/frmWeb.h"
 #include "common/core/FileMessages.h"
 #include "slovoset/core/AnalizTexta.h"
@@ -63,6 +64,7 @@ void placeLabel(QLabel* label, const QRect& rect) {
 
 frmForma::frmForma(Puzzle& puzzle, smek::Prompts& prompts, const QString& programFolder, smek::Places places)
     : p_(puzzle), prompts_(prompts), programFolder_(programFolder), places_(std::move(places)),
+      statistics_(std::filesystem::path(places_.own) / "slovoset-statistics"),
       isklyucheniyaFile_((QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                           QStringLiteral("/smekalia/slovoset/excluded-words.txt"))
                              .toStdString()) {
@@ -174,6 +176,7 @@ void frmForma::buildMenu() {
     mFilePlain->setCheckable(true);
     mFilePlain->setChecked(true); // the designed pages unless the author asks for print ones
     mFileIsklyucheniya = mFile->addAction(QStringLiteral("Исключённые слова..."), this, &frmForma::mFileIsklyucheniya_Click);
+    mStatistika = mFile->addAction(QStringLiteral("Статистика"), this, &frmForma::mStatistika_Click);
     mFile->addSeparator();
     mFileExit = mFile->addAction(QStringLiteral("Выход"), this, &QWidget::close);
     QMenu* help = menuBar()->addMenu(QStringLiteral("Справка"));
@@ -261,6 +264,8 @@ void frmForma::kTypGame_Click(int index) {
     kTypGame[0]->setEnabled(true);
     kTypGame[1]->setEnabled(true);
     mFileSave->setEnabled(outcome.mFileSave);
+    if (index == 0 && p_.MaxSpisok >= 0) statistics_.gameStarted();
+    else statistics_.gameLeft();
 }
 
 void frmForma::selLenSlov_Click(int index) {
@@ -300,6 +305,8 @@ void frmForma::usrSlova1_LineChosen(int line) {
 }
 
 void frmForma::showEndBanner() {
+    // A word revealed from the list is a word given up on: only all guessed is a win.
+    if (p_.TypGame == 0) statistics_.gameEnded(p_.Ugadano == p_.MaxSpisok ? smek::Outcome::Won : smek::Outcome::GivenUp);
     smek::frmEnd banner(this, p_.Ugadano, p_.MaxSpisok, txtAddSlovo);
     prompts_.showModal(banner);
 }
@@ -313,6 +320,7 @@ void frmForma::usrSlova1_IconClick(int line) {
     SkrytoeSlovo& word = slovoOfLine(p_, line);
     word.Vybrano = 1 - word.Vybrano;
     usrSlova1->drawIcon(line);
+    if (p_.TypGame == 0) statistics_.hintUsed(); // revealed instead of guessed
     letPaintsRun();
     ShowSlovo();
     if (p_.TypGame == 0) ShowLineSlovo(line);
@@ -455,11 +463,22 @@ void frmForma::OpenNamedGame(const QString& path) {
     Text1->setPlainText(smek::fromCp1251(sourceTextOf(p_.Tekst)));
     setAnswerBox(true);
     NewCaption(outcome.path);
+    if (outcome.select.showBanner) statistics_.gameLeft(); // its end was counted when it was played
+    else statistics_.gameStarted();
     if (outcome.select.showBanner) showEndBanner();
 }
 
 QString frmForma::helpPage() const {
     return smek::helpPagePath(programFolder_, QStringLiteral("Словосеть.htm"));
+}
+
+void frmForma::mStatistika_Click() {
+    smek::StatistikaRows rows;
+    rows.lostOnTime = false; // no clock in this game
+    rows.givenUp = QStringLiteral("Закончено с открытыми словами:");
+    rows.hints = QStringLiteral("Слов открыто без отгадки:");
+    smek::frmStatistika window(this, prompts_, statistics_, rows);
+    prompts_.showModal(window);
 }
 
 void frmForma::HelpCallHelp_Click() {

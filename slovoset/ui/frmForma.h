@@ -4,6 +4,7 @@
 // box and the word list. It turns events into calls on the puzzle and shows
 // what the puzzle says.
 #include "common/core/UserFiles.h"
+#include "common/core/Statistics.h"
 #include "common/ui/PictureBox.h"
 #include "common/ui/Prompts.h"
 #include "slovoset/core/GameFile.h"
@@ -43,6 +44,9 @@ public:
     void OpenNamedGame(const QString& path);
     void mFileSave_Click();
     void HelpCallHelp_Click();
+    void mStatistika_Click();
+    // The player's statistics, in their own folder.
+    smek::StatisticsBook& statistics() { return statistics_; }
     void HelpOprog_Click();
     void kOtvet_Click();
     // The author's excluded words: edit the list; take a list line's word
@@ -76,6 +80,7 @@ public:
     QAction* mFileSave = nullptr;
     QAction* mFilePlain = nullptr; // checked: the export writes the plain pages
     QAction* mFileIsklyucheniya = nullptr;
+    QAction* mStatistika = nullptr;
     QAction* mFileExit = nullptr;
     QAction* HelpCallHelp = nullptr;
     QAction* HelpOprog = nullptr;
@@ -108,6 +113,7 @@ private:
     smek::Prompts& prompts_;
     QString programFolder_;
     smek::Places places_;
+    smek::StatisticsBook statistics_; // after places_, which names its file
     std::string text2_;
     std::string isklyucheniyaFile_; // the author's excluded words, in the per-user data folder
 };

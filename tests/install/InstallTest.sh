@@ -39,6 +39,9 @@ for program in slovolov slovoset bukvoklad; do
   done
   ls "$prefix/lib/smekalia/$program/Data/" | grep -qE '\.(ini|html|txt|slv)$' && fail "$program: player files installed"
 done
+for program in slovolov bukvoklad; do
+  [ -f "$prefix/lib/smekalia/$program/Data/Темы/Животные/Слова.5" ] || fail "$program: no themes"
+done
 [ -x "$prefix/bin/slovoset-cli" ] || fail "slovoset-cli not installed"
 [ -f "$prefix/share/doc/smekalia/copyright" ] || fail "no copyright file"
 grep -q "Alexander I. Lebedev" "$prefix/share/doc/smekalia/copyright" || fail "no word-list notice"

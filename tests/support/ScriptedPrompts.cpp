@@ -1,5 +1,7 @@
 #include "ScriptedPrompts.h"
 
+#include <QPrinter>
+
 namespace smek {
 
 void ScriptedPrompts::message(const QString& text, Icon icon) {
@@ -40,6 +42,15 @@ void ScriptedPrompts::showModal(QDialog& dialog) {
 bool ScriptedPrompts::openUrl(const QString& target) {
     opened.append(target);
     return openSucceeds;
+}
+
+bool ScriptedPrompts::printDialog(QPrinter& printer) {
+    asked.append({QStringLiteral("print"), printer.docName(), Icon::None, false});
+    if (printers.empty()) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printers.front());
+    printers.pop_front();
+    return true;
 }
 
 QStringList ScriptedPrompts::texts() const {

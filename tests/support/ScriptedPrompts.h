@@ -16,7 +16,7 @@ namespace smek {
 class ScriptedPrompts : public Prompts {
 public:
     struct Asked {
-        QString kind; // "message", "question", "input", "file", "modal"
+        QString kind; // "message", "question", "input", "file", "modal", "print"
         QString text; // the message, the prompt, the dialog's class name
         Icon icon = Icon::None;
         bool noDefault = false;
@@ -28,6 +28,9 @@ public:
     std::deque<bool> answers;
     std::deque<std::optional<QString>> inputs;
     std::deque<QString> files;
+    // Print dialogs: a PDF file to print into stands for a printer chosen; an
+    // empty queue cancels.
+    std::deque<QString> printers;
     // Called with each modal window instead of running it; the window is
     // closed afterwards.
     std::function<void(QDialog&)> onModal;
@@ -45,6 +48,7 @@ public:
     QString fileDialog(const FileRequest& request) override;
     void showModal(QDialog& dialog) override;
     bool openUrl(const QString& target) override;
+    bool printDialog(QPrinter& printer) override;
 
     // The texts of all messages and questions so far.
     QStringList texts() const;

@@ -47,6 +47,19 @@ public:
         write(name, text);
     }
 
+    // A word file of n different made-up words of `length` consonants, none a
+    // single repeated letter.
+    void manyWords(const std::string& name, int length, int n) const {
+        const std::string consonants = smek::w1251("БВГДЖЗКЛМНПРСТФХ");
+        std::string text = " " + std::to_string(n) + " \r\n";
+        for (int i = 1; i <= n; ++i) {
+            std::string word;
+            for (int k = 0, v = i; k < length; ++k, v /= 16) word += consonants[static_cast<size_t>(v % 16)];
+            text += word + "\r\n";
+        }
+        write(name, text);
+    }
+
 private:
     std::filesystem::path path_;
 };

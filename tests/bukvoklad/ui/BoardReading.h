@@ -24,17 +24,19 @@ inline QImage cellImage(const QImage& board, int j) {
     return board.copy(smek::bukvoklad::kCell * j + 1, 1, smek::bukvoklad::kCell - 2, 32);
 }
 
-// The letter (of the candidates) whose centred drawing matches cell j exactly,
-// or "?" when none does.
-inline QString letterInCell(const smek::PictureBox& board, int j, const QStringList& candidates) {
+// The letter (of the candidates) whose centred drawing, in this colour on this
+// background, matches cell j exactly, or "?" when none does.
+inline QString letterInCell(const smek::PictureBox& board, int j, const QStringList& candidates,
+                            const QColor& colour = Qt::black, const QColor& background = Qt::white) {
     const QImage cell = cellImage(board.image(), j);
     for (const QString& letter : candidates) {
         smek::PictureBox reference;
         reference.setDrawFont(board.drawFont());
         reference.setOuterSize(smek::bukvoklad::kCell, 34);
+        reference.setBackground(background);
         reference.clear();
         const double width = QFontMetricsF(board.drawFont()).horizontalAdvance(letter);
-        reference.text(smek::bukvoklad::letterOffset(width), 0, letter, Qt::black);
+        reference.text(smek::bukvoklad::letterOffset(width), 0, letter, colour);
         if (cellImage(reference.image(), 0) == cell) return letter;
     }
     return QStringLiteral("?");

@@ -7,6 +7,7 @@
 #include "common/ui/Geometry.h"
 #include "common/ui/Text.h"
 #include "common/ui/frmEnd.h"
+#include "common/ui/frmStatistika.h"
 #include "common/ui/frmWeb.h"
 #include "slovoset/core/ProverkaOtveta.h"
 #include "slovoset/core/SaveHtml.h"
@@ -333,6 +334,29 @@ private slots:
         f.kTypGame_Click(1);
         QCOMPARE(g.puzzle.MaxSpisok, 0);
         QCOMPARE(cp(slovoOfLine(g.puzzle, 0).Slovo), QStringLiteral("РОСА"));
+    }
+
+    void statisticsCountGamesAndRevealedWords() {
+        Game g;
+        frmForma& f = *g.form;
+        g.play();
+        emit f.usrSlova1->picList->mouseDown(Qt::LeftButton, 10, 5); // РОСА revealed
+        emit f.usrSlova1->picList->mouseUp(Qt::LeftButton, 10, 5);
+        g.answer(QStringLiteral("сад"));
+        g.play();
+        g.answer(QStringLiteral("роса"));
+        g.answer(QStringLiteral("сад"));
+        QCOMPARE(g.banners.size(), 2);
+        QStringList rows;
+        g.prompts.onModal = [&](QDialog& dialog) {
+            if (auto* w = qobject_cast<smek::frmStatistika*>(&dialog)) rows = w->rowTexts();
+        };
+        f.mStatistika_Click();
+        // No clock in this game: no row for it.
+        QCOMPARE(rows, (QStringList{QStringLiteral("Начато игр: 2"), QStringLiteral("Выиграно: 1"),
+                                    QStringLiteral("Закончено с открытыми словами: 1"),
+                                    QStringLiteral("Самая длинная серия побед: 1"),
+                                    QStringLiteral("Слов открыто без отгадки: 1")}));
     }
 
     void raisingTheLengthRebuildsAndMayEndTheGame() {

@@ -1,0 +1,43 @@
+#pragma once
+// The "Тема" menu of the word-search and compose-a-word games: "Все слова"
+// (the designed databases) or one of the themes of the data folder. The
+// choice applies from the next game and is kept per user in a file of its own.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QObject>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace smek {
+
+class ThemeMenu : public QObject {
+    Q_OBJECT
+public:
+    // Inserts the menu before the menu bar's last menu (the help menu).
+    ThemeMenu(QMenuBar* bar, std::string pathData, QObject* parent);
+
+    // Reads the player's choice from the file and writes later choices there.
+    // Without a file the choice lives only for the run.
+    void setChoiceFile(std::filesystem::path file);
+    // The chosen theme; empty for all words.
+    const std::string& theme() const { return theme_; }
+    // As the player's click on the theme's entry ("" = "Все слова").
+    void choose(const std::string& theme);
+    // Called after every choice.
+    std::function<void(const std::string&)> onChosen;
+
+    QMenu* menu = nullptr;
+    QAction* allWords = nullptr;
+    QList<QAction*> themeActions;
+
+private:
+    void check();
+
+    std::string pathData_;
+    std::filesystem::path file_;
+    std::string theme_;
+};
+
+} // namespace smek

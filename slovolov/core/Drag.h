@@ -1,0 +1,16 @@
+#pragma once
+// Dragging across a word: the straight lines a word can lie on are a row, a
+// column and the down-right diagonal, each read either way.
+#include "Game.h"
+
+#include <vector>
+
+namespace slovolov {
+
+// True when a word could run from one cell to the other.
+bool onWordLine(Cell from, Cell to);
+// The cells from the start to the pointer, both included, when they lie on a
+// word line; otherwise only the start cell (a release there finds nothing).
+std::vector<Cell> dragPath(Cell from, Cell to);
+
+} // namespace slovolov

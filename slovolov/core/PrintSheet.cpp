@@ -1,0 +1,31 @@
+#include "PrintSheet.h"
+
+#include "common/core/Alphabet.h"
+
+#include <cstdlib>
+
+namespace slovolov {
+
+PrintSheet printSheet(const GameState& g) {
+    PrintSheet sheet;
+    sheet.GridMax = g.GridMax;
+    sheet.words = g.Slova;
+    sheet.letters.reserve(g.cells.size());
+    for (int v : g.cells) sheet.letters.push_back(std::abs(v));
+    for (int i = 0; i < static_cast<int>(g.Slova.size()); ++i) {
+        const auto& r = g.Recs[static_cast<size_t>(i)];
+        sheet.answers.push_back({{r[0], r[1]}, {r[2], r[3]}});
+        if (g.Found[static_cast<size_t>(i)] != 1) continue;
+        std::vector<Cell> cells = g.wordCells(i);
+        const std::string& word = g.Slova[static_cast<size_t>(i)];
+        const bool backwards = r[5] == 2; // the last letter sits at the start cell
+        for (size_t k = 0; k < cells.size() && k < word.size(); ++k) {
+            const Cell c = cells[backwards ? cells.size() - 1 - k : k];
+            if (const int v = smek::letterPosition(word[k]); v > 0)
+                sheet.letters[static_cast<size_t>(c.x * (g.GridMax + 1) + c.y)] = v;
+        }
+    }
+    return sheet;
+}
+
+} // namespace slovolov

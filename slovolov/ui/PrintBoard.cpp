@@ -1,0 +1,119 @@
+#include "PrintBoard.h"
+
+#include "common/core/Alphabet.h"
+#include "common/ui/Geometry.h"
+#include "common/ui/Text.h"
+
+#include <QFontMetricsF>
+#include <algorithm>
+
+namespace slovolov {
+namespace {
+
+const QString kDocument = QStringLiteral("Словолов");
+
+QFont pageFont(qreal pixels, bool bold) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(std::max(1, static_cast<int>(pixels)));
+    font.setBold(bold);
+    return font;
+}
+
+QString listRow(const PrintSheet& sheet, int i) {
+    return QString::number(i + 1) + QStringLiteral(") ") + smek::fromCp1251(sheet.words[static_cast<size_t>(i)]);
+}
+
+void drawPage(QPainter& p, const QRect& area, const PrintSheet& sheet, bool answers) {
+    const qreal mm = area.width() / 180.0; // the printable width of A4 is 180 mm
+    const int n = sheet.GridMax + 1;
+    const int words = static_cast<int>(sheet.words.size());
+    // As many list columns as the longest row leaves room for, at most three.
+    const QFont listFont = pageFont(4.8 * mm, true);
+    qreal widest = 0;
+    for (int i = 0; i < words; ++i) widest = std::max(widest, QFontMetricsF(listFont, p.device()).horizontalAdvance(listRow(sheet, i)));
+    const int columns = std::clamp(static_cast<int>(area.width() / (widest + 6 * mm)), 1, 3);
+    const int rows = (words + columns - 1) / columns;
+    const qreal rowHeight = 8 * mm;
+
+    // Title and the rule of the game.
+    qreal y = 0;
+    p.setPen(Qt::black);
+    p.setFont(pageFont(9 * mm, true));
+    const QString title = answers ? kDocument + QStringLiteral(": ответы") : kDocument;
+    p.drawText(QRectF(0, y, area.width(), 12 * mm), Qt::AlignLeft | Qt::AlignVCenter, title);
+    y += 13 * mm;
+    p.setFont(pageFont(4.2 * mm, false));
+    const QString rule = QStringLiteral("Найдите %1 слов. Слова читаются по горизонтали, по вертикали и по диагонали "
+                                        "сверху слева вниз направо, а также в обратную сторону.")
+                             .arg(words);
+    const QRectF ruleBox(0, y, area.width(), 12 * mm);
+    p.drawText(ruleBox, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, rule);
+    y += 14 * mm;
+
+    // The board: as large as the page leaves room for above the list.
+    const qreal side = std::min<qreal>(area.width(), area.height() - y - rows * rowHeight - 8 * mm);
+    const qreal cell = side / n;
+    const QPointF origin((area.width() - cell * n) / 2, y);
+    const auto centre = [&](Cell c) { return origin + QPointF((c.x + 0.5) * cell, (c.y + 0.5) * cell); };
+    if (answers) {
+        QPen stroke(QColor(90, 150, 255, 110), cell * 0.72, Qt::SolidLine, Qt::RoundCap);
+        p.setPen(stroke);
+        for (const PrintSheet::Line& line : sheet.answers) p.drawLine(centre(line.first), centre(line.last));
+    }
+    p.setPen(QPen(Qt::black, std::max<qreal>(1, 0.25 * mm)));
+    for (int k = 1; k < n; ++k) {
+        p.drawLine(origin + QPointF(k * cell, 0), origin + QPointF(k * cell, n * cell));
+        p.drawLine(origin + QPointF(0, k * cell), origin + QPointF(n * cell, k * cell));
+    }
+    p.setPen(QPen(Qt::black, std::max<qreal>(1, 0.6 * mm)));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(origin, QSizeF(n * cell, n * cell)));
+    p.setFont(pageFont(cell * 0.6, false));
+    for (int cx = 0; cx < n; ++cx)
+        for (int cy = 0; cy < n; ++cy)
+            if (const int v = sheet.letter(cx, cy); v > 0) {
+                const QRectF box(origin + QPointF(cx * cell, cy * cell), QSizeF(cell, cell));
+                p.drawText(box, Qt::AlignCenter, smek::fromCp1251(std::string(1, smek::letterAt(v))));
+            }
+    y += side + 8 * mm;
+
+    // The word list, in columns, in the order of the game's list.
+    p.setFont(listFont);
+    const qreal columnWidth = area.width() / columns;
+    for (int i = 0; i < words; ++i) {
+        const QRectF box(columnWidth * (i / rows), y + rowHeight * (i % rows), columnWidth, rowHeight);
+        p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, listRow(sheet, i));
+    }
+}
+
+bool askAnswers(smek::Prompts& prompts) {
+    return prompts.question(QStringLiteral("Добавить страницу с ответами?"), smek::Prompts::Icon::None, false);
+}
+
+smek::DrawPages pages(const PrintSheet& sheet, bool answers) {
+    return [sheet, answers](QPainter& painter, QPagedPaintDevice& device) {
+        drawPuzzlePages(painter, device, sheet, answers);
+    };
+}
+
+} // namespace
+
+void drawPuzzlePages(QPainter& painter, QPagedPaintDevice& device, const PrintSheet& sheet, bool answers) {
+    const QRect area = smek::pageArea(device);
+    drawPage(painter, area, sheet, false);
+    if (!answers) return;
+    device.newPage();
+    drawPage(painter, area, sheet, true);
+}
+
+void printPuzzle(smek::Prompts& prompts, const PrintSheet& sheet) {
+    const bool answers = askAnswers(prompts);
+    smek::printPages(prompts, kDocument, pages(sheet, answers));
+}
+
+void savePuzzlePdf(smek::Prompts& prompts, const smek::Places& places, const PrintSheet& sheet) {
+    const bool answers = askAnswers(prompts);
+    smek::savePdf(prompts, places, kDocument + QStringLiteral(".pdf"), kDocument, pages(sheet, answers));
+}
+
+} // namespace slovolov

@@ -1,0 +1,17 @@
+#pragma once
+// The printed puzzle: one page with the title, the board (large letters in a
+// ruled grid) and the word list; with answers, a second page the same with a
+// stroke along every hidden word.
+#include "common/ui/PrintOut.h"
+#include "slovolov/core/PrintSheet.h"
+
+namespace slovolov {
+
+void drawPuzzlePages(QPainter& painter, QPagedPaintDevice& device, const PrintSheet& sheet, bool answers);
+
+// The menu's "Печать…" and "Сохранить в PDF…": the answers-page question,
+// then the printer or the file.
+void printPuzzle(smek::Prompts& prompts, const PrintSheet& sheet);
+void savePuzzlePdf(smek::Prompts& prompts, const smek::Places& places, const PrintSheet& sheet);
+
+} // namespace slovolov

@@ -1,0 +1,19 @@
+#include "WordListMarks.h"
+
+#include <QFontMetrics>
+#include <cmath>
+
+namespace slovolov {
+
+void strikeWord(smek::PictureBox& picBox, int i, const QString& word) {
+    const QString number = QString::number(i + 1) + QStringLiteral(") ");
+    const int left = 25 + picBox.textWidth(number);
+    const int right = 25 + picBox.textWidth(number + word) - 1;
+    // Where PictureBox::text puts the baseline.
+    const int baseline = 20 * i + 1 + QFontMetrics(picBox.drawFont()).ascent();
+    const int middle = baseline - static_cast<int>(std::lround(QFontMetricsF(picBox.drawFont()).capHeight() / 2));
+    picBox.line(left, middle, right, middle, Qt::black);
+    picBox.line(left, middle + 1, right, middle + 1, Qt::black);
+}
+
+} // namespace slovolov

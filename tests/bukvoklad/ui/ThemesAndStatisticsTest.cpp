@@ -1,0 +1,111 @@
+// The compose-a-word window's additions: the theme menu and the statistics.
+#include "TempFolder.h"
+#include "ScriptedPrompts.h"
+#include "TestPlaces.h"
+#include "bukvoklad/ui/frmForma.h"
+#include "common/core/TextFile.h"
+#include "common/core/Themes.h"
+#include "common/ui/frmStatistika.h"
+
+#include <QtTest>
+#include <memory>
+
+using namespace smek;
+using namespace smek::bukvoklad;
+
+namespace {
+
+struct Table {
+    TempFolder folder;
+    Game game;
+    ScriptedPrompts prompts{QStringLiteral("Смекалия - Буквоклад")};
+    Random random{11};
+    std::unique_ptr<frmForma> form;
+
+    // own: the player's folder, kept between two tables as between two runs.
+    Table(int optKolBukv, const std::string& own) {
+        folder.words("Слова.6", {"ДЕРЕВО"});
+        folder.words("Слова.7", {"АВТОБУС"});
+        std::filesystem::create_directories(folder.path() / kThemesFolder / "Еда");
+        folder.words(std::string(kThemesFolder) + "/Еда/Слова.6", {"ПЕЧЕНЬ"});
+        game.PathData = folder.pathData();
+        game.OptKolBukv = optKolBukv;
+        form = std::make_unique<frmForma>(game, prompts, random, [] {}, testPlaces(game.PathData, own));
+        prompts.setOwner(form.get());
+    }
+};
+
+} // namespace
+
+class ThemesAndStatisticsTest : public QObject {
+    Q_OBJECT
+    TempFolder own_;
+    std::string own() const { return own_.pathData(); }
+
+private slots:
+    void init() {
+        std::filesystem::remove(own_.path() / "bukvoklad-theme");
+        std::filesystem::remove(own_.path() / "bukvoklad-statistics");
+    }
+
+    void themeMenuChangesTheNextWord() {
+        Table t(6, own());
+        frmForma& f = *t.form;
+        f.NewGame();
+        QCOMPARE(t.game.Slovo, w1251("ДЕРЕВО"));
+        QVERIFY(!f.lblTema->isVisible());
+        QCOMPARE(f.MenuTema->themeActions.size(), 1);
+        f.MenuTema->themeActions[0]->trigger();
+        QCOMPARE(t.game.Slovo, w1251("ДЕРЕВО")); // the word in play stays
+        f.kNew_Click();
+        QCOMPARE(t.game.Slovo, w1251("ПЕЧЕНЬ"));
+        QVERIFY(!f.lblTema->isHidden());
+        QCOMPARE(f.lblTema->text(), QStringLiteral("Тема: Еда"));
+
+        // Kept for the next start, apart from the designed settings.
+        Table again(7, own());
+        QVERIFY(again.form->MenuTema->themeActions[0]->isChecked());
+        again.form->NewGame();
+        QCOMPARE(again.game.Slovo, w1251("АВТОБУС"));
+        QCOMPARE(again.form->lblTema->text(),
+                 QStringLiteral("Тема: Еда. Слов из 7 букв в теме нет, они взяты из всех слов"));
+    }
+
+    void winsGiveUpsTimeOutsAndHintsAreCounted() {
+        Table t(6, own());
+        frmForma& f = *t.form;
+        f.NewGame();
+        f.Text1->setText(QStringLiteral("дерево"));
+        f.Text1->setText(QStringLiteral("дерев"));
+        f.Text1->setText(QStringLiteral("дерево")); // the banner again, the win once
+        f.kNew_Click();
+        f.statistics().hintUsed(); // the entry a hint button calls
+        f.kSdatsya_Click();
+        t.game.OptTime = 1;
+        t.game.OptSec = 0;
+        f.kNew_Click();
+        f.NewTime(); // the tick after "00": lost on time
+        QCOMPARE(t.game.GameState, -1);
+
+        const std::optional<Statistics> s =
+            parseStatistics(readTextFile(own_.path() / "bukvoklad-statistics").content);
+        QVERIFY(s);
+        QCOMPARE(s->started, 3);
+        QCOMPARE(s->won, 1);
+        QCOMPARE(s->givenUp, 1);
+        QCOMPARE(s->lostOnTime, 1);
+        QCOMPARE(s->hints, 1);
+
+        QStringList rows;
+        t.prompts.onModal = [&](QDialog& dialog) {
+            if (auto* w = qobject_cast<frmStatistika*>(&dialog)) rows = w->rowTexts();
+        };
+        f.MenuStatistika_Click();
+        QCOMPARE(rows, (QStringList{QStringLiteral("Начато игр: 3"), QStringLiteral("Выиграно: 1"),
+                                    QStringLiteral("Не успели по времени: 1"), QStringLiteral("Сдались: 1"),
+                                    QStringLiteral("Самая длинная серия побед: 1"), QStringLiteral("Подсказок: 1")}));
+    }
+};
+
+QTEST_MAIN(ThemesAndStatisticsTest)
+#include "ThemesAndStatisticsTest.moc"

@@ -1,0 +1,365 @@
+// Offscreen tests of play beyond the design: keyboard play, drags, the found
+// counter, struck-through words, the flash of a missed mark, the printed puzzle.
+#include "ScriptedPrompts.h"
+#include "TestPlaces.h"
+#include "common/ui/frmEnd.h"
+#include "slovolov/core/Cursor.h"
+#include "slovolov/core/Drag.h"
+#include "slovolov/core/SavedGame.h"
+#include "slovolov/ui/frmSlovolov.h"
+
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <filesystem>
+
+using namespace slovolov;
+namespace fs = std::filesystem;
+
+class PlayAidsTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<smek::ScriptedPrompts> prompts_;
+    std::unique_ptr<frmSlovolov> w_;
+    int wins_ = 0;
+
+    frmSlovolov& start(Settings settings = {}, std::uint64_t seed = 7) {
+        w_ = std::make_unique<frmSlovolov>(*prompts_, smek::testPlaces(dir_->path().toStdString() + "/Data/"),
+                                           settings, std::make_unique<smek::Random>(seed));
+        w_->show();
+        w_->activateWindow();
+        [&] { QVERIFY(QTest::qWaitForWindowActive(w_.get())); }();
+        w_->NewGame(0);
+        return *w_;
+    }
+    const GameState& g() const { return w_->state(); }
+    Cell first(int i) const { return {g().Recs[static_cast<size_t>(i)][0], g().Recs[static_cast<size_t>(i)][1]}; }
+    Cell last(int i) const { return {g().Recs[static_cast<size_t>(i)][2], g().Recs[static_cast<size_t>(i)][3]}; }
+    // The middle of a cell in the board widget's own coordinates.
+    QPoint at(Cell c) const {
+        const Pixel p = cellCentre(g(), c);
+        const int b = w_->picControl->borderWidth();
+        return {b + p.x, b + p.y};
+    }
+    // A key as the keyboard gives it: to the window, which hands it to the focus.
+    void key(Qt::Key k) { QTest::keyClick(w_->windowHandle(), k); }
+    // Arrow keys from the cursor to a cell, then a key that clicks it.
+    void walkTo(Cell target, Qt::Key click) {
+        while (w_->boardInput->cursor().x < target.x) key(Qt::Key_Right);
+        while (w_->boardInput->cursor().x > target.x) key(Qt::Key_Left);
+        while (w_->boardInput->cursor().y < target.y) key(Qt::Key_Down);
+        while (w_->boardInput->cursor().y > target.y) key(Qt::Key_Up);
+        QCOMPARE(w_->boardInput->cursor(), target);
+        key(click);
+    }
+    void clickAt(Cell c) { QTest::mouseClick(w_->picControl, Qt::LeftButton, {}, at(c)); }
+    void drag(Cell from, const std::vector<Cell>& via, Cell to) {
+        QTest::mousePress(w_->picControl, Qt::LeftButton, {}, at(from));
+        for (const Cell& c : via) QTest::mouseMove(w_->picControl, at(c));
+        QTest::mouseRelease(w_->picControl, Qt::LeftButton, {}, at(to));
+    }
+    QRgb screen(const QImage& shot, int x, int y) const {
+        const int b = w_->picControl->borderWidth();
+        return shot.pixel(b + x, b + y) & 0xFFFFFF;
+    }
+    // Black pixels along the strike row of list row i, across the word.
+    int struckPixels(int i) const {
+        int n = 0;
+        const QImage& list = w_->picBox->image();
+        for (int y = 20 * i + 7; y <= 20 * i + 13; ++y) {
+            int run = 0;
+            for (int x = 60; x < 150; ++x) run += (list.pixel(x, y) & 0xFFFFFF) == 0;
+            n = std::max(n, run);
+        }
+        return n;
+    }
+
+    struct Pdf {
+        int pages = 0;
+        QStringList mediaBoxes;
+    };
+    static Pdf readPdf(const QString& path) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) return {};
+        const QString text = QString::fromLatin1(file.readAll());
+        Pdf pdf;
+        pdf.pages = static_cast<int>(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))));
+        const QRegularExpression box(QStringLiteral("/MediaBox\\s*\\[([^\\]]*)\\]"));
+        for (auto it = box.globalMatch(text); it.hasNext();) {
+            QStringList numbers; // in points, rounded: "0 0 595 842" is A4
+            for (const QString& n : it.next().captured(1).simplified().split(QLatin1Char(' ')))
+                numbers << QString::number(qRound(n.toDouble()));
+            pdf.mediaBoxes << numbers.join(QLatin1Char(' '));
+        }
+        return pdf;
+    }
+
+private slots:
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        const std::string data = dir_->path().toStdString() + "/Data/";
+        fs::create_directories(data);
+        for (const auto& f : fs::directory_iterator(std::string(FIXTURES_DIR) + "/slovolov/words"))
+            fs::copy_file(f.path(), data + f.path().filename().string());
+        prompts_ = std::make_unique<smek::ScriptedPrompts>(QStringLiteral("Смекалия - Словолов"));
+        wins_ = 0;
+        prompts_->onModal = [this](QDialog& d) {
+            if (auto* end = qobject_cast<smek::frmEnd*>(&d); end && end->banner().text == "ПОБЕДА!!!") ++wins_;
+        };
+    }
+    void cleanup() {
+        w_.reset();
+        prompts_.reset();
+        dir_.reset();
+    }
+
+    void keyboardAloneWinsAGame() {
+        frmSlovolov& w = start();
+        QCOMPARE(QApplication::focusWidget(), w.picControl); // the board takes the keyboard
+        QCOMPARE(w.boardInput->overlay()->cursorShown(), std::optional<Cell>(Cell{0, 0}));
+        for (int i = 0; i <= g().NumWords; ++i) {
+            walkTo(first(i), Qt::Key_Space);
+            QCOMPARE(g().Marked, 1);
+            walkTo(last(i), i % 2 ? Qt::Key_Return : Qt::Key_Enter);
+            QCOMPARE(g().Found[static_cast<size_t>(i)], 1);
+        }
+        QCOMPARE(wins_, 1);
+        QCOMPARE(g().Remain, -1);
+        QCOMPARE(w.boardInput->overlay()->cursorShown(), std::nullopt); // no cursor on a finished board
+        // The next game takes the keyboard again; F4 starts it without asking.
+        key(Qt::Key_F4);
+        QCOMPARE(g().Remain, g().NumWords);
+        QCOMPARE(QApplication::focusWidget(), w.picControl);
+    }
+
+    void cursorKeysReachEveryEdgeAndShowAFrame() {
+        Settings s;
+        s.Level = 1;
+        frmSlovolov& w = start(s);
+        key(Qt::Key_End);
+        key(Qt::Key_PageDown);
+        QCOMPARE(w.boardInput->cursor(), (Cell{14, 14}));
+        key(Qt::Key_Right);
+        key(Qt::Key_Down);
+        QCOMPARE(w.boardInput->cursor(), (Cell{14, 14})); // stops at the edge
+        key(Qt::Key_Home);
+        QCOMPARE(w.boardInput->cursor(), (Cell{0, 14}));
+        key(Qt::Key_PageUp);
+        key(Qt::Key_Left);
+        key(Qt::Key_Up);
+        QCOMPARE(w.boardInput->cursor(), (Cell{0, 0}));
+        key(Qt::Key_Right);
+        key(Qt::Key_Down);
+        // The frame lies just inside the grid lines; the letter inside is untouched.
+        const Cell c{1, 1};
+        const int s26 = g().CellSize;
+        const QImage shot = w.picControl->grab().toImage();
+        QCOMPARE(screen(shot, c.x * s26 + 1, c.y * s26 + 5), BoardOverlay::kCursorColour);
+        QCOMPARE(screen(shot, c.x * s26 + s26 - 1, c.y * s26 + s26 - 2), BoardOverlay::kCursorColour);
+        QCOMPARE(screen(shot, c.x * s26, c.y * s26 + 5), QRgb(0)); // the grid line
+        for (int y = c.y * s26 + 3; y <= c.y * s26 + s26 - 3; ++y)
+            for (int x = c.x * s26 + 3; x <= c.x * s26 + s26 - 3; ++x)
+                QCOMPARE(screen(shot, x, y), w.picControl->image().pixel(x, y) & 0xFFFFFF);
+        // The designed picture itself holds no frame.
+        QCOMPARE(w.picControl->image().pixel(c.x * s26 + 1, c.y * s26 + 5) & 0xFFFFFF, kWhite);
+        // A smaller board keeps the cursor inside it.
+        key(Qt::Key_End);
+        key(Qt::Key_PageDown);
+        w.state().settings.Level = 0;
+        w.NewGame(0);
+        QCOMPARE(w.boardInput->cursor(), (Cell{9, 9}));
+    }
+
+    void mouseAndKeysMix() {
+        frmSlovolov& w = start();
+        clickAt(first(2)); // the mouse marks the first letter and brings the cursor
+        QCOMPARE(w.boardInput->cursor(), first(2));
+        walkTo(last(2), Qt::Key_Space);
+        QCOMPARE(g().Found[2], 1);
+        walkTo(first(4), Qt::Key_Enter);
+        clickAt(last(4));
+        QCOMPARE(g().Found[4], 1);
+        QCOMPARE(w.boardInput->cursor(), last(4));
+        // Keys on an empty cell are ignored as the click is.
+        walkTo(first(2), Qt::Key_Space);
+        QCOMPARE(g().Marked, 0);
+    }
+
+    void dragFindsAWordAndLightsItsLine() {
+        frmSlovolov& w = start();
+        const int i = 0; // seven letters
+        const std::vector<Cell> line = dragPath(first(i), last(i));
+        QTest::mousePress(w.picControl, Qt::LeftButton, {}, at(first(i)));
+        QVERIFY(w.boardInput->overlay()->path().empty());
+        QTest::mouseMove(w.picControl, at(line[3]));
+        QCOMPARE(w.boardInput->overlay()->path(), std::vector<Cell>(line.begin(), line.begin() + 4));
+        QTest::mouseRelease(w.picControl, Qt::LeftButton, {}, at(last(i)));
+        QCOMPARE(g().Found[i], 1);
+        QCOMPARE(g().Remain, g().NumWords - 1);
+        QVERIFY(w.boardInput->overlay()->path().empty());
+        // Backwards, from last to first: as two clicks, no find; the mark sits on the first letter.
+        drag(last(1), {}, first(1));
+        QCOMPARE(g().Found[1], 0);
+        QCOMPARE(g().Marked, 1);
+        QCOMPARE((Cell{g().MarkX, g().MarkY}), first(1));
+        // A press and release on one cell is one click: here the second one.
+        drag(last(1), {}, last(1));
+        QCOMPARE(g().Found[1], 1);
+        QCOMPARE(g().Marked, 0);
+        drag(first(2), {}, first(2));
+        QCOMPARE(g().Marked, 1);
+        QCOMPARE((Cell{g().MarkX, g().MarkY}), first(2));
+    }
+
+    void dragOffTheLinesLightsOnlyItsStart() {
+        frmSlovolov& w = start();
+        const Cell from{5, 2}, off{3, 4}; // the up-right diagonal holds no word
+        QTest::mousePress(w.picControl, Qt::LeftButton, {}, at(from));
+        QTest::mouseMove(w.picControl, at(off));
+        QCOMPARE(w.boardInput->overlay()->path(), std::vector<Cell>{from});
+        QTest::mouseMove(w.picControl, at({5, 5}));
+        QCOMPARE(w.boardInput->overlay()->path(), (std::vector<Cell>{{5, 2}, {5, 3}, {5, 4}, {5, 5}}));
+        // Let go well outside the board: nothing is clicked.
+        QTest::mouseRelease(w.picControl, Qt::LeftButton, {}, QPoint(-100, -100));
+        QCOMPARE(g().Marked, 0);
+        QVERIFY(w.boardInput->overlay()->path().empty());
+    }
+
+    void counterAndStruckWords() {
+        frmSlovolov& w = start();
+        QCOMPARE(w.lblNaideno->text(), QStringLiteral("Найдено: 0 из 6"));
+        QVERIFY(w.lblNaideno->geometry().bottom() < w.lblSavPertiya->geometry().top());
+        QVERIFY(struckPixels(3) < 20);
+        drag(first(3), {}, last(3));
+        QCOMPARE(w.lblNaideno->text(), QStringLiteral("Найдено: 1 из 6"));
+        QVERIFY(struckPixels(3) > 25);
+        QVERIFY(struckPixels(2) < 20);
+        // An opened game strikes its found words as it lists them.
+        const QString path = dir_->path() + QStringLiteral("/part.slv");
+        prompts_->files = {path};
+        w.SaveFileDialog(1);
+        Settings s;
+        s.Level = 1;
+        w.state().settings = s;
+        w.NewGame(0);
+        QCOMPARE(w.lblNaideno->text(), QStringLiteral("Найдено: 0 из 12"));
+        prompts_->files = {path};
+        w.OpenFile();
+        QCOMPARE(w.lblNaideno->text(), QStringLiteral("Найдено: 1 из 6"));
+        QVERIFY(struckPixels(3) > 25);
+    }
+
+    void missFlashesTheOldMark() {
+        frmSlovolov& w = start();
+        const Cell a = first(0), b = first(1);
+        clickAt(a);
+        clickAt(b);
+        QCOMPARE(w.boardInput->overlay()->flash(), std::optional<Cell>(a));
+        QVERIFY(w.boardInput->flashTimer()->isActive());
+        QCOMPARE(w.boardInput->flashTimer()->interval(), BoardInput::kFlashMs);
+        // The designed picture already shows the mark moved.
+        const int s = g().CellSize;
+        QCOMPARE(w.picControl->image().pixel(a.x * s + 1, a.y * s + 1) & 0xFFFFFF, kWhite);
+        QCOMPARE(w.picControl->image().pixel(b.x * s + 1, b.y * s + 1) & 0xFFFFFF, kGreen);
+        const QImage shot = w.picControl->grab().toImage();
+        QVERIFY(qRed(screen(shot, a.x * s + 1, a.y * s + 1)) > qGreen(screen(shot, a.x * s + 1, a.y * s + 1)) + 60);
+        QVERIFY(QTest::qWaitFor([&] { return !w.boardInput->overlay()->flash(); }, 2000));
+        QVERIFY(!w.boardInput->flashTimer()->isActive());
+    }
+
+    void gameEndingDuringAFlashLeavesNoFlash() {
+        Settings timed;
+        timed.IgraNaVremya = 1;
+        timed.VremyaSec = 1;
+        frmSlovolov& w = start(timed);
+        clickAt(first(0));
+        clickAt(first(1));
+        QVERIFY(w.boardInput->flashTimer()->isActive());
+        std::optional<Cell> flashAtBanner{Cell{-1, -1}};
+        prompts_->onModal = [&](QDialog&) { flashAtBanner = w.boardInput->overlay()->flash(); };
+        w.NewTime();
+        w.NewTime(); // the time is up: fillers go, the banner shows
+        QCOMPARE(flashAtBanner, std::nullopt);
+        QVERIFY(!w.boardInput->flashTimer()->isActive());
+        const QImage board = w.picControl->image();
+        w.boardInput->flashTimer()->start(0); // a late expiry changes nothing
+        QTest::qWait(20);
+        QCOMPARE(w.picControl->image(), board);
+        QCOMPARE(w.boardInput->overlay()->flash(), std::nullopt);
+        // A new game started during a flash begins without it.
+        w.NewGame(0);
+        clickAt(first(0));
+        clickAt(first(1));
+        w.NewGame(0);
+        QCOMPARE(w.boardInput->overlay()->flash(), std::nullopt);
+        QVERIFY(!w.boardInput->flashTimer()->isActive());
+    }
+
+    void pdfOfThePuzzleWithAndWithoutAnswers() {
+        frmSlovolov& w = start();
+        QVERIFY(w.MenuPdf->isEnabled() && w.MenuPrint->isEnabled());
+        const QString base = dir_->path() + QStringLiteral("/головоломка");
+        const QString file = base + QStringLiteral(".pdf");
+        prompts_->answers = {false};
+        prompts_->files = {base};
+        w.MenuPdf->trigger();
+        QCOMPARE(prompts_->asked.at(0).text, QStringLiteral("Добавить страницу с ответами?"));
+        QCOMPARE(prompts_->fileRequests.last().proposedName, QStringLiteral("Словолов.pdf"));
+        QCOMPARE(prompts_->fileRequests.last().filters.first(), QStringLiteral("PDF (*.pdf)"));
+        Pdf pdf = readPdf(file);
+        QCOMPARE(pdf.pages, 1);
+        QCOMPARE(pdf.mediaBoxes, QStringList{QStringLiteral("0 0 595 842")}); // A4 in points
+        // Again with the answers page: the existing file is replaced after the question.
+        prompts_->asked.clear();
+        prompts_->answers = {true, true};
+        prompts_->files = {file};
+        w.MenuPdf->trigger();
+        QCOMPARE(prompts_->texts().size(), 2);
+        QVERIFY(prompts_->texts().at(1).endsWith(QStringLiteral("уже существует.\r\nЗаменить его?")));
+        pdf = readPdf(file);
+        QCOMPARE(pdf.pages, 2);
+        QCOMPARE(pdf.mediaBoxes.size(), 2);
+        // No keeps the file; a folder that is not there is reported.
+        const QByteArray before = [&] { QFile f(file); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+        prompts_->answers = {false, false};
+        prompts_->files = {file};
+        w.MenuPdf->trigger();
+        QCOMPARE(readPdf(file).pages, 2);
+        QVERIFY([&] { QFile f(file); f.open(QIODevice::ReadOnly); return f.readAll(); }() == before);
+        prompts_->files = {dir_->path() + QStringLiteral("/нет/такой/папки/x.pdf")};
+        w.MenuPdf->trigger();
+        QVERIFY(prompts_->texts().last().endsWith(QStringLiteral("x.pdf\" сохранить не возможно.")));
+    }
+
+    void printGoesThroughThePrintDialog() {
+        frmSlovolov& w = start();
+        // Cancelled: nothing printed, nothing said.
+        prompts_->answers = {true};
+        w.MenuPrint->trigger();
+        QCOMPARE(prompts_->asked.last().kind, QStringLiteral("print"));
+        QCOMPARE(prompts_->asked.last().text, QStringLiteral("Словолов"));
+        QCOMPARE(prompts_->texts().size(), 1);
+        // A printer chosen (a PDF file stands for it here).
+        const QString out = dir_->path() + QStringLiteral("/printer.pdf");
+        prompts_->answers = {true};
+        prompts_->printers = {out};
+        w.MenuPrint->trigger();
+        const Pdf pdf = readPdf(out);
+        QCOMPARE(pdf.pages, 2);
+        QCOMPARE(pdf.mediaBoxes.first(), QStringLiteral("0 0 595 842"));
+    }
+
+    void printingWaitsForAWholeBoard() {
+        w_ = std::make_unique<frmSlovolov>(*prompts_, smek::testPlaces(dir_->path().toStdString() + "/Data/"),
+                                           Settings{}, std::make_unique<smek::Random>(3));
+        QVERIFY(!w_->MenuPrint->isEnabled() && !w_->MenuPdf->isEnabled());
+        for (const char* name : {"/Data/Ещё.3", "/Data/Слова.3"}) fs::remove(dir_->path().toStdString() + name);
+        w_->NewGame(0); // "База данных слов не найдена": a half-dealt board
+        QVERIFY(!w_->MenuPrint->isEnabled() && !w_->MenuPdf->isEnabled());
+    }
+};
+
+QTEST_MAIN(PlayAidsTest)
+#include "PlayAidsTest.moc"
