@@ -384,6 +384,30 @@ private slots:
         QCOMPARE(w.state().Remain, w.state().NumWords);
         QCOMPARE(pixel(20, 20), kWhite); // no letters drawn
         QCOMPARE(w.picBox->image().pixel(11, 20 * 5 + 9) & 0xFFFFFF, QRgb(0xFFFFFF)); // five rows listed
+        // That board cannot be saved: the player is told and nothing is written.
+        QVERIFY(w.MenuSave[0]->isEnabled());
+        const QString path = dir_->path() + QStringLiteral("/half.slv");
+        prompts_->files = {path};
+        w.SaveFileDialog(0);
+        QCOMPARE(prompts_->texts().last(), QStringLiteral("Игра построена не полностью, сохранить её не возможно."));
+        QVERIFY(prompts_->fileRequests.isEmpty());
+        QVERIFY(!fs::exists(path.toStdString()));
+    }
+
+    void aQuotedCommaIsRefusedAndTheGameStays() {
+        frmSlovolov& w = start();
+        std::string text = slvText(w.state());
+        const std::string word = w.state().Slova[0];
+        const size_t at = text.find("\r\n" + word + "\r\n") + 2;
+        text.replace(at, word.size(), "\"" + word.substr(0, 3) + "," + word.substr(3) + "\"");
+        const QString path = dir_->path() + QStringLiteral("/comma.slv");
+        smek::writeTextFileAtomic(path.toStdString(), text);
+        const std::string before = slvText(w.state());
+        prompts_->files = {path};
+        w.OpenFile();
+        QCOMPARE(prompts_->texts().last(), QStringLiteral("Файл \"") + path + QStringLiteral("\" не подходит к программе."));
+        QCOMPARE(slvText(w.state()), before);
+        QVERIFY(w.state().FileName.empty());
     }
 };
 
