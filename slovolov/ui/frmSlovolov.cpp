@@ -304,6 +304,12 @@ void frmSlovolov::HelpAbout_Click() {
 // ---- Saved games ----
 
 void frmSlovolov::SaveFileDialog(int index) {
+    // A board left half-built by a missing word file would save as a file
+    // that never opens again.
+    if (!completeGame(state_)) {
+        prompts_.error(QStringLiteral("Игра построена не полностью, сохранить её не возможно."));
+        return;
+    }
     if (!state_.FileName.empty() && index != 1)
         SaveFile(QString::fromStdString(state_.FileName));
     else
@@ -320,8 +326,7 @@ void frmSlovolov::ShowSaveDialog() {
 
 void frmSlovolov::SaveFile(const QString& name) {
     const std::string path = name.toStdString();
-    std::error_code ec;
-    if (path != state_.FileName && std::filesystem::exists(std::filesystem::path(path), ec) &&
+    if (path != state_.FileName && smek::existingFile(std::filesystem::path(path)) &&
         !prompts_.question(message(name, smek::FileTail::AlreadyExists), smek::Prompts::Icon::Warning, true))
         return;
     const std::error_code error = smek::writeTextFileAtomic(std::filesystem::path(path), slvText(state_));
@@ -336,10 +341,9 @@ void frmSlovolov::OpenFile() {
     QString name = smek::apiOpenSave(prompts_, 0, QString(), kFilter, kAllFiles, QString::fromStdString(pathData_));
     if (name.isEmpty()) return;
     if (smek::PoiskTochki(name.toStdString()) == 0) name += QStringLiteral(".slv");
-    const smek::ReadResult file = smek::readTextFile(std::filesystem::path(name.toStdString()));
+    const smek::ReadResult file = smek::readTextFile(std::filesystem::path(name.toStdString()), slvHeaderLine);
     if (file.error) {
-        const bool missing = smek::tailForError(file.error, smek::FileTail::CannotOpen) == smek::FileTail::NotFound;
-        prompts_.error(message(name, missing ? smek::FileTail::NotFound : smek::FileTail::CannotOpen));
+        prompts_.error(message(name, smek::openFailureTail(file)));
         return;
     }
     const std::optional<LoadedGame> loaded = parseSlv(file.content);

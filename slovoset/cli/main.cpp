@@ -88,6 +88,17 @@ std::string programFolder(const char* argv0) {
     return exe.parent_path().string();
 }
 
+std::string readFailure(const smek::ReadResult& file) {
+    switch (file.refused) {
+    case smek::ReadResult::Refused::NotRegular: return "not a regular file (a folder, a device or a pipe)";
+    case smek::ReadResult::Refused::TooLarge:
+        return "larger than " + std::to_string(smek::kMaxTextFileBytes >> 20) + " MB, the most a text may have";
+    case smek::ReadResult::Refused::WrongStart:
+    case smek::ReadResult::Refused::No: break;
+    }
+    return file.error.message();
+}
+
 bool inList(const Puzzle& p, int index) {
     for (int line = 0; line <= p.MaxSpisok; ++line)
         if (p.Spisok[static_cast<size_t>(line)] == index) return true;
@@ -103,7 +114,7 @@ int main(int argc, char** argv) {
 
     const smek::ReadResult file = smek::readTextFile(o->files[0]);
     if (file.error) {
-        std::cerr << "slovoset-cli: " << o->files[0] << ": " << file.error.message() << "\n";
+        std::cerr << "slovoset-cli: " << o->files[0] << ": " << readFailure(file) << "\n";
         return 1;
     }
 
