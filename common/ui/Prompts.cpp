@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -36,6 +37,8 @@ void fitCaption(QMessageBox& box) {
 
 void QtPrompts::message(const QString& text, Icon icon) {
     QMessageBox box(boxIcon(icon), caption(), text, QMessageBox::Ok, owner());
+    // Texts carry file names and typed words: never markup.
+    box.setTextFormat(Qt::PlainText);
     fitCaption(box);
     box.exec();
 }
@@ -43,16 +46,20 @@ void QtPrompts::message(const QString& text, Icon icon) {
 bool QtPrompts::question(const QString& text, Icon icon, bool noDefault) {
     QMessageBox box(boxIcon(icon), caption(), text, QMessageBox::Yes | QMessageBox::No, owner());
     box.setDefaultButton(noDefault ? QMessageBox::No : QMessageBox::Yes);
+    box.setTextFormat(Qt::PlainText);
     fitCaption(box);
     // Any answer but No counts as Yes.
     return box.exec() != QMessageBox::No;
 }
 
 std::optional<QString> QtPrompts::inputText(const QString& prompt, const QString& initial) {
-    bool ok = false;
-    const QString text = QInputDialog::getText(owner(), caption(), prompt, QLineEdit::Normal, initial, &ok);
-    if (!ok) return std::nullopt;
-    return text;
+    QInputDialog dialog(owner());
+    dialog.setWindowTitle(caption());
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(initial);
+    if (auto* label = dialog.findChild<QLabel*>()) label->setTextFormat(Qt::PlainText);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue();
 }
 
 QString QtPrompts::fileDialog(const FileRequest& request) {

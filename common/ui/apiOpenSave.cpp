@@ -1,5 +1,8 @@
 #include "apiOpenSave.h"
 
+#include "Text.h"
+#include "common/core/FileMessages.h"
+
 namespace smek {
 namespace {
 
@@ -29,7 +32,13 @@ QString apiOpenSave(Prompts& prompts, int mode, const QString& proposedName, con
     for (const FilterPair& pair : filter) request.filters << nameFilter(pair);
     request.filters << nameFilter(allFiles);
     const QString chosen = prompts.fileDialog(request);
-    if (chosen.size() > 254) return {};
+    if (chosen.size() > kMaxPathChars) {
+        // Not a cancel: the player must know that nothing was opened or saved.
+        const FileTail tail = request.save ? FileTail::CannotSave : FileTail::CannotOpen;
+        prompts.error(fromUtf8(fileMessage(chosen.toStdString(), tail)) +
+                      QStringLiteral("\r\nПуть к файлу длиннее %1 знаков.").arg(kMaxPathChars));
+        return {};
+    }
     return chosen;
 }
 

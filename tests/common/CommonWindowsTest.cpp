@@ -10,7 +10,11 @@
 #include "common/ui/frmWeb.h"
 
 #include <QApplication>
+#include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -47,6 +51,8 @@ private slots:
     void saveFileUrlSkipsAnUnwritablePage();
     void aboutBoxShowsItsTextsAndFlag();
     void fileDialogOffersTheCallersFilterFirst();
+    void fileDialogReportsAPathTooLong();
+    void boxesShowTextsAsPlainText();
 };
 
 void CommonWindowsTest::pictureBoxOutlineCornersAreInclusive() {
@@ -232,10 +238,58 @@ void CommonWindowsTest::fileDialogOffersTheCallersFilterFirst() {
     QCOMPARE(request.filters, (QStringList{QStringLiteral("Словолов (*.slv)"), QStringLiteral("Все файлы (*)")}));
     QCOMPARE(request.startFolder, QStringLiteral("/data"));
     QCOMPARE(request.proposedName, QStringLiteral("игра"));
-    // Too long a path and a cancelled dialog both give nothing.
-    QVERIFY(apiOpenSave(prompts, 0, {}, {}, {QStringLiteral("All Files (*.*)"), QStringLiteral("*.*")}, {}).isEmpty());
-    QVERIFY(!prompts.fileRequests.last().save);
-    QVERIFY(apiOpenSave(prompts, 0, {}, {}, {QStringLiteral("All Files (*.*)"), QStringLiteral("*.*")}, {}).isEmpty());
+    QVERIFY(prompts.asked.size() == 1 && prompts.asked.last().kind == QStringLiteral("file"));
+}
+
+// 254 characters are a path; 255 are reported, not taken for a cancel.
+void CommonWindowsTest::fileDialogReportsAPathTooLong() {
+    const FilterPair all{QStringLiteral("All Files (*.*)"), QStringLiteral("*.*")};
+    const QString longest = QStringLiteral("/tmp/") + QString(249, QChar(0x0436)); // ж
+    ScriptedPrompts prompts;
+    prompts.files = {longest, longest + QLatin1Char('x'), longest + QLatin1Char('x')};
+    QCOMPARE(apiOpenSave(prompts, -1, {}, {}, all, {}), longest);
+    QVERIFY(prompts.texts().isEmpty());
+    QVERIFY(apiOpenSave(prompts, -1, {}, {}, all, {}).isEmpty());
+    QCOMPARE(prompts.texts().size(), 1);
+    QCOMPARE(prompts.asked.last().icon, Prompts::Icon::Stop);
+    QCOMPARE(prompts.texts().last(), QStringLiteral("Файл \"") + longest + QStringLiteral("x\" сохранить не возможно.\r\n") +
+                                         QStringLiteral("Путь к файлу длиннее 254 знаков."));
+    QVERIFY(apiOpenSave(prompts, 0, {}, {}, all, {}).isEmpty());
+    QVERIFY(prompts.texts().last().contains(QStringLiteral("открыть не возможно.")));
+    // A cancel says nothing.
+    QVERIFY(apiOpenSave(prompts, 0, {}, {}, all, {}).isEmpty());
+    QCOMPARE(prompts.texts().size(), 2);
+}
+
+// A file name such as "<u>bad.slv" or "a&lt;b.slv" is shown as it is written.
+void CommonWindowsTest::boxesShowTextsAsPlainText() {
+    QtPrompts prompts(QStringLiteral("Смекалия - Словолов"));
+    const QString text = QStringLiteral("Файл \"/tmp/<u>bad&lt;b.slv\" не подходит к программе.");
+    QList<Qt::TextFormat> formats;
+    QStringList shown;
+    const auto inspect = [&] {
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box) {
+                formats << box->textFormat();
+                shown << box->text();
+                box->done(QMessageBox::No);
+            } else if (auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+                const auto* label = input->findChild<QLabel*>();
+                formats << (label ? label->textFormat() : Qt::AutoText);
+                shown << input->labelText();
+                input->reject();
+            }
+        });
+    };
+    inspect();
+    prompts.message(text, Prompts::Icon::Stop);
+    inspect();
+    QVERIFY(!prompts.question(text, Prompts::Icon::Warning, true));
+    inspect();
+    QVERIFY(!prompts.inputText(QStringLiteral("<b>Введите</b>"), {}));
+    QCOMPARE(formats, (QList<Qt::TextFormat>{Qt::PlainText, Qt::PlainText, Qt::PlainText}));
+    QCOMPARE(shown, (QStringList{text, text, QStringLiteral("<b>Введите</b>")}));
 }
 
 QTEST_MAIN(CommonWindowsTest)

@@ -32,6 +32,13 @@ TEST(Settings, LevelOutsideTheTablesFallsBackToZero) {
     EXPECT_EQ(parseSettings(" 3 \r\n").Level, 0);
     EXPECT_EQ(parseSettings("-1\r\n").Level, 0);
     EXPECT_EQ(parseSettings(" 0 \r\n 0 \r\n 1 \r\n 75 \r\n-3 \r\n").VremyaMin, 0);
+    // 59 is the last minute and second a limit can have; 60 reads as 0.
+    const Settings at59 = parseSettings(" 0 \r\n 0 \r\n 1 \r\n 59 \r\n 59 \r\n");
+    EXPECT_EQ(at59.VremyaMin, 59);
+    EXPECT_EQ(at59.VremyaSec, 59);
+    const Settings at60 = parseSettings(" 0 \r\n 0 \r\n 1 \r\n 60 \r\n 60 \r\n");
+    EXPECT_EQ(at60.VremyaMin, 0);
+    EXPECT_EQ(at60.VremyaSec, 0);
 }
 
 TEST(Settings, OptionFlagsOtherThanOneAreOffAndGamesSavedWithThemLoad) {

@@ -161,6 +161,31 @@ private slots:
         QCOMPARE(w.state().Remain, w.state().NumWords);
     }
 
+    // The last find stops the refill and the clock: no letters appear on the
+    // won board, no tick can lose it; until then "Новая игра" asks.
+    void theLastFindStopsRefillAndClock() {
+        Settings s;
+        s.ZamenaBukv = 1;
+        s.IgraNaVremya = 1;
+        s.VremyaMin = 1;
+        frmSlovolov& w = start(s);
+        QCOMPARE(w.tmTimer->interval(), 1000);
+        for (int i = 0; i < w.state().NumWords; ++i) findWord(i);
+        QCOMPARE(w.state().Remain, 0); // one word left
+        prompts_->answers = {false};
+        w.MenuNewGame_Click();
+        QCOMPARE(prompts_->texts().last(), QStringLiteral("Начать новую игру?"));
+        QVERIFY(w.tmNewBukvy->isActive());
+        findWord(w.state().NumWords);
+        QCOMPARE(modalsOf(QStringLiteral("smek::frmEnd")), 1);
+        QVERIFY(!w.tmNewBukvy->isActive());
+        QVERIFY(!w.tmTimer->isActive());
+        const auto cells = w.state().cells;
+        QTest::qWait(0);
+        QCOMPARE(w.state().cells, cells);
+        QCOMPARE(w.lblTimer->text(), QStringLiteral("01:00"));
+    }
+
     void timedGameShowsTheClockAndLosesAfterZero() {
         Settings s;
         s.IgraNaVremya = 1;
@@ -352,7 +377,12 @@ private slots:
         const std::string page = smek::readTextFile(frmSlovolov::lookupPagePath().toStdString()).content;
         QVERIFY(page.find(smek::w1251("[Словари on-line] ") + w.state().Slova[1] + "</title>") != std::string::npos);
         QVERIFY(page.find("SlovarBanner.htm") != std::string::npos);
-        // Below the last row: nothing.
+        // The last pixel row of the last word is that word; one below is nothing.
+        const int b = w.picBox->borderWidth();
+        QTest::mouseClick(w.picBox, Qt::LeftButton, {}, QPoint(60, b + 20 * 6 - 1));
+        QCOMPARE(w.ListRow, 5);
+        QTest::mouseClick(w.picBox, Qt::LeftButton, {}, QPoint(60, b + 20 * 6));
+        QCOMPARE(w.ListRow, -1);
         QTest::mouseClick(w.picBox, Qt::LeftButton, {}, QPoint(60, 20 * 6 + 5));
         QCOMPARE(w.ListRow, -1);
         w.picBox_DblClick();

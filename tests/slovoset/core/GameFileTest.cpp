@@ -186,6 +186,14 @@ TEST_F(GameFile, OpenFailuresChangeNothing) {
     EXPECT_FALSE(folder.ok);
     EXPECT_EQ(p.ImyaFile, before.ImyaFile);
 
+    // Kind and size before reading: a pipe is not waited on, a huge file not read.
+    ASSERT_EQ(::mkfifo(path("pipe.sst").c_str(), 0600), 0);
+    EXPECT_EQ(OpenGame(p, path("pipe.sst")).message, "Файл \"" + path("pipe.sst") + "\" открыть не возможно.");
+    write(path("huge.sst"), "[slovoset]\r\n");
+    fs::resize_file(path("huge.sst"), smek::kMaxTextFileBytes + 1);
+    EXPECT_EQ(OpenGame(p, path("huge.sst")).message, "Файл \"" + path("huge.sst") + "\" не подходит к программе.");
+    EXPECT_EQ(p.Tekst, before.Tekst);
+
     // LF line ends and a missing final empty line are still the same game.
     write(path("lf.sst"), "[slovoset]\n 0\n" + w("Ел ка, ле с и кот ик") + "\n0\n0\n1\n1\n0\n0");
     EXPECT_TRUE(OpenGame(p, path("lf.sst")).ok);
