@@ -1,5 +1,7 @@
 #include "Prompts.h"
 
+#include "UndecodableNames.h"
+
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
@@ -71,8 +73,11 @@ QString QtPrompts::fileDialog(const FileRequest& request) {
     dialog.setNameFilters(request.filters);
     if (!request.filters.isEmpty()) dialog.selectNameFilter(request.filters.first());
     if (!request.proposedName.isEmpty()) dialog.selectFile(request.proposedName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().first();
+    QString undecodable;
+    if (!request.save) addUndecodableNames(dialog, &undecodable);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    if (!undecodable.isEmpty()) return undecodable;
+    return dialog.selectedFiles().isEmpty() ? QString() : dialog.selectedFiles().first();
 }
 
 void QtPrompts::showModal(QDialog& dialog) {

@@ -35,7 +35,7 @@ QString apiOpenSave(Prompts& prompts, int mode, const QString& proposedName, con
     if (chosen.size() > kMaxPathChars) {
         // Not a cancel: the player must know that nothing was opened or saved.
         const FileTail tail = request.save ? FileTail::CannotSave : FileTail::CannotOpen;
-        prompts.error(fromUtf8(fileMessage(chosen.toStdString(), tail)) +
+        prompts.error(fromUtf8(fileMessage(toPath(chosen), tail)) +
                       QStringLiteral("\r\nПуть к файлу длиннее %1 знаков.").arg(kMaxPathChars));
         return {};
     }

@@ -46,7 +46,7 @@ smek::FileTail saveTail(std::error_code ec) {
 }
 
 QString message(const QString& path, smek::FileTail tail) {
-    return smek::fromUtf8(smek::fileMessage(path.toStdString(), tail));
+    return smek::fromUtf8(smek::fileMessage(smek::toPath(path), tail));
 }
 
 const QList<smek::FilterPair> kFilter{{QStringLiteral("Словолов (*.slv)"), QStringLiteral("*.slv")}};
@@ -311,21 +311,21 @@ void frmSlovolov::SaveFileDialog(int index) {
         return;
     }
     if (!state_.FileName.empty() && index != 1)
-        SaveFile(QString::fromStdString(state_.FileName));
+        SaveFile(smek::fromPath(state_.FileName));
     else
         ShowSaveDialog();
 }
 
 void frmSlovolov::ShowSaveDialog() {
-    const QString proposed = state_.FileName.empty() ? QString() : QString::fromStdString(smek::fileNamePart(state_.FileName));
+    const QString proposed = state_.FileName.empty() ? QString() : smek::fromPath(smek::fileNamePart(state_.FileName));
     QString name = smek::apiOpenSave(prompts_, -1, proposed, kFilter, kAllFiles, QString::fromStdString(pathData_));
     if (name.isEmpty()) return;
-    if (smek::PoiskTochki(name.toStdString()) == 0) name += QStringLiteral(".slv");
+    if (smek::PoiskTochki(smek::toPath(name)) == 0) name += QStringLiteral(".slv");
     SaveFile(name);
 }
 
 void frmSlovolov::SaveFile(const QString& name) {
-    const std::string path = name.toStdString();
+    const std::string path = smek::toPath(name);
     if (path != state_.FileName && smek::existingFile(std::filesystem::path(path)) &&
         !prompts_.question(message(name, smek::FileTail::AlreadyExists), smek::Prompts::Icon::Warning, true))
         return;
@@ -340,8 +340,8 @@ void frmSlovolov::SaveFile(const QString& name) {
 void frmSlovolov::OpenFile() {
     QString name = smek::apiOpenSave(prompts_, 0, QString(), kFilter, kAllFiles, QString::fromStdString(pathData_));
     if (name.isEmpty()) return;
-    if (smek::PoiskTochki(name.toStdString()) == 0) name += QStringLiteral(".slv");
-    const smek::ReadResult file = smek::readTextFile(std::filesystem::path(name.toStdString()), slvHeaderLine);
+    if (smek::PoiskTochki(smek::toPath(name)) == 0) name += QStringLiteral(".slv");
+    const smek::ReadResult file = smek::readTextFile(std::filesystem::path(smek::toPath(name)), slvHeaderLine);
     if (file.error) {
         prompts_.error(message(name, smek::openFailureTail(file)));
         return;
@@ -358,7 +358,7 @@ void frmSlovolov::OpenFile() {
     applyLoaded(state_, *loaded);
     picBox->clear();
     for (int i = 0; i <= state_.NumWords; ++i) AddSlovo(i);
-    state_.FileName = name.toStdString();
+    state_.FileName = smek::toPath(name);
     QApplication::processEvents();
     NewGame(1);
 }

@@ -171,7 +171,7 @@ void frmForma::NewCaption(const std::string& path) {
     p_.ImyaFile = path;
     QString caption = kCaption;
     if (p_.TypGame == 0 || p_.TypGame == 1) caption += QStringLiteral(" - ") + kTypGame[p_.TypGame]->text();
-    if (!path.empty()) caption = QString::fromStdString(smek::fileNamePart(path)) + QStringLiteral(" - ") + caption;
+    if (!path.empty()) caption = smek::fromPath(smek::fileNamePart(path)) + QStringLiteral(" - ") + caption;
     setWindowTitle(caption);
 }
 
@@ -350,10 +350,10 @@ void frmForma::mFileSave_Click() {
 }
 
 void frmForma::SaveGame() {
-    const QString path = smek::apiOpenSave(prompts_, -1, QString::fromStdString(proposedName(p_.ImyaFile)), {kGameFiles},
+    const QString path = smek::apiOpenSave(prompts_, -1, smek::fromPath(proposedName(p_.ImyaFile)), {kGameFiles},
                                            kAllFiles, programFolder_);
     if (path.isEmpty()) return;
-    reportSave(slovoset::SaveGame(p_, path.toStdString(), [this](const std::string& q) { return askReplace(q); }));
+    reportSave(slovoset::SaveGame(p_, smek::toPath(path), [this](const std::string& q) { return askReplace(q); }));
 }
 
 void frmForma::SaveHtml() {
@@ -364,7 +364,7 @@ void frmForma::SaveHtml() {
     const QString path = smek::apiOpenSave(prompts_, -1, smek::fromCp1251(p_.Nazvanie), {kPages}, kAllFiles, programFolder_);
     if (path.isEmpty()) return;
     const std::vector<SaveOutcome> outcomes =
-        slovoset::SaveHtml(p_, path.toStdString(), text2_, [this](const std::string& q) { return askReplace(q); });
+        slovoset::SaveHtml(p_, smek::toPath(path), text2_, [this](const std::string& q) { return askReplace(q); });
     for (const SaveOutcome& outcome : outcomes) {
         reportSave(outcome);
         letPaintsRun();
@@ -372,10 +372,10 @@ void frmForma::SaveHtml() {
 }
 
 void frmForma::mFileOpen_Click() {
-    const QString path = smek::apiOpenSave(prompts_, 0, QString::fromStdString(proposedName(p_.ImyaFile)), {kGameFiles},
+    const QString path = smek::apiOpenSave(prompts_, 0, smek::fromPath(proposedName(p_.ImyaFile)), {kGameFiles},
                                            kAllFiles, programFolder_);
     if (path.isEmpty()) return;
-    const OpenOutcome outcome = OpenGame(p_, path.toStdString());
+    const OpenOutcome outcome = OpenGame(p_, smek::toPath(path));
     if (!outcome.ok) {
         prompts_.error(smek::fromUtf8(outcome.message));
         return;

@@ -3,6 +3,8 @@
 #include "common/core/Random.h"
 #include "common/core/TextFile.h"
 #include "common/ui/PictureBox.h"
+#include "common/ui/Text.h"
+#include "common/ui/UndecodableNames.h"
 #include "common/ui/WebLinks.h"
 #include "common/ui/apiOpenSave.h"
 #include "common/ui/frmEnd.h"
@@ -10,13 +12,16 @@
 #include "common/ui/frmWeb.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
+#include <QListWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <filesystem>
 
 using namespace smek;
 
@@ -53,6 +58,8 @@ private slots:
     void fileDialogOffersTheCallersFilterFirst();
     void fileDialogReportsAPathTooLong();
     void boxesShowTextsAsPlainText();
+    void pathsKeepTheirBytes();
+    void openDialogListsNamesThatAreNotUtf8();
 };
 
 void CommonWindowsTest::pictureBoxOutlineCornersAreInclusive() {
@@ -290,6 +297,56 @@ void CommonWindowsTest::boxesShowTextsAsPlainText() {
     QVERIFY(!prompts.inputText(QStringLiteral("<b>Введите</b>"), {}));
     QCOMPARE(formats, (QList<Qt::TextFormat>{Qt::PlainText, Qt::PlainText, Qt::PlainText}));
     QCOMPARE(shown, (QStringList{text, text, QStringLiteral("<b>Введите</b>")}));
+}
+
+void CommonWindowsTest::pathsKeepTheirBytes() {
+    const std::string cp1251 = "/tmp/\xC8\xE3\xF0\xE0.slv"; // Игра in CP1251
+    const QString escaped = fromPath(cp1251);
+    QCOMPARE(escaped.size(), 13);
+    QCOMPARE(escaped[5].unicode(), char16_t(0xDCC8));
+    QCOMPARE(toPath(escaped), cp1251);
+    for (const std::string& bytes : {std::string("/home/u/Игра 😀.slv"), std::string("\xE2\x82"), std::string("\xED\xA0\x80"),
+                                     std::string("\xC0\xAF"), std::string("\xF4\x90\x80\x80"), std::string("a\xFF\xFE" "b")})
+        QCOMPARE(toPath(fromPath(bytes)), bytes);
+    QCOMPARE(fromPath("/home/u/Игра 😀.slv"), QStringLiteral("/home/u/Игра 😀.slv")); // valid UTF-8 as it is
+    QCOMPARE(filterPatterns(QStringLiteral("Словолов (*.slv)")), QStringList{QStringLiteral("*.slv")});
+    QCOMPARE(filterPatterns(QStringLiteral("Все файлы (*)")), QStringList{QStringLiteral("*")});
+}
+
+// Qt leaves such names out of its view; the open dialog lists them below and
+// choosing one gives a path that opens.
+void CommonWindowsTest::openDialogListsNamesThatAreNotUtf8() {
+    QTemporaryDir dir;
+    dir.setAutoRemove(false);
+    const std::string folder = toPath(dir.path());
+    const std::string game = folder + "/\xC8\xE3\xF0\xE0.slv";
+    QVERIFY(!writeTextFileAtomic(game, "[slovolov]\r\n"));
+    QVERIFY(!writeTextFileAtomic(folder + "/\xC8.txt", "x"));
+    QVERIFY(!writeTextFileAtomic(folder + "/ok.slv", "x"));
+    QCOMPARE(undecodableFiles(folder, {QStringLiteral("*.slv")}), std::vector<std::string>{game.substr(folder.size() + 1)});
+    QCOMPARE(undecodableFiles(folder, {QStringLiteral("*")}).size(), size_t(2));
+
+    QtPrompts prompts(QStringLiteral("Смекалия - Словолов"));
+    QStringList listed;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        auto* list = dialog ? dialog->findChild<QListWidget*>(QStringLiteral("undecodableNames")) : nullptr;
+        if (!list) {
+            if (dialog) dialog->reject();
+            return;
+        }
+        for (int i = 0; i < list->count(); ++i) listed << list->item(i)->text();
+        if (list->count() > 0) emit list->itemActivated(list->item(0));
+        else dialog->reject();
+    });
+    Prompts::FileRequest request;
+    request.startFolder = dir.path();
+    request.filters = {QStringLiteral("Словолов (*.slv)"), QStringLiteral("Все файлы (*)")};
+    const QString chosen = prompts.fileDialog(request);
+    QCOMPARE(listed, QStringList{QStringLiteral("Игра.slv")});
+    QCOMPARE(toPath(chosen), game);
+    QCOMPARE(readTextFile(toPath(chosen)).content, std::string("[slovolov]\r\n"));
+    std::filesystem::remove_all(folder); // QTemporaryDir cannot see those names either
 }
 
 QTEST_MAIN(CommonWindowsTest)

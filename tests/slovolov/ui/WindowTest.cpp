@@ -3,6 +3,7 @@
 #include "ScriptedPrompts.h"
 #include "common/core/Cp1251.h"
 #include "common/core/TextFile.h"
+#include "common/ui/Text.h"
 #include "common/ui/frmEnd.h"
 #include "slovolov/core/SavedGame.h"
 #include "slovolov/ui/frmSlovolov.h"
@@ -342,6 +343,25 @@ private slots:
         prompts_->files = {dir_->path() + QStringLiteral("/no/such/folder/x.slv")};
         w.SaveFileDialog(1);
         QVERIFY(prompts_->texts().last().endsWith(QStringLiteral("x.slv\" сохранить не возможно.")));
+    }
+
+    // A name from an old CP1251 archive opens, and saving writes back to it.
+    void aNameThatIsNotUtf8OpensAndSavesBack() {
+        frmSlovolov& w = start();
+        const std::string path = dir_->path().toStdString() + "/\xC8\xE3\xF0\xE0.slv"; // Игра in CP1251
+        const std::string text = slvText(w.state());
+        QVERIFY(!smek::writeTextFileAtomic(path, text));
+        start({}, 9);
+        prompts_->files = {smek::fromPath(path)};
+        w_->OpenFile();
+        QVERIFY(prompts_->texts().isEmpty());
+        QCOMPARE(slvText(w_->state()), text);
+        QCOMPARE(w_->state().FileName, path);
+        findWord(0);
+        w_->SaveFileDialog(0);
+        QVERIFY(prompts_->texts().isEmpty());
+        QCOMPARE(smek::readTextFile(path).content, slvText(w_->state()));
+        fs::remove(path); // QTemporaryDir cannot see such a name to remove it
     }
 
     void oldGameTimersDoNotTouchTheOpenedGame() {
