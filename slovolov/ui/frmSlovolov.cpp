@@ -18,10 +18,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QMenuBar>
 #include <QPainter>
 #include <QRadialGradient>
+#include <QStandardPaths>
 #include <cmath>
 #include <filesystem>
 
@@ -365,8 +365,11 @@ void frmSlovolov::OpenFile() {
 
 // ---- Dictionary look-up ----
 
+// A per-user place (XDG_RUNTIME_DIR, or a private folder Qt makes): a fixed
+// name in the shared temp folder could be another user's file or link.
 QString frmSlovolov::lookupPagePath() {
-    return QDir::tempPath() + QLatin1Char('/') + QString::fromLatin1(kLookupPage);
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + QLatin1Char('/') +
+           QString::fromLatin1(kLookupPage);
 }
 
 void frmSlovolov::CodeText(const std::string& word) {

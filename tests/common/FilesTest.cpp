@@ -120,6 +120,25 @@ TEST_F(TempDir, AFolderIsNoFileToReplaceAndALinkIsFollowed) {
     EXPECT_FALSE(existingFile(dir / "none.slv"));
 }
 
+// In a shared sticky folder such as /tmp, a link someone else planted is not
+// followed (it could point at any file of the player's); one's own is.
+TEST_F(TempDir, InASharedFolderOnlyOwnLinksAreFollowed) {
+    const fs::path shared = dir / "shared";
+    fs::create_directory(shared);
+    fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit, fs::perm_options::replace);
+    put(dir / "victim.txt", "precious");
+    fs::create_symlink(dir / "victim.txt", shared / "own.htm");
+    ASSERT_FALSE(writeTextFileAtomic(shared / "own.htm", "mine"));
+    EXPECT_EQ(readTextFile(dir / "victim.txt").content, "mine");
+    if (runningAsRoot()) { // only root can make a link that belongs to someone else
+        fs::create_symlink(dir / "victim.txt", shared / "planted.htm");
+        ASSERT_EQ(::lchown((shared / "planted.htm").c_str(), 65534, 65534), 0);
+        EXPECT_EQ(tailForError(writeTextFileAtomic(shared / "planted.htm", "x"), FileTail::CannotSave),
+                  FileTail::WriteProtected);
+        EXPECT_EQ(readTextFile(dir / "victim.txt").content, "mine");
+    }
+}
+
 TEST_F(TempDir, ReadingMissingFilesAndFoldersReportsErrors) {
     EXPECT_EQ(tailForError(readTextFile(dir / "none").error, FileTail::CannotOpen), FileTail::NotFound);
     EXPECT_TRUE(readTextFile(dir).error);

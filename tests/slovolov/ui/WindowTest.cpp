@@ -65,6 +65,11 @@ private slots:
     void init() {
         dir_ = std::make_unique<QTemporaryDir>();
         fs::create_directories(data());
+        // The look-up page goes to the per-user runtime folder: this test's own.
+        const QString runtime = dir_->path() + QStringLiteral("/runtime");
+        fs::create_directory(runtime.toStdString());
+        fs::permissions(runtime.toStdString(), fs::perms::owner_all, fs::perm_options::replace);
+        qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
         for (const auto& f : fs::directory_iterator(std::string(FIXTURES_DIR) + "/slovolov/words"))
             fs::copy_file(f.path(), data() + f.path().filename().string());
         prompts_ = std::make_unique<smek::ScriptedPrompts>(QStringLiteral("Смекалия - Словолов"));
@@ -394,6 +399,7 @@ private slots:
         w.picBox_DblClick();
         QCOMPARE(prompts_->opened.size(), 1);
         QCOMPARE(prompts_->opened.first(), frmSlovolov::lookupPagePath());
+        QVERIFY(frmSlovolov::lookupPagePath().startsWith(dir_->path() + QStringLiteral("/runtime/")));
         const std::string page = smek::readTextFile(frmSlovolov::lookupPagePath().toStdString()).content;
         QVERIFY(page.find(smek::w1251("[Словари on-line] ") + w.state().Slova[1] + "</title>") != std::string::npos);
         QVERIFY(page.find("SlovarBanner.htm") != std::string::npos);
