@@ -31,12 +31,8 @@ std::vector<std::string_view> splitLines(std::string_view content) {
     return lines;
 }
 
-// The puzzle a game file describes, or nothing when the file cannot be
-// trusted: a wrong header, a length index outside the choice, a text that
-// yields no words, or a flag line other than 0 or 1. The flags go to the
-// words the analysis finds now, in order: a file saved with another
-// dictionary leaves the words beyond its flags as the analysis gave them, and
-// flags beyond the words found are ignored.
+} // namespace
+
 std::optional<Puzzle> readGame(const Puzzle& current, const std::string& content) {
     const std::vector<std::string_view> lines = splitLines(content);
     if (lines.size() < 3) return std::nullopt;
@@ -76,8 +72,6 @@ std::optional<Puzzle> readGame(const Puzzle& current, const std::string& content
     }
     return q;
 }
-
-} // namespace
 
 std::string proposedName(const std::string& imyaFile) {
     std::string name = smek::fileNamePart(imyaFile);
