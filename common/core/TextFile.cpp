@@ -86,10 +86,10 @@ std::error_code writeTextFileAtomic(const std::filesystem::path& path, std::stri
     if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
         // As the kernel's protected links: in a shared sticky folder such as
         // /tmp, only a link of the user's own or of the folder's owner is followed.
-        struct stat folder {};
+        struct stat shared {};
         const std::filesystem::path parent = path.parent_path().empty() ? "." : path.parent_path();
-        if (::stat(parent.c_str(), &folder) == 0 && (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH) &&
-            st.st_uid != ::geteuid() && st.st_uid != folder.st_uid)
+        if (::stat(parent.c_str(), &shared) == 0 && (shared.st_mode & S_ISVTX) && (shared.st_mode & S_IWOTH) &&
+            st.st_uid != ::geteuid() && st.st_uid != shared.st_uid)
             return std::make_error_code(std::errc::permission_denied);
         std::error_code ec;
         target = std::filesystem::weakly_canonical(path, ec);
