@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }();
     const char letter = '\xCA'; // К
     for (const auto& entry : std::filesystem::directory_iterator(folder)) std::filesystem::remove(entry.path());
-    smek::writeTextFileAtomic(folder + "\xD0\x9A." + std::to_string(length), fuzz::bytes(data + 1, size - 1));
+    fuzz::putFile("dict/\xD0\x9A." + std::to_string(length), fuzz::bytes(data + 1, size - 1));
 
     slovoset::Dictionary cached(folder);
     slovoset::DictionaryScan scan(folder);

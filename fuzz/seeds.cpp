@@ -5,6 +5,7 @@
 #include "common/core/Cp1251.h"
 #include "common/core/NumberText.h"
 #include "common/core/Random.h"
+#include "common/core/TextFile.h"
 #include "slovolov/core/SavedGame.h"
 #include "slovolov/core/Settings.h"
 #include "slovoset/core/AnalizTexta.h"
