@@ -369,6 +369,19 @@ private slots:
         fs::remove(path); // QTemporaryDir cannot see such a name to remove it
     }
 
+    // A folder is no file to replace: no overwrite question, the save message.
+    void savingOverAFolderAsksNothing() {
+        frmSlovolov& w = start();
+        const QString folder = dir_->path() + QStringLiteral("/партия.slv");
+        fs::create_directory(folder.toStdString());
+        prompts_->files = {folder};
+        w.SaveFileDialog(1);
+        QCOMPARE(prompts_->texts(), QStringList{QStringLiteral("Файл \"") + folder + QStringLiteral("\" сохранить не возможно.")});
+        QCOMPARE(prompts_->asked.last().icon, smek::Prompts::Icon::Stop);
+        QVERIFY(fs::is_directory(folder.toStdString()));
+        QVERIFY(w.state().FileName.empty());
+    }
+
     void oldGameTimersDoNotTouchTheOpenedGame() {
         frmSlovolov& w = start();
         const QString path = dir_->path() + QStringLiteral("/opened.slv");

@@ -103,6 +103,16 @@ TEST_F(GameFile, OverwriteQuestion) {
     EXPECT_EQ(read(path("другой.html")), "y\r\n");
 }
 
+TEST_F(GameFile, SavingOverAFolderAsksNothingAndFails) {
+    Puzzle p = playPuzzle();
+    fs::create_directory(path("игра.sst"));
+    const SaveOutcome r = SaveGame(p, path("игра.sst"), yes);
+    EXPECT_EQ(r.kind, SaveOutcome::Kind::Failed);
+    EXPECT_EQ(r.message, "Файл \"" + path("игра.sst") + "\" сохранить не возможно.");
+    EXPECT_TRUE(asked.empty());
+    EXPECT_TRUE(fs::is_directory(path("игра.sst")));
+}
+
 TEST_F(GameFile, WriteFailuresKeepTheOldFile) {
     Puzzle p = playPuzzle();
     if (::geteuid() != 0) {
