@@ -24,5 +24,5 @@ expect "a pipe" "not a regular file" list "$dir/pipe"
 expect "a folder" "not a regular file" list "$dir"
 expect "1 GB" "larger than 16 MB" list "$dir/huge.txt"
 expect "16 MB and a byte" "larger than 16 MB" export --title T "$dir/over.txt" "$dir/out.html"
-expect "a missing file" "No such file" list "$dir/none.txt"
+expect "a missing file" "none.txt: " list "$dir/none.txt"
 exit $fail
