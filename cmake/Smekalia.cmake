@@ -37,14 +37,35 @@ function(smekalia_program_folder name)
     COMMENT "Laying out the ${name} program folder"
     VERBATIM)
   add_custom_target(${name}_folder ALL DEPENDS ${stamp})
+  # What the install ships (desktop/CMakeLists.txt): these files, not
+  # whatever a player left in the build tree's Data/.
+  set_property(GLOBAL PROPERTY smekalia_${name}_data ${data_files})
+  set_property(GLOBAL PROPERTY smekalia_${name}_help ${help_depends})
 endfunction()
 
-# The executable of a program, written into its program folder.
+# The desktop id of a program: slovolov -> org.smekalia.Slovolov.
+function(smekalia_app_id name out)
+  string(SUBSTRING ${name} 0 1 first)
+  string(SUBSTRING ${name} 1 -1 rest)
+  string(TOUPPER ${first} first)
+  set(${out} org.smekalia.${first}${rest} PARENT_SCOPE)
+endfunction()
+
+# The executable of a program, written into its program folder, with its
+# icon built in (":/smekalia/icon-<size>.png", the window icon).
 function(smekalia_program name)
   add_executable(${name} ${ARGN})
   smekalia_qt_target(${name})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/${name})
   add_dependencies(${name} ${name}_folder)
+  smekalia_app_id(${name} app_id)
+  set(icons)
+  foreach(size 32 64 128)
+    set(icon ${PROJECT_SOURCE_DIR}/desktop/icons/${app_id}-${size}.png)
+    set_source_files_properties(${icon} PROPERTIES QT_RESOURCE_ALIAS icon-${size}.png)
+    list(APPEND icons ${icon})
+  endforeach()
+  qt_add_resources(${name} ${name}_icon PREFIX /smekalia FILES ${icons})
 endfunction()
 
 # The parts of a program from its source folder: <name>_core (core/*.cpp,
@@ -87,6 +108,18 @@ function(smekalia_program_tests name)
   endforeach()
 endfunction()
 
+# Each test runs with a home, per-user folders and a temporary folder of its
+# own under build/test-home/<test>/, so nothing it does (or anything Qt looks
+# up) reaches the real home or the shared temporary folder.
+function(smekalia_test_environment name)
+  set(home ${CMAKE_BINARY_DIR}/test-home/${name})
+  file(MAKE_DIRECTORY ${home}/config ${home}/data ${home}/cache ${home}/runtime ${home}/tmp)
+  file(CHMOD ${home}/runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+  set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT
+    HOME=${home} XDG_CONFIG_HOME=${home}/config XDG_DATA_HOME=${home}/data XDG_CACHE_HOME=${home}/cache
+    XDG_RUNTIME_DIR=${home}/runtime TMPDIR=${home}/tmp)
+endfunction()
+
 # A GoogleTest executable of core code (no display).
 function(smekalia_core_test name)
   add_executable(${name} ${ARGN})
@@ -94,6 +127,7 @@ function(smekalia_core_test name)
   target_compile_definitions(${name} PRIVATE FIXTURES_DIR="${PROJECT_SOURCE_DIR}/tests/fixtures"
                                               DATA_SOURCE_DIR="${PROJECT_SOURCE_DIR}/data")
   add_test(NAME ${name} COMMAND ${name})
+  smekalia_test_environment(${name})
 endfunction()
 
 # A QtTest executable of windows, run offscreen.
@@ -105,4 +139,5 @@ function(smekalia_window_test name)
                                               DATA_SOURCE_DIR="${PROJECT_SOURCE_DIR}/data")
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
+  smekalia_test_environment(${name})
 endfunction()

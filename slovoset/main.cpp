@@ -2,6 +2,7 @@
 // waits for a text.
 #include "common/ui/AppStart.h"
 #include "common/ui/Prompts.h"
+#include "common/ui/Text.h"
 #include "slovoset/core/Puzzle.h"
 #include "slovoset/core/SettingsIni.h"
 #include "slovoset/ui/frmForma.h"
@@ -10,16 +11,21 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    smek::setUpApplication(app);
+    smek::setUpApplication(app, QStringLiteral("org.smekalia.Slovoset"));
 
+    const smek::Places places = smek::placesOfProgram();
     slovoset::Puzzle puzzle;
-    puzzle.PathData = smek::pathDataOfProgram();
+    puzzle.PathData = places.data;
     puzzle.TypGame = -1;
-    puzzle.LenSlov = slovoset::readLenSlov(puzzle.PathData + slovoset::kSettingsFile);
+    puzzle.LenSlov = slovoset::readLenSlov(smek::settingsToRead(places, slovoset::kSettingsFile));
 
     smek::QtPrompts prompts(QStringLiteral("Смекалия - Словосеть"));
-    slovoset::frmForma form(puzzle, prompts, smek::programFolder());
+    slovoset::frmForma form(puzzle, prompts, smek::programFolder(), places);
     prompts.setOwner(&form);
     form.show();
+    // A game file named on the command line (the file manager's "open with")
+    // is opened as "Открыть" would; its name keeps its bytes (QApplication
+    // has taken its own options out of argv).
+    if (argc > 1) form.OpenNamedGame(smek::fromPath(argv[1]));
     return app.exec();
 }

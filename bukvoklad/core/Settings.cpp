@@ -5,16 +5,12 @@
 
 namespace smek::bukvoklad {
 
-std::string settingsPath(const Game& game) {
-    return game.PathData + "Bukvoklad.ini";
-}
-
 void readSettings(Game& game, const std::string& content) {
     readSettingsNumbers(content, {&game.OptTime, &game.OptSec, &game.OptKolBukv});
 }
 
-void LoadSettings(Game& game) {
-    const ReadResult file = readTextFile(settingsPath(game));
+void LoadSettings(Game& game, const std::filesystem::path& path) {
+    const ReadResult file = readTextFile(path);
     if (!file.error) readSettings(game, file.content);
 }
 
@@ -22,8 +18,8 @@ std::string settingsText(const Game& game) {
     return settingsLines({game.OptTime, game.OptSec, game.OptKolBukv});
 }
 
-std::error_code SaveFileINI(const Game& game) {
-    return writeTextFileAtomic(settingsPath(game), settingsText(game));
+std::error_code SaveFileINI(const Game& game, const std::filesystem::path& file) {
+    return writeTextFileAtomic(file, settingsText(game));
 }
 
 } // namespace smek::bukvoklad

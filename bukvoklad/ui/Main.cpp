@@ -13,16 +13,17 @@ namespace smek::bukvoklad {
 
 int Main(int argc, char** argv, const std::function<void(frmForma&)>& afterStart) {
     QApplication app(argc, argv);
-    setUpApplication(app);
+    setUpApplication(app, QStringLiteral("org.smekalia.Bukvoklad"));
+    const Places places = placesOfProgram();
     Game game;
-    game.PathData = pathDataOfProgram();
-    LoadSettings(game);
+    game.PathData = places.data;
+    LoadSettings(game, settingsToRead(places, kSettingsFile));
 
     Random random = Random::fromClock();
     QtPrompts prompts(QStringLiteral("Смекалия - Буквоклад"));
     // A word file that exists but cannot be opened ends the program at once,
     // without writing the settings.
-    frmForma form(game, prompts, random, [] { std::_Exit(EXIT_FAILURE); });
+    frmForma form(game, prompts, random, [] { std::_Exit(EXIT_FAILURE); }, places);
     prompts.setOwner(&form);
     // Centred before the first game, so a message about the word database is
     // centred over the place where the window will appear.

@@ -29,8 +29,8 @@ QString helpPage() {
 
 } // namespace
 
-frmForma::frmForma(Game& game, Prompts& prompts, Random& random, std::function<void()> endProgram)
-    : game_(game), prompts_(prompts), random_(random), endProgram_(std::move(endProgram)) {
+frmForma::frmForma(Game& game, Prompts& prompts, Random& random, std::function<void()> endProgram, Places places)
+    : game_(game), prompts_(prompts), random_(random), endProgram_(std::move(endProgram)), places_(std::move(places)) {
     setWindowTitle(QStringLiteral("Смекалия: Буквоклад"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -220,12 +220,12 @@ void frmForma::HelpCallHelp_Click() {
 }
 
 void frmForma::HelpAbout_Click() {
-    frmOprog about(this, prompts_, game_.PathData, helpPage());
+    frmOprog about(this, prompts_, places_, helpPage());
     prompts_.showModal(about);
 }
 
 void frmForma::Form_Unload() {
-    SaveFileINI(game_); // a settings file that cannot be written is left as it was, silently
+    SaveFileINI(game_, settingsToWrite(places_, kSettingsFile)); // a settings file that cannot be written is left as it was, silently
 }
 
 void frmForma::closeEvent(QCloseEvent* event) {

@@ -2,6 +2,7 @@
 // The play window: the letter board, the answer box, the countdown and the menu.
 #include "bukvoklad/core/Game.h"
 #include "common/core/Random.h"
+#include "common/core/UserFiles.h"
 #include "common/ui/PictureBox.h"
 #include "common/ui/Prompts.h"
 
@@ -20,7 +21,8 @@ class frmForma : public QMainWindow {
 public:
     // endProgram is called after the message about a word file that cannot be
     // opened; the program's own ends at once without saving the settings.
-    frmForma(Game& game, Prompts& prompts, Random& random, std::function<void()> endProgram);
+    // places: where the settings are written and the About link's page goes.
+    frmForma(Game& game, Prompts& prompts, Random& random, std::function<void()> endProgram, Places places);
 
     void NewGame();
     void NewTime();
@@ -62,6 +64,7 @@ private:
     Prompts& prompts_;
     Random& random_;
     std::function<void()> endProgram_;
+    Places places_;
 };
 
 } // namespace smek::bukvoklad

@@ -84,11 +84,11 @@ void QtPrompts::showModal(QDialog& dialog) {
     dialog.exec();
 }
 
-void QtPrompts::openUrl(const QString& target) {
+bool QtPrompts::openUrl(const QString& target) {
     const QUrl url = target.contains(QStringLiteral("://")) || target.startsWith(QStringLiteral("mailto:"))
                          ? QUrl(target)
                          : QUrl::fromLocalFile(target);
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 } // namespace smek

@@ -42,8 +42,9 @@ public:
     virtual QString fileDialog(const FileRequest& request) = 0;
     // Shows a window modally and returns when it is closed.
     virtual void showModal(QDialog& dialog) = 0;
-    // The shell's "Open": never blocks, never reports.
-    virtual void openUrl(const QString& target) = 0;
+    // The shell's "Open": never blocks, never reports; false when the
+    // platform has nothing that opens the target.
+    virtual bool openUrl(const QString& target) = 0;
 
 private:
     QString caption_;
@@ -58,7 +59,7 @@ public:
     std::optional<QString> inputText(const QString& prompt, const QString& initial) override;
     QString fileDialog(const FileRequest& request) override;
     void showModal(QDialog& dialog) override;
-    void openUrl(const QString& target) override;
+    bool openUrl(const QString& target) override;
 };
 
 } // namespace smek

@@ -2,6 +2,7 @@
 
 #include "Text.h"
 #include "common/core/FileMessages.h"
+#include "common/core/DialogFolders.h"
 
 namespace smek {
 namespace {
@@ -39,6 +40,16 @@ QString apiOpenSave(Prompts& prompts, int mode, const QString& proposedName, con
                       QStringLiteral("\r\nПуть к файлу длиннее %1 знаков.").arg(kMaxPathChars));
         return {};
     }
+    return chosen;
+}
+
+QString askFileName(Prompts& prompts, const Places& places, const std::string& kind, int mode,
+                    const QString& proposedName, const QList<FilterPair>& filter, const FilterPair& allFiles) {
+    const std::filesystem::path remembered = std::filesystem::path(places.own) / kFoldersFile;
+    const std::filesystem::path start = startFolder(remembered, kind, places.documents, places.home);
+    const QString chosen =
+        apiOpenSave(prompts, mode, proposedName, filter, allFiles, QString::fromStdString(start.string()));
+    if (!chosen.isEmpty()) rememberFolder(remembered, kind, toPath(chosen));
     return chosen;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Asks for a file name with the open (mode 0) or save (any other mode) dialog.
 #include "Prompts.h"
+#include "common/core/UserFiles.h"
 
 #include <QList>
 #include <QPair>
@@ -21,5 +22,11 @@ constexpr int kMaxPathChars = 254;
 // chose a longer path than kMaxPathChars, which an error box reports.
 QString apiOpenSave(Prompts& prompts, int mode, const QString& proposedName, const QList<FilterPair>& filter,
                     const FilterPair& allFiles, const QString& startFolder);
+
+// apiOpenSave started in the folder last used for this kind of file (first
+// the documents folder, never one the player cannot write); the chosen
+// file's folder is remembered for the next time.
+QString askFileName(Prompts& prompts, const Places& places, const std::string& kind, int mode,
+                    const QString& proposedName, const QList<FilterPair>& filter, const FilterPair& allFiles);
 
 } // namespace smek

@@ -55,8 +55,8 @@ std::string makerPageAddress(const QString& helpPagePath) {
     return QUrl::fromLocalFile(helpPagePath).toEncoded().toStdString();
 }
 
-frmOprog::frmOprog(QWidget* parent, Prompts& prompts, std::string pathData, const QString& helpPagePath)
-    : QDialog(parent), prompts_(prompts), pathData_(std::move(pathData)), address_(makerPageAddress(helpPagePath)) {
+frmOprog::frmOprog(QWidget* parent, Prompts& prompts, Places places, const QString& helpPagePath)
+    : QDialog(parent), prompts_(prompts), places_(std::move(places)), address_(makerPageAddress(helpPagePath)) {
     setWindowTitle(QStringLiteral("О программе"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(tw(5310), tw(3240));
@@ -114,7 +114,7 @@ frmOprog::frmOprog(QWidget* parent, Prompts& prompts, std::string pathData, cons
 
 void frmOprog::Label1_Click() {
     setCursor(Qt::WaitCursor);
-    SaveFileUrl(prompts_, pathData_, address_);
+    SaveFileUrl(prompts_, places_, address_);
     unsetCursor();
 }
 

@@ -2,6 +2,7 @@
 // The About box, the same in all three programs.
 #include "PictureBox.h"
 #include "Prompts.h"
+#include "common/core/UserFiles.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -20,7 +21,7 @@ std::string makerPageAddress(const QString& helpPagePath);
 class frmOprog : public QDialog {
     Q_OBJECT
 public:
-    frmOprog(QWidget* parent, Prompts& prompts, std::string pathData, const QString& helpPagePath);
+    frmOprog(QWidget* parent, Prompts& prompts, Places places, const QString& helpPagePath);
 
     void Label1_Click();
 
@@ -34,7 +35,7 @@ protected:
 
 private:
     Prompts& prompts_;
-    std::string pathData_;
+    Places places_;
     std::string address_;
 };
 

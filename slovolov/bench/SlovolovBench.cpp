@@ -44,7 +44,7 @@ void BM_StartToFirstPaintedBoard(benchmark::State& state) {
         smek::QtPrompts prompts(QStringLiteral("Смекалия - Словолов"));
         slovolov::Settings settings;
         settings.Level = level;
-        slovolov::frmSlovolov w(prompts, kData, settings);
+        slovolov::frmSlovolov w(prompts, smek::Places{kData, kData, {}, {}, {}, {}}, settings);
         w.show();
         QApplication::processEvents();
         w.NewGame(0);
@@ -62,7 +62,7 @@ BENCHMARK(BM_StartToFirstPaintedBoard)->Arg(0)->Arg(2)->Unit(benchmark::kMillise
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    smek::setUpApplication(app);
+    smek::setUpApplication(app, QStringLiteral("org.smekalia.Slovolov"));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

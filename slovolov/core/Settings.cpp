@@ -25,14 +25,14 @@ std::string settingsText(const Settings& s) {
     return smek::settingsLines({s.Level, s.ZamenaBukv, s.IgraNaVremya, s.VremyaMin, s.VremyaSec});
 }
 
-Settings LoadFileINI(const std::string& pathData) {
-    const smek::ReadResult file = smek::readTextFile(std::filesystem::path(pathData + kSettingsFile));
+Settings LoadFileINI(const std::filesystem::path& path) {
+    const smek::ReadResult file = smek::readTextFile(path);
     if (file.error) return {};
     return parseSettings(file.content);
 }
 
-std::error_code SaveFileINI(const std::string& pathData, const Settings& settings) {
-    return smek::writeTextFileAtomic(std::filesystem::path(pathData + kSettingsFile), settingsText(settings));
+std::error_code SaveFileINI(const std::filesystem::path& file, const Settings& settings) {
+    return smek::writeTextFileAtomic(file, settingsText(settings));
 }
 
 } // namespace slovolov

@@ -24,9 +24,9 @@ Settings parseSettings(const std::string& content);
 std::string settingsText(const Settings& settings);
 
 // A missing or unreadable file gives the defaults; nothing is reported.
-Settings LoadFileINI(const std::string& pathData);
+Settings LoadFileINI(const std::filesystem::path& file);
 // Writes beside the old file and replaces it only after a good write; the
 // caller reports nothing (the design's settings file fails silently).
-std::error_code SaveFileINI(const std::string& pathData, const Settings& settings);
+std::error_code SaveFileINI(const std::filesystem::path& file, const Settings& settings);
 
 } // namespace slovolov

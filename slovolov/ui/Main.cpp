@@ -1,6 +1,7 @@
 #include "Main.h"
 
 #include "common/ui/AppStart.h"
+#include "common/ui/Text.h"
 #include "frmSlovolov.h"
 
 #include <QApplication>
@@ -9,16 +10,20 @@ namespace slovolov {
 
 int Main(int argc, char** argv, const std::function<void(frmSlovolov&)>& afterStart) {
     QApplication app(argc, argv);
-    smek::setUpApplication(app);
-    const std::string pathData = smek::pathDataOfProgram();
-    const Settings settings = LoadFileINI(pathData);
+    smek::setUpApplication(app, QStringLiteral("org.smekalia.Slovolov"));
+    const smek::Places places = smek::placesOfProgram();
+    const Settings settings = LoadFileINI(smek::settingsToRead(places, kSettingsFile));
     smek::QtPrompts prompts(QStringLiteral("Смекалия - Словолов"));
-    frmSlovolov window(prompts, pathData, settings);
+    frmSlovolov window(prompts, places, settings);
     prompts.setOwner(&window);
     window.show();
     QApplication::processEvents();
     window.NewGame(0);
     if (window.endRequested()) return 1;
+    // A saved game named on the command line (the file manager's "open
+    // with") is opened as the Open command would; its name keeps its bytes
+    // (QApplication has taken its own options out of argv).
+    if (argc > 1) window.OpenNamedFile(smek::fromPath(argv[1]));
     if (afterStart) afterStart(window);
     return app.exec();
 }

@@ -21,7 +21,6 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QRadialGradient>
-#include <QStandardPaths>
 #include <cmath>
 #include <filesystem>
 
@@ -70,9 +69,9 @@ QImage ballPicture(bool found) {
     return img;
 }
 
-frmSlovolov::frmSlovolov(smek::Prompts& prompts, std::string pathData, const Settings& settings,
+frmSlovolov::frmSlovolov(smek::Prompts& prompts, smek::Places places, const Settings& settings,
                          std::unique_ptr<smek::Random> random)
-    : prompts_(prompts), pathData_(std::move(pathData)), random_(std::move(random)) {
+    : prompts_(prompts), places_(std::move(places)), random_(std::move(random)) {
     if (!random_) random_ = std::make_unique<smek::Random>(smek::Random::fromClock());
     state_.settings = settings;
     state_.Remain = -1;
@@ -181,7 +180,7 @@ void frmSlovolov::NewGame(int mode) {
 
     if (mode == 0) {
         picBox->clear();
-        const BuildResult result = buildBoard(g, pathData_, *random_);
+        const BuildResult result = buildBoard(g, places_.data, *random_);
         for (int w = 0; w < result.slotsFilled; ++w) AddSlovo(w);
         if (result.status != BuildResult::Status::Ok) {
             showFailure(result);
@@ -297,7 +296,7 @@ void frmSlovolov::HelpCallHelp_Click() {
 }
 
 void frmSlovolov::HelpAbout_Click() {
-    smek::frmOprog about(this, prompts_, pathData_, smek::helpPagePath(QStringLiteral("Словолов.htm")));
+    smek::frmOprog about(this, prompts_, places_, smek::helpPagePath(QStringLiteral("Словолов.htm")));
     prompts_.showModal(about);
 }
 
@@ -318,7 +317,7 @@ void frmSlovolov::SaveFileDialog(int index) {
 
 void frmSlovolov::ShowSaveDialog() {
     const QString proposed = state_.FileName.empty() ? QString() : smek::fromPath(smek::fileNamePart(state_.FileName));
-    QString name = smek::apiOpenSave(prompts_, -1, proposed, kFilter, kAllFiles, QString::fromStdString(pathData_));
+    QString name = smek::askFileName(prompts_, places_, "slv", -1, proposed, kFilter, kAllFiles);
     if (name.isEmpty()) return;
     if (smek::PoiskTochki(smek::toPath(name)) == 0) name += QStringLiteral(".slv");
     SaveFile(name);
@@ -338,8 +337,12 @@ void frmSlovolov::SaveFile(const QString& name) {
 }
 
 void frmSlovolov::OpenFile() {
-    QString name = smek::apiOpenSave(prompts_, 0, QString(), kFilter, kAllFiles, QString::fromStdString(pathData_));
+    const QString name = smek::askFileName(prompts_, places_, "slv", 0, QString(), kFilter, kAllFiles);
     if (name.isEmpty()) return;
+    OpenNamedFile(name);
+}
+
+void frmSlovolov::OpenNamedFile(QString name) {
     if (smek::PoiskTochki(smek::toPath(name)) == 0) name += QStringLiteral(".slv");
     const smek::ReadResult file = smek::readTextFile(std::filesystem::path(smek::toPath(name)), slvHeaderLine);
     if (file.error) {
@@ -364,25 +367,10 @@ void frmSlovolov::OpenFile() {
 }
 
 // ---- Dictionary look-up ----
-
-// A per-user place (XDG_RUNTIME_DIR, or a private folder Qt makes): a fixed
-// name in the shared temp folder could be another user's file or link.
-QString frmSlovolov::lookupPagePath() {
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + QLatin1Char('/') +
-           QString::fromLatin1(kLookupPage);
-}
-
+// The dictionary refuses to be shown inside another page's frame, so its
+// article opens directly, without the designed banner frameset.
 void frmSlovolov::CodeText(const std::string& word) {
-    const QString path = lookupPagePath();
-    const std::string page = lookupPage(word, fileUrl(pathData_ + kBannerPage));
-    const std::error_code error = smek::writeTextFileAtomic(std::filesystem::path(path.toStdString()), page);
-    if (error) {
-        const QString tail = saveTail(error) == smek::FileTail::WriteProtected ? QStringLiteral("защищён от записи.")
-                                                                              : QStringLiteral("сохранить не возможно.");
-        prompts_.error(QStringLiteral("Файл ") + path + QLatin1Char(' ') + tail);
-        return;
-    }
-    smek::OpURL(prompts_, path);
+    smek::SaveFileUrl(prompts_, places_, lookupAddress(word));
 }
 
 // ---- Clock, refill and end of game ----
@@ -430,7 +418,7 @@ void frmSlovolov::Form_Unload() {
     unloaded_ = true;
     tmTimer->stop();
     tmNewBukvy->stop();
-    SaveFileINI(pathData_, state_.settings); // fails silently, as designed
+    SaveFileINI(smek::settingsToWrite(places_, kSettingsFile), state_.settings); // fails silently, as designed
 }
 
 void frmSlovolov::closeEvent(QCloseEvent* event) {

@@ -3,6 +3,7 @@
 // the saved-game commands, the look-up and the timer procedures. The decisions are the core's; this window
 // turns events into core calls and paints what they report.
 #include "common/core/Random.h"
+#include "common/core/UserFiles.h"
 #include "common/ui/PictureBox.h"
 #include "common/ui/Prompts.h"
 #include "slovolov/core/Game.h"
@@ -24,13 +25,12 @@ inline constexpr QRgb kGreen = 0x00FF00; // 65280 in the design's BGR notation
 class frmSlovolov : public QMainWindow {
     Q_OBJECT
 public:
-    // pathData: the data folder (ends with the separator); random: the
+    // places: the data folder and the player's own places; random: the
     // program's generator (the clock-seeded one when null).
-    frmSlovolov(smek::Prompts& prompts, std::string pathData, const Settings& settings,
+    frmSlovolov(smek::Prompts& prompts, smek::Places places, const Settings& settings,
                 std::unique_ptr<smek::Random> random = nullptr);
 
     GameState& state() { return state_; }
-    const std::string& pathData() const { return pathData_; }
 
     // Board painting
     void NewGame(int mode);
@@ -52,10 +52,12 @@ public:
     void ShowSaveDialog();
     void SaveFile(const QString& name);
     void OpenFile();
+    // Opens a named game as OpenFile does after its dialog (also a file
+    // named on the command line).
+    void OpenNamedFile(QString name);
 
     // Dictionary look-up
     void CodeText(const std::string& cp1251Word);
-    static QString lookupPagePath();
 
     // Clock, refill and end of game
     void NewTime();
@@ -103,7 +105,7 @@ private:
     void showFailure(const BuildResult& result);
 
     smek::Prompts& prompts_;
-    std::string pathData_;
+    smek::Places places_;
     GameState state_;
     std::unique_ptr<smek::Random> random_;
     bool endRequested_ = false;

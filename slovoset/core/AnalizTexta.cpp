@@ -1,6 +1,7 @@
 #include "AnalizTexta.h"
 
 #include "Dictionary.h"
+#include "Isklyucheniya.h"
 #include "ShowHtml.h"
 #include "StartGame.h"
 
@@ -181,13 +182,18 @@ AnalizOutcome AnalizTexta(Puzzle& p, int Tiho) {
 
     p.Slova.assign(1, SkrytoeSlovo{});
     p.MaxSlova = -1;
-    WordLookup& slovar = dictionaryOf(p);
+    // Excluded words stay out of created puzzles only: a game file's flags
+    // follow the words of the full analysis.
+    ExcludingLookup withoutExcluded(dictionaryOf(p), p.Isklyucheniya);
+    WordLookup& slovar = p.TypGame == 1 && Tiho == 0 && !p.Isklyucheniya.empty()
+                             ? static_cast<WordLookup&>(withoutExcluded)
+                             : dictionaryOf(p);
     Recorded recorded;
     for (int j = 0; j <= p.MaxSlovaTeksta - 1; ++j) searchFromRun(p, Tiho, j, slovar, recorded);
 
     if (p.MaxSlova >= 0) {
         p.Gotovo = 1;
-        if (Tiho == 0) out.html = p.TypGame == 1 ? ShowSlovo(p).html : htmlText(p.Tekst);
+        if (Tiho == 0) out.html = p.TypGame == 1 ? ShowSlovo(p).html : htmlText(tekstDlyaGlaza(p));
     } else {
         out.message = AnalizMessage::NoNewWords;
     }

@@ -21,6 +21,7 @@
 //   any ShowHtml(html)      htmlViewDocument(html) into the view,
 //                           htmlViewBody(html) into Text2.
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,10 @@ struct SkrytoeSlovo {
 
 struct Puzzle {
     std::string Tekst;    // line breaks already "<br>", Ё already Е
+    // Tekst as the author wrote it (Ё kept), letter for letter the same
+    // length, so every position of Tekst holds here too. Only for the eye:
+    // the view and the exported pages; empty when the puzzle came from a file.
+    std::string TekstKakNapisan;
     int TypGame = -1;     // -1 before the first puzzle, 0 play, 1 create
     int LenSlov = 0;      // index 0..21 of the length choice: words of LenSlov + 3 letters and more
     std::string PathData; // data folder with the dictionary, ending in the separator
@@ -67,6 +72,9 @@ struct Puzzle {
 
     std::string ImyaFile; // current game file (UTF-8 path); empty when none
     std::string Nazvanie; // the export title (CP1251), proposed again at the next export
+    // The author's excluded words (CP1251 capitals, Е for Ё): a create-mode
+    // analysis started from a text skips them; nothing else does.
+    std::set<std::string> Isklyucheniya;
 
     // The dictionary behind the analysis. Left empty, the analysis uses the
     // files in PathData, each read at most once per run.

@@ -26,16 +26,22 @@ std::string answersPath(const std::string& path) {
     return stem + "_ответы.html";
 }
 
-std::string hintsText(const Puzzle& p) {
-    std::string hints;
-    int c = 0;
+std::vector<const SkrytoeSlovo*> hintWords(const Puzzle& p) {
+    std::vector<const SkrytoeSlovo*> words;
     for (int i = 0; i <= p.MaxSlova; ++i) {
         const SkrytoeSlovo& w = p.Slova[static_cast<size_t>(i)];
         if (w.Vybrano != 1) continue;
-        if (c > 0) hints += ", ";
-        hints += smek::signedNumberText(static_cast<long long>(w.Slovo.size()));
-        ++c;
-        if (c > p.MaxSpisok) break;
+        words.push_back(&w);
+        if (static_cast<int>(words.size()) > p.MaxSpisok) break;
+    }
+    return words;
+}
+
+std::string hintsText(const Puzzle& p) {
+    std::string hints;
+    for (const SkrytoeSlovo* w : hintWords(p)) {
+        if (!hints.empty()) hints += ", ";
+        hints += smek::signedNumberText(static_cast<long long>(w->Slovo.size()));
     }
     return hints;
 }
@@ -44,15 +50,19 @@ HtmlPages exportPages(const Puzzle& p, const std::string& nazvanie, const std::s
     const std::string title = htmlEscape(nazvanie);
     const std::string head = kH0 + kT1 + title + kT2 + kT3 + title;
     HtmlPages pages;
-    pages.puzzle = head + kT4 + htmlText(p.Tekst) + kT5 + hintsText(p) + kB2;
+    pages.puzzle = head + kT4 + htmlText(tekstDlyaGlaza(p)) + kT5 + hintsText(p) + kB2;
     pages.answers = head + kT6 + text2;
     return pages;
 }
 
 std::vector<SaveOutcome> SaveHtml(Puzzle& p, std::string path, const std::string& text2,
                                   const std::function<bool(const std::string&)>& askReplace) {
+    return SaveHtml(p, std::move(path), exportPages(p, p.Nazvanie, text2), askReplace);
+}
+
+std::vector<SaveOutcome> SaveHtml(Puzzle& p, std::string path, const HtmlPages& pages,
+                                  const std::function<bool(const std::string&)>& askReplace) {
     if (smek::PoiskTochki(path) == 0) path += ".html";
-    const HtmlPages pages = exportPages(p, p.Nazvanie, text2);
     std::vector<SaveOutcome> outcomes;
     outcomes.push_back(SaveFileText(p, 0, path, pages.puzzle, askReplace));
     // The answers page goes beside it without a question, also when the

@@ -13,6 +13,8 @@ namespace slovoset {
 // a path without one keeps all of it.
 std::string answersPath(const std::string& path);
 
+// The chosen words in the order of the hints (their order in the text).
+std::vector<const SkrytoeSlovo*> hintWords(const Puzzle& p);
 // The hints: the letter counts of the chosen words as signed number texts,
 // joined by ", ".
 std::string hintsText(const Puzzle& p);
@@ -30,6 +32,9 @@ HtmlPages exportPages(const Puzzle& p, const std::string& nazvanie, const std::s
 // author declined to replace the puzzle page. Returns the outcomes of the
 // writes in that order.
 std::vector<SaveOutcome> SaveHtml(Puzzle& p, std::string path, const std::string& text2,
+                                  const std::function<bool(const std::string&)>& askReplace);
+// The same for pages made otherwise (the printable ones).
+std::vector<SaveOutcome> SaveHtml(Puzzle& p, std::string path, const HtmlPages& pages,
                                   const std::function<bool(const std::string&)>& askReplace);
 
 } // namespace slovoset

@@ -2,6 +2,8 @@
 
 #include "common/core/Cp1251.h"
 
+#include <algorithm>
+
 namespace slovoset {
 
 const std::string kH0 =
@@ -46,6 +48,21 @@ std::string htmlText(std::string_view tekst) {
         }
     }
     return out;
+}
+
+int shownMarksBefore(std::string_view tekst, int nachalo) {
+    static constexpr std::string_view kBr = "<br>";
+    const size_t end = std::min(tekst.size(), static_cast<size_t>(std::max(nachalo - 1, 0)));
+    int marks = 0;
+    for (size_t i = 0; i < end; ++i) {
+        if (tekst.compare(i, kBr.size(), kBr) == 0) {
+            i += kBr.size() - 1;
+            continue;
+        }
+        const char c = tekst[i];
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n' && c != '\xA0') ++marks; // A0: no-break space
+    }
+    return marks;
 }
 
 std::string htmlEscape(std::string_view text) {

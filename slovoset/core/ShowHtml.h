@@ -20,6 +20,10 @@ std::string htmlViewBody(const std::string& html);
 // The author's text as characters, never markup: "<", ">" and "&" become
 // entities, except the "<br>" that stand for the line breaks of the text.
 std::string htmlText(std::string_view tekst);
+// The characters that the view shows for the text before position `nachalo`
+// (1-based), blanks and line breaks left out: the view collapses blanks, so
+// only the other characters find a place of the text on the page.
+int shownMarksBefore(std::string_view tekst, int nachalo);
 // Any typed text (the title): every "<", ">" and "&" escaped.
 std::string htmlEscape(std::string_view text);
 

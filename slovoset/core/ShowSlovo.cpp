@@ -63,6 +63,8 @@ std::vector<Underline> underlines(const Puzzle& p) {
     return merged;
 }
 
+} // namespace
+
 std::string lowerRu(std::string s) {
     for (char& c : s) {
         const auto b = static_cast<unsigned char>(c);
@@ -72,10 +74,9 @@ std::string lowerRu(std::string s) {
     return s;
 }
 
-} // namespace
-
-ShowSlovoResult ShowSlovo(const Puzzle& p) {
-    const std::string& t = p.Tekst;
+std::string markedText(const Puzzle& p) {
+    // Positions are the same in both texts; the reader sees the letters as written.
+    const std::string& t = tekstDlyaGlaza(p);
     const int n = static_cast<int>(t.size());
     auto piece = [&](int from, int to) { // positions from..to-1, clamped to the text
         from = std::clamp(from, 1, n + 1);
@@ -83,8 +84,7 @@ ShowSlovoResult ShowSlovo(const Puzzle& p) {
         return htmlText(std::string_view(t).substr(static_cast<size_t>(from - 1), static_cast<size_t>(to - from)));
     };
 
-    ShowSlovoResult out;
-    std::string& h = out.html;
+    std::string h;
     int pos = 1;
     for (const Underline& u : underlines(p)) {
         h += piece(pos, u.begin);
@@ -94,7 +94,13 @@ ShowSlovoResult ShowSlovo(const Puzzle& p) {
         pos = std::max(pos, u.end);
     }
     h += piece(pos, n + 1);
+    return h;
+}
 
+ShowSlovoResult ShowSlovo(const Puzzle& p) {
+    ShowSlovoResult out;
+    std::string& h = out.html;
+    h = markedText(p);
     if (p.TypGame == 1) {
         h += smek::w1251("<br><br>Ответы: ");
         bool first = true;

@@ -4,13 +4,15 @@
 
 #include "common/core/Cp1251.h"
 
+#include <string_view>
+
 namespace slovoset {
 
 bool needsCreateQuestion(const Puzzle& p, int typ) {
     return typ == 1 && p.TypGame == 0;
 }
 
-std::string prepareTekst(const std::string& text1) {
+std::string lineBreaksToBr(const std::string& text1) {
     std::string out;
     out.reserve(text1.size() + text1.size() / 16);
     for (size_t i = 0; i < text1.size(); ++i) {
@@ -23,7 +25,31 @@ std::string prepareTekst(const std::string& text1) {
             out += c;
         }
     }
-    return ZamenaE(std::move(out));
+    return out;
+}
+
+std::string prepareTekst(const std::string& text1) {
+    return ZamenaE(lineBreaksToBr(text1));
+}
+
+const std::string& tekstDlyaGlaza(const Puzzle& p) {
+    const std::string& eye = p.TekstKakNapisan;
+    return eye.size() == p.Tekst.size() && ZamenaE(eye) == p.Tekst ? eye : p.Tekst;
+}
+
+std::string sourceTextOf(const std::string& tekst) {
+    static constexpr std::string_view kBr = "<br>";
+    std::string out;
+    out.reserve(tekst.size());
+    for (size_t i = 0; i < tekst.size(); ++i) {
+        if (tekst.compare(i, kBr.size(), kBr) == 0) {
+            out += '\n';
+            i += kBr.size() - 1;
+        } else {
+            out += tekst[i];
+        }
+    }
+    return out;
 }
 
 std::string textOfFile(const std::string& bytes) {
@@ -38,7 +64,8 @@ std::string textOfFile(const std::string& bytes) {
 bool StartGame(Puzzle& p, int typ, const std::string& text1) {
     if (text1.empty()) return false;
     p.TypGame = typ;
-    p.Tekst = prepareTekst(text1);
+    p.TekstKakNapisan = lineBreaksToBr(text1);
+    p.Tekst = ZamenaE(p.TekstKakNapisan);
     p.ImyaFile.clear();
     return true;
 }

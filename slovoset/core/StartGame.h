@@ -11,8 +11,16 @@ namespace slovoset {
 // (Yes/No, warning icon, No default); on No nothing changes.
 bool needsCreateQuestion(const Puzzle& p, int typ);
 
-// Line breaks of the source box (CR LF, LF or a lone CR) → "<br>", then ZamenaE.
+// Line breaks of the source box (CR LF, LF or a lone CR) → "<br>".
+std::string lineBreaksToBr(const std::string& text1);
+// lineBreaksToBr, then ZamenaE.
 std::string prepareTekst(const std::string& text1);
+// The text that the eye sees: TekstKakNapisan when it is Tekst with its Ё
+// kept, else Tekst itself (a puzzle opened from a file holds only Е).
+const std::string& tekstDlyaGlaza(const Puzzle& p);
+// The source box text of a Tekst: each "<br>" a line break (LF) again, so
+// that starting a puzzle from it gives the same Tekst.
+std::string sourceTextOf(const std::string& tekst);
 
 // The text of an author's file as the source box would hold it (CP1251):
 // UTF-8 without its byte-order mark, or the bytes as they are when they are
@@ -33,6 +41,10 @@ struct ShowSlovoResult {
 // underlined, overlapping ones as one underline in the first word's colour;
 // in create mode the answers follow. The window shows kIdetAnaliz first.
 ShowSlovoResult ShowSlovo(const Puzzle& p);
+// ShowSlovo's text part: the text with its underlines, without the answers.
+std::string markedText(const Puzzle& p);
+// Small letters of CP1251 capitals (the answers are shown so).
+std::string lowerRu(std::string s);
 
 struct SelectSlovoResult {
     ShowSlovoResult show;

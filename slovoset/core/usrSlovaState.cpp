@@ -104,7 +104,7 @@ bool usrSlovaState::mouseDown(int x, int y, bool gotovo, int typGame, const std:
     if (!gotovo || !inside(x, y)) return false;
     LineNajat = y / kLineHeight;
     if (pressZone(x) == kZoneIcon) {
-        if (typGame == 1 || vybranoOfLine(LineNajat) == 0) {
+        if (iconActs(typGame, vybranoOfLine(LineNajat))) {
             TypNajat = kZoneIcon;
             Najat = 1;
         }
@@ -122,6 +122,17 @@ usrSlovaState::Release usrSlovaState::mouseUp(int x, int y) {
     if (cancelled && TypNajat == kZoneIcon) return Release::CancelledIcon;
     NomLine = LineNajat;
     return TypNajat == kZoneText ? Release::Highlight : Release::IconClick;
+}
+
+int usrSlovaState::lineAt(int x, int y) const {
+    return inside(x, y) ? y / kLineHeight : -1;
+}
+
+int usrSlovaState::topShowing(int line) const {
+    if (!scrollEnabled()) return 0;
+    if (line < top) return std::clamp(line, 0, scrollMax());
+    if (line >= top + kVisibleLines) return std::clamp(line - kVisibleLines + 1, 0, scrollMax());
+    return top;
 }
 
 } // namespace slovoset

@@ -22,6 +22,10 @@ std::string lineText(int line, const std::string& slovo, int vybrano, int typGam
 int iconElement(int vybrano, int otgadano, int typGame);
 int pressedIconElement(int vybrano, int typGame);
 
+// Whether a line's icon acts: in create mode always, in play mode only
+// while its word is not opened (a mouse click or Space on the current line).
+inline bool iconActs(int typGame, int vybrano) { return typGame == 1 || vybrano == 0; }
+
 enum Zone { kZoneIcon = 1, kZoneText = 2 };
 // A press counts as the icon left of x = 25, a release left of x = 28.
 inline int pressZone(int x) { return x < 25 ? kZoneIcon : kZoneText; }
@@ -59,6 +63,12 @@ public:
     // TypNajat is the icon zone).
     bool mouseDown(int x, int y, bool gotovo, int typGame, const std::function<int(int)>& vybranoOfLine);
     Release mouseUp(int x, int y);
+    // The line under a point of the list, -1 outside the drawn lines.
+    int lineAt(int x, int y) const;
+
+    // The scroll top that brings `line` into view, moving as little as
+    // possible (the present top when it is visible already).
+    int topShowing(int line) const;
 
 private:
     bool inside(int x, int y) const;

@@ -9,12 +9,16 @@
 #include "common/ui/frmEnd.h"
 #include "common/ui/frmOprog.h"
 #include "common/ui/frmWeb.h"
+#include "common/core/FileMessages.h"
 #include "slovoset/core/AnalizTexta.h"
+#include "slovoset/core/Isklyucheniya.h"
+#include "slovoset/core/PrintPages.h"
 #include "slovoset/core/ProverkaOtveta.h"
 #include "slovoset/core/SaveHtml.h"
 #include "slovoset/core/SettingsIni.h"
 #include "slovoset/core/ShowHtml.h"
 #include "slovoset/core/StartGame.h"
+#include "dlgIsklyucheniya.h"
 #include "upPictures.h"
 
 #include <QApplication>
@@ -22,6 +26,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QStandardPaths>
 #include <algorithm>
 
 namespace slovoset {
@@ -55,8 +60,11 @@ void placeLabel(QLabel* label, const QRect& rect) {
 
 } // namespace
 
-frmForma::frmForma(Puzzle& puzzle, smek::Prompts& prompts, const QString& programFolder)
-    : p_(puzzle), prompts_(prompts), programFolder_(programFolder) {
+frmForma::frmForma(Puzzle& puzzle, smek::Prompts& prompts, const QString& programFolder, smek::Places places)
+    : p_(puzzle), prompts_(prompts), programFolder_(programFolder), places_(std::move(places)),
+      isklyucheniyaFile_((QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                          QStringLiteral("/smekalia/slovoset/excluded-words.txt"))
+                             .toStdString()) {
     setWindowTitle(QStringLiteral("Словосеть"));
     setFont(smek::sansFont(12, true));
     buildControls();
@@ -142,6 +150,8 @@ void frmForma::buildControls() {
     usrSlova1->typGame = [this] { return p_.TypGame; };
     usrSlova1->gotovo = [this] { return p_.Gotovo == 1; };
     connect(usrSlova1, &usrSlova::iconClicked, this, &frmForma::usrSlova1_IconClick);
+    connect(usrSlova1, &usrSlova::lineChosen, this, &frmForma::usrSlova1_LineChosen);
+    connect(usrSlova1, &usrSlova::excludeRequested, this, &frmForma::usrSlova1_Isklyuchit);
 
     Text2 = new QPlainTextEdit(client);
     Text2->setGeometry(smek::twRect(4440, 2160, 2655, 855));
@@ -155,6 +165,11 @@ void frmForma::buildMenu() {
     mFileOpen = mFile->addAction(QStringLiteral("Открыть"), QKeySequence(Qt::CTRL | Qt::Key_O), this, &frmForma::mFileOpen_Click);
     mFileSave = mFile->addAction(QStringLiteral("Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_S), this, &frmForma::mFileSave_Click);
     mFileSave->setEnabled(false);
+    // Exported pages are made for printing unless the author asks for the plain ones.
+    mFilePlain = mFile->addAction(QStringLiteral("Простые страницы"));
+    mFilePlain->setCheckable(true);
+    mFilePlain->setChecked(true); // the designed pages unless the author asks for print ones
+    mFileIsklyucheniya = mFile->addAction(QStringLiteral("Исключённые слова..."), this, &frmForma::mFileIsklyucheniya_Click);
     mFile->addSeparator();
     mFileExit = mFile->addAction(QStringLiteral("Выход"), this, &QWidget::close);
     QMenu* help = menuBar()->addMenu(QStringLiteral("Справка"));
@@ -163,7 +178,7 @@ void frmForma::buildMenu() {
 }
 
 void frmForma::closeEvent(QCloseEvent* event) {
-    writeLenSlov(p_.PathData + kSettingsFile, p_.LenSlov);
+    writeLenSlov(smek::settingsToWrite(places_, kSettingsFile), p_.LenSlov);
     event->accept();
 }
 
@@ -225,6 +240,8 @@ void frmForma::kTypGame_Click(int index) {
     if (needsCreateQuestion(p_, index) &&
         !prompts_.question(QStringLiteral("Создать словосеть?"), smek::Prompts::Icon::Warning, true))
         return;
+    // Read afresh, so that a list edited meanwhile (or by hand) counts.
+    p_.Isklyucheniya = readIsklyucheniya(isklyucheniyaFile_);
     if (!StartGame(p_, index, smek::toCp1251(Text1->toPlainText()))) return;
     NewCaption({});
     setAnswerBox(index == 0);
@@ -261,10 +278,21 @@ void frmForma::selLenSlov_Click(int index) {
 }
 
 void frmForma::ShowSlovo() {
+    // After an answer or an icon click the reader stays where they were.
+    const int top = usrMyWeb1->scrollTop();
     ShowHtml(kIdetAnaliz);
     const ShowSlovoResult result = slovoset::ShowSlovo(p_);
     ShowHtml(result.html);
+    usrMyWeb1->setScrollTop(top);
     mFileSave->setEnabled(result.mFileSave);
+}
+
+void frmForma::usrSlova1_LineChosen(int line) {
+    if (line < 0 || line > p_.MaxSpisok) return;
+    // Only an underlined word is shown: a hidden one keeps its place secret.
+    const SkrytoeSlovo& word = slovoOfLine(p_, line);
+    if (word.Vybrano != 1) return;
+    usrMyWeb1->showMark(shownMarksBefore(tekstDlyaGlaza(p_), word.Nachalo));
 }
 
 void frmForma::showEndBanner() {
@@ -335,6 +363,36 @@ void frmForma::kOtvet_Click() {
     }
 }
 
+void frmForma::mFileIsklyucheniya_Click() {
+    std::set<std::string> words = readIsklyucheniya(isklyucheniyaFile_);
+    dlgIsklyucheniya dialog(this, smek::fromCp1251(isklyucheniyaText(words)).trimmed());
+    prompts_.showModal(dialog);
+    if (dialog.result() != QDialog::Accepted) return;
+    words = parseIsklyucheniya(smek::toCp1251(dialog.txtSlova->toPlainText()));
+    saveIsklyucheniya(words);
+}
+
+void frmForma::usrSlova1_Isklyuchit(int line) {
+    if (p_.TypGame != 1 || p_.Gotovo != 1 || line < 0 || line > p_.MaxSpisok) return;
+    std::set<std::string> words = readIsklyucheniya(isklyucheniyaFile_);
+    words.insert(slovoOfLine(p_, line).Slovo);
+    saveIsklyucheniya(words);
+    isklyuchitSlovo(p_, line);
+    const int top = usrSlova1->VScroll1->value();
+    repaintList();
+    usrSlova1->VScroll1->setValue(top);
+    ShowSlovo();
+}
+
+void frmForma::saveIsklyucheniya(const std::set<std::string>& words) {
+    if (const std::error_code error = writeIsklyucheniya(isklyucheniyaFile_, words)) {
+        const smek::FileTail tail = smek::tailForError(error, smek::FileTail::CannotSave) == smek::FileTail::WriteProtected
+                                        ? smek::FileTail::WriteProtected
+                                        : smek::FileTail::CannotSave;
+        prompts_.error(smek::fromUtf8(smek::fileMessage(isklyucheniyaFile_, tail)));
+    }
+}
+
 bool frmForma::askReplace(const std::string& question) {
     return prompts_.question(smek::fromUtf8(question), smek::Prompts::Icon::Warning, true);
 }
@@ -350,8 +408,8 @@ void frmForma::mFileSave_Click() {
 }
 
 void frmForma::SaveGame() {
-    const QString path = smek::apiOpenSave(prompts_, -1, smek::fromPath(proposedName(p_.ImyaFile)), {kGameFiles},
-                                           kAllFiles, programFolder_);
+    const QString path = smek::askFileName(prompts_, places_, "sst", -1, smek::fromPath(proposedName(p_.ImyaFile)),
+                                           {kGameFiles}, kAllFiles);
     if (path.isEmpty()) return;
     reportSave(slovoset::SaveGame(p_, smek::toPath(path), [this](const std::string& q) { return askReplace(q); }));
 }
@@ -361,10 +419,12 @@ void frmForma::SaveHtml() {
         prompts_.inputText(QStringLiteral("Введите название словосети"), smek::fromCp1251(p_.Nazvanie));
     p_.Nazvanie = title ? smek::toCp1251(*title) : std::string();
     if (p_.Nazvanie.empty()) return;
-    const QString path = smek::apiOpenSave(prompts_, -1, smek::fromCp1251(p_.Nazvanie), {kPages}, kAllFiles, programFolder_);
+    const QString path = smek::askFileName(prompts_, places_, "html", -1, smek::fromCp1251(p_.Nazvanie), {kPages}, kAllFiles);
     if (path.isEmpty()) return;
-    const std::vector<SaveOutcome> outcomes =
-        slovoset::SaveHtml(p_, smek::toPath(path), text2_, [this](const std::string& q) { return askReplace(q); });
+    const auto ask = [this](const std::string& q) { return askReplace(q); };
+    const std::vector<SaveOutcome> outcomes = mFilePlain->isChecked()
+                                                  ? slovoset::SaveHtml(p_, smek::toPath(path), text2_, ask)
+                                                  : slovoset::SaveHtml(p_, smek::toPath(path), printPages(p_, p_.Nazvanie), ask);
     for (const SaveOutcome& outcome : outcomes) {
         reportSave(outcome);
         letPaintsRun();
@@ -372,9 +432,13 @@ void frmForma::SaveHtml() {
 }
 
 void frmForma::mFileOpen_Click() {
-    const QString path = smek::apiOpenSave(prompts_, 0, smek::fromPath(proposedName(p_.ImyaFile)), {kGameFiles},
-                                           kAllFiles, programFolder_);
+    const QString path = smek::askFileName(prompts_, places_, "sst", 0, smek::fromPath(proposedName(p_.ImyaFile)),
+                                           {kGameFiles}, kAllFiles);
     if (path.isEmpty()) return;
+    OpenNamedGame(path);
+}
+
+void frmForma::OpenNamedGame(const QString& path) {
     const OpenOutcome outcome = OpenGame(p_, smek::toPath(path));
     if (!outcome.ok) {
         prompts_.error(smek::fromUtf8(outcome.message));
@@ -388,6 +452,8 @@ void frmForma::mFileOpen_Click() {
     repaintList();
     ShowHtml(outcome.select.show.html);
     mFileSave->setEnabled(outcome.select.show.mFileSave);
+    // "Играть" afterwards plays the opened text, not whatever the box held.
+    Text1->setPlainText(smek::fromCp1251(sourceTextOf(p_.Tekst)));
     setAnswerBox(true);
     NewCaption(outcome.path);
     if (outcome.select.showBanner) showEndBanner();
@@ -399,7 +465,7 @@ void frmForma::HelpCallHelp_Click() {
 }
 
 void frmForma::HelpOprog_Click() {
-    smek::frmOprog about(this, prompts_, p_.PathData, programFolder_ + QStringLiteral("/Справка/Словосеть.htm"));
+    smek::frmOprog about(this, prompts_, places_, programFolder_ + QStringLiteral("/Справка/Словосеть.htm"));
     prompts_.showModal(about);
 }
 

@@ -3,6 +3,7 @@
 // a strip that moves up when the source is hidden, the HTML view, the answer
 // box and the word list. It turns events into calls on the puzzle and shows
 // what the puzzle says.
+#include "common/core/UserFiles.h"
 #include "common/ui/PictureBox.h"
 #include "common/ui/Prompts.h"
 #include "slovoset/core/GameFile.h"
@@ -18,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <array>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -26,8 +28,9 @@ namespace slovoset {
 class frmForma : public QMainWindow {
     Q_OBJECT
 public:
-    // programFolder: where the file dialogs start and the help page lies.
-    frmForma(Puzzle& puzzle, smek::Prompts& prompts, const QString& programFolder);
+    // programFolder: where the help page lies; places: where the player's
+    // own files go.
+    frmForma(Puzzle& puzzle, smek::Prompts& prompts, const QString& programFolder, smek::Places places);
 
     // Command handlers, public so that tests drive them as the player would.
     void kTypGame_Click(int index);
@@ -35,10 +38,17 @@ public:
     void picUp_MouseDown(int index, int x, int y);
     void picUp_MouseUp(int index);
     void mFileOpen_Click();
+    // Opens a named game file as "Открыть" does after its dialog (also a
+    // file named on the command line).
+    void OpenNamedGame(const QString& path);
     void mFileSave_Click();
     void HelpCallHelp_Click();
     void HelpOprog_Click();
     void kOtvet_Click();
+    // The author's excluded words: edit the list; take a list line's word
+    // out of the created puzzle and into the list.
+    void mFileIsklyucheniya_Click();
+    void usrSlova1_Isklyuchit(int line);
 
     void NewCaption(const std::string& path);
     // Shows html (CP1251) in the view and keeps its body in Text2.
@@ -64,6 +74,8 @@ public:
 
     QAction* mFileOpen = nullptr;
     QAction* mFileSave = nullptr;
+    QAction* mFilePlain = nullptr; // checked: the export writes the plain pages
+    QAction* mFileIsklyucheniya = nullptr;
     QAction* mFileExit = nullptr;
     QAction* HelpCallHelp = nullptr;
     QAction* HelpOprog = nullptr;
@@ -78,6 +90,7 @@ private:
     void txtAddSlovo_Change();
     bool txtAddSlovo_KeyPress(QKeyEvent* event);
     void usrSlova1_IconClick(int line);
+    void usrSlova1_LineChosen(int line);
     void ShowLineSlovo(int line);
     void ShowSlovo();
     void showEndBanner();
@@ -87,11 +100,14 @@ private:
     void SaveHtml();
     bool askReplace(const std::string& question);
     void reportSave(const SaveOutcome& outcome);
+    void saveIsklyucheniya(const std::set<std::string>& words);
 
     Puzzle& p_;
     smek::Prompts& prompts_;
     QString programFolder_;
+    smek::Places places_;
     std::string text2_;
+    std::string isklyucheniyaFile_; // the author's excluded words, in the per-user data folder
 };
 
 } // namespace slovoset

@@ -1,7 +1,10 @@
 #include "usrMyWeb.h"
 
 #include <QKeyEvent>
+#include <QAbstractTextDocumentLayout>
 #include <QScrollBar>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <algorithm>
 
 namespace slovoset {
@@ -52,6 +55,39 @@ bool usrMyWeb::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::ContextMenu: return watched == WebBrowser1->viewport() || event->type() == QEvent::ContextMenu;
     default: return QWidget::eventFilter(watched, event);
     }
+}
+
+int usrMyWeb::scrollTop() const {
+    return WebBrowser1->verticalScrollBar()->value();
+}
+
+void usrMyWeb::setScrollTop(int pixels) {
+    // The page's height is known only once it is laid out.
+    (void)WebBrowser1->document()->documentLayout()->documentSize();
+    WebBrowser1->verticalScrollBar()->setValue(pixels);
+}
+
+int usrMyWeb::showMark(int marks) {
+    const QTextDocument* doc = WebBrowser1->document();
+    (void)doc->documentLayout()->documentSize();
+    const int end = doc->characterCount();
+    int pos = 0;
+    for (int seen = 0; pos < end; ++pos) {
+        const QChar c = doc->characterAt(pos);
+        // Blanks, line breaks and the marks where the table's cell begins and ends.
+        if (c.isSpace() || c.unicode() == 0xFDD0 || c.unicode() == 0xFDD1) continue;
+        if (seen++ == marks) break;
+    }
+    if (pos >= end) return -1;
+    QTextCursor cursor(WebBrowser1->document());
+    cursor.setPosition(pos);
+    const QRect place = WebBrowser1->cursorRect(cursor);
+    const QRect seen = WebBrowser1->viewport()->rect();
+    if (!seen.contains(place)) {
+        QScrollBar* bar = WebBrowser1->verticalScrollBar();
+        bar->setValue(bar->value() + place.top() - seen.height() / 3);
+    }
+    return pos;
 }
 
 void usrMyWeb::setCoveredTop(int pixels) {

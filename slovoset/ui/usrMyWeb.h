@@ -19,6 +19,14 @@ public:
     // starts below them so none of its text is hidden.
     void setCoveredTop(int pixels);
 
+    // The page's scroll position in pixels, kept across a new document.
+    int scrollTop() const;
+    void setScrollTop(int pixels);
+    // Scrolls, when needed, so that the character after the first `marks`
+    // shown characters that are not blanks is in view, a third from the top.
+    // Returns that character's position in the document, -1 when there is none.
+    int showMark(int marks);
+
     QTextBrowser* WebBrowser1 = nullptr;
 
 protected:

@@ -4,7 +4,12 @@
 #include "common/ui/Text.h"
 #include "usrSlovaIcons.h"
 
+#include <QContextMenuEvent>
+#include <QFontMetrics>
+#include <QMenu>
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QToolTip>
 
 namespace slovoset {
 namespace {
@@ -28,6 +33,26 @@ int windowsKeyCode(int qtKey) {
     case Qt::Key_Down: return kKeyDown;
     default: return 0;
     }
+}
+
+// Line texts that are too wide for the text area are drawn smaller, down to
+// this size, and cut with "…" below it; the tooltip holds the whole line.
+constexpr double kListPt = 12;
+constexpr double kSmallestPt = 8;
+constexpr int kTextLeft = 28;
+
+struct FittedLine {
+    QFont font;
+    QString text;
+};
+
+FittedLine fitLine(const QString& text, int width) {
+    for (double pt = kListPt; pt >= kSmallestPt; pt -= 0.5) {
+        const QFont font = smek::sansFont(pt, true);
+        if (QFontMetricsF(font).horizontalAdvance(text) <= width) return {font, text};
+    }
+    const QFont smallest = smek::sansFont(kSmallestPt, true);
+    return {smallest, QFontMetrics(smallest).elidedText(text, Qt::ElideRight, width)};
 }
 
 } // namespace
@@ -55,7 +80,7 @@ usrSlova::usrSlova(QWidget* parent) : QWidget(parent) {
 
     picList = new smek::PictureBox(picBox);
     picList->setBackground(Qt::white);
-    picList->setDrawFont(smek::sansFont(12, true));
+    picList->setDrawFont(smek::sansFont(kListPt, true));
     picList->setFocusPolicy(Qt::StrongFocus);
     picList->installEventFilter(this);
     connect(picList, &smek::PictureBox::mouseDown, this, [this](Qt::MouseButton, int x, int y) { picList_MouseDown(x, y); });
@@ -104,8 +129,19 @@ void usrSlova::PrintLine(unsigned colour) {
     if (line < 0 || line >= state_.KolLine) return;
     const int y = kLineHeight * line;
     picList->fillRect(26, y, kListWidth, y + kLineHeight - 1, rgb(colour));
+    const FittedLine fitted = fitLine(lineToolTip(line), kListWidth - kTextLeft);
+    const QFont listFont = picList->drawFont();
+    picList->setDrawFont(fitted.font);
+    // A smaller font sits in the middle of the line, as the list's own does.
+    const int shift = (QFontMetrics(listFont).height() - QFontMetrics(fitted.font).height()) / 2;
+    picList->text(kTextLeft, y + 1 + shift, fitted.text, Qt::black);
+    picList->setDrawFont(listFont);
+}
+
+QString usrSlova::lineToolTip(int line) const {
+    if (line < 0 || line >= state_.KolLine) return {};
     const LineWord word = wordOfLine(line);
-    picList->text(28, y + 1, smek::fromCp1251(lineText(line, word.slovo, word.vybrano, typGame())), Qt::black);
+    return smek::fromCp1251(lineText(line, word.slovo, word.vybrano, typGame()));
 }
 
 void usrSlova::drawIcon(int line) {
@@ -139,6 +175,13 @@ void usrSlova::ShowLineSlovo(int line) {
     state_.NomLine = line;
     moveHighlight(from);
     drawIcon(line);
+    // In a long list the player sees the line that was just opened.
+    scrollToShow(line);
+}
+
+void usrSlova::scrollToShow(int line) {
+    const int top = state_.topShowing(line);
+    if (top != VScroll1->value()) VScroll1->setValue(top);
 }
 
 void usrSlova::picList_MouseDown(int x, int y) {
@@ -153,14 +196,29 @@ void usrSlova::picList_MouseDown(int x, int y) {
 void usrSlova::picList_MouseUp(int x, int y) {
     const int from = state_.NomLine;
     switch (state_.mouseUp(x, y)) {
-    case usrSlovaState::Release::Ignored: return;
+    case usrSlovaState::Release::Ignored:
+        // A click on the current line's text moves nothing but still shows its word.
+        if (gotovo() && state_.lineAt(x, y) == from && releaseZone(x) == kZoneText) emit lineChosen(from);
+        return;
     case usrSlovaState::Release::CancelledIcon: drawIcon(state_.LineNajat); return;
-    case usrSlovaState::Release::Highlight: moveHighlight(from); return;
+    case usrSlovaState::Release::Highlight:
+        moveHighlight(from);
+        emit lineChosen(state_.NomLine);
+        return;
     case usrSlovaState::Release::IconClick:
         moveHighlight(from);
         emit iconClicked(state_.NomLine);
+        emit lineChosen(state_.NomLine);
         return;
     }
+}
+
+void usrSlova::picList_Space() {
+    const int line = state_.NomLine;
+    if (!gotovo() || line < 0 || line >= state_.KolLine) return;
+    if (!iconActs(typGame(), wordOfLine(line).vybrano)) return;
+    emit iconClicked(line);
+    emit lineChosen(line);
 }
 
 void usrSlova::picList_KeyDown(int key) {
@@ -171,7 +229,28 @@ void usrSlova::picList_KeyDown(int key) {
 }
 
 bool usrSlova::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == picList && event->type() == QEvent::ToolTip) {
+        const QPoint at = static_cast<QHelpEvent*>(event)->pos();
+        const QString tip = lineToolTip(state_.lineAt(at.x(), at.y()));
+        if (tip.isEmpty()) QToolTip::hideText();
+        else QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, picList);
+        return true;
+    }
+    if (watched == picList && event->type() == QEvent::ContextMenu) {
+        const auto* menuEvent = static_cast<QContextMenuEvent*>(event);
+        const int line = state_.lineAt(menuEvent->pos().x(), menuEvent->pos().y());
+        if (typGame() == 1 && gotovo() && line >= 0) {
+            QMenu menu(this);
+            const QAction* exclude = menu.addAction(QStringLiteral("Исключить слово"));
+            if (menu.exec(menuEvent->globalPos()) == exclude) emit excludeRequested(line);
+        }
+        return true;
+    }
     if (watched == picList && event->type() == QEvent::KeyPress) {
+        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+            picList_Space();
+            return true;
+        }
         const int key = windowsKeyCode(static_cast<QKeyEvent*>(event)->key());
         if (key != 0) {
             picList_KeyDown(key);

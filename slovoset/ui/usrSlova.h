@@ -42,6 +42,8 @@ public:
     void drawIcon(int line);
 
     const usrSlovaState& state() const { return state_; }
+    // The whole text of a line, as its tooltip shows it; empty for no line.
+    QString lineToolTip(int line) const;
 
     QLabel* lblSavPertiya = nullptr;
     QFrame* picFrame = nullptr;
@@ -52,8 +54,13 @@ public:
     std::array<QImage, 3> picKnopka2;
 
 signals:
-    // A click on a line's icon (press and release on the same icon).
+    // A click on a line's icon (press and release on the same icon), or
+    // Space on the current line.
     void iconClicked(int line);
+    // A click on a line (text or icon) or Space: the owner shows its word.
+    void lineChosen(int line);
+    // "Исключить слово" from a line's context menu (create mode).
+    void excludeRequested(int line);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -64,6 +71,8 @@ private:
     void picList_MouseDown(int x, int y);
     void picList_MouseUp(int x, int y);
     void picList_KeyDown(int key);
+    void picList_Space();
+    void scrollToShow(int line);
     void VScroll1_Change(int value);
     void moveHighlight(int from);
 

@@ -1,4 +1,5 @@
 #include "ScriptedPrompts.h"
+#include "TestPlaces.h"
 #include "common/core/Cp1251.h"
 #include "common/core/Random.h"
 #include "common/core/TextFile.h"
@@ -53,7 +54,7 @@ private slots:
     void closingTheBannerStopsItLikeOk();
     void helpCaptionFollowsThePageTitle();
     void helpLinksToTheWebGoToTheBrowser();
-    void saveFileUrlSkipsAnUnwritablePage();
+    void saveFileUrlOpensDirectlyOrThroughAPrivatePage();
     void aboutBoxShowsItsTextsAndFlag();
     void fileDialogOffersTheCallersFilterFirst();
     void fileDialogReportsAPathTooLong();
@@ -197,21 +198,41 @@ void CommonWindowsTest::helpLinksToTheWebGoToTheBrowser() {
     QCOMPARE(win.windowTitle(), QStringLiteral("B")); // local pages stay in the help window
 }
 
-void CommonWindowsTest::saveFileUrlSkipsAnUnwritablePage() {
+void CommonWindowsTest::saveFileUrlOpensDirectlyOrThroughAPrivatePage() {
     QTemporaryDir dir;
-    QDir(dir.path()).mkdir(QStringLiteral("0.html")); // a name that cannot be written
+    Places places = testPlaces(dir.path().toStdString() + "/Data/");
     ScriptedPrompts prompts;
-    const std::string pathData = dir.path().toStdString() + "/";
-    SaveFileUrl(prompts, pathData, "https://example.org/");
-    QCOMPARE(prompts.opened, QStringList{dir.filePath(QStringLiteral("1.html"))});
-    SaveFileUrl(prompts, "/nonexistent-folder/", "https://example.org/");
-    QCOMPARE(prompts.opened.size(), 1); // nothing written, nothing opened
+    SaveFileUrl(prompts, places, "https://example.org/");
+    QCOMPARE(prompts.opened, QStringList{QStringLiteral("https://example.org/")}); // no file at all
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("pages"))));
+
+    // Where the platform cannot open the address, a redirect page in the
+    // private pages folder can; a name that cannot be written is skipped.
+    prompts.openSucceeds = false;
+    QDir(dir.path()).mkpath(QStringLiteral("pages/0.html"));
+    QFile::setPermissions(dir.filePath(QStringLiteral("pages")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    SaveFileUrl(prompts, places, "https://example.org/");
+    QCOMPARE(prompts.opened.last(), dir.filePath(QStringLiteral("pages/1.html")));
+
+    // A pages folder others can enter is not used: a fresh private one is made.
+    QFile::setPermissions(dir.filePath(QStringLiteral("pages")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                                    QFile::ReadOther | QFile::ExeOther);
+    SaveFileUrl(prompts, places, "https://example.org/");
+    const QString fresh = prompts.opened.last();
+    QVERIFY2(fresh.startsWith(dir.filePath(QStringLiteral("smekalia-"))) && fresh.endsWith(QStringLiteral("/0.html")),
+             qPrintable(fresh));
+
+    places.pages = "/nonexistent-folder/pages";
+    places.temp = "/nonexistent-folder";
+    const int opened = prompts.opened.size();
+    SaveFileUrl(prompts, places, "https://example.org/");
+    QCOMPARE(prompts.opened.size(), opened + 1); // only the direct try: nothing written, nothing more opened
 }
 
 void CommonWindowsTest::aboutBoxShowsItsTextsAndFlag() {
     QTemporaryDir dir;
     ScriptedPrompts prompts;
-    frmOprog win(nullptr, prompts, dir.path().toStdString() + "/", QStringLiteral("/opt/игры/Справка/Словолов.htm"));
+    frmOprog win(nullptr, prompts, testPlaces(dir.path().toStdString() + "/Data/"), QStringLiteral("/opt/игры/Справка/Словолов.htm"));
     QCOMPARE(win.windowTitle(), QStringLiteral("О программе"));
     QCOMPARE(win.size(), QSize(354, 216));
     QStringList texts;
@@ -225,13 +246,12 @@ void CommonWindowsTest::aboutBoxShowsItsTextsAndFlag() {
     QCOMPARE(flag.pixelColor(40, 40), QColor(255, 0, 0));
     QCOMPARE(win.Label1->cursor().shape(), Qt::PointingHandCursor);
 
-    // Two clicks open the page twice, each time through a redirect page.
+    // Two clicks open the page twice, directly, leaving no file behind.
     win.Label1_Click();
     win.Label1_Click();
     QCOMPARE(prompts.opened.size(), 2);
-    QCOMPARE(prompts.opened[0], dir.filePath(QStringLiteral("0.html")));
-    const std::string page = readTextFile(dir.filePath(QStringLiteral("0.html")).toStdString()).content;
-    QVERIFY(page.find("url=file:///opt/%D0%B8%D0%B3%D1%80%D1%8B/") != std::string::npos);
+    QVERIFY(prompts.opened[0].startsWith(QStringLiteral("file:///opt/%D0%B8%D0%B3%D1%80%D1%8B/")));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{});
 }
 
 void CommonWindowsTest::fileDialogOffersTheCallersFilterFirst() {

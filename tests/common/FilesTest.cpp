@@ -16,8 +16,8 @@ namespace {
 class TempDir : public ::testing::Test {
 protected:
     void SetUp() override {
-        char name[] = "/tmp/smek-files-XXXXXX";
-        dir = mkdtemp(name);
+        std::string name = (fs::temp_directory_path() / "smek-files-XXXXXX").string();
+        dir = mkdtemp(name.data());
     }
     void TearDown() override {
         fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add);

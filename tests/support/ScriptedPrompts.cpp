@@ -37,8 +37,9 @@ void ScriptedPrompts::showModal(QDialog& dialog) {
     dialog.close();
 }
 
-void ScriptedPrompts::openUrl(const QString& target) {
+bool ScriptedPrompts::openUrl(const QString& target) {
     opened.append(target);
+    return openSucceeds;
 }
 
 QStringList ScriptedPrompts::texts() const {

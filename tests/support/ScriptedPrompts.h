@@ -35,13 +35,15 @@ public:
     QList<Asked> asked;
     QList<FileRequest> fileRequests;
     QStringList opened;
+    // What openUrl answers: false plays a platform that cannot open addresses.
+    bool openSucceeds = true;
 
     void message(const QString& text, Icon icon) override;
     bool question(const QString& text, Icon icon, bool noDefault) override;
     std::optional<QString> inputText(const QString& prompt, const QString& initial) override;
     QString fileDialog(const FileRequest& request) override;
     void showModal(QDialog& dialog) override;
-    void openUrl(const QString& target) override;
+    bool openUrl(const QString& target) override;
 
     // The texts of all messages and questions so far.
     QStringList texts() const;

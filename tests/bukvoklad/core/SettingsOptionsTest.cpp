@@ -20,19 +20,19 @@ TEST(Settings, RoundTripByteForByte) {
     TempFolder folder;
     Game game;
     game.PathData = folder.pathData();
-    ASSERT_FALSE(SaveFileINI(game));
+    ASSERT_FALSE(SaveFileINI(game, folder.path / kSettingsFile));
     EXPECT_EQ(fileBytes(folder.path / "Bukvoklad.ini"), " 0 \r\n 0 \r\n 0 \r\n");
 
     game.OptTime = 1;
     game.OptSec = 30;
     game.OptKolBukv = 8;
-    ASSERT_FALSE(SaveFileINI(game));
+    ASSERT_FALSE(SaveFileINI(game, folder.path / kSettingsFile));
     EXPECT_EQ(fileBytes(folder.path / "Bukvoklad.ini"), " 1 \r\n 30 \r\n 8 \r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path), {}), 1); // nothing left beside it
 
     Game back;
     back.PathData = folder.pathData();
-    LoadSettings(back);
+    LoadSettings(back, folder.path / kSettingsFile);
     EXPECT_EQ(back.OptTime, 1);
     EXPECT_EQ(back.OptSec, 30);
     EXPECT_EQ(back.OptKolBukv, 8);
@@ -42,7 +42,7 @@ TEST(Settings, MissingOrDamagedFilesKeepTheDefaults) {
     TempFolder folder;
     Game game;
     game.PathData = folder.pathData();
-    LoadSettings(game); // no file
+    LoadSettings(game, folder.path / kSettingsFile); // no file
     EXPECT_EQ(game.OptTime + game.OptSec + game.OptKolBukv, 0);
 
     readSettings(game, "1,45\r\n");
@@ -59,8 +59,7 @@ TEST(Settings, MissingOrDamagedFilesKeepTheDefaults) {
 
 TEST(Settings, UnwritableFolderFailsWithoutHarm) {
     Game game;
-    game.PathData = "/nonexistent-folder-of-bukvoklad/Data/";
-    EXPECT_TRUE(SaveFileINI(game));
+    EXPECT_TRUE(SaveFileINI(game, "/nonexistent-folder-of-bukvoklad/Data/Bukvoklad.ini"));
 }
 
 TEST(OptionsOk, AcceptsAndRefusesAsDesigned) {

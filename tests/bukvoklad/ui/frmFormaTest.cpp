@@ -1,6 +1,7 @@
 #include "../core/TempFolder.h"
 #include "BoardReading.h"
 #include "ScriptedPrompts.h"
+#include "TestPlaces.h"
 #include "bukvoklad/core/Settings.h"
 #include "bukvoklad/ui/frmForma.h"
 #include "common/core/TextFile.h"
@@ -32,7 +33,7 @@ struct Table {
         prompts.onModal = [this](QDialog& dialog) {
             if (auto* end = qobject_cast<frmEnd*>(&dialog)) banners << QString::fromStdString(end->banner().text);
         };
-        form = std::make_unique<frmForma>(game, prompts, random, [this] { ++ended; });
+        form = std::make_unique<frmForma>(game, prompts, random, [this] { ++ended; }, testPlaces(game.PathData));
         prompts.setOwner(form.get());
     }
     QStringList boardLetters(int cells, const QStringList& candidates) const {
@@ -292,7 +293,7 @@ void frmFormaTest::timeOutDuringTheGiveUpQuestionKeepsTheWordShown() {
     game.OptSec = 0;
     SlowPrompts prompts;
     Random random(3);
-    frmForma form(game, prompts, random, [] {});
+    frmForma form(game, prompts, random, [] {}, testPlaces(game.PathData));
     prompts.whileAsking = [&form] { form.NewTime(); };
     form.NewGame();
     form.kSdatsya_Click();

@@ -1,5 +1,6 @@
 #include "../core/TempFolder.h"
 #include "ScriptedPrompts.h"
+#include "TestPlaces.h"
 #include "bukvoklad/ui/frmForma.h"
 #include "bukvoklad/ui/frmOptions.h"
 #include "common/core/TextFile.h"
@@ -114,7 +115,7 @@ void frmOptionsTest::okStartsTheNextGameWithTheNewSettings() {
     game.OptKolBukv = 3;
     ScriptedPrompts prompts;
     Random random(9);
-    frmForma form(game, prompts, random, [] {});
+    frmForma form(game, prompts, random, [] {}, testPlaces(game.PathData));
     form.NewGame();
     QCOMPARE(game.Slovo, w1251("КОТ"));
     prompts.onModal = [](QDialog& dialog) {

@@ -21,8 +21,8 @@ inline std::string shippedDir() { return std::string(DATA_SOURCE_DIR) + "/slovol
 class TempFolder {
 public:
     TempFolder() {
-        char name[] = "/tmp/slovolov-test-XXXXXX";
-        path_ = mkdtemp(name);
+        std::string name = (fs::temp_directory_path() / "slovolov-test-XXXXXX").string();
+        path_ = mkdtemp(name.data());
     }
     ~TempFolder() {
         std::error_code ec;

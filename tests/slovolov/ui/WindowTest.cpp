@@ -1,10 +1,12 @@
 // Offscreen tests of the word-search windows: board pixels, the word list,
 // the level dialog, the end banner, saved games, look-up, settings on close.
 #include "ScriptedPrompts.h"
+#include "TestPlaces.h"
 #include "common/core/Cp1251.h"
 #include "common/core/TextFile.h"
 #include "common/ui/Text.h"
 #include "common/ui/frmEnd.h"
+#include "slovolov/core/Lookup.h"
 #include "slovolov/core/SavedGame.h"
 #include "slovolov/ui/frmSlovolov.h"
 #include "slovolov/ui/frmSlovolovSelLevel.h"
@@ -27,8 +29,9 @@ private:
 
     std::string data() const { return dir_->path().toStdString() + "/Data/"; }
 
-    frmSlovolov& start(Settings settings = {}, std::uint64_t seed = 7) {
-        w_ = std::make_unique<frmSlovolov>(*prompts_, data(), settings, std::make_unique<smek::Random>(seed));
+    frmSlovolov& start(Settings settings = {}, std::uint64_t seed = 7, const std::string& own = {}) {
+        w_ = std::make_unique<frmSlovolov>(*prompts_, smek::testPlaces(data(), own), settings,
+                                           std::make_unique<smek::Random>(seed));
         w_->show();
         QApplication::processEvents();
         w_->NewGame(0);
@@ -65,11 +68,6 @@ private slots:
     void init() {
         dir_ = std::make_unique<QTemporaryDir>();
         fs::create_directories(data());
-        // The look-up page goes to the per-user runtime folder: this test's own.
-        const QString runtime = dir_->path() + QStringLiteral("/runtime");
-        fs::create_directory(runtime.toStdString());
-        fs::permissions(runtime.toStdString(), fs::perms::owner_all, fs::perm_options::replace);
-        qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
         for (const auto& f : fs::directory_iterator(std::string(FIXTURES_DIR) + "/slovolov/words"))
             fs::copy_file(f.path(), data() + f.path().filename().string());
         prompts_ = std::make_unique<smek::ScriptedPrompts>(QStringLiteral("Смекалия - Словолов"));
@@ -410,12 +408,9 @@ private slots:
         QTest::mouseClick(w.picBox, Qt::LeftButton, {}, QPoint(60, 20 * 1 + 10));
         QCOMPARE(w.ListRow, 1);
         w.picBox_DblClick();
-        QCOMPARE(prompts_->opened.size(), 1);
-        QCOMPARE(prompts_->opened.first(), frmSlovolov::lookupPagePath());
-        QVERIFY(frmSlovolov::lookupPagePath().startsWith(dir_->path() + QStringLiteral("/runtime/")));
-        const std::string page = smek::readTextFile(frmSlovolov::lookupPagePath().toStdString()).content;
-        QVERIFY(page.find(smek::w1251("[Словари on-line] ") + w.state().Slova[1] + "</title>") != std::string::npos);
-        QVERIFY(page.find("SlovarBanner.htm") != std::string::npos);
+        // The article opens directly: no page is written anywhere.
+        QCOMPARE(prompts_->opened, QStringList{QString::fromStdString(lookupAddress(w.state().Slova[1]))});
+        QVERIFY(!fs::exists(dir_->path().toStdString() + "/pages"));
         // The last pixel row of the last word is that word; one below is nothing.
         const int b = w.picBox->borderWidth();
         QTest::mouseClick(w.picBox, Qt::LeftButton, {}, QPoint(60, b + 20 * 6 - 1));
@@ -426,6 +421,15 @@ private slots:
         QCOMPARE(w.ListRow, -1);
         w.picBox_DblClick();
         QCOMPARE(prompts_->opened.size(), 1);
+        // A desktop with nothing for web addresses gets a redirect page in
+        // the player's private folder, and that page is opened.
+        prompts_->openSucceeds = false;
+        w.CodeText(w.state().Slova[0]);
+        const QString page = dir_->path() + QStringLiteral("/pages/0.html");
+        QCOMPARE(prompts_->opened.size(), 3);
+        QCOMPARE(prompts_->opened.last(), page);
+        QVERIFY(smek::readTextFile(page.toStdString()).content.find("url=" + lookupAddress(w.state().Slova[0]) + "'") !=
+                std::string::npos);
     }
 
     void helpAndAboutAreModal() {
@@ -442,6 +446,40 @@ private slots:
         QCOMPARE(w.state().GridMax, 19);
         w.close();
         QCOMPARE(smek::readTextFile(data() + "Slovolov.ini").content, std::string(" 2 \r\n 1 \r\n 1 \r\n 3 \r\n 0 \r\n"));
+    }
+
+    void installedWindowWritesSettingsAndFoldersPerUser() {
+        const std::string own = dir_->path().toStdString() + "/config/smekalia/";
+        frmSlovolov& w = start(Settings{1, 0, 0, 0, 0}, 7, own);
+        // The first dialog proposes the documents folder; the chosen folder is
+        // proposed by the next one, for opening as for saving.
+        const QString documents = dir_->path() + QStringLiteral("/documents");
+        QDir().mkpath(documents);
+        QDir().mkpath(dir_->path() + QStringLiteral("/игры"));
+        prompts_->files = {dir_->path() + QStringLiteral("/игры/партия")};
+        w.SaveFileDialog(1);
+        QCOMPARE(prompts_->fileRequests.last().startFolder, documents);
+        QVERIFY(QFileInfo::exists(dir_->path() + QStringLiteral("/игры/партия.slv")));
+        prompts_->files = {QString()};
+        w.OpenFile();
+        QCOMPARE(prompts_->fileRequests.last().startFolder, dir_->path() + QStringLiteral("/игры"));
+        w.close();
+        QCOMPARE(smek::readTextFile(own + "Slovolov.ini").content, std::string(" 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"));
+        QVERIFY(!fs::exists(data() + "Slovolov.ini"));
+        QVERIFY(!fs::exists(data() + "Folders.txt"));
+        QVERIFY(fs::exists(own + "Folders.txt"));
+    }
+
+    void namedFileOpensAsTheOpenCommandDoes() {
+        frmSlovolov& w = start();
+        const std::string before = slvText(w.state());
+        const QString name = dir_->path() + QStringLiteral("/чужой");
+        smek::writeTextFileAtomic((name + QStringLiteral(".slv")).toStdString(), "[slovoset]\r\n");
+        w.OpenNamedFile(name); // the extension is added as after the dialog
+        QCOMPARE(prompts_->texts().last(),
+                 QStringLiteral("Файл \"") + name + QStringLiteral(".slv\" не подходит к программе."));
+        QCOMPARE(slvText(w.state()), before);
+        QVERIFY(prompts_->fileRequests.isEmpty()); // no dialog
     }
 
     void missingDatabaseLeavesTheBoardEmpty() {

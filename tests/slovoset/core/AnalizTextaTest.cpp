@@ -19,22 +19,8 @@ using test::RecordingLookup;
 using test::u;
 using test::w;
 
-struct Analysed {
-    Puzzle p;
-    std::shared_ptr<RecordingLookup> lookup;
-    AnalizOutcome outcome;
-};
-
-Analysed analyse(const std::string& textUtf8, std::vector<std::string> words, int typ, int lenSlov = 0,
-                 int tiho = 0) {
-    Analysed a;
-    a.lookup = std::make_shared<RecordingLookup>(std::move(words));
-    a.p.slovar = a.lookup;
-    a.p.LenSlov = lenSlov;
-    EXPECT_TRUE(StartGame(a.p, typ, w(textUtf8)));
-    a.outcome = AnalizTexta(a.p, tiho);
-    return a;
-}
+using test::analyse;
+using test::Analysed;
 
 std::vector<std::string> words(const Puzzle& p) {
     std::vector<std::string> out;

@@ -97,6 +97,17 @@ TEST(ShowSlovo, TheAuthorsMarkupShowsAsCharacters) {
     EXPECT_EQ(htmlEscape("<br>&"), "&lt;br&gt;&amp;");
 }
 
+TEST(ShowHtml, ShownMarksLeaveOutBlanksAndLineBreaks) {
+    const std::string t = w("Сыр,  оса<br>\tдом &lt;\u00A0x");
+    EXPECT_EQ(shownMarksBefore(t, 1), 0);
+    EXPECT_EQ(shownMarksBefore(t, 5), 4);  // "Сыр,"
+    EXPECT_EQ(shownMarksBefore(t, 7), 4);  // the two blanks
+    EXPECT_EQ(shownMarksBefore(t, 10), 7); // up to the line break
+    EXPECT_EQ(shownMarksBefore(t, 15), 7); // "<br>" and the tab
+    EXPECT_EQ(shownMarksBefore(t, 1000), 15);
+    EXPECT_EQ(shownMarksBefore(t, -3), 0);
+}
+
 TEST(ShowHtml, ViewDocumentAndBody) {
     EXPECT_EQ(htmlViewBody(kIdetAnaliz),
               "<!- up --><table><td><font face='Times New Roman' color='#000000' size='4'>" + w("Идёт анализ...") +

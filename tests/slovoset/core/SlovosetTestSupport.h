@@ -1,10 +1,15 @@
 #pragma once
 // Shared pieces of the hidden-word core tests.
+#include "slovoset/core/AnalizTexta.h"
 #include "slovoset/core/Dictionary.h"
 #include "slovoset/core/Puzzle.h"
+#include "slovoset/core/StartGame.h"
 
 #include "common/core/Cp1251.h"
 
+#include <gtest/gtest.h>
+
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -29,6 +34,25 @@ public:
 private:
     std::set<std::string> words_;
 };
+
+// A puzzle started from a text (UTF-8) in mode typ and analysed against a
+// dictionary of the given words.
+struct Analysed {
+    Puzzle p;
+    std::shared_ptr<RecordingLookup> lookup;
+    AnalizOutcome outcome;
+};
+
+inline Analysed analyse(const std::string& textUtf8, std::vector<std::string> words, int typ, int lenSlov = 0,
+                        int tiho = 0) {
+    Analysed a;
+    a.lookup = std::make_shared<RecordingLookup>(std::move(words));
+    a.p.slovar = a.lookup;
+    a.p.LenSlov = lenSlov;
+    EXPECT_TRUE(StartGame(a.p, typ, w(textUtf8)));
+    a.outcome = AnalizTexta(a.p, tiho);
+    return a;
+}
 
 inline std::string fixtureData() { return std::string(FIXTURES_DIR) + "/slovoset/Data/"; }
 

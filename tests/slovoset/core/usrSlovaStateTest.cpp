@@ -142,3 +142,30 @@ TEST(usrSlovaMouse, PressesThatAreIgnored) {
     EXPECT_FALSE(s.mouseDown(10, 30, true, 0, [](int line) { return line == 1 ? 1 : 0; }));
     EXPECT_TRUE(s.mouseDown(10, 30, true, 1, [](int line) { return line == 1 ? 1 : 0; }));
 }
+
+TEST(usrSlovaScroll, TopShowingMovesAsLittleAsPossible) {
+    usrSlovaState s = listOf(40); // scroll maximum 23
+    EXPECT_EQ(s.topShowing(16), 0); // the last visible line
+    EXPECT_EQ(s.topShowing(17), 1); // one below: one line down
+    EXPECT_EQ(s.topShowing(39), 23);
+    s.setTop(10);
+    EXPECT_EQ(s.topShowing(10), 10);
+    EXPECT_EQ(s.topShowing(26), 10);
+    EXPECT_EQ(s.topShowing(9), 9);
+    EXPECT_EQ(s.topShowing(0), 0);
+    EXPECT_EQ(listOf(17).topShowing(16), 0); // no scroll bar
+}
+
+TEST(usrSlovaMouse, LineUnderAPointAndWhichIconsAct) {
+    const usrSlovaState s = listOf(3);
+    EXPECT_EQ(s.lineAt(30, 0), 0);
+    EXPECT_EQ(s.lineAt(30, 22), 0);
+    EXPECT_EQ(s.lineAt(30, 23), 1);
+    EXPECT_EQ(s.lineAt(30, 3 * 23 - 1), 2);
+    EXPECT_EQ(s.lineAt(30, 3 * 23), -1); // the bottom edge
+    EXPECT_EQ(s.lineAt(1, 5), -1);
+    EXPECT_TRUE(iconActs(1, 0));
+    EXPECT_TRUE(iconActs(1, 1));
+    EXPECT_TRUE(iconActs(0, 0));
+    EXPECT_FALSE(iconActs(0, 1)); // an opened word stays open
+}

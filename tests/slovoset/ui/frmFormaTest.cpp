@@ -1,6 +1,7 @@
 // The main window driven as a player would: start-up, the source area
 // buttons, the answer box, whole games, the game file and the export.
 #include "ScriptedPrompts.h"
+#include "TestPlaces.h"
 #include "common/core/Cp1251.h"
 #include "common/core/TextFile.h"
 #include "common/ui/Geometry.h"
@@ -8,10 +9,15 @@
 #include "common/ui/frmEnd.h"
 #include "common/ui/frmWeb.h"
 #include "slovoset/core/ProverkaOtveta.h"
+#include "slovoset/core/SaveHtml.h"
 #include "slovoset/core/SettingsIni.h"
+#include "slovoset/ui/dlgIsklyucheniya.h"
 #include "slovoset/ui/frmForma.h"
 
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 #include <QtTest>
 #include <filesystem>
@@ -46,12 +52,14 @@ struct Game {
         (void)smek::writeTextFileAtomic(data / "Р.4", smek::w1251("1\r\nРОСА\r\n"));
         (void)smek::writeTextFileAtomic(data / "С.3", smek::w1251("1\r\nСАД\r\n"));
         puzzle.PathData = data.string() + "/";
+        // The per-user data folder (excluded words) lies in the test's own folder.
+        qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("share")).toLocal8Bit());
         open();
     }
     // A new window on the same folder, as after a restart.
     void open() {
         form.reset();
-        form = std::make_unique<frmForma>(puzzle, prompts, dir.path());
+        form = std::make_unique<frmForma>(puzzle, prompts, dir.path(), smek::testPlaces(puzzle.PathData));
         prompts.setOwner(form.get());
         prompts.onModal = [this](QDialog& dialog) {
             if (auto* end = qobject_cast<smek::frmEnd*>(&dialog))
@@ -227,6 +235,99 @@ private slots:
         QCOMPARE(f.usrSlova1->picList->image().copy(2, 0, 22, 22), f.usrSlova1->picKnopka[3]);
     }
 
+    void theViewStaysPutAndFollowsTheList() {
+        Game g;
+        QString text;
+        for (int i = 0; i < 80; ++i) text += QStringLiteral("ля ля ля\n");
+        g.play(text + kText); // РОСА and САД at the very end
+        frmForma& f = *g.form;
+        QScrollBar* bar = f.usrMyWeb1->WebBrowser1->verticalScrollBar();
+        QVERIFY(bar->maximum() > 200);
+        bar->setValue(100);
+        g.answer(QStringLiteral("роса"));
+        QCOMPARE(bar->value(), 100);
+
+        // A click on the opened word's line brings its underline into view...
+        bar->setValue(0);
+        emit f.usrSlova1->picList->mouseDown(Qt::LeftButton, 60, 5);
+        emit f.usrSlova1->picList->mouseUp(Qt::LeftButton, 60, 5);
+        QVERIFY(bar->value() > 100);
+        const QTextCursor word = f.usrMyWeb1->WebBrowser1->document()->find(QStringLiteral("р оса"));
+        QVERIFY(!word.isNull());
+        QVERIFY(f.usrMyWeb1->WebBrowser1->viewport()->rect().contains(f.usrMyWeb1->WebBrowser1->cursorRect(word)));
+        // ...a hidden word's line keeps its place secret.
+        bar->setValue(0);
+        emit f.usrSlova1->picList->mouseDown(Qt::LeftButton, 60, 30);
+        emit f.usrSlova1->picList->mouseUp(Qt::LeftButton, 60, 30);
+        QCOMPARE(bar->value(), 0);
+        // Space reveals it like its icon, and then shows where it was.
+        QTest::keyClick(f.usrSlova1->picList, Qt::Key_Space);
+        QCOMPARE(g.puzzle.Slova[g.puzzle.Spisok[1]].Vybrano, 1);
+        QCOMPARE(g.banners.size(), 1);
+        QVERIFY(bar->value() > 100);
+
+        // Create mode: an icon click that takes a word out keeps the place.
+        f.kTypGame_Click(1);
+        bar->setValue(100);
+        emit f.usrSlova1->picList->mouseDown(Qt::LeftButton, 10, 5);
+        emit f.usrSlova1->picList->mouseUp(Qt::LeftButton, 10, 5);
+        QCOMPARE(g.puzzle.Slova[g.puzzle.Spisok[0]].Vybrano, 0);
+        QCOMPARE(bar->value(), 100);
+    }
+
+    void yoStaysForTheEye() {
+        Game g;
+        g.play(QStringLiteral("Ёж. Сыр оса\nдом, ёлка"));
+        QVERIFY(g.body().contains(QStringLiteral("Ёж. Сыр оса<br>дом, ёлка")));
+        QCOMPARE(smek::fromCp1251(g.puzzle.Tekst), QStringLiteral("Еж. Сыр оса<br>дом, елка"));
+        QCOMPARE(g.puzzle.MaxSpisok, 1);
+        g.answer(QStringLiteral("роса"));
+        QVERIFY(g.body().contains(QStringLiteral("Ёж. Сы</font>")));
+        QVERIFY(g.body().contains(QStringLiteral("дом, ёлка")));
+    }
+
+    void excludedWordsKeepOutOfCreatedPuzzlesOnly() {
+        Game g;
+        frmForma& f = *g.form;
+        const std::string file = g.path(QStringLiteral("share/smekalia/slovoset/excluded-words.txt")).toStdString();
+        f.Text1->setPlainText(kText);
+        f.kTypGame_Click(1);
+        QCOMPARE(g.puzzle.MaxSpisok, 1);
+        f.usrSlova1_Isklyuchit(0); // РОСА
+        QCOMPARE(g.puzzle.MaxSpisok, 0);
+        QCOMPARE(f.usrSlova1->state().KolLine, 1);
+        QVERIFY(g.body().endsWith(QStringLiteral("Ответы: сад</font></td></table></body></html>")));
+        QVERIFY(!f.mFileSave->isEnabled());
+        QCOMPARE(cp(smek::readTextFile(file).content), QStringLiteral("РОСА\r\n"));
+
+        f.kTypGame_Click(1); // a new created puzzle skips it...
+        QCOMPARE(g.puzzle.MaxSpisok, 0);
+        f.kTypGame_Click(0); // ...play does not
+        QCOMPARE(g.puzzle.MaxSpisok, 1);
+        f.usrSlova1_Isklyuchit(0); // nothing to exclude in play
+        QCOMPARE(g.puzzle.MaxSpisok, 1);
+
+        // The dialog edits the list; Cancel keeps it.
+        QString shown;
+        g.prompts.onModal = [&](QDialog& dialog) {
+            auto* edit = qobject_cast<dlgIsklyucheniya*>(&dialog);
+            QVERIFY(edit);
+            shown = edit->txtSlova->toPlainText();
+            edit->txtSlova->setPlainText(QStringLiteral("сад\nморг, x1"));
+            edit->accept();
+        };
+        f.mFileIsklyucheniya_Click();
+        QCOMPARE(shown, QStringLiteral("РОСА"));
+        QCOMPARE(cp(smek::readTextFile(file).content), QStringLiteral("МОРГ\r\nСАД\r\n"));
+        g.prompts.onModal = [](QDialog& dialog) { dialog.reject(); };
+        f.mFileIsklyucheniya_Click();
+        QCOMPARE(cp(smek::readTextFile(file).content), QStringLiteral("МОРГ\r\nСАД\r\n"));
+        g.prompts.answers = {true};
+        f.kTypGame_Click(1);
+        QCOMPARE(g.puzzle.MaxSpisok, 0);
+        QCOMPARE(cp(slovoOfLine(g.puzzle, 0).Slovo), QStringLiteral("РОСА"));
+    }
+
     void raisingTheLengthRebuildsAndMayEndTheGame() {
         Game g;
         g.play();
@@ -329,8 +430,14 @@ private slots:
         QCOMPARE(f.windowTitle(), QStringLiteral("партия.sst - Смекалия - Словосеть - Играть"));
         QVERIFY(f.txtAddSlovo->isEnabled());
         QVERIFY(f.mFileSave->isEnabled());
+        // The source box holds the opened text, so "Играть" plays it again.
+        QCOMPARE(f.Text1->toPlainText(), kText);
         g.answer(QStringLiteral("сад"));
         QCOMPARE(g.banners, QStringList{QStringLiteral("ПОБЕДА!!! / Отгадано слов: 2 из 2 возможных")});
+        const std::string opened = g.puzzle.Tekst;
+        f.kTypGame_Click(0);
+        QCOMPARE(g.puzzle.Tekst, opened);
+        QCOMPARE(g.puzzle.MaxSpisok, 1);
     }
 
     void openRefusesWhatDoesNotFit() {
@@ -353,6 +460,9 @@ private slots:
         Game g;
         g.form->Text1->setPlainText(kText);
         g.form->kTypGame_Click(1);
+        // The designed pages unless the author unchecks "Простые страницы".
+        QVERIFY(g.form->mFilePlain->isChecked());
+        g.form->mFilePlain->setChecked(false);
         g.prompts.inputs = {QStringLiteral("Лес")};
         g.prompts.files = {g.path(QStringLiteral("Лес"))};
         g.form->mFileSave_Click();
@@ -363,8 +473,22 @@ private slots:
         QVERIFY(QFileInfo::exists(answers));
         const QString page = cp(smek::readTextFile(answers.toStdString()).content);
         QVERIFY(page.contains(QStringLiteral("<title>Словосеть: Лес</title>")));
-        QVERIFY(page.contains(g.body()));
+        QVERIFY(page.contains(QStringLiteral("@page { size: A4")));
+        QVERIFY(page.contains(QStringLiteral("1. роса")));
+        QVERIFY(cp(smek::readTextFile(g.path(QStringLiteral("Лес.html")).toStdString()).content)
+                    .contains(QStringLiteral("Найдите в тексте спрятанные слова")));
         QCOMPARE(g.form->windowTitle(), QStringLiteral("Лес_ответы.html - Смекалия - Словосеть - Создать"));
+
+        // The plain pages are the designed bytes; the answers page repeats the view.
+        g.form->mFilePlain->setChecked(true);
+        g.prompts.inputs = {QStringLiteral("Лес")};
+        g.prompts.files = {g.path(QStringLiteral("Простые"))};
+        g.form->mFileSave_Click();
+        const HtmlPages plain = exportPages(g.puzzle, smek::w1251("Лес"), g.form->text2());
+        QCOMPARE(smek::readTextFile(g.path(QStringLiteral("Простые.html")).toStdString()).content, plain.puzzle + "\r\n");
+        QCOMPARE(smek::readTextFile(g.path(QStringLiteral("Простые_ответы.html")).toStdString()).content,
+                 plain.answers + "\r\n");
+        QVERIFY(cp(plain.answers).contains(g.body()));
 
         // Again: the puzzle page asks (No keeps it), the answers page does not.
         g.prompts.inputs = {QStringLiteral("Лес")};

@@ -1,7 +1,12 @@
 // The HTML view: only the up and down arrows act on it.
+#include "common/core/Cp1251.h"
+#include "common/ui/Text.h"
+#include "slovoset/core/ShowHtml.h"
 #include "slovoset/ui/usrMyWeb.h"
 
 #include <QScrollBar>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QtTest>
 
 using namespace slovoset;
@@ -9,6 +14,32 @@ using namespace slovoset;
 class usrMyWebTest : public QObject {
     Q_OBJECT
 private slots:
+    void showMarkFindsTheCharacterInTheDesignedDocument() {
+        usrMyWeb view;
+        view.resize(400, 120);
+        // Blanks that the page collapses, line breaks, entities and a word in the middle.
+        std::string tekst;
+        for (int i = 0; i < 120; ++i) tekst += smek::w1251(i == 60 ? "  дом &lt;  ОСОБЫЙ   лес<br>" : "ля  ля<br>");
+        const int at = static_cast<int>(tekst.find(smek::w1251("ОСОБЫЙ"))) + 1;
+        view.LoadHtml(smek::fromCp1251(htmlViewDocument(htmlText(tekst))));
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QScrollBar* bar = view.WebBrowser1->verticalScrollBar();
+        const int found = view.showMark(shownMarksBefore(tekst, at));
+        QVERIFY(bar->value() > 0);
+        QVERIFY(bar->value() < bar->maximum());
+        QTextCursor word = view.WebBrowser1->document()->find(QStringLiteral("ОСОБЫЙ"));
+        QVERIFY(!word.isNull());
+        word.setPosition(word.selectionStart());
+        const QRect place = view.WebBrowser1->cursorRect(word);
+        QVERIFY(view.WebBrowser1->viewport()->rect().contains(place));
+        // A third from the top, so the lines around it show too.
+        QVERIFY(place.top() > 10);
+        QVERIFY(place.top() < view.WebBrowser1->viewport()->height() / 2);
+        QCOMPARE(found, word.position());
+        QCOMPARE(view.showMark(1 << 20), -1); // past the end: nothing moves
+    }
+
     void onlyTheArrowsScroll() {
         usrMyWeb view;
         view.resize(300, 100);

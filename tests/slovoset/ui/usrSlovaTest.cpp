@@ -50,6 +50,70 @@ bool hasText(const QImage& image, int line) {
 class usrSlovaTest : public QObject {
     Q_OBJECT
 private slots:
+    void longWordsShrinkOrElideAndKeepATooltip() {
+        ListFixture f(0, 1);
+        for (const char* slovo : {"ЛЕС", "ДОСТОПРИМЕЧАТЕЛЬНОСТЬ", "ЧЕЛОВЕКОНЕНАВИСТНИЧЕСТВО"}) {
+            f.words.push_back({smek::w1251(slovo), 1, 0});
+            f.list.AddSlovo();
+        }
+        // No text pixel beyond the text area's right edge on any line: the
+        // text is drawn smaller or cut with "…", never cut off by the edge.
+        const QImage image = f.list.picList->image();
+        for (int line = 0; line < 3; ++line)
+            for (int y = line * kLineHeight; y < (line + 1) * kLineHeight; ++y)
+                QVERIFY(qGray(image.pixel(kListWidth - 1, y)) > 100);
+        QVERIFY(hasText(image, 2));
+        QCOMPARE(f.list.lineToolTip(1), QStringLiteral("2) ДОСТОПРИМЕЧАТЕЛЬНОСТЬ"));
+        QCOMPARE(f.list.lineToolTip(2), QStringLiteral("3) ЧЕЛОВЕКОНЕНАВИСТНИЧЕСТВО"));
+        QCOMPARE(f.list.lineToolTip(3), QString());
+        // In play mode an unopened word's tooltip tells no more than its line.
+        f.typ = 0;
+        f.words[1].vybrano = 0;
+        QCOMPARE(f.list.lineToolTip(1), QStringLiteral("2) 21 букв(ы)"));
+    }
+
+    void openedLineScrollsIntoViewAndSpaceActsAsTheIcon() {
+        ListFixture f(40);
+        QSignalSpy icon(&f.list, &usrSlova::iconClicked);
+        QSignalSpy chosen(&f.list, &usrSlova::lineChosen);
+        f.words[30].vybrano = 1;
+        f.list.ShowLineSlovo(30);
+        QCOMPARE(f.list.VScroll1->value(), 30 - kVisibleLines + 1);
+        QCOMPARE(f.list.picList->y(), -(30 - kVisibleLines + 1) * kLineHeight);
+        f.list.ShowLineSlovo(2);
+        QCOMPARE(f.list.VScroll1->value(), 2);
+
+        // Space on an opened word does nothing in play mode; on a closed one it reveals.
+        f.list.ShowLineSlovo(30);
+        f.key(Qt::Key_Space);
+        QCOMPARE(icon.count(), 0);
+        f.key(Qt::Key_Down);
+        f.key(Qt::Key_Space);
+        QCOMPARE(icon.count(), 1);
+        QCOMPARE(icon.last().at(0).toInt(), 31);
+        QCOMPARE(chosen.last().at(0).toInt(), 31);
+        // Create mode: Space toggles any line.
+        f.typ = 1;
+        f.key(Qt::Key_Up);
+        f.key(Qt::Key_Space);
+        QCOMPARE(icon.last().at(0).toInt(), 30);
+    }
+
+    void clicksOnLinesAreReported() {
+        ListFixture f(3);
+        QSignalSpy chosen(&f.list, &usrSlova::lineChosen);
+        f.press(60, 30); // text of line 1
+        f.release(60, 30);
+        QCOMPARE(chosen.count(), 1);
+        QCOMPARE(chosen.last().at(0).toInt(), 1);
+        f.press(60, 30); // the current line's text again: no move, still shown
+        f.release(60, 30);
+        QCOMPARE(chosen.count(), 2);
+        f.press(60, 30);
+        f.release(60, 80); // released on another line
+        QCOMPARE(chosen.count(), 2);
+    }
+
     void linesIconsAndHighlight() {
         ListFixture f(3);
         QCOMPARE(f.list.picList->height(), 3 * kLineHeight);

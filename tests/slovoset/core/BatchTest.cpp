@@ -1,0 +1,44 @@
+// Titles and word counts for the command-line batches.
+#include "SlovosetTestSupport.h"
+
+#include "slovoset/core/Batch.h"
+
+#include <gtest/gtest.h>
+
+namespace slovoset {
+namespace {
+
+using test::analyse;
+using test::u;
+using test::w;
+
+TEST(Batch, TheFirstLineIsTheTitleOnlyWhenItLooksLikeOne) {
+    TitledText t = titleOfText(w("  Осенний лес \r\n\r\n  Утром мы пошли в лес."), w("файл"));
+    EXPECT_EQ(u(t.title), "Осенний лес");
+    EXPECT_EQ(u(t.text), "  Утром мы пошли в лес.");
+    t = titleOfText(w("Лес\nРека"), w("файл"));
+    EXPECT_EQ(u(t.title), "Лес");
+    EXPECT_EQ(u(t.text), "Река");
+
+    for (const char* text : {"Утром мы пошли в лес.\r\nИ нашли грибы", // a sentence
+                             "Лес", "Лес\r\n\r\n  ",                   // nothing follows
+                             "2024\r\nТекст",                           // no letter
+                             "Мы шли, шли, шли по лесу и по полю, а потом ещё долго шли по берегу реки\nдальше",
+                             "Что это?\nЛес", "Итак…\nЛес"}) {
+        t = titleOfText(w(text), w("файл"));
+        EXPECT_EQ(u(t.title), "файл") << text;
+        EXPECT_EQ(t.text, w(text)) << text;
+    }
+}
+
+TEST(Batch, WordsByLengthCountWhatThePuzzleKeeps) {
+    auto create = analyse("Ел ка, ле с и кот ик", {"ЕЛКА", "ЛЕС", "КОТИК", "ОТИК", "ТИК"}, 1);
+    EXPECT_EQ(wordsByLength(create.p), (std::map<int, int>{{3, 2}, {4, 2}, {5, 1}}));
+    create.p.Slova[0].Vybrano = 0;
+    EXPECT_EQ(wordsByLength(create.p), (std::map<int, int>{{3, 2}, {4, 1}, {5, 1}}));
+    const auto play = analyse("Ел ка, ле с и кот ик", {"ЕЛКА", "ЛЕС", "КОТИК", "ОТИК", "ТИК"}, 0, 1);
+    EXPECT_EQ(wordsByLength(play.p), (std::map<int, int>{{4, 1}, {5, 1}}));
+}
+
+} // namespace
+} // namespace slovoset
