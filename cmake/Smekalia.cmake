@@ -94,9 +94,10 @@ function(smekalia_program_parts name)
   target_link_libraries(${name} PRIVATE ${name}_ui)
 endfunction()
 
-# A Google Benchmark executable in build/bench/ (when the library is there).
+# A Google Benchmark executable in build/bench/ (when the library is there;
+# not in the sanitizer build, where timings mean nothing).
 function(smekalia_benchmark name)
-  if(benchmark_FOUND)
+  if(benchmark_FOUND AND NOT SMEKALIA_SANITIZE)
     add_executable(${name} ${ARGN})
     target_link_libraries(${name} PRIVATE benchmark::benchmark)
     target_compile_definitions(${name} PRIVATE DATA_SOURCE_DIR="${PROJECT_SOURCE_DIR}/data")

@@ -2,6 +2,7 @@
 // waits for a text.
 #include "common/ui/AppStart.h"
 #include "common/ui/Prompts.h"
+#include "common/ui/Text.h"
 #include "slovoset/core/Puzzle.h"
 #include "slovoset/core/SettingsIni.h"
 #include "slovoset/ui/frmForma.h"
@@ -25,8 +26,8 @@ int main(int argc, char** argv) {
     smek::centreOnScreen(form);
     form.show();
     // A game file named on the command line (the file manager's "open with")
-    // is opened as "Открыть" would.
-    const QStringList args = QCoreApplication::arguments();
-    if (args.size() > 1) form.OpenNamedGame(args.at(1));
+    // is opened as "Открыть" would; its name keeps its bytes (QApplication
+    // has taken its own options out of argv).
+    if (argc > 1) form.OpenNamedGame(smek::fromPath(argv[1]));
     return app.exec();
 }

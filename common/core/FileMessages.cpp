@@ -32,3 +32,18 @@ FileTail tailForError(std::error_code error, FileTail general) {
 }
 
 } // namespace smek
+
+namespace smek {
+
+FileTail openFailureTail(const ReadResult& file) {
+    switch (file.refused) {
+    case ReadResult::Refused::TooLarge:
+    case ReadResult::Refused::WrongStart: return FileTail::NotSuitable;
+    case ReadResult::Refused::NotRegular: return FileTail::CannotOpen;
+    case ReadResult::Refused::No: break;
+    }
+    return tailForError(file.error, FileTail::CannotOpen) == FileTail::NotFound ? FileTail::NotFound
+                                                                                : FileTail::CannotOpen;
+}
+
+} // namespace smek

@@ -2,6 +2,8 @@
 // Messages about a file: "Файл", a blank, the quoted path, a blank, a tail.
 // Messages and captions are UTF-8 (they carry file names, which are the
 // platform's); only game text is CP1251.
+#include "TextFile.h"
+
 #include <string>
 #include <system_error>
 
@@ -21,5 +23,10 @@ std::string fileMessage(const std::string& pathUtf8, FileTail tail);
 // Missing file -> NotFound, permission or read-only medium -> WriteProtected,
 // anything else -> the general tail of the operation (CannotOpen or CannotSave).
 FileTail tailForError(std::error_code error, FileTail general);
+
+// Opening a game: a missing file -> NotFound; too large or of the wrong kind
+// by its first line -> NotSuitable; anything else, a folder or a device
+// too -> CannotOpen.
+FileTail openFailureTail(const ReadResult& file);
 
 } // namespace smek

@@ -32,10 +32,12 @@ std::optional<std::string> FreeFormatReader::readText() {
     if (atEnd()) return std::nullopt;
     std::string item;
     if (text_[pos_] == '"') {
-        const size_t close = text_.find('"', pos_ + 1);
-        const size_t end = close == std::string::npos ? text_.size() : close;
+        // The quotes enclose an item, never a line end: an item without its
+        // closing quote ends with its line.
+        size_t end = pos_ + 1;
+        while (end < text_.size() && text_[end] != '"' && text_[end] != '\r' && text_[end] != '\n') ++end;
         item = text_.substr(pos_ + 1, end - pos_ - 1);
-        pos_ = close == std::string::npos ? text_.size() : close + 1;
+        pos_ = end < text_.size() && text_[end] == '"' ? end + 1 : end;
         // Anything after the closing quote up to the delimiter is dropped.
         while (pos_ < text_.size() && text_[pos_] != ',' && !atLineEnd()) ++pos_;
     } else {

@@ -1,6 +1,7 @@
 #pragma once
 // Reads a text file item by item: leading blanks are skipped; a text item ends
-// at a comma or the line end (enclosing double quotes removed); a number item
+// at a comma or the line end (enclosing double quotes removed; a quoted item
+// ends at its closing quote or its line end); a number item
 // ends at a blank, a comma or the line end. A missing item (end of file, or
 // text where a number belongs) is an empty optional, so loaders can refuse
 // truncated or malformed files; the item is consumed either way.

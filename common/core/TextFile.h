@@ -2,22 +2,46 @@
 // Whole-file reading and writing. Writing never destroys what was there: the
 // new content goes to a file beside the old one, which is replaced only when
 // the write has succeeded.
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <system_error>
 
 namespace smek {
 
+// The largest file any reader takes: far above any saved game, text or word
+// list, far below what would hold a window up or fill the memory.
+inline constexpr std::uintmax_t kMaxTextFileBytes = std::uintmax_t{16} << 20;
+
 struct ReadResult {
     std::string content;
     std::error_code error; // empty on success
+    // Why a file that opened was not read; error is set too.
+    enum class Refused {
+        No,
+        NotRegular, // a folder, a device, a pipe: nothing a player saves
+        TooLarge,   // over kMaxTextFileBytes
+        WrongStart, // the caller's check of the first line said no
+    };
+    Refused refused = Refused::No;
 };
 
-ReadResult readTextFile(const std::filesystem::path& path);
+// Looks at the kind and size of the file before reading it, and never waits
+// on a pipe. startsRight, when given, sees the first line (without its line
+// end) before the rest is read.
+ReadResult readTextFile(const std::filesystem::path& path,
+                        const std::function<bool(std::string_view)>& startsRight = {});
 
-// Refuses (EACCES) to replace an existing file that is not writable, as the
-// designed platform would.
+// Refuses (EACCES) to replace an existing file without write permission bits,
+// as the designed platform would, also for root; refuses a folder or any
+// other kind of file. A symbolic link is followed and the file it points to
+// replaced. The folder is synced after the rename.
 std::error_code writeTextFileAtomic(const std::filesystem::path& path, std::string_view content);
+
+// A regular file (a link to one too) is there: saving asks before replacing
+// it. A folder is no file to replace: saving over it just fails.
+bool existingFile(const std::filesystem::path& path);
 
 } // namespace smek

@@ -1,11 +1,14 @@
 #include "Prompts.h"
 
+#include "UndecodableNames.h"
+
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -43,6 +46,8 @@ void fitCaption(QMessageBox& box) {
 
 void QtPrompts::message(const QString& text, Icon icon) {
     QMessageBox box(boxIcon(icon), caption(), text, QMessageBox::Ok, owner());
+    // Texts carry file names and typed words: never markup.
+    box.setTextFormat(Qt::PlainText);
     fitCaption(box);
     box.exec();
 }
@@ -50,6 +55,7 @@ void QtPrompts::message(const QString& text, Icon icon) {
 bool QtPrompts::question(const QString& text, Icon icon, bool noDefault) {
     QMessageBox box(boxIcon(icon), caption(), text, QMessageBox::Yes | QMessageBox::No, owner());
     box.setDefaultButton(noDefault ? QMessageBox::No : QMessageBox::Yes);
+    box.setTextFormat(Qt::PlainText);
     fitCaption(box);
     // Any answer but No counts as Yes.
     return box.exec() != QMessageBox::No;
@@ -60,6 +66,7 @@ std::optional<QString> QtPrompts::inputText(const QString& prompt, const QString
     box.setWindowTitle(caption());
     box.setLabelText(prompt);
     box.setTextValue(initial);
+    if (auto* label = box.findChild<QLabel*>()) label->setTextFormat(Qt::PlainText);
     // The box's layout sets its size from its contents, so the width goes on
     // the text field.
     if (auto* field = box.findChild<QLineEdit*>()) field->setMinimumWidth(captionWidth(box));
@@ -76,8 +83,11 @@ QString QtPrompts::fileDialog(const FileRequest& request) {
     dialog.setNameFilters(request.filters);
     if (!request.filters.isEmpty()) dialog.selectNameFilter(request.filters.first());
     if (!request.proposedName.isEmpty()) dialog.selectFile(request.proposedName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().first();
+    QString undecodable;
+    if (!request.save) addUndecodableNames(dialog, &undecodable);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    if (!undecodable.isEmpty()) return undecodable;
+    return dialog.selectedFiles().isEmpty() ? QString() : dialog.selectedFiles().first();
 }
 
 void QtPrompts::showModal(QDialog& dialog) {

@@ -1,5 +1,7 @@
 #include "apiOpenSave.h"
 
+#include "Text.h"
+#include "common/core/FileMessages.h"
 #include "common/core/DialogFolders.h"
 
 namespace smek {
@@ -31,7 +33,13 @@ QString apiOpenSave(Prompts& prompts, int mode, const QString& proposedName, con
     for (const FilterPair& pair : filter) request.filters << nameFilter(pair);
     request.filters << nameFilter(allFiles);
     const QString chosen = prompts.fileDialog(request);
-    if (chosen.size() > 254) return {};
+    if (chosen.size() > kMaxPathChars) {
+        // Not a cancel: the player must know that nothing was opened or saved.
+        const FileTail tail = request.save ? FileTail::CannotSave : FileTail::CannotOpen;
+        prompts.error(fromUtf8(fileMessage(toPath(chosen), tail)) +
+                      QStringLiteral("\r\nПуть к файлу длиннее %1 знаков.").arg(kMaxPathChars));
+        return {};
+    }
     return chosen;
 }
 
@@ -41,7 +49,7 @@ QString askFileName(Prompts& prompts, const Places& places, const std::string& k
     const std::filesystem::path start = startFolder(remembered, kind, places.documents, places.home);
     const QString chosen =
         apiOpenSave(prompts, mode, proposedName, filter, allFiles, QString::fromStdString(start.string()));
-    if (!chosen.isEmpty()) rememberFolder(remembered, kind, chosen.toStdString());
+    if (!chosen.isEmpty()) rememberFolder(remembered, kind, toPath(chosen));
     return chosen;
 }
 

@@ -14,9 +14,12 @@ struct FilterPair {
     QString pattern;     // e.g. "*.slv"
 };
 
+// The longest path the dialog gives back (its buffer holds 255 with the end mark).
+constexpr int kMaxPathChars = 254;
+
 // The caller's pairs come first and the first is preselected; allFiles is
 // appended last. Returns the full path, or empty when the player cancelled or
-// chose a path longer than the 254 characters the design allows.
+// chose a longer path than kMaxPathChars, which an error box reports.
 QString apiOpenSave(Prompts& prompts, int mode, const QString& proposedName, const QList<FilterPair>& filter,
                     const FilterPair& allFiles, const QString& startFolder);
 

@@ -1,5 +1,6 @@
 #include "SavedGame.h"
 
+#include "common/core/Alphabet.h"
 #include "common/core/FreeFormat.h"
 #include "common/core/NumberText.h"
 
@@ -13,6 +14,10 @@ std::string numberLine(int n) { return smek::settingsLine(n); }
 bool inGrid(int v, int gridMax) { return v >= 0 && v <= gridMax; }
 
 } // namespace
+
+bool slvHeaderLine(std::string_view line) {
+    return smek::FreeFormatReader(std::string(line)).readText() == kSlvHeader;
+}
 
 std::string slvText(const GameState& g) {
     std::string out;
@@ -52,8 +57,12 @@ std::optional<LoadedGame> parseSlv(const std::string& content) {
     g.Found.resize(words);
     g.Recs.resize(words);
     for (size_t i = 0; i < words; ++i) {
+        const int length = tabLen[static_cast<size_t>(g.Level)][i];
         auto word = reader.readText();
-        if (!word) return std::nullopt;
+        // A word the list could not show or the board could not hold.
+        if (!word || static_cast<int>(word->size()) != length ||
+            !std::all_of(word->begin(), word->end(), smek::isRussianCapital))
+            return std::nullopt;
         g.Slova[i] = std::move(*word);
         const auto found = reader.readNumber();
         if (!found || (*found != 0 && *found != 1)) return std::nullopt;
@@ -67,11 +76,11 @@ std::optional<LoadedGame> parseSlv(const std::string& content) {
         for (size_t f = 0; f < 4; ++f)
             if (!inGrid(r[f], gridMax)) return std::nullopt;
         if (r[4] < 0 || r[4] > 2 || (r[5] != 0 && r[5] != 2)) return std::nullopt;
-        // The start cell and the whole run of the word must lie on the grid.
-        const int length = tabLen[static_cast<size_t>(g.Level)][i];
+        // The run of the word starts at one recorded end and stops at the
+        // other, which the player clicks first and last.
         const auto& step = tabDir[static_cast<size_t>(r[4])];
-        const int sx = r[static_cast<size_t>(r[5])], sy = r[static_cast<size_t>(r[5] + 1)];
-        if (!inGrid(sx + (length - 1) * step[0], gridMax) || !inGrid(sy + (length - 1) * step[1], gridMax))
+        const size_t f = static_cast<size_t>(r[5]);
+        if (r[2 - f] != r[f] + (length - 1) * step[0] || r[3 - f] != r[f + 1] + (length - 1) * step[1])
             return std::nullopt;
     }
     const int side = gridMax + 1;
@@ -82,6 +91,21 @@ std::optional<LoadedGame> parseSlv(const std::string& content) {
             if (!v || *v < -33 || *v > 33) return std::nullopt;
             g.cells[static_cast<size_t>(x * side + y)] = *v;
         }
+    // A word still hidden is spelled on the board along its record, so it
+    // can be found and saved back unchanged.
+    for (size_t i = 0; i < words; ++i) {
+        if (g.Found[i] == 1) continue;
+        const auto& r = g.Recs[i];
+        const auto& step = tabDir[static_cast<size_t>(r[4])];
+        const std::string& word = g.Slova[i];
+        const size_t length = word.size();
+        for (size_t k = 0; k < length; ++k) {
+            const int x = r[static_cast<size_t>(r[5])] + static_cast<int>(k) * step[0];
+            const int y = r[static_cast<size_t>(r[5] + 1)] + static_cast<int>(k) * step[1];
+            const char letter = word[r[5] == 0 ? k : length - 1 - k];
+            if (g.cells[static_cast<size_t>(x * side + y)] != smek::letterPosition(letter)) return std::nullopt;
+        }
+    }
     const auto remain = reader.readNumber();
     // Remain counts the words still hidden, minus one; -1 also marks a game
     // that ended with words left (lost by time). Any other value would end the
@@ -101,6 +125,8 @@ std::optional<LoadedGame> parseSlv(const std::string& content) {
     }
     return g;
 }
+
+bool completeGame(const GameState& g) { return parseSlv(slvText(g)).has_value(); }
 
 void applyLoaded(GameState& g, const LoadedGame& loaded) {
     resetForLevel(g, loaded.Level);

@@ -5,10 +5,14 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace slovolov {
 
 inline const char* kSlvHeader = "[slovolov]";
+
+// Whether a file's first line is the header, so that no other file is read whole.
+bool slvHeaderLine(std::string_view line);
 
 // The file content of the current game (the time left when timed).
 std::string slvText(const GameState& g);
@@ -32,8 +36,15 @@ struct LoadedGame {
 // or with an unknown direction or reading flag, a word that would run off the
 // grid, grid values outside -33..33, a Remain other than the words not yet
 // found minus one (or -1, a game that has ended), a timing
-// flag other than 0 or 1, a time outside 0..59.
+// flag other than 0 or 1, a time outside 0..59; a word that is not exactly
+// its slot's length of the 33 capitals, a record whose ends are not the two
+// ends of that run, or a word not yet found that the board does not spell
+// along its record.
 std::optional<LoadedGame> parseSlv(const std::string& content);
+
+// Whether the game would open again once saved: false for a board that could
+// not be built completely (a word file missing), which must not be saved.
+bool completeGame(const GameState& g);
 
 // OpenFile, steps 5 to 7: the loaded game becomes the game state and its
 // level, timing mode and (when timed) time limit become the settings.

@@ -1,6 +1,7 @@
 #include "Main.h"
 
 #include "common/ui/AppStart.h"
+#include "common/ui/Text.h"
 #include "frmSlovolov.h"
 
 #include <QApplication>
@@ -24,9 +25,9 @@ int Main(int argc, char** argv, const std::function<void(frmSlovolov&)>& afterSt
     window.NewGame(0);
     if (window.endRequested()) return 1;
     // A saved game named on the command line (the file manager's "open
-    // with") is opened as the Open command would.
-    const QStringList args = QCoreApplication::arguments();
-    if (args.size() > 1) window.OpenNamedFile(args.at(1));
+    // with") is opened as the Open command would; its name keeps its bytes
+    // (QApplication has taken its own options out of argv).
+    if (argc > 1) window.OpenNamedFile(smek::fromPath(argv[1]));
     if (afterStart) afterStart(window);
     return app.exec();
 }

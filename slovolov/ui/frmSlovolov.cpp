@@ -51,7 +51,7 @@ smek::FileTail saveTail(std::error_code ec) {
 }
 
 QString message(const QString& path, smek::FileTail tail) {
-    return smek::fromUtf8(smek::fileMessage(path.toStdString(), tail));
+    return smek::fromUtf8(smek::fileMessage(smek::toPath(path), tail));
 }
 
 const QList<smek::FilterPair> kFilter{{QStringLiteral("Словолов (*.slv)"), QStringLiteral("*.slv")}};
@@ -358,24 +358,29 @@ void frmSlovolov::HelpAbout_Click() {
 // ---- Saved games ----
 
 void frmSlovolov::SaveFileDialog(int index) {
+    // A board left half-built by a missing word file would save as a file
+    // that never opens again.
+    if (!completeGame(state_)) {
+        prompts_.error(QStringLiteral("Игра построена не полностью, сохранить её не возможно."));
+        return;
+    }
     if (!state_.FileName.empty() && index != 1)
-        SaveFile(QString::fromStdString(state_.FileName));
+        SaveFile(smek::fromPath(state_.FileName));
     else
         ShowSaveDialog();
 }
 
 void frmSlovolov::ShowSaveDialog() {
-    const QString proposed = state_.FileName.empty() ? QString() : QString::fromStdString(smek::fileNamePart(state_.FileName));
+    const QString proposed = state_.FileName.empty() ? QString() : smek::fromPath(smek::fileNamePart(state_.FileName));
     QString name = smek::askFileName(prompts_, places_, "slv", -1, proposed, kFilter, kAllFiles);
     if (name.isEmpty()) return;
-    if (smek::PoiskTochki(name.toStdString()) == 0) name += QStringLiteral(".slv");
+    if (smek::PoiskTochki(smek::toPath(name)) == 0) name += QStringLiteral(".slv");
     SaveFile(name);
 }
 
 void frmSlovolov::SaveFile(const QString& name) {
-    const std::string path = name.toStdString();
-    std::error_code ec;
-    if (path != state_.FileName && std::filesystem::exists(std::filesystem::path(path), ec) &&
+    const std::string path = smek::toPath(name);
+    if (path != state_.FileName && smek::existingFile(std::filesystem::path(path)) &&
         !prompts_.question(message(name, smek::FileTail::AlreadyExists), smek::Prompts::Icon::Warning, true))
         return;
     const std::error_code error = smek::writeTextFileAtomic(std::filesystem::path(path), slvText(state_));
@@ -393,11 +398,10 @@ void frmSlovolov::OpenFile() {
 }
 
 void frmSlovolov::OpenNamedFile(QString name) {
-    if (smek::PoiskTochki(name.toStdString()) == 0) name += QStringLiteral(".slv");
-    const smek::ReadResult file = smek::readTextFile(std::filesystem::path(name.toStdString()));
+    if (smek::PoiskTochki(smek::toPath(name)) == 0) name += QStringLiteral(".slv");
+    const smek::ReadResult file = smek::readTextFile(std::filesystem::path(smek::toPath(name)), slvHeaderLine);
     if (file.error) {
-        const bool missing = smek::tailForError(file.error, smek::FileTail::CannotOpen) == smek::FileTail::NotFound;
-        prompts_.error(message(name, missing ? smek::FileTail::NotFound : smek::FileTail::CannotOpen));
+        prompts_.error(message(name, smek::openFailureTail(file)));
         return;
     }
     const std::optional<LoadedGame> loaded = parseSlv(file.content);
@@ -412,13 +416,12 @@ void frmSlovolov::OpenNamedFile(QString name) {
     applyLoaded(state_, *loaded);
     picBox->clear();
     for (int i = 0; i <= state_.NumWords; ++i) AddSlovo(i);
-    state_.FileName = name.toStdString();
+    state_.FileName = smek::toPath(name);
     QApplication::processEvents();
     NewGame(1);
 }
 
 // ---- Dictionary look-up ----
-
 // The dictionary refuses to be shown inside another page's frame, so its
 // article opens directly, without the designed banner frameset.
 void frmSlovolov::CodeText(const std::string& word) {

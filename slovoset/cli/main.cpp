@@ -175,6 +175,17 @@ std::string programFolder(const char* argv0) {
     return exe.parent_path().string();
 }
 
+std::string readFailure(const smek::ReadResult& file) {
+    switch (file.refused) {
+    case smek::ReadResult::Refused::NotRegular: return "not a regular file (a folder, a device or a pipe)";
+    case smek::ReadResult::Refused::TooLarge:
+        return "larger than " + std::to_string(smek::kMaxTextFileBytes >> 20) + " MB, the most a text may have";
+    case smek::ReadResult::Refused::WrongStart:
+    case smek::ReadResult::Refused::No: break;
+    }
+    return file.error.message();
+}
+
 bool inList(const Puzzle& p, int index) {
     for (int line = 0; line <= p.MaxSpisok; ++line)
         if (p.Spisok[static_cast<size_t>(line)] == index) return true;
@@ -184,8 +195,18 @@ bool inList(const Puzzle& p, int index) {
 // A named file, or standard input for "-".
 smek::ReadResult readInput(const std::string& name) {
     if (name != "-") return smek::readTextFile(name);
+    // Held to the bound of a file: /dev/zero on standard input ends too.
     smek::ReadResult r;
-    r.content.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+    char buffer[65536];
+    while (std::cin.read(buffer, sizeof buffer) || std::cin.gcount() > 0) {
+        r.content.append(buffer, static_cast<size_t>(std::cin.gcount()));
+        if (r.content.size() > smek::kMaxTextFileBytes) {
+            r.content.clear();
+            r.refused = smek::ReadResult::Refused::TooLarge;
+            r.error = std::make_error_code(std::errc::file_too_large);
+            return r;
+        }
+    }
     if (std::cin.bad()) r.error = std::make_error_code(std::errc::io_error);
     return r;
 }
@@ -195,7 +216,7 @@ smek::ReadResult readInput(const std::string& name) {
 std::optional<std::string> readText(const std::string& path) {
     const smek::ReadResult file = readInput(path);
     if (file.error) {
-        std::cerr << "slovoset-cli: " << path << ": " << file.error.message() << "\n";
+        std::cerr << "slovoset-cli: " << path << ": " << readFailure(file) << "\n";
         return std::nullopt;
     }
     std::string text = textOfFile(file.content);

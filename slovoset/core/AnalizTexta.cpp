@@ -110,10 +110,15 @@ void searchFromRun(Puzzle& p, int Tiho, int j, WordLookup& slovar, Recorded& rec
             // The lengths tried at this start, longest first; the short ones
             // (all but the rarest) go to the dictionary in one question.
             std::uint64_t wanted = 0;
-            for (int L = total - start + 1; L >= L0 - start + acc + 1; --L) {
-                // A start whose longest candidate reaches 25 letters tries only
-                // the lengths above 25.
-                if (L == 25) break;
+            const int top = total - start + 1;
+            // A start whose longest candidate reaches 25 letters tries only
+            // the lengths above 25.
+            const int bottom = top >= 25 ? std::max(L0 - start + acc + 1, 26) : L0 - start + acc + 1;
+            // Longer candidates than the dictionary's longest word of that
+            // letter are no words: asking about them made long runs quadratic.
+            const size_t longest = slovar.longestWord(s[static_cast<size_t>(start - 1)]);
+            const int highest = longest < static_cast<size_t>(top) ? static_cast<int>(longest) : top;
+            for (int L = highest; L >= bottom; --L) {
                 // Ending on the last letter of the previous run is no new span.
                 if (start + L - 1 == L0 + acc) continue;
                 if (L < 64) {

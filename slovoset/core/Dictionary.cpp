@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <limits>
 
 namespace slovoset {
 namespace {
@@ -39,6 +40,8 @@ std::uint64_t WordLookup::wordsAmong(std::string_view text, std::uint64_t wanted
         if ((wanted >> L & 1) && contains(text.substr(0, L))) found |= std::uint64_t{1} << L;
     return found;
 }
+
+size_t WordLookup::longestWord(char) { return std::numeric_limits<size_t>::max(); }
 
 Dictionary::Dictionary(std::string pathData) : pathData_(std::move(pathData)), nodes_(1) {
     nodes_.reserve(1 << 14); // the shipped dictionary's tree fits without moving
@@ -88,8 +91,11 @@ void Dictionary::loadLetter(char firstLetter) {
         for (const std::string& w : readDictionaryFile(pathData_, firstLetter, length)) {
             // Only a word of this file's letter and length can ever equal a candidate.
             if (static_cast<int>(w.size()) == length && w[0] == firstLetter &&
-                std::all_of(w.begin(), w.end(), smek::isRussianCapital))
+                std::all_of(w.begin(), w.end(), smek::isRussianCapital)) {
                 insert(w);
+                longest_[static_cast<unsigned char>(firstLetter)] =
+                    std::max(longest_[static_cast<unsigned char>(firstLetter)], w.size());
+            }
         }
     }
 }
@@ -120,6 +126,12 @@ std::uint64_t Dictionary::wordsAmong(std::string_view text, std::uint64_t wanted
         if (node.word) found |= std::uint64_t{1} << depth;
     });
     return found & wanted;
+}
+
+size_t Dictionary::longestWord(char firstLetter) {
+    if (!smek::isRussianCapital(firstLetter)) return 0;
+    if (!loaded_[static_cast<unsigned char>(firstLetter)]) loadLetter(firstLetter);
+    return longest_[static_cast<unsigned char>(firstLetter)];
 }
 
 bool DictionaryScan::contains(std::string_view word) {

@@ -20,6 +20,9 @@ public:
     // The lengths L among `wanted` (bit L, L < 64) for which the first L
     // letters of `text` are a word.
     virtual std::uint64_t wordsAmong(std::string_view text, std::uint64_t wanted);
+    // No word beginning with the letter is longer than this, so the analysis
+    // need not ask about longer candidates. Without a bound, every length is asked.
+    virtual size_t longestWord(char firstLetter);
 };
 
 // The words of one dictionary file as the reader sees them: N, then at most
@@ -34,6 +37,7 @@ public:
     explicit Dictionary(std::string pathData);
     bool contains(std::string_view word) override;
     std::uint64_t wordsAmong(std::string_view text, std::uint64_t wanted) override;
+    size_t longestWord(char firstLetter) override;
     const std::string& pathData() const { return pathData_; }
 
 private:
@@ -51,6 +55,7 @@ private:
     std::string pathData_;
     std::vector<Node> nodes_;
     std::array<bool, 256> loaded_{};
+    std::array<size_t, 256> longest_{}; // by first letter, once loaded
     // The names in the data folder, listed once, so that the many lengths
     // without a file cost no failed open each.
     std::unordered_set<std::string> names_;

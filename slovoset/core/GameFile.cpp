@@ -15,6 +15,8 @@ namespace {
 
 const std::string kHeader = "[slovoset]";
 
+bool headerLine(std::string_view line) { return smek::FreeFormatReader(std::string(line)).readText() == kHeader; }
+
 std::vector<std::string_view> splitLines(std::string_view content) {
     std::vector<std::string_view> lines;
     size_t start = 0;
@@ -29,15 +31,12 @@ std::vector<std::string_view> splitLines(std::string_view content) {
     return lines;
 }
 
-// The puzzle a game file describes, or nothing when the file cannot be
-// trusted: a wrong header, a length index outside the choice, a text that
-// yields no words, or flags that do not match the words the analysis finds
-// now (too few, too many, or not 0/1). A file that merely fits the words in
-// number cannot be told from the one saved; the dictionary must be the same.
+} // namespace
+
 std::optional<Puzzle> readGame(const Puzzle& current, const std::string& content) {
     const std::vector<std::string_view> lines = splitLines(content);
     if (lines.size() < 3) return std::nullopt;
-    if (smek::FreeFormatReader(std::string(lines[0])).readText() != kHeader) return std::nullopt;
+    if (!headerLine(lines[0])) return std::nullopt;
     smek::FreeFormatReader lenLine{std::string(lines[1])};
     const std::optional<int> lenSlov = lenLine.readNumber();
     if (!lenSlov || !lenLine.atEnd() || *lenSlov < 0 || *lenSlov > 21) return std::nullopt;
@@ -51,32 +50,28 @@ std::optional<Puzzle> readGame(const Puzzle& current, const std::string& content
     q.Tekst = std::string(lines[2]);
     if (AnalizTexta(q, 1).message != AnalizMessage::None) return std::nullopt;
 
-    std::string flags;
+    // Flags 0 or 1, free-format; empty lines may only end the file.
+    std::vector<int> flags;
+    bool ended = false;
     for (size_t i = 3; i < lines.size(); ++i) {
-        flags += lines[i];
-        flags += '\n';
+        if (lines[i].find_first_not_of(" \t") == std::string_view::npos) {
+            ended = true;
+            continue;
+        }
+        if (ended) return std::nullopt;
+        smek::FreeFormatReader line{std::string(lines[i])};
+        while (!line.atEnd()) {
+            const std::optional<int> v = line.readNumber();
+            if (!v || (*v != 0 && *v != 1)) return std::nullopt;
+            flags.push_back(*v);
+        }
     }
-    smek::FreeFormatReader reader(std::move(flags));
-    auto flag = [&reader]() -> std::optional<int> {
-        const std::optional<int> v = reader.readNumber();
-        if (v && *v != 0 && *v != 1) return std::nullopt;
-        return v;
-    };
-    for (int i = 0; i <= q.MaxSlova; ++i) {
-        const std::optional<int> vybrano = flag();
-        const std::optional<int> otgadano = flag();
-        if (!vybrano || !otgadano) return std::nullopt;
-        q.Slova[static_cast<size_t>(i)].Vybrano = *vybrano;
-        q.Slova[static_cast<size_t>(i)].Otgadano = *otgadano;
-    }
-    while (!reader.atEnd()) {
-        const std::optional<std::string> rest = reader.readText();
-        if (rest && !rest->empty()) return std::nullopt;
+    for (int i = 0; i <= q.MaxSlova && static_cast<size_t>(2 * i + 1) < flags.size(); ++i) {
+        q.Slova[static_cast<size_t>(i)].Vybrano = flags[static_cast<size_t>(2 * i)];
+        q.Slova[static_cast<size_t>(i)].Otgadano = flags[static_cast<size_t>(2 * i + 1)];
     }
     return q;
 }
-
-} // namespace
 
 std::string proposedName(const std::string& imyaFile) {
     std::string name = smek::fileNamePart(imyaFile);
@@ -97,8 +92,7 @@ std::string gameFileText(const Puzzle& p) {
 SaveOutcome SaveFileText(Puzzle& p, int mode, const std::string& path, std::string_view text,
                          const std::function<bool(const std::string&)>& askReplace) {
     SaveOutcome out;
-    std::error_code ec;
-    if (mode != 1 && path != p.ImyaFile && std::filesystem::exists(path, ec)) {
+    if (mode != 1 && path != p.ImyaFile && smek::existingFile(path)) {
         if (!askReplace(smek::fileMessage(path, smek::FileTail::AlreadyExists))) {
             out.kind = SaveOutcome::Kind::Declined;
             return out;
@@ -128,10 +122,9 @@ OpenOutcome OpenGame(Puzzle& p, std::string path) {
     if (smek::PoiskTochki(path) == 0) path += ".sst";
     OpenOutcome out;
     out.path = path;
-    const smek::ReadResult file = smek::readTextFile(path);
+    const smek::ReadResult file = smek::readTextFile(path, headerLine);
     if (file.error) {
-        const bool missing = smek::tailForError(file.error, smek::FileTail::CannotOpen) == smek::FileTail::NotFound;
-        out.message = smek::fileMessage(path, missing ? smek::FileTail::NotFound : smek::FileTail::CannotOpen);
+        out.message = smek::fileMessage(path, smek::openFailureTail(file));
         return out;
     }
     std::optional<Puzzle> game = readGame(p, file.content);

@@ -4,6 +4,7 @@
 #include "StartGame.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -33,6 +34,15 @@ SaveOutcome SaveFileText(Puzzle& p, int mode, const std::string& path, std::stri
 // "Сохранить" in play mode, after the dialog: appends ".sst" when the name
 // has no extension.
 SaveOutcome SaveGame(Puzzle& p, std::string path, const std::function<bool(const std::string&)>& askReplace);
+
+// The puzzle a game file's content describes (current gives the data folder,
+// the dictionary and the title), or nothing when the file cannot be trusted:
+// a wrong header, a length index outside the choice, a text that yields no
+// words, or a flag line other than 0 or 1. The flags go to the words the
+// analysis finds now, in order: a file saved with another dictionary leaves
+// the words beyond its flags as the analysis gave them, and flags beyond the
+// words found are ignored.
+std::optional<Puzzle> readGame(const Puzzle& current, const std::string& content);
 
 struct OpenOutcome {
     bool ok = false;

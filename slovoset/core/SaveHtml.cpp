@@ -67,7 +67,9 @@ std::vector<SaveOutcome> SaveHtml(Puzzle& p, std::string path, const HtmlPages& 
     std::vector<SaveOutcome> outcomes;
     outcomes.push_back(SaveFileText(p, 0, path, pages.puzzle, askReplace));
     // The answers page goes beside it without a question, also when the
-    // puzzle page was not written.
+    // puzzle page could not be written; but after No to replacing the puzzle
+    // page, new answers would no longer match the page kept.
+    if (outcomes.back().kind == SaveOutcome::Kind::Declined) return outcomes;
     outcomes.push_back(SaveFileText(p, 1, answersPath(path), pages.answers, askReplace));
     return outcomes;
 }

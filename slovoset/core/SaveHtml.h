@@ -28,8 +28,9 @@ HtmlPages exportPages(const Puzzle& p, const std::string& nazvanie, const std::s
 
 // After the title box (Nazvanie set, not empty) and the save dialog: appends
 // ".html" when the name has no extension, writes the puzzle page (asking
-// before replacing) and then the answers page (without asking). Returns the
-// outcomes of the two writes in that order.
+// before replacing) and then the answers page (without asking), unless the
+// author declined to replace the puzzle page. Returns the outcomes of the
+// writes in that order.
 std::vector<SaveOutcome> SaveHtml(Puzzle& p, std::string path, const std::string& text2,
                                   const std::function<bool(const std::string&)>& askReplace);
 // The same for pages made otherwise (the printable ones).

@@ -193,7 +193,7 @@ void frmForma::NewCaption(const std::string& path) {
     p_.ImyaFile = path;
     QString caption = kCaption;
     if (p_.TypGame == 0 || p_.TypGame == 1) caption += QStringLiteral(" - ") + kTypGame[p_.TypGame]->text();
-    if (!path.empty()) caption = QString::fromStdString(smek::fileNamePart(path)) + QStringLiteral(" - ") + caption;
+    if (!path.empty()) caption = smek::fromPath(smek::fileNamePart(path)) + QStringLiteral(" - ") + caption;
     setWindowTitle(caption);
 }
 
@@ -412,10 +412,10 @@ void frmForma::mFileSave_Click() {
 }
 
 void frmForma::SaveGame() {
-    const QString path = smek::askFileName(prompts_, places_, "sst", -1, QString::fromStdString(proposedName(p_.ImyaFile)),
+    const QString path = smek::askFileName(prompts_, places_, "sst", -1, smek::fromPath(proposedName(p_.ImyaFile)),
                                            {kGameFiles}, kAllFiles);
     if (path.isEmpty()) return;
-    reportSave(slovoset::SaveGame(p_, path.toStdString(), [this](const std::string& q) { return askReplace(q); }));
+    reportSave(slovoset::SaveGame(p_, smek::toPath(path), [this](const std::string& q) { return askReplace(q); }));
 }
 
 void frmForma::SaveHtml() {
@@ -430,8 +430,8 @@ void frmForma::SaveHtml() {
     if (path.isEmpty()) return;
     const auto ask = [this](const std::string& q) { return askReplace(q); };
     const std::vector<SaveOutcome> outcomes = mFilePlain->isChecked()
-                                                  ? slovoset::SaveHtml(p_, path.toStdString(), text2_, ask)
-                                                  : slovoset::SaveHtml(p_, path.toStdString(), printPages(p_, p_.Nazvanie), ask);
+                                                  ? slovoset::SaveHtml(p_, smek::toPath(path), text2_, ask)
+                                                  : slovoset::SaveHtml(p_, smek::toPath(path), printPages(p_, p_.Nazvanie), ask);
     for (const SaveOutcome& outcome : outcomes) {
         reportSave(outcome);
         letPaintsRun();
@@ -439,14 +439,14 @@ void frmForma::SaveHtml() {
 }
 
 void frmForma::mFileOpen_Click() {
-    const QString path = smek::askFileName(prompts_, places_, "sst", 0, QString::fromStdString(proposedName(p_.ImyaFile)),
+    const QString path = smek::askFileName(prompts_, places_, "sst", 0, smek::fromPath(proposedName(p_.ImyaFile)),
                                            {kGameFiles}, kAllFiles);
     if (path.isEmpty()) return;
     OpenNamedGame(path);
 }
 
 void frmForma::OpenNamedGame(const QString& path) {
-    const OpenOutcome outcome = OpenGame(p_, path.toStdString());
+    const OpenOutcome outcome = OpenGame(p_, smek::toPath(path));
     if (!outcome.ok) {
         prompts_.error(smek::fromUtf8(outcome.message));
         return;

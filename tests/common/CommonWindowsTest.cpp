@@ -5,6 +5,8 @@
 #include "common/core/TextFile.h"
 #include "common/ui/AppStart.h"
 #include "common/ui/PictureBox.h"
+#include "common/ui/Text.h"
+#include "common/ui/UndecodableNames.h"
 #include "common/ui/WebLinks.h"
 #include "common/ui/apiOpenSave.h"
 #include "common/ui/frmEnd.h"
@@ -12,15 +14,21 @@
 #include "common/ui/frmWeb.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMainWindow>
-#include <QScrollArea>
+#include <QMessageBox>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <filesystem>
 
 using namespace smek;
 
@@ -59,6 +67,10 @@ private slots:
     void saveFileUrlOpensDirectlyOrThroughAPrivatePage();
     void aboutBoxShowsItsTextsAndFlag();
     void fileDialogOffersTheCallersFilterFirst();
+    void fileDialogReportsAPathTooLong();
+    void boxesShowTextsAsPlainText();
+    void pathsKeepTheirBytes();
+    void openDialogListsNamesThatAreNotUtf8();
 };
 
 void CommonWindowsTest::pictureBoxOutlineCornersAreInclusive() {
@@ -343,10 +355,108 @@ void CommonWindowsTest::fileDialogOffersTheCallersFilterFirst() {
     QCOMPARE(request.filters, (QStringList{QStringLiteral("Словолов (*.slv)"), QStringLiteral("Все файлы (*)")}));
     QCOMPARE(request.startFolder, QStringLiteral("/data"));
     QCOMPARE(request.proposedName, QStringLiteral("игра"));
-    // Too long a path and a cancelled dialog both give nothing.
-    QVERIFY(apiOpenSave(prompts, 0, {}, {}, {QStringLiteral("All Files (*.*)"), QStringLiteral("*.*")}, {}).isEmpty());
-    QVERIFY(!prompts.fileRequests.last().save);
-    QVERIFY(apiOpenSave(prompts, 0, {}, {}, {QStringLiteral("All Files (*.*)"), QStringLiteral("*.*")}, {}).isEmpty());
+    QVERIFY(prompts.asked.size() == 1 && prompts.asked.last().kind == QStringLiteral("file"));
+}
+
+// 254 characters are a path; 255 are reported, not taken for a cancel.
+void CommonWindowsTest::fileDialogReportsAPathTooLong() {
+    const FilterPair all{QStringLiteral("All Files (*.*)"), QStringLiteral("*.*")};
+    const QString longest = QStringLiteral("/tmp/") + QString(249, QChar(0x0436)); // ж
+    ScriptedPrompts prompts;
+    prompts.files = {longest, longest + QLatin1Char('x'), longest + QLatin1Char('x')};
+    QCOMPARE(apiOpenSave(prompts, -1, {}, {}, all, {}), longest);
+    QVERIFY(prompts.texts().isEmpty());
+    QVERIFY(apiOpenSave(prompts, -1, {}, {}, all, {}).isEmpty());
+    QCOMPARE(prompts.texts().size(), 1);
+    QCOMPARE(prompts.asked.last().icon, Prompts::Icon::Stop);
+    QCOMPARE(prompts.texts().last(), QStringLiteral("Файл \"") + longest + QStringLiteral("x\" сохранить не возможно.\r\n") +
+                                         QStringLiteral("Путь к файлу длиннее 254 знаков."));
+    QVERIFY(apiOpenSave(prompts, 0, {}, {}, all, {}).isEmpty());
+    QVERIFY(prompts.texts().last().contains(QStringLiteral("открыть не возможно.")));
+    // A cancel says nothing.
+    QVERIFY(apiOpenSave(prompts, 0, {}, {}, all, {}).isEmpty());
+    QCOMPARE(prompts.texts().size(), 2);
+}
+
+// A file name such as "<u>bad.slv" or "a&lt;b.slv" is shown as it is written.
+void CommonWindowsTest::boxesShowTextsAsPlainText() {
+    QtPrompts prompts(QStringLiteral("Смекалия - Словолов"));
+    const QString text = QStringLiteral("Файл \"/tmp/<u>bad&lt;b.slv\" не подходит к программе.");
+    QList<Qt::TextFormat> formats;
+    QStringList shown;
+    const auto inspect = [&] {
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box) {
+                formats << box->textFormat();
+                shown << box->text();
+                box->done(QMessageBox::No);
+            } else if (auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+                const auto* label = input->findChild<QLabel*>();
+                formats << (label ? label->textFormat() : Qt::AutoText);
+                shown << input->labelText();
+                input->reject();
+            }
+        });
+    };
+    inspect();
+    prompts.message(text, Prompts::Icon::Stop);
+    inspect();
+    QVERIFY(!prompts.question(text, Prompts::Icon::Warning, true));
+    inspect();
+    QVERIFY(!prompts.inputText(QStringLiteral("<b>Введите</b>"), {}));
+    QCOMPARE(formats, (QList<Qt::TextFormat>{Qt::PlainText, Qt::PlainText, Qt::PlainText}));
+    QCOMPARE(shown, (QStringList{text, text, QStringLiteral("<b>Введите</b>")}));
+}
+
+void CommonWindowsTest::pathsKeepTheirBytes() {
+    const std::string cp1251 = "/tmp/\xC8\xE3\xF0\xE0.slv"; // Игра in CP1251
+    const QString escaped = fromPath(cp1251);
+    QCOMPARE(escaped.size(), 13);
+    QCOMPARE(escaped[5].unicode(), char16_t(0xDCC8));
+    QCOMPARE(toPath(escaped), cp1251);
+    for (const std::string& bytes : {std::string("/home/u/Игра 😀.slv"), std::string("\xE2\x82"), std::string("\xED\xA0\x80"),
+                                     std::string("\xC0\xAF"), std::string("\xF4\x90\x80\x80"), std::string("a\xFF\xFE" "b")})
+        QCOMPARE(toPath(fromPath(bytes)), bytes);
+    QCOMPARE(fromPath("/home/u/Игра 😀.slv"), QStringLiteral("/home/u/Игра 😀.slv")); // valid UTF-8 as it is
+    QCOMPARE(filterPatterns(QStringLiteral("Словолов (*.slv)")), QStringList{QStringLiteral("*.slv")});
+    QCOMPARE(filterPatterns(QStringLiteral("Все файлы (*)")), QStringList{QStringLiteral("*")});
+}
+
+// Qt leaves such names out of its view; the open dialog lists them below and
+// choosing one gives a path that opens.
+void CommonWindowsTest::openDialogListsNamesThatAreNotUtf8() {
+    QTemporaryDir dir;
+    dir.setAutoRemove(false);
+    const std::string folder = toPath(dir.path());
+    const std::string game = folder + "/\xC8\xE3\xF0\xE0.slv";
+    QVERIFY(!writeTextFileAtomic(game, "[slovolov]\r\n"));
+    QVERIFY(!writeTextFileAtomic(folder + "/\xC8.txt", "x"));
+    QVERIFY(!writeTextFileAtomic(folder + "/ok.slv", "x"));
+    QCOMPARE(undecodableFiles(folder, {QStringLiteral("*.slv")}), std::vector<std::string>{game.substr(folder.size() + 1)});
+    QCOMPARE(undecodableFiles(folder, {QStringLiteral("*")}).size(), size_t(2));
+
+    QtPrompts prompts(QStringLiteral("Смекалия - Словолов"));
+    QStringList listed;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        auto* list = dialog ? dialog->findChild<QListWidget*>(QStringLiteral("undecodableNames")) : nullptr;
+        if (!list) {
+            if (dialog) dialog->reject();
+            return;
+        }
+        for (int i = 0; i < list->count(); ++i) listed << list->item(i)->text();
+        if (list->count() > 0) emit list->itemActivated(list->item(0));
+        else dialog->reject();
+    });
+    Prompts::FileRequest request;
+    request.startFolder = dir.path();
+    request.filters = {QStringLiteral("Словолов (*.slv)"), QStringLiteral("Все файлы (*)")};
+    const QString chosen = prompts.fileDialog(request);
+    QCOMPARE(listed, QStringList{QStringLiteral("Игра.slv")});
+    QCOMPARE(toPath(chosen), game);
+    QCOMPARE(readTextFile(toPath(chosen)).content, std::string("[slovolov]\r\n"));
+    std::filesystem::remove_all(folder); // QTemporaryDir cannot see those names either
 }
 
 QTEST_MAIN(CommonWindowsTest)

@@ -66,9 +66,123 @@ TEST_F(TempDir, FailedWritesKeepTheOldFile) {
     EXPECT_EQ(readTextFile(file).content, "precious");
 }
 
+// Any name the file system takes can be saved: the temporary file beside it
+// has a short name of its own.
+TEST_F(TempDir, NamesOf254And255BytesAreWritten) {
+    for (const size_t length : {size_t{254}, size_t{255}}) {
+        const fs::path file = dir / (std::string(length - 4, 'n') + ".slv");
+        ASSERT_FALSE(writeTextFileAtomic(file, "new")) << length;
+        ASSERT_FALSE(writeTextFileAtomic(file, "again")) << length;
+        EXPECT_EQ(readTextFile(file).content, "again");
+        fs::remove(file);
+    }
+    EXPECT_TRUE(writeTextFileAtomic(dir / (std::string(252, 'n') + ".slv"), "x")); // 256: the file system says no
+    EXPECT_TRUE(fs::is_empty(dir));
+}
+
+// The permission bits decide, as the designed platform's read-only flag, also
+// for root.
+TEST_F(TempDir, AReadOnlyFileIsNeverReplaced) {
+    const fs::path file = dir / "game.slv";
+    put(file, "precious");
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read, fs::perm_options::replace);
+    EXPECT_EQ(tailForError(writeTextFileAtomic(file, "new"), FileTail::CannotSave), FileTail::WriteProtected);
+    EXPECT_EQ(readTextFile(file).content, "precious");
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::replace);
+    EXPECT_FALSE(writeTextFileAtomic(file, "new"));
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write); // kept
+}
+
+TEST_F(TempDir, AFolderIsNoFileToReplaceAndALinkIsFollowed) {
+    fs::create_directory(dir / "folder.slv");
+    EXPECT_FALSE(existingFile(dir / "folder.slv"));
+    EXPECT_EQ(tailForError(writeTextFileAtomic(dir / "folder.slv", "x"), FileTail::CannotSave), FileTail::CannotSave);
+    EXPECT_TRUE(fs::is_directory(dir / "folder.slv"));
+
+    fs::create_directory(dir / "games");
+    put(dir / "games" / "real.slv", "old");
+    fs::create_symlink("games/real.slv", dir / "link.slv");
+    EXPECT_TRUE(existingFile(dir / "link.slv"));
+    ASSERT_FALSE(writeTextFileAtomic(dir / "link.slv", "new"));
+    EXPECT_TRUE(fs::is_symlink(dir / "link.slv"));
+    EXPECT_EQ(readTextFile(dir / "games" / "real.slv").content, "new");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "games"), fs::directory_iterator()), 1); // no leftovers
+
+    ::mkfifo((dir / "pipe.slv").c_str(), 0600);
+    EXPECT_FALSE(existingFile(dir / "pipe.slv"));
+    EXPECT_TRUE(writeTextFileAtomic(dir / "pipe.slv", "x"));
+    EXPECT_FALSE(existingFile(dir / "none.slv"));
+}
+
+// In a shared sticky folder such as /tmp, a link someone else planted is not
+// followed (it could point at any file of the player's); one's own is.
+TEST_F(TempDir, InASharedFolderOnlyOwnLinksAreFollowed) {
+    const fs::path shared = dir / "shared";
+    fs::create_directory(shared);
+    fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit, fs::perm_options::replace);
+    put(dir / "victim.txt", "precious");
+    fs::create_symlink(dir / "victim.txt", shared / "own.htm");
+    ASSERT_FALSE(writeTextFileAtomic(shared / "own.htm", "mine"));
+    EXPECT_EQ(readTextFile(dir / "victim.txt").content, "mine");
+    if (runningAsRoot()) { // only root can make a link that belongs to someone else
+        fs::create_symlink(dir / "victim.txt", shared / "planted.htm");
+        ASSERT_EQ(::lchown((shared / "planted.htm").c_str(), 65534, 65534), 0);
+        EXPECT_EQ(tailForError(writeTextFileAtomic(shared / "planted.htm", "x"), FileTail::CannotSave),
+                  FileTail::WriteProtected);
+        EXPECT_EQ(readTextFile(dir / "victim.txt").content, "mine");
+    }
+}
+
 TEST_F(TempDir, ReadingMissingFilesAndFoldersReportsErrors) {
     EXPECT_EQ(tailForError(readTextFile(dir / "none").error, FileTail::CannotOpen), FileTail::NotFound);
     EXPECT_TRUE(readTextFile(dir).error);
+}
+
+// Kind and size come before reading: a pipe never blocks, a device or a huge
+// file is not read into memory.
+TEST_F(TempDir, OnlyRegularFilesWithinTheBoundAreRead) {
+    ASSERT_EQ(::mkfifo((dir / "pipe.slv").c_str(), 0600), 0);
+    const ReadResult pipe = readTextFile(dir / "pipe.slv");
+    EXPECT_EQ(pipe.refused, ReadResult::Refused::NotRegular);
+    EXPECT_EQ(openFailureTail(pipe), FileTail::CannotOpen);
+    const ReadResult zero = readTextFile("/dev/zero");
+    EXPECT_EQ(zero.refused, ReadResult::Refused::NotRegular);
+    EXPECT_TRUE(zero.content.empty());
+    EXPECT_EQ(readTextFile(dir).refused, ReadResult::Refused::NotRegular);
+
+    // Sparse files: the bound itself is read, one byte more is not.
+    const auto sized = [&](const char* name, std::uintmax_t size) {
+        put(dir / name, "");
+        fs::resize_file(dir / name, size);
+        return readTextFile(dir / name);
+    };
+    const ReadResult atBound = sized("bound.txt", kMaxTextFileBytes);
+    EXPECT_FALSE(atBound.error);
+    EXPECT_EQ(atBound.content.size(), kMaxTextFileBytes);
+    const ReadResult over = sized("over.txt", kMaxTextFileBytes + 1);
+    EXPECT_EQ(over.refused, ReadResult::Refused::TooLarge);
+    EXPECT_TRUE(over.content.empty());
+    EXPECT_EQ(openFailureTail(over), FileTail::NotSuitable);
+    EXPECT_EQ(sized("huge.txt", std::uintmax_t{1} << 30).refused, ReadResult::Refused::TooLarge);
+
+    EXPECT_EQ(openFailureTail(readTextFile(dir / "none")), FileTail::NotFound);
+}
+
+TEST_F(TempDir, TheFirstLineIsCheckedBeforeTheRest) {
+    std::vector<std::string> seen;
+    const auto header = [&seen](std::string_view line) {
+        seen.emplace_back(line);
+        return line == "[slovolov]";
+    };
+    put(dir / "good.slv", "[slovolov]\r\n 0 \r\n");
+    EXPECT_EQ(readTextFile(dir / "good.slv", header).content, "[slovolov]\r\n 0 \r\n");
+    put(dir / "other.slv", "[slovoset]\n" + std::string(200000, 'x'));
+    const ReadResult other = readTextFile(dir / "other.slv", header);
+    EXPECT_EQ(other.refused, ReadResult::Refused::WrongStart);
+    EXPECT_EQ(openFailureTail(other), FileTail::NotSuitable);
+    put(dir / "empty.slv", "");
+    EXPECT_EQ(readTextFile(dir / "empty.slv", header).refused, ReadResult::Refused::WrongStart);
+    EXPECT_EQ(seen, (std::vector<std::string>{"[slovolov]", "[slovoset]", ""}));
 }
 
 TEST_F(TempDir, WordFilesAreListedByExactExtensionInNameOrder) {

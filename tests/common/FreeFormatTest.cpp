@@ -54,3 +54,19 @@ TEST(NumberText, SignPlaceAndSettingsLines) {
     EXPECT_EQ(r.readNumber(), 42);
     EXPECT_EQ(r.readNumber(), -7);
 }
+
+TEST(FreeFormat, AQuotedItemNeverRunsPastItsLine) {
+    // An unclosed quote ends with its line; the next line is the next item.
+    FreeFormatReader r("\"КОТ\r\n 5 \r\n\"ПЁС\nЁЖ\r\n\"\" ,x\r\n");
+    EXPECT_EQ(r.readText(), "КОТ");
+    EXPECT_EQ(r.readNumber(), 5);
+    EXPECT_EQ(r.readText(), "ПЁС");
+    EXPECT_EQ(r.readText(), "ЁЖ");
+    EXPECT_EQ(r.readText(), "");
+    EXPECT_EQ(r.readText(), "x");
+    EXPECT_TRUE(r.atEnd());
+    // Whatever follows the closing quote up to the comma is dropped.
+    FreeFormatReader tail("\"А\"Б,В\r\n");
+    EXPECT_EQ(tail.readText(), "А");
+    EXPECT_EQ(tail.readText(), "В");
+}

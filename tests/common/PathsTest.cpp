@@ -33,6 +33,7 @@ INSTANTIATE_TEST_SUITE_P(Paths, PoiskTochkiTest,
         DotCase{"/home/u/game.sst", 13},
         DotCase{"/home/u.d/game", 0},                                  // "/" ends the search here
         DotCase{"/ab.", 4},
+        DotCase{"ab.cd", 0}, DotCase{"abc.d", 4},                      // the third character is never looked at
         DotCase{"Лес.html", 7}));                                      // first three characters skipped, not bytes
 
 TEST(Paths, FileNamePartTakesTheLastComponent) {

@@ -71,6 +71,7 @@ private slots:
     void unopenableWordFileEndsTheProgramWithoutSaving();
     void newGameAsksOnlyWhileAGameIsInPlay();
     void timeOutDuringTheGiveUpQuestionKeepsTheWordShown();
+    void giveUpStopsTheCountdown();
     void closingSavesTheSettings();
     void everyNewGameTypesIntoTheAnswerBox();
 };
@@ -226,6 +227,26 @@ void frmFormaTest::timedGameCountsDownAndIsLostOnTheTickAfterZero() {
     t.form->kNew->click();
     QVERIFY(t.form->lblTimer->isHidden() && t.form->lbVremya->isHidden());
     QVERIFY(!t.form->tmTimer->isActive());
+}
+
+// After a give-up the countdown is off: the caption keeps the time left and
+// no late tick can lose the game that was already given up.
+void frmFormaTest::giveUpStopsTheCountdown() {
+    Table t(5);
+    t.folder.words("a.5", {"ЛАМПА"});
+    t.game.OptTime = 1;
+    t.game.OptSec = 59;
+    t.form->NewGame();
+    QCOMPARE(t.form->lblTimer->text(), QStringLiteral("59"));
+    QVERIFY(t.form->tmTimer->isActive());
+    QCOMPARE(t.form->tmTimer->interval(), 1000);
+    t.form->NewTime();
+    t.prompts.answers = {true};
+    t.form->kSdatsya->click();
+    QVERIFY(!t.form->tmTimer->isActive());
+    QCOMPARE(t.form->lblTimer->text(), QStringLiteral("58"));
+    QVERIFY(t.banners.isEmpty());
+    QCOMPARE(t.game.GameState, -1);
 }
 
 void frmFormaTest::missingDatabaseKeepsEmptyCellsAndNoStaleWin() {

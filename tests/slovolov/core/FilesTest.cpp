@@ -32,6 +32,13 @@ TEST(Settings, LevelOutsideTheTablesFallsBackToZero) {
     EXPECT_EQ(parseSettings(" 3 \r\n").Level, 0);
     EXPECT_EQ(parseSettings("-1\r\n").Level, 0);
     EXPECT_EQ(parseSettings(" 0 \r\n 0 \r\n 1 \r\n 75 \r\n-3 \r\n").VremyaMin, 0);
+    // 59 is the last minute and second a limit can have; 60 reads as 0.
+    const Settings at59 = parseSettings(" 0 \r\n 0 \r\n 1 \r\n 59 \r\n 59 \r\n");
+    EXPECT_EQ(at59.VremyaMin, 59);
+    EXPECT_EQ(at59.VremyaSec, 59);
+    const Settings at60 = parseSettings(" 0 \r\n 0 \r\n 1 \r\n 60 \r\n 60 \r\n");
+    EXPECT_EQ(at60.VremyaMin, 0);
+    EXPECT_EQ(at60.VremyaSec, 0);
 }
 
 TEST(Settings, TimedWithNoTimeLeftReadsAsUntimed) {
@@ -210,6 +217,57 @@ TEST(SavedGame, FilesThatWouldBreakTheBoardAreRefused) {
     EXPECT_TRUE(parseSlv(withLine(good, 1, "0")));
     // A game lost by time is saved with -1 and words left.
     EXPECT_TRUE(parseSlv(withLine(good, 150, "-1 ")));
+}
+
+TEST(SavedGame, WordsMustFitTheirSlotAndTheBoard) {
+    const GameState g = playedGame(0, false);
+    ASSERT_EQ(g.Found[1], 1);
+    ASSERT_EQ(g.Found[0], 0);
+    const std::string good = slvText(g);
+    const std::string word0 = g.Slova[0]; // 7 letters, hidden; line 2
+    std::string swapped = word0;
+    swapped[0] = swapped[0] == '\xC0' ? '\xC1' : '\xC0';
+    const std::string quotedComma = "\"" + word0.substr(0, 3) + "," + word0.substr(3) + "\""; // 8 characters
+    struct Case {
+        const char* what;
+        std::string text;
+    } cases[] = {
+        {"a comma inside quotes", withLine(good, 2, quotedComma)},
+        {"a shorter word", withLine(good, 2, word0.substr(0, 6))},
+        {"a longer word", withLine(good, 2, word0 + word0.substr(0, 1))},
+        {"a 200000-letter word", withLine(good, 2, std::string(200000, '\xC0'))},
+        {"small letters", withLine(good, 2, smek::w1251("абвгдеж"))},
+        {"UTF-8 capitals", withLine(good, 2, "ЖЖЖЖ")}, // 8 bytes, not 7 letters
+        {"a Latin letter", withLine(good, 2, word0.substr(0, 6) + "X")},
+        {"an empty word", withLine(good, 2, "")},
+        {"a word the board does not spell", withLine(good, 2, swapped)},
+        {"a word the board does not spell, quoted", withLine(good, 2, "\"" + swapped + "\"")},
+        {"an end of the record off the run", withLine(good, 2 + 2 + (g.Recs[0][5] == 0 ? 2 : 0),
+                                                      " " + std::to_string(g.Recs[0][g.Recs[0][5] == 0 ? 2 : 0] == 0 ? 1 : 0) + " ")},
+    };
+    for (const Case& c : cases) EXPECT_FALSE(parseSlv(c.text)) << c.what;
+    // The same word in quotes is the same word.
+    EXPECT_TRUE(parseSlv(withLine(good, 2, "\"" + word0 + "\"")));
+    // A found word is not on the board any more: only its length and letters count.
+    const std::string found1 = g.Slova[1];
+    std::string other1 = found1;
+    std::swap(other1[0], other1[1]);
+    EXPECT_TRUE(parseSlv(withLine(good, 10, other1)));
+    EXPECT_FALSE(parseSlv(withLine(good, 10, found1.substr(1))));
+    // A quote left open ends with its line: the file reads on as written.
+    EXPECT_TRUE(parseSlv(withLine(good, 2, "\"" + word0)));
+}
+
+TEST(SavedGame, AHalfBuiltBoardIsNoCompleteGame) {
+    TempFolder dir;
+    dir.write("Слова.7", " 1 \r\n" + smek::w1251("КОРОБКА") + "\r\n");
+    dir.write("Слова.6", " 1 \r\n" + smek::w1251("ЗАМОРА") + "\r\n");
+    BuildResult result;
+    const GameState half = built(0, 3, dir.pathData(), &result);
+    ASSERT_EQ(result.status, BuildResult::Status::NoDatabase);
+    EXPECT_FALSE(completeGame(half));
+    EXPECT_TRUE(completeGame(playedGame(0, false)));
+    EXPECT_TRUE(completeGame(built(2, 5, shippedDir())));
 }
 
 TEST(Lookup, ArticleAddressIsTheLowerCaseWordInUtf8) {

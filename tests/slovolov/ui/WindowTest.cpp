@@ -4,6 +4,7 @@
 #include "TestPlaces.h"
 #include "common/core/Cp1251.h"
 #include "common/core/TextFile.h"
+#include "common/ui/Text.h"
 #include "common/ui/frmEnd.h"
 #include "slovolov/core/Lookup.h"
 #include "slovolov/core/SavedGame.h"
@@ -163,6 +164,31 @@ private slots:
         w.MenuNewGame_Click();
         QVERIFY(prompts_->texts().isEmpty());
         QCOMPARE(w.state().Remain, w.state().NumWords);
+    }
+
+    // The last find stops the refill and the clock: no letters appear on the
+    // won board, no tick can lose it; until then "Новая игра" asks.
+    void theLastFindStopsRefillAndClock() {
+        Settings s;
+        s.ZamenaBukv = 1;
+        s.IgraNaVremya = 1;
+        s.VremyaMin = 1;
+        frmSlovolov& w = start(s);
+        QCOMPARE(w.tmTimer->interval(), 1000);
+        for (int i = 0; i < w.state().NumWords; ++i) findWord(i);
+        QCOMPARE(w.state().Remain, 0); // one word left
+        prompts_->answers = {false};
+        w.MenuNewGame_Click();
+        QCOMPARE(prompts_->texts().last(), QStringLiteral("Начать новую игру?"));
+        QVERIFY(w.tmNewBukvy->isActive());
+        findWord(w.state().NumWords);
+        QCOMPARE(modalsOf(QStringLiteral("smek::frmEnd")), 1);
+        QVERIFY(!w.tmNewBukvy->isActive());
+        QVERIFY(!w.tmTimer->isActive());
+        const auto cells = w.state().cells;
+        QTest::qWait(0);
+        QCOMPARE(w.state().cells, cells);
+        QCOMPARE(w.lblTimer->text(), QStringLiteral("01:00"));
     }
 
     void timedGameShowsTheClockAndLosesAfterZero() {
@@ -371,6 +397,38 @@ private slots:
         QVERIFY(prompts_->texts().last().endsWith(QStringLiteral("x.slv\" сохранить не возможно.")));
     }
 
+    // A name from an old CP1251 archive opens, and saving writes back to it.
+    void aNameThatIsNotUtf8OpensAndSavesBack() {
+        frmSlovolov& w = start();
+        const std::string path = dir_->path().toStdString() + "/\xC8\xE3\xF0\xE0.slv"; // Игра in CP1251
+        const std::string text = slvText(w.state());
+        QVERIFY(!smek::writeTextFileAtomic(path, text));
+        start({}, 9);
+        prompts_->files = {smek::fromPath(path)};
+        w_->OpenFile();
+        QVERIFY(prompts_->texts().isEmpty());
+        QCOMPARE(slvText(w_->state()), text);
+        QCOMPARE(w_->state().FileName, path);
+        findWord(0);
+        w_->SaveFileDialog(0);
+        QVERIFY(prompts_->texts().isEmpty());
+        QCOMPARE(smek::readTextFile(path).content, slvText(w_->state()));
+        fs::remove(path); // QTemporaryDir cannot see such a name to remove it
+    }
+
+    // A folder is no file to replace: no overwrite question, the save message.
+    void savingOverAFolderAsksNothing() {
+        frmSlovolov& w = start();
+        const QString folder = dir_->path() + QStringLiteral("/партия.slv");
+        fs::create_directory(folder.toStdString());
+        prompts_->files = {folder};
+        w.SaveFileDialog(1);
+        QCOMPARE(prompts_->texts(), QStringList{QStringLiteral("Файл \"") + folder + QStringLiteral("\" сохранить не возможно.")});
+        QCOMPARE(prompts_->asked.last().icon, smek::Prompts::Icon::Stop);
+        QVERIFY(fs::is_directory(folder.toStdString()));
+        QVERIFY(w.state().FileName.empty());
+    }
+
     void oldGameTimersDoNotTouchTheOpenedGame() {
         frmSlovolov& w = start();
         const QString path = dir_->path() + QStringLiteral("/opened.slv");
@@ -402,7 +460,12 @@ private slots:
         // The article opens directly: no page is written anywhere.
         QCOMPARE(prompts_->opened, QStringList{QString::fromStdString(lookupAddress(w.state().Slova[1]))});
         QVERIFY(!fs::exists(dir_->path().toStdString() + "/pages"));
-        // Below the last row: nothing.
+        // The last pixel row of the last word is that word; one below is nothing.
+        const int b = w.picBox->borderWidth();
+        QTest::mouseClick(w.picBox, Qt::LeftButton, {}, QPoint(60, b + 20 * 6 - 1));
+        QCOMPARE(w.ListRow, 5);
+        QTest::mouseClick(w.picBox, Qt::LeftButton, {}, QPoint(60, b + 20 * 6));
+        QCOMPARE(w.ListRow, -1);
         QTest::mouseClick(w.picBox, Qt::LeftButton, {}, QPoint(60, 20 * 6 + 5));
         QCOMPARE(w.ListRow, -1);
         w.picBox_DblClick();
@@ -478,6 +541,30 @@ private slots:
         QCOMPARE(w.state().Remain, w.state().NumWords);
         QCOMPARE(pixel(20, 20), kWhite); // no letters drawn
         QCOMPARE(w.picBox->image().pixel(11, 20 * 5 + 9) & 0xFFFFFF, QRgb(0xFFFFFF)); // five rows listed
+        // That board cannot be saved: the player is told and nothing is written.
+        QVERIFY(w.MenuSave[0]->isEnabled());
+        const QString path = dir_->path() + QStringLiteral("/half.slv");
+        prompts_->files = {path};
+        w.SaveFileDialog(0);
+        QCOMPARE(prompts_->texts().last(), QStringLiteral("Игра построена не полностью, сохранить её не возможно."));
+        QVERIFY(prompts_->fileRequests.isEmpty());
+        QVERIFY(!fs::exists(path.toStdString()));
+    }
+
+    void aQuotedCommaIsRefusedAndTheGameStays() {
+        frmSlovolov& w = start();
+        std::string text = slvText(w.state());
+        const std::string word = w.state().Slova[0];
+        const size_t at = text.find("\r\n" + word + "\r\n") + 2;
+        text.replace(at, word.size(), "\"" + word.substr(0, 3) + "," + word.substr(3) + "\"");
+        const QString path = dir_->path() + QStringLiteral("/comma.slv");
+        smek::writeTextFileAtomic(path.toStdString(), text);
+        const std::string before = slvText(w.state());
+        prompts_->files = {path};
+        w.OpenFile();
+        QCOMPARE(prompts_->texts().last(), QStringLiteral("Файл \"") + path + QStringLiteral("\" не подходит к программе."));
+        QCOMPARE(slvText(w.state()), before);
+        QVERIFY(w.state().FileName.empty());
     }
 };
 

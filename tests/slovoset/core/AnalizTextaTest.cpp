@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <filesystem>
 
 namespace slovoset {
@@ -202,6 +204,60 @@ TEST(AnalizTexta, UsesTheDictionaryFilesOfPathData) {
 
 namespace slovoset {
 namespace {
+
+// A test dictionary that also knows its longest word of each letter.
+class BoundedLookup : public RecordingLookup {
+public:
+    explicit BoundedLookup(const std::vector<std::string>& wordsUtf8) : RecordingLookup(wordsUtf8) {
+        for (const auto& x : wordsUtf8) {
+            const std::string word = w(x);
+            longest_[static_cast<unsigned char>(word[0])] = std::max(longest_[static_cast<unsigned char>(word[0])], word.size());
+        }
+    }
+    size_t longestWord(char firstLetter) override { return longest_[static_cast<unsigned char>(firstLetter)]; }
+
+private:
+    std::array<size_t, 256> longest_{};
+};
+
+// Candidates longer than the longest word of their letter are never asked
+// about (long runs made the analysis quadratic), and the words found stay
+// those of an analysis that asks about every length.
+TEST(AnalizTexta, NoCandidateLongerThanTheLongestWordIsAsked) {
+    const std::vector<std::string> words = {"КОТИК", "ИКРА", "ЛЕС", "ЛЕСА",
+                                            "ШШШШШШШШШШШШШШШЩЩЩЩЩЩЩЩЩЩЩЩ"}; // 15 + 12 letters
+    const auto times = [](int n, const std::string& letter) {
+        std::string out;
+        for (int i = 0; i < n; ++i) out += letter;
+        return out;
+    };
+    const std::string text = times(90, "ж") + "кот ик, " + times(70, "з") + " ик ра, ле са " + times(15, "ш") + " " +
+                             times(12, "щ") + " " + times(40, "л") + " ес";
+    for (int typ : {0, 1}) {
+        Puzzle bounded, every;
+        auto lookup = std::make_shared<BoundedLookup>(words);
+        auto unbounded = std::make_shared<RecordingLookup>(words);
+        bounded.slovar = lookup;
+        every.slovar = unbounded;
+        StartGame(bounded, typ, w(text));
+        StartGame(every, typ, w(text));
+        AnalizTexta(bounded, 0);
+        AnalizTexta(every, 0);
+        ASSERT_EQ(bounded.MaxSlova, every.MaxSlova) << typ;
+        for (int i = 0; i <= every.MaxSlova; ++i) {
+            EXPECT_EQ(u(bounded.Slova[i].Slovo), u(every.Slova[i].Slovo));
+            EXPECT_EQ(bounded.Slova[i].Nachalo, every.Slova[i].Nachalo);
+            EXPECT_EQ(bounded.Slova[i].Fragment, every.Slova[i].Fragment);
+        }
+        EXPECT_EQ(bounded.Spisok, every.Spisok);
+        EXPECT_EQ(every.MaxSlova, 4); // КОТИК, ИКРА, ЛЕСА, ЛЕС, the long one
+        for (const std::string& asked : lookup->asked) {
+            const std::string word = w(asked);
+            EXPECT_LE(word.size(), lookup->longestWord(word[0])) << asked;
+        }
+        EXPECT_LT(lookup->asked.size() * 5, unbounded->asked.size());
+    }
+}
 
 // The cached dictionary answers exactly as a scan of the files would, also
 // for files that count fewer items than they hold, quoted items and comma

@@ -96,6 +96,16 @@ TEST_F(GameFile, OverwriteQuestion) {
     EXPECT_EQ(read(path("другой.html")), "y\r\n");
 }
 
+TEST_F(GameFile, SavingOverAFolderAsksNothingAndFails) {
+    Puzzle p = playPuzzle();
+    fs::create_directory(path("игра.sst"));
+    const SaveOutcome r = SaveGame(p, path("игра.sst"), yes);
+    EXPECT_EQ(r.kind, SaveOutcome::Kind::Failed);
+    EXPECT_EQ(r.message, "Файл \"" + path("игра.sst") + "\" сохранить не возможно.");
+    EXPECT_TRUE(asked.empty());
+    EXPECT_TRUE(fs::is_directory(path("игра.sst")));
+}
+
 TEST_F(GameFile, WriteFailuresKeepTheOldFile) {
     Puzzle p = playPuzzle();
     if (::geteuid() != 0) {
@@ -155,12 +165,11 @@ TEST_F(GameFile, OpenFailuresChangeNothing) {
         {"length 22", "[slovoset]\r\n 22\r\n" + w("Ел ка, ле с и кот ик") + "\r\n" + flags + "\r\n"},
         {"length -1", "[slovoset]\r\n-1\r\n" + w("Ел ка, ле с и кот ик") + "\r\n" + flags + "\r\n"},
         {"length text", "[slovoset]\r\n x\r\n" + w("Ел ка, ле с и кот ик") + "\r\n" + flags + "\r\n"},
-        {"fewer flags", header + " 0\r\n 0\r\n 1\r\n 1\r\n 0\r\n\r\n"},
-        {"more flags", header + flags + " 0\r\n 0\r\n\r\n"},
         {"flag 2", header + " 0\r\n 0\r\n 2\r\n 1\r\n 0\r\n 0\r\n\r\n"},
         {"flag -1", header + " 0\r\n 0\r\n-1\r\n 1\r\n 0\r\n 0\r\n\r\n"},
         {"flag text", header + " 0\r\n 0\r\n x\r\n 1\r\n 0\r\n 0\r\n\r\n"},
-        {"other words", "[slovoset]\r\n 0\r\n" + w("Ел ка, и кот ик") + "\r\n" + flags + "\r\n"},
+        {"flag beyond the words 2", header + flags + " 2\r\n\r\n"},
+        {"a flag after the end", header + " 0\r\n 0\r\n\r\n 1\r\n"},
         {"no words", "[slovoset]\r\n 0\r\n" + w("Ел") + "\r\n\r\n"},
         {"binary", std::string("\0\xFF\r\n\x01", 5)},
     };
@@ -180,9 +189,52 @@ TEST_F(GameFile, OpenFailuresChangeNothing) {
     EXPECT_FALSE(folder.ok);
     EXPECT_EQ(p.ImyaFile, before.ImyaFile);
 
+    // Kind and size before reading: a pipe is not waited on, a huge file not read.
+    ASSERT_EQ(::mkfifo(path("pipe.sst").c_str(), 0600), 0);
+    EXPECT_EQ(OpenGame(p, path("pipe.sst")).message, "Файл \"" + path("pipe.sst") + "\" открыть не возможно.");
+    write(path("huge.sst"), "[slovoset]\r\n");
+    fs::resize_file(path("huge.sst"), smek::kMaxTextFileBytes + 1);
+    EXPECT_EQ(OpenGame(p, path("huge.sst")).message, "Файл \"" + path("huge.sst") + "\" не подходит к программе.");
+    EXPECT_EQ(p.Tekst, before.Tekst);
+
     // LF line ends and a missing final empty line are still the same game.
     write(path("lf.sst"), "[slovoset]\n 0\n" + w("Ел ка, ле с и кот ик") + "\n0\n0\n1\n1\n0\n0");
     EXPECT_TRUE(OpenGame(p, path("lf.sst")).ok);
+}
+
+// A game saved before the dictionary changed: the flags go to the words found
+// now, in order; words without a flag keep what the analysis gave them and
+// flags beyond the words are ignored, all without a message.
+TEST_F(GameFile, AGameSavedWithAnotherDictionaryOpens) {
+    const std::string text = w("Ел ка, ле с и кот ик"); // ЕЛКА, ЛЕС, КОТИК today
+    Puzzle p = playPuzzle();
+    // Saved when the analysis found two words: ЕЛКА open and guessed, ЛЕС open.
+    write(path("fewer.sst"), "[slovoset]\r\n 0\r\n" + text + "\r\n 1\r\n 1\r\n 1\r\n 0\r\n\r\n");
+    const OpenOutcome fewer = OpenGame(p, path("fewer.sst"));
+    ASSERT_TRUE(fewer.ok) << fewer.message;
+    ASSERT_EQ(p.MaxSlova, 2);
+    EXPECT_EQ(p.Slova[0].Vybrano, 1);
+    EXPECT_EQ(p.Slova[0].Otgadano, 1);
+    EXPECT_EQ(p.Slova[1].Vybrano, 1);
+    EXPECT_EQ(p.Slova[1].Otgadano, 0);
+    EXPECT_EQ(p.Slova[2].Vybrano, 0); // the analysis's values
+    EXPECT_EQ(p.Slova[2].Otgadano, 0);
+    EXPECT_EQ(p.Ugadano, 0);
+
+    // Saved when it found four: the fourth pair is ignored.
+    write(path("more.sst"), "[slovoset]\r\n 0\r\n" + text +
+                                "\r\n 0\r\n 0\r\n 0\r\n 0\r\n 1\r\n 1\r\n 1\r\n 1\r\n\r\n");
+    const OpenOutcome more = OpenGame(p, path("more.sst"));
+    ASSERT_TRUE(more.ok) << more.message;
+    ASSERT_EQ(p.MaxSlova, 2);
+    EXPECT_EQ(p.Slova[2].Vybrano, 1);
+    EXPECT_EQ(p.Slova[2].Otgadano, 1);
+    EXPECT_EQ(p.Slova[0].Vybrano, 0);
+
+    // No flags at all: the analysis's game, as a fresh start of that text.
+    write(path("none.sst"), "[slovoset]\r\n 0\r\n" + text + "\r\n");
+    EXPECT_TRUE(OpenGame(p, path("none.sst")).ok);
+    EXPECT_EQ(p.Otkryto, -1);
 }
 
 } // namespace

@@ -35,6 +35,17 @@ Puzzle started(int typ, std::set<std::string> excluded) {
     return p;
 }
 
+// Without the bound a create-mode analysis with excluded words would ask about
+// every length again, quadratic in the length of a letter run.
+TEST(Isklyucheniya, TheDictionarysLongestWordStillBoundsTheAnalysis) {
+    Dictionary dictionary(test::fixtureData());
+    const std::set<std::string> excluded{w("КОТИК")};
+    ExcludingLookup lookup(dictionary, excluded);
+    const char k = w("К")[0];
+    EXPECT_EQ(lookup.longestWord(k), dictionary.longestWord(k));
+    EXPECT_EQ(lookup.longestWord(k), 5u); // К.3 and К.5
+}
+
 TEST(Isklyucheniya, TextIsCapitalsWithEOneALine) {
     const auto words = parseIsklyucheniya(w("Ёж, морг\r\nиго;  abc\tx-y МОРГ ДОМ2\n"));
     EXPECT_EQ(words, (std::set<std::string>{w("ЕЖ"), w("ИГО"), w("МОРГ")}));

@@ -86,19 +86,24 @@ TEST(SaveHtml, WritesBothPagesAndTheAnswersWithoutAQuestion) {
         ++questions;
         return false;
     };
+    // No to replacing the puzzle page writes neither page: the kept puzzle
+    // page and its answers stay a pair.
     std::vector<SaveOutcome> r = SaveHtml(p, base, "BODY", no);
-    ASSERT_EQ(r.size(), 2u);
+    ASSERT_EQ(r.size(), 1u);
     EXPECT_EQ(r[0].kind, SaveOutcome::Kind::Declined);
-    EXPECT_EQ(r[1].kind, SaveOutcome::Kind::Saved);
     EXPECT_EQ(questions, 1);
     EXPECT_EQ(smek::readTextFile(base + ".html").content, "old page");
+    EXPECT_EQ(smek::readTextFile(base + "_ответы.html").content, "old answers");
+    EXPECT_EQ(p.ImyaFile, "");
+
     const HtmlPages pages = exportPages(p, p.Nazvanie, "BODY");
+    r = SaveHtml(p, base, "BODY", [](const std::string&) { return true; });
+    ASSERT_EQ(r.size(), 2u);
+    EXPECT_EQ(r[0].kind, SaveOutcome::Kind::Saved);
+    EXPECT_EQ(r[1].kind, SaveOutcome::Kind::Saved);
+    EXPECT_EQ(smek::readTextFile(base + ".html").content, pages.puzzle + "\r\n");
     EXPECT_EQ(smek::readTextFile(base + "_ответы.html").content, pages.answers + "\r\n");
     EXPECT_EQ(p.ImyaFile, base + "_ответы.html");
-
-    r = SaveHtml(p, base, "BODY", [](const std::string&) { return true; });
-    EXPECT_EQ(r[0].kind, SaveOutcome::Kind::Saved);
-    EXPECT_EQ(smek::readTextFile(base + ".html").content, pages.puzzle + "\r\n");
 }
 
 } // namespace
