@@ -31,6 +31,11 @@ FileTail tailForError(std::error_code error, FileTail general) {
     return general;
 }
 
+FileTail saveFailureTail(std::error_code error) {
+    return tailForError(error, FileTail::CannotSave) == FileTail::WriteProtected ? FileTail::WriteProtected
+                                                                                 : FileTail::CannotSave;
+}
+
 } // namespace smek
 
 namespace smek {

@@ -24,6 +24,10 @@ std::string fileMessage(const std::string& pathUtf8, FileTail tail);
 // anything else -> the general tail of the operation (CannotOpen or CannotSave).
 FileTail tailForError(std::error_code error, FileTail general);
 
+// Saving: a file or medium that refuses writing -> WriteProtected; anything
+// else, a missing folder too (there is no "not found" for saving) -> CannotSave.
+FileTail saveFailureTail(std::error_code error);
+
 // Opening a game: a missing file -> NotFound; too large or of the wrong kind
 // by its first line -> NotSuitable; anything else, a folder or a device
 // too -> CannotOpen.

@@ -67,8 +67,7 @@ QString savePdf(Prompts& prompts, const Places& places, const QString& proposedN
         return {};
     const QByteArray bytes = pdfBytes(documentName, draw);
     if (const std::error_code error = writeTextFileAtomic(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())))) {
-        const bool refused = tailForError(error, FileTail::CannotSave) == FileTail::WriteProtected;
-        prompts.error(messageFor(refused ? FileTail::WriteProtected : FileTail::CannotSave));
+        prompts.error(messageFor(saveFailureTail(error)));
         return {};
     }
     return name;

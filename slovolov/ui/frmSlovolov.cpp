@@ -42,14 +42,6 @@ QLabel* label(QWidget* parent, const QString& text, const QRect& geometry, const
     return l;
 }
 
-// Saving: a file or medium that refuses writing, or anything else (a missing
-// folder too: there is no "not found" for saving).
-smek::FileTail saveTail(std::error_code ec) {
-    return smek::tailForError(ec, smek::FileTail::CannotSave) == smek::FileTail::WriteProtected
-               ? smek::FileTail::WriteProtected
-               : smek::FileTail::CannotSave;
-}
-
 QString message(const QString& path, smek::FileTail tail) {
     return smek::fromUtf8(smek::fileMessage(smek::toPath(path), tail));
 }
@@ -385,7 +377,7 @@ void frmSlovolov::SaveFile(const QString& name) {
         return;
     const std::error_code error = smek::writeTextFileAtomic(std::filesystem::path(path), slvText(state_));
     if (error) {
-        prompts_.error(message(name, saveTail(error)));
+        prompts_.error(message(name, smek::saveFailureTail(error)));
         return;
     }
     state_.FileName = path;

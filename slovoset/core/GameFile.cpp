@@ -102,11 +102,7 @@ SaveOutcome SaveFileText(Puzzle& p, int mode, const std::string& path, std::stri
     content += "\r\n";
     if (const std::error_code error = smek::writeTextFileAtomic(path, content)) {
         out.kind = SaveOutcome::Kind::Failed;
-        const smek::FileTail tail = smek::tailForError(error, smek::FileTail::CannotSave) ==
-                                            smek::FileTail::WriteProtected
-                                        ? smek::FileTail::WriteProtected
-                                        : smek::FileTail::CannotSave;
-        out.message = smek::fileMessage(path, tail);
+        out.message = smek::fileMessage(path, smek::saveFailureTail(error));
         return out;
     }
     p.ImyaFile = path;

@@ -390,10 +390,7 @@ void frmForma::usrSlova1_Isklyuchit(int line) {
 
 void frmForma::saveIsklyucheniya(const std::set<std::string>& words) {
     if (const std::error_code error = writeIsklyucheniya(isklyucheniyaFile_, words)) {
-        const smek::FileTail tail = smek::tailForError(error, smek::FileTail::CannotSave) == smek::FileTail::WriteProtected
-                                        ? smek::FileTail::WriteProtected
-                                        : smek::FileTail::CannotSave;
-        prompts_.error(smek::fromUtf8(smek::fileMessage(isklyucheniyaFile_, tail)));
+        prompts_.error(smek::fromUtf8(smek::fileMessage(isklyucheniyaFile_, smek::saveFailureTail(error))));
     }
 }
 

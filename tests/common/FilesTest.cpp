@@ -40,6 +40,10 @@ TEST(FileMessages, ErrorsMapToTails) {
     EXPECT_EQ(tailForError(err(std::errc::read_only_file_system), FileTail::CannotSave), FileTail::WriteProtected);
     EXPECT_EQ(tailForError(err(std::errc::no_space_on_device), FileTail::CannotSave), FileTail::CannotSave);
     EXPECT_EQ(tailForError(err(std::errc::is_a_directory), FileTail::CannotOpen), FileTail::CannotOpen);
+    // Saving knows no "not found": a missing folder cannot be saved into.
+    EXPECT_EQ(saveFailureTail(err(std::errc::no_such_file_or_directory)), FileTail::CannotSave);
+    EXPECT_EQ(saveFailureTail(err(std::errc::read_only_file_system)), FileTail::WriteProtected);
+    EXPECT_EQ(saveFailureTail(err(std::errc::is_a_directory)), FileTail::CannotSave);
 }
 
 TEST_F(TempDir, AtomicWriteReplacesContentAndLeavesNoTemporaryFiles) {
