@@ -78,15 +78,7 @@ std::string statisticsText(const Statistics& stats) {
 }
 
 std::optional<Statistics> parseStatistics(std::string_view text) {
-    std::vector<std::string_view> lines;
-    for (size_t start = 0; start < text.size();) {
-        size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.push_back(line);
-        start = end + 1;
-    }
+    const std::vector<std::string_view> lines = splitLines(text);
     if (lines.empty() || lines.front() != kHeader) return std::nullopt;
     const std::vector<Field> known = fields();
     Statistics stats;

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 namespace smek {
 
@@ -43,5 +44,9 @@ std::error_code writeTextFileAtomic(const std::filesystem::path& path, std::stri
 // A regular file (a link to one too) is there: saving asks before replacing
 // it. A folder is no file to replace: saving over it just fails.
 bool existingFile(const std::filesystem::path& path);
+
+// The lines of a file's content, without their CR LF or LF; a last line
+// without an end counts, an empty content has none.
+std::vector<std::string_view> splitLines(std::string_view content);
 
 } // namespace smek

@@ -17,24 +17,10 @@ const std::string kHeader = "[slovoset]";
 
 bool headerLine(std::string_view line) { return smek::FreeFormatReader(std::string(line)).readText() == kHeader; }
 
-std::vector<std::string_view> splitLines(std::string_view content) {
-    std::vector<std::string_view> lines;
-    size_t start = 0;
-    while (start < content.size()) {
-        size_t end = content.find('\n', start);
-        if (end == std::string_view::npos) end = content.size();
-        std::string_view line = content.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.push_back(line);
-        start = end + 1;
-    }
-    return lines;
-}
-
 } // namespace
 
 std::optional<Puzzle> readGame(const Puzzle& current, const std::string& content) {
-    const std::vector<std::string_view> lines = splitLines(content);
+    const std::vector<std::string_view> lines = smek::splitLines(content);
     if (lines.size() < 3) return std::nullopt;
     if (!headerLine(lines[0])) return std::nullopt;
     smek::FreeFormatReader lenLine{std::string(lines[1])};

@@ -46,6 +46,16 @@ TEST(FileMessages, ErrorsMapToTails) {
     EXPECT_EQ(saveFailureTail(err(std::errc::is_a_directory)), FileTail::CannotSave);
 }
 
+TEST(TextLines, EndsAreCutAndOnlyALastEmptyLineIsDropped) {
+    using V = std::vector<std::string_view>;
+    EXPECT_EQ(splitLines(""), V{});
+    EXPECT_EQ(splitLines("\n"), V{""});
+    EXPECT_EQ(splitLines("a\r\nb\nc"), (V{"a", "b", "c"}));
+    EXPECT_EQ(splitLines("a\r\n\r\n"), (V{"a", ""}));
+    // Only the CR of a CR LF goes: one inside a line stays.
+    EXPECT_EQ(splitLines("a\rb\r\r\n"), V{"a\rb\r"});
+}
+
 TEST_F(TempDir, AtomicWriteReplacesContentAndLeavesNoTemporaryFiles) {
     const fs::path file = dir / "Slovolov.ini";
     put(file, "old");
