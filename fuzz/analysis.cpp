@@ -34,18 +34,18 @@ bool onlyOwnMarkup(const std::string& page) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const std::string folder = std::string(FIXTURES_DIR) + "/slovoset/Data/";
-    static const auto dictionary = std::make_shared<slovoset::Dictionary>(folder);
+    static const auto dictionary = std::make_shared<smek::slovoset::Dictionary>(folder);
     const std::string text(fuzz::bytes(data, size));
     for (int typ : {0, 1}) {
-        slovoset::Puzzle p;
+        smek::slovoset::Puzzle p;
         p.PathData = folder;
         p.slovar = dictionary;
         p.LenSlov = size > 0 ? data[0] % 22 : 0;
-        if (!slovoset::StartGame(p, typ, text)) return 0;
-        slovoset::AnalizTexta(p, 0);
+        if (!smek::slovoset::StartGame(p, typ, text)) return 0;
+        smek::slovoset::AnalizTexta(p, 0);
         std::set<int> runsUsed;
         for (int i = 0; i <= p.MaxSlova; ++i) {
-            const slovoset::SkrytoeSlovo& w = p.Slova[static_cast<size_t>(i)];
+            const smek::slovoset::SkrytoeSlovo& w = p.Slova[static_cast<size_t>(i)];
             fuzz::check(dictionary->contains(w.Slovo), "a word found that is not in the dictionary");
             fuzz::check(w.Nachalo >= 1 && w.DlinaVTexte >= 1 &&
                             static_cast<size_t>(w.Nachalo - 1 + w.DlinaVTexte) <= p.Tekst.size(),
@@ -63,10 +63,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 fuzz::check(runsUsed.insert(run).second, "play mode hid two words from one run");
             }
         }
-        const std::string html = slovoset::ShowSlovo(p).html;
-        fuzz::check(onlyOwnMarkup(slovoset::htmlViewDocument(html)), "foreign markup in the view");
+        const std::string html = smek::slovoset::ShowSlovo(p).html;
+        fuzz::check(onlyOwnMarkup(smek::slovoset::htmlViewDocument(html)), "foreign markup in the view");
         p.Nazvanie = text.substr(0, 40);
-        const slovoset::HtmlPages pages = slovoset::exportPages(p, p.Nazvanie, slovoset::htmlViewBody(html));
+        const smek::slovoset::HtmlPages pages = smek::slovoset::exportPages(p, p.Nazvanie, smek::slovoset::htmlViewBody(html));
         fuzz::check(onlyOwnMarkup(pages.puzzle), "foreign markup in the puzzle page");
         fuzz::check(onlyOwnMarkup(pages.answers), "foreign markup in the answers page");
     }

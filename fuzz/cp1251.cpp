@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (smek::isValidUtf8(input)) {
         fuzz::check(smek::isValidUtf8(smek::cp1251ToUtf8(narrowed)), "a round trip made invalid UTF-8");
     }
-    const std::string text = slovoset::textOfFile(std::string(input));
+    const std::string text = smek::slovoset::textOfFile(std::string(input));
     fuzz::check(text.size() <= input.size(), "an author's file grew when read");
     return 0;
 }

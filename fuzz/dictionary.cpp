@@ -17,10 +17,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const auto& entry : std::filesystem::directory_iterator(folder)) std::filesystem::remove(entry.path());
     fuzz::putFile("dict/\xD0\x9A." + std::to_string(length), fuzz::bytes(data + 1, size - 1));
 
-    slovoset::Dictionary cached(folder);
-    slovoset::DictionaryScan scan(folder);
+    smek::slovoset::Dictionary cached(folder);
+    smek::slovoset::DictionaryScan scan(folder);
     std::vector<std::string> asked;
-    for (const std::string& word : slovoset::readDictionaryFile(folder, letter, length)) {
+    for (const std::string& word : smek::slovoset::readDictionaryFile(folder, letter, length)) {
         if (word.empty() || !std::all_of(word.begin(), word.end(), smek::isRussianCapital)) continue;
         for (size_t n = 1; n <= word.size() && asked.size() < 200; ++n) asked.push_back(word.substr(0, n));
     }

@@ -38,32 +38,32 @@ int main(int argc, char** argv) {
 
     // Saved word-search games at every level, untimed and timed, one word found.
     for (int level = 0; level <= 2; ++level) {
-        slovolov::GameState g;
+        smek::slovolov::GameState g;
         g.settings.Level = level;
-        slovolov::resetForNewGame(g);
+        smek::slovolov::resetForNewGame(g);
         smek::Random random(17 + static_cast<std::uint64_t>(level));
-        if (slovolov::buildBoard(g, level == 0 ? words : std::string(DATA_SOURCE_DIR) + "/slovolov/", random).status !=
-            slovolov::BuildResult::Status::Ok)
+        if (smek::slovolov::buildBoard(g, level == 0 ? words : std::string(DATA_SOURCE_DIR) + "/slovolov/", random).status !=
+            smek::slovolov::BuildResult::Status::Ok)
             return 1;
-        seed("slv", slovolov::slvText(g));
+        seed("slv", smek::slovolov::slvText(g));
         const auto& r = g.Recs[0];
-        slovolov::boardClick(g, r[0] * g.CellSize + 1, r[1] * g.CellSize + 1);
-        slovolov::boardClick(g, r[2] * g.CellSize + 1, r[3] * g.CellSize + 1);
+        smek::slovolov::boardClick(g, r[0] * g.CellSize + 1, r[1] * g.CellSize + 1);
+        smek::slovolov::boardClick(g, r[2] * g.CellSize + 1, r[3] * g.CellSize + 1);
         g.settings.IgraNaVremya = 1;
         g.OstMin = 2;
         g.OstSec = 5;
-        seed("slv", slovolov::slvText(g));
-        seed("freeformat", prefixed(0x5A, slovolov::slvText(g)));
+        seed("slv", smek::slovolov::slvText(g));
+        seed("freeformat", prefixed(0x5A, smek::slovolov::slvText(g)));
     }
 
     // Game files of the hidden-word game with the test dictionary.
     for (const char* text : {"Ел ка, ле с и кот ик", "Кит ок, ко т ик рам.\r\nЛе с! Ел ка ко тик"}) {
-        slovoset::Puzzle p;
+        smek::slovoset::Puzzle p;
         p.PathData = dictionary;
-        slovoset::StartGame(p, 0, smek::w1251(text));
-        slovoset::AnalizTexta(p, 0);
+        smek::slovoset::StartGame(p, 0, smek::w1251(text));
+        smek::slovoset::AnalizTexta(p, 0);
         if (p.MaxSlova >= 0) p.Slova[0].Vybrano = 1;
-        seed("sst", slovoset::gameFileText(p) + "\r\n");
+        seed("sst", smek::slovoset::gameFileText(p) + "\r\n");
         seed("analysis", smek::w1251(text));
         seed("cp1251", smek::w1251(text));
         seed("cp1251", text);
@@ -71,14 +71,14 @@ int main(int argc, char** argv) {
     seed("analysis", smek::w1251("Кот<br>ик & <b>ле</b> с"));
 
     // Settings files.
-    seed("settings", slovolov::settingsText(slovolov::Settings{2, 1, 1, 3, 59}));
+    seed("settings", smek::slovolov::settingsText(smek::slovolov::Settings{2, 1, 1, 3, 59}));
     smek::bukvoklad::Game game;
     game.OptTime = 1;
     game.OptSec = 30;
     game.OptKolBukv = 8;
     seed("settings", smek::bukvoklad::settingsText(game));
     seed("settings", smek::settingsLine(21));
-    seed("freeformat", prefixed(0xFF, slovolov::settingsText(slovolov::Settings{1, 0, 1, 0, 45})));
+    seed("freeformat", prefixed(0xFF, smek::slovolov::settingsText(smek::slovolov::Settings{1, 0, 1, 0, 45})));
 
     // Word files and dictionary files as shipped with the tests.
     for (const auto& entry : fs::directory_iterator(words)) {

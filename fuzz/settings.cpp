@@ -10,13 +10,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(fuzz::bytes(data, size));
 
-    const slovolov::Settings s = slovolov::parseSettings(text);
+    const smek::slovolov::Settings s = smek::slovolov::parseSettings(text);
     fuzz::check(s.Level >= 0 && s.Level <= 2, "slovolov: a level outside the tables");
     fuzz::check(s.ZamenaBukv == 0 || s.ZamenaBukv == 1, "slovolov: refill flag");
     fuzz::check(s.IgraNaVremya == 0 || s.IgraNaVremya == 1, "slovolov: timing flag");
     fuzz::check(s.VremyaMin >= 0 && s.VremyaMin <= 59 && s.VremyaSec >= 0 && s.VremyaSec <= 59, "slovolov: time");
-    const slovolov::Settings back = slovolov::parseSettings(slovolov::settingsText(s));
-    fuzz::check(slovolov::settingsText(back) == slovolov::settingsText(s), "slovolov: written settings read back otherwise");
+    const smek::slovolov::Settings back = smek::slovolov::parseSettings(smek::slovolov::settingsText(s));
+    fuzz::check(smek::slovolov::settingsText(back) == smek::slovolov::settingsText(s), "slovolov: written settings read back otherwise");
 
     smek::bukvoklad::Game game;
     smek::bukvoklad::readSettings(game, text);
@@ -25,11 +25,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::check(game2.OptTime == game.OptTime && game2.OptSec == game.OptSec && game2.OptKolBukv == game.OptKolBukv,
                 "bukvoklad: written settings read back otherwise");
 
-    const std::string file = fuzz::putFile(slovoset::kSettingsFile, text);
-    const int lenSlov = slovoset::readLenSlov(file);
+    const std::string file = fuzz::putFile(smek::slovoset::kSettingsFile, text);
+    const int lenSlov = smek::slovoset::readLenSlov(file);
     fuzz::check(lenSlov >= 0 && lenSlov <= 21, "slovoset: a length index outside the choice");
     // What writeLenSlov writes, without its syncs.
-    fuzz::check(slovoset::readLenSlov(fuzz::putFile(slovoset::kSettingsFile, smek::settingsLine(lenSlov))) == lenSlov,
+    fuzz::check(smek::slovoset::readLenSlov(fuzz::putFile(smek::slovoset::kSettingsFile, smek::settingsLine(lenSlov))) == lenSlov,
                 "slovoset: the written length reads back otherwise");
     return 0;
 }

@@ -4,27 +4,27 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(fuzz::bytes(data, size));
-    fuzz::check(slovolov::slvHeaderLine(text.substr(0, text.find_first_of("\r\n"))) ||
-                    !slovolov::parseSlv(text),
+    fuzz::check(smek::slovolov::slvHeaderLine(text.substr(0, text.find_first_of("\r\n"))) ||
+                    !smek::slovolov::parseSlv(text),
                 "a file loaded whose first line is not the header");
-    const auto loaded = slovolov::parseSlv(text);
+    const auto loaded = smek::slovolov::parseSlv(text);
     if (!loaded) return 0;
-    slovolov::GameState g;
-    slovolov::applyLoaded(g, *loaded);
+    smek::slovolov::GameState g;
+    smek::slovolov::applyLoaded(g, *loaded);
     g.OstMin = g.settings.VremyaMin;
     g.OstSec = g.settings.VremyaSec;
-    fuzz::check(slovolov::completeGame(g), "a loaded game is not complete");
-    const std::string saved = slovolov::slvText(g);
-    const auto again = slovolov::parseSlv(saved);
+    fuzz::check(smek::slovolov::completeGame(g), "a loaded game is not complete");
+    const std::string saved = smek::slovolov::slvText(g);
+    const auto again = smek::slovolov::parseSlv(saved);
     fuzz::check(again.has_value(), "the saved game does not load");
     fuzz::check(again->Slova == loaded->Slova && again->Found == loaded->Found && again->Recs == loaded->Recs &&
                     again->cells == loaded->cells && again->Remain == loaded->Remain &&
                     again->IgraNaVremya == loaded->IgraNaVremya,
                 "the saved game loads as another game");
-    slovolov::GameState h;
-    slovolov::applyLoaded(h, *again);
+    smek::slovolov::GameState h;
+    smek::slovolov::applyLoaded(h, *again);
     h.OstMin = h.settings.VremyaMin;
     h.OstSec = h.settings.VremyaSec;
-    fuzz::check(slovolov::slvText(h) == saved, "saving twice gives other bytes");
+    fuzz::check(smek::slovolov::slvText(h) == saved, "saving twice gives other bytes");
     return 0;
 }

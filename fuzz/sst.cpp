@@ -8,14 +8,14 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const std::string folder = std::string(FIXTURES_DIR) + "/slovoset/Data/";
-    static const auto dictionary = std::make_shared<slovoset::Dictionary>(folder);
-    slovoset::Puzzle current;
+    static const auto dictionary = std::make_shared<smek::slovoset::Dictionary>(folder);
+    smek::slovoset::Puzzle current;
     current.PathData = folder;
     current.slovar = dictionary;
-    const auto game = slovoset::readGame(current, std::string(fuzz::bytes(data, size)));
+    const auto game = smek::slovoset::readGame(current, std::string(fuzz::bytes(data, size)));
     if (!game) return 0;
     fuzz::check(game->MaxSlova >= 0 && game->TypGame == 0, "an opened game without words");
-    const auto again = slovoset::readGame(current, slovoset::gameFileText(*game) + "\r\n");
+    const auto again = smek::slovoset::readGame(current, smek::slovoset::gameFileText(*game) + "\r\n");
     fuzz::check(again.has_value(), "the saved game does not open");
     fuzz::check(again->Tekst == game->Tekst && again->LenSlov == game->LenSlov && again->MaxSlova == game->MaxSlova,
                 "the saved game opens as another text");

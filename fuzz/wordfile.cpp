@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     for (std::uint64_t seed : {1u, 2u, 3u}) {
         smek::Random random(seed);
-        const slovolov::WordPick pick = slovolov::pickWord(path, length, random);
+        const smek::slovolov::WordPick pick = smek::slovolov::pickWord(path, length, random);
         if (pick.ok) fuzz::check(fits(pick.word), "a drawn word that does not fit");
         if (file.status == smek::WordFile::Status::Ok) fuzz::check(pick.ok, "no word drawn from an accepted file");
     }

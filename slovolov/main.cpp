@@ -2,5 +2,5 @@
 #include "ui/Main.h"
 
 int main(int argc, char** argv) {
-    return slovolov::Main(argc, argv);
+    return smek::slovolov::Main(argc, argv);
 }

@@ -14,13 +14,13 @@ int main(int argc, char** argv) {
     smek::setUpApplication(app, QStringLiteral("org.smekalia.Slovoset"));
 
     const smek::Places places = smek::placesOfProgram();
-    slovoset::Puzzle puzzle;
+    smek::slovoset::Puzzle puzzle;
     puzzle.PathData = places.data;
     puzzle.TypGame = -1;
-    puzzle.LenSlov = slovoset::readLenSlov(smek::settingsToRead(places, slovoset::kSettingsFile));
+    puzzle.LenSlov = smek::slovoset::readLenSlov(smek::settingsToRead(places, smek::slovoset::kSettingsFile));
 
     smek::QtPrompts prompts(QStringLiteral("Смекалия - Словосеть"));
-    slovoset::frmForma form(puzzle, prompts, smek::programFolder(), places);
+    smek::slovoset::frmForma form(puzzle, prompts, smek::programFolder(), places);
     prompts.setOwner(&form);
     smek::fitToScreen(form);
     smek::centreOnScreen(form);

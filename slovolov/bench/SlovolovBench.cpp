@@ -17,12 +17,12 @@ const std::string kData = std::string(DATA_SOURCE_DIR) + "/slovolov/";
 void BM_NewGameLevel2(benchmark::State& state) {
     std::uint64_t seed = 1;
     for (auto _ : state) {
-        slovolov::GameState g;
+        smek::slovolov::GameState g;
         g.settings.Level = 2;
-        slovolov::resetForNewGame(g);
+        smek::slovolov::resetForNewGame(g);
         smek::Random random(seed++);
-        const auto result = slovolov::buildBoard(g, kData, random);
-        if (result.status != slovolov::BuildResult::Status::Ok) state.SkipWithError("no board");
+        const auto result = smek::slovolov::buildBoard(g, kData, random);
+        if (result.status != smek::slovolov::BuildResult::Status::Ok) state.SkipWithError("no board");
         benchmark::DoNotOptimize(g.cells.data());
     }
 }
@@ -42,9 +42,9 @@ void BM_StartToFirstPaintedBoard(benchmark::State& state) {
     const int level = static_cast<int>(state.range(0));
     for (auto _ : state) {
         smek::QtPrompts prompts(QStringLiteral("Смекалия - Словолов"));
-        slovolov::Settings settings;
+        smek::slovolov::Settings settings;
         settings.Level = level;
-        slovolov::frmSlovolov w(prompts, smek::Places{kData, kData, {}, {}, {}, {}}, settings);
+        smek::slovolov::frmSlovolov w(prompts, smek::Places{kData, kData, {}, {}, {}, {}}, settings);
         w.show();
         QApplication::processEvents();
         w.NewGame(0);

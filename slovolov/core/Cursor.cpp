@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace slovolov {
+namespace smek::slovolov {
 
 Cell moveCursor(Cell c, CursorMove move, int gridMax) {
     switch (move) {
@@ -36,4 +36,4 @@ std::optional<Cell> cellAt(const GameState& g, int px, int py) {
     return c;
 }
 
-} // namespace slovolov
+} // namespace smek::slovolov

@@ -7,7 +7,7 @@
 
 #include <optional>
 
-namespace slovolov {
+namespace smek::slovolov {
 
 enum class CursorMove { Left, Right, Up, Down, FirstColumn, LastColumn, FirstRow, LastRow };
 
@@ -24,4 +24,4 @@ Pixel cellCentre(const GameState& g, Cell cell);
 // The cell under a pixel of the board, or nullopt outside the grid.
 std::optional<Cell> cellAt(const GameState& g, int px, int py);
 
-} // namespace slovolov
+} // namespace smek::slovolov

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-namespace slovolov {
+namespace smek::slovolov {
 
 bool onWordLine(Cell from, Cell to) {
     const int dx = to.x - from.x, dy = to.y - from.y;
@@ -22,4 +22,4 @@ std::vector<Cell> dragPath(Cell from, Cell to) {
     return out;
 }
 
-} // namespace slovolov
+} // namespace smek::slovolov

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-namespace slovolov {
+namespace smek::slovolov {
 
 // True when a word could run from one cell to the other.
 bool onWordLine(Cell from, Cell to);
@@ -13,4 +13,4 @@ bool onWordLine(Cell from, Cell to);
 // word line; otherwise only the start cell (a release there finds nothing).
 std::vector<Cell> dragPath(Cell from, Cell to);
 
-} // namespace slovolov
+} // namespace smek::slovolov

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <optional>
 
-namespace slovolov {
+namespace smek::slovolov {
 
 std::vector<Cell> GameState::wordCells(int i) const {
     const auto& r = Recs[static_cast<size_t>(i)];
@@ -291,4 +291,4 @@ std::vector<Cell> clearFillers(GameState& g) {
     return out;
 }
 
-} // namespace slovolov
+} // namespace smek::slovolov

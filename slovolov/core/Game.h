@@ -12,7 +12,7 @@
 #include <system_error>
 #include <vector>
 
-namespace slovolov {
+namespace smek::slovolov {
 
 struct Cell {
     int x = 0;
@@ -125,4 +125,4 @@ std::vector<Cell> NewBukvy(GameState& g, smek::Random& random);
 // EndGame, step 1: every filler cell is emptied; the cells emptied, row by row.
 std::vector<Cell> clearFillers(GameState& g);
 
-} // namespace slovolov
+} // namespace smek::slovolov

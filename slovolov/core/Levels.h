@@ -3,7 +3,7 @@
 // and 2 inside the program (shown to the player as 1, 2 and 3).
 #include <array>
 
-namespace slovolov {
+namespace smek::slovolov {
 
 constexpr int kLevels = 3;
 
@@ -30,4 +30,4 @@ constexpr int cellSizeFor(int gridMax) { return 400 / (gridMax + 1); }
 // The board surface: the cell area plus a 2-pixel sunken border on each side.
 constexpr int boardEdge(int level) { return level == 1 ? 394 : 404; }
 
-} // namespace slovolov
+} // namespace smek::slovolov

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-namespace slovolov {
+namespace smek::slovolov {
 namespace {
 
 char toLowerCp1251(char ch) {
@@ -39,4 +39,4 @@ std::string lookupAddress(std::string_view word) {
     return address;
 }
 
-} // namespace slovolov
+} // namespace smek::slovolov

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace slovolov {
+namespace smek::slovolov {
 
 // The Russian Wiktionary, free and meant to stay: a word's article address is
 // the word itself, in lower case, UTF-8, percent-encoded. (The dictionary
@@ -16,4 +16,4 @@ inline constexpr const char* kDictionaryArticle = "https://ru.wiktionary.org/wik
 // the dictionary names its articles): ЁЖ -> .../wiki/%D1%91%D0%B6.
 std::string lookupAddress(std::string_view cp1251Word);
 
-} // namespace slovolov
+} // namespace smek::slovolov

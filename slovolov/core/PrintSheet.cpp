@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-namespace slovolov {
+namespace smek::slovolov {
 
 PrintSheet printSheet(const GameState& g) {
     PrintSheet sheet;
@@ -28,4 +28,4 @@ PrintSheet printSheet(const GameState& g) {
     return sheet;
 }
 
-} // namespace slovolov
+} // namespace smek::slovolov

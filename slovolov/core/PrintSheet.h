@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace slovolov {
+namespace smek::slovolov {
 
 struct PrintSheet {
     int GridMax = 0;
@@ -27,4 +27,4 @@ struct PrintSheet {
 // whole puzzle; cells that giving up emptied stay empty.
 PrintSheet printSheet(const GameState& g);
 
-} // namespace slovolov
+} // namespace smek::slovolov

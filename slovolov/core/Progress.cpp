@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace slovolov {
+namespace smek::slovolov {
 
 int foundCount(const GameState& g) {
     return static_cast<int>(std::count(g.Found.begin(), g.Found.end(), 1));
@@ -12,4 +12,4 @@ std::string foundCounter(const GameState& g) {
     return "Найдено: " + std::to_string(foundCount(g)) + " из " + std::to_string(g.Found.size());
 }
 
-} // namespace slovolov
+} // namespace smek::slovolov

@@ -4,10 +4,10 @@
 
 #include <string>
 
-namespace slovolov {
+namespace smek::slovolov {
 
 int foundCount(const GameState& g);
 // "Найдено: 3 из 12" (UTF-8).
 std::string foundCounter(const GameState& g);
 
-} // namespace slovolov
+} // namespace smek::slovolov

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-namespace slovolov {
+namespace smek::slovolov {
 namespace {
 
 std::string numberLine(int n) { return smek::settingsLine(n); }
@@ -142,4 +142,4 @@ void applyLoaded(GameState& g, const LoadedGame& loaded) {
     }
 }
 
-} // namespace slovolov
+} // namespace smek::slovolov

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace slovolov {
+namespace smek::slovolov {
 
 inline const char* kSlvHeader = "[slovolov]";
 
@@ -50,4 +50,4 @@ bool completeGame(const GameState& g);
 // level, timing mode and (when timed) time limit become the settings.
 void applyLoaded(GameState& g, const LoadedGame& loaded);
 
-} // namespace slovolov
+} // namespace smek::slovolov

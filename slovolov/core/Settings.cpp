@@ -4,7 +4,7 @@
 #include "common/core/SettingsFile.h"
 #include "common/core/TextFile.h"
 
-namespace slovolov {
+namespace smek::slovolov {
 
 Settings parseSettings(const std::string& content) {
     Settings s;
@@ -38,4 +38,4 @@ std::error_code SaveFileINI(const std::filesystem::path& file, const Settings& s
     return smek::writeTextFileAtomic(file, settingsText(settings));
 }
 
-} // namespace slovolov
+} // namespace smek::slovolov

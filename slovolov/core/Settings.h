@@ -5,7 +5,7 @@
 #include <string>
 #include <system_error>
 
-namespace slovolov {
+namespace smek::slovolov {
 
 struct Settings {
     int Level = 0;        // 0, 1 or 2
@@ -29,4 +29,4 @@ Settings LoadFileINI(const std::filesystem::path& file);
 // caller reports nothing (the design's settings file fails silently).
 std::error_code SaveFileINI(const std::filesystem::path& file, const Settings& settings);
 
-} // namespace slovolov
+} // namespace smek::slovolov

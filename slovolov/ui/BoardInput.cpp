@@ -6,7 +6,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-namespace slovolov {
+namespace smek::slovolov {
 
 BoardInput::BoardInput(smek::PictureBox* board, const GameState& state, std::function<void(int, int)> click)
     : QObject(board), board_(board), state_(state), click_(std::move(click)),
@@ -125,4 +125,4 @@ bool BoardInput::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-} // namespace slovolov
+} // namespace smek::slovolov

@@ -14,7 +14,7 @@
 #include <functional>
 #include <optional>
 
-namespace slovolov {
+namespace smek::slovolov {
 
 class BoardInput : public QObject {
     Q_OBJECT
@@ -55,4 +55,4 @@ private:
     std::optional<Cell> dragStart_;
 };
 
-} // namespace slovolov
+} // namespace smek::slovolov

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-namespace slovolov {
+namespace smek::slovolov {
 
 BoardOverlay::BoardOverlay(QWidget* board, const GameState& state) : QWidget(board), state_(state) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -50,4 +50,4 @@ void BoardOverlay::paintEvent(QPaintEvent*) {
     }
 }
 
-} // namespace slovolov
+} // namespace smek::slovolov

@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-namespace slovolov {
+namespace smek::slovolov {
 
 class BoardOverlay : public QWidget {
     Q_OBJECT
@@ -37,4 +37,4 @@ private:
     std::optional<Cell> flash_;
 };
 
-} // namespace slovolov
+} // namespace smek::slovolov

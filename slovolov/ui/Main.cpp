@@ -6,7 +6,7 @@
 
 #include <QApplication>
 
-namespace slovolov {
+namespace smek::slovolov {
 
 int Main(int argc, char** argv, const std::function<void(frmSlovolov&)>& afterStart) {
     QApplication app(argc, argv);
@@ -32,4 +32,4 @@ int Main(int argc, char** argv, const std::function<void(frmSlovolov&)>& afterSt
     return app.exec();
 }
 
-} // namespace slovolov
+} // namespace smek::slovolov

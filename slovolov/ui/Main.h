@@ -2,7 +2,7 @@
 // The program's start.
 #include <functional>
 
-namespace slovolov {
+namespace smek::slovolov {
 
 class frmSlovolov;
 
@@ -11,4 +11,4 @@ class frmSlovolov;
 // afterStart (for start-up measurements only) runs once the first game is built.
 int Main(int argc, char** argv, const std::function<void(frmSlovolov&)>& afterStart = {});
 
-} // namespace slovolov
+} // namespace smek::slovolov

@@ -7,7 +7,7 @@
 #include <QFontMetricsF>
 #include <algorithm>
 
-namespace slovolov {
+namespace smek::slovolov {
 namespace {
 
 const QString kDocument = QStringLiteral("Словолов");
@@ -116,4 +116,4 @@ void savePuzzlePdf(smek::Prompts& prompts, const smek::Places& places, const Pri
     smek::savePdf(prompts, places, kDocument + QStringLiteral(".pdf"), kDocument, pages(sheet, answers));
 }
 
-} // namespace slovolov
+} // namespace smek::slovolov

@@ -5,7 +5,7 @@
 #include "common/ui/PrintOut.h"
 #include "slovolov/core/PrintSheet.h"
 
-namespace slovolov {
+namespace smek::slovolov {
 
 void drawPuzzlePages(QPainter& painter, QPagedPaintDevice& device, const PrintSheet& sheet, bool answers);
 
@@ -14,4 +14,4 @@ void drawPuzzlePages(QPainter& painter, QPagedPaintDevice& device, const PrintSh
 void printPuzzle(smek::Prompts& prompts, const PrintSheet& sheet);
 void savePuzzlePdf(smek::Prompts& prompts, const smek::Places& places, const PrintSheet& sheet);
 
-} // namespace slovolov
+} // namespace smek::slovolov

@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <cmath>
 
-namespace slovolov {
+namespace smek::slovolov {
 
 void strikeWord(smek::PictureBox& picBox, int i, const QString& word) {
     const QString number = QString::number(i + 1) + QStringLiteral(") ");
@@ -16,4 +16,4 @@ void strikeWord(smek::PictureBox& picBox, int i, const QString& word) {
     picBox.line(left, middle + 1, right, middle + 1, Qt::black);
 }
 
-} // namespace slovolov
+} // namespace smek::slovolov

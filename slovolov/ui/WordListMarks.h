@@ -4,10 +4,10 @@
 
 #include <QString>
 
-namespace slovolov {
+namespace smek::slovolov {
 
 // Row i of the list: the designed text "i+1) WORD" from x = 25; the line
 // runs through the word's capitals, not its number.
 void strikeWord(smek::PictureBox& picBox, int i, const QString& word);
 
-} // namespace slovolov
+} // namespace smek::slovolov

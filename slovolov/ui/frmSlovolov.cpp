@@ -30,7 +30,7 @@
 #include <cmath>
 #include <filesystem>
 
-namespace slovolov {
+namespace smek::slovolov {
 namespace {
 
 const QString kCaption = QStringLiteral("Смекалия - Словолов");
@@ -423,7 +423,7 @@ void frmSlovolov::CodeText(const std::string& word) {
 // ---- Clock, refill and end of game ----
 
 void frmSlovolov::NewTime() {
-    if (slovolov::NewTime(state_)) {
+    if (smek::slovolov::NewTime(state_)) {
         EndGame(1);
         return;
     }
@@ -431,7 +431,7 @@ void frmSlovolov::NewTime() {
 }
 
 void frmSlovolov::NewBukvy() {
-    for (const Cell& c : slovolov::NewBukvy(state_, *random_)) ShowBukva(c.x, c.y, kWhite);
+    for (const Cell& c : smek::slovolov::NewBukvy(state_, *random_)) ShowBukva(c.x, c.y, kWhite);
 }
 
 void frmSlovolov::tmNewBukvy_Timer() {
@@ -479,4 +479,4 @@ void frmSlovolov::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
-} // namespace slovolov
+} // namespace smek::slovolov

@@ -22,7 +22,7 @@
 #include <memory>
 #include <string>
 
-namespace slovolov {
+namespace smek::slovolov {
 
 inline constexpr QRgb kWhite = 0xFFFFFF;
 inline constexpr QRgb kGreen = 0x00FF00; // 65280 in the design's BGR notation
@@ -136,4 +136,4 @@ private:
 // At the pixel ratio of the list they are pasted into.
 QImage ballPicture(bool found, qreal ratio = 1);
 
-} // namespace slovolov
+} // namespace smek::slovolov

@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QPainter>
 
-namespace slovolov {
+namespace smek::slovolov {
 namespace {
 
 const QColor kGrey(224, 224, 224);
@@ -155,4 +155,4 @@ void frmSlovolovSelLevel::kOtmena_Click() {
     reject();
 }
 
-} // namespace slovolov
+} // namespace smek::slovolov

@@ -10,7 +10,7 @@
 #include <array>
 #include <functional>
 
-namespace slovolov {
+namespace smek::slovolov {
 
 class frmSlovolovSelLevel : public QDialog {
     Q_OBJECT
@@ -40,4 +40,4 @@ private:
     std::function<void()> newGame_;
 };
 
-} // namespace slovolov
+} // namespace smek::slovolov

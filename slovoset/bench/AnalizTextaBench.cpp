@@ -20,7 +20,7 @@
 
 namespace {
 
-using namespace slovoset;
+using namespace smek::slovoset;
 
 std::string dataFolder() {
     const std::string shipped = std::string(DATA_SOURCE_DIR) + "/slovoset/";

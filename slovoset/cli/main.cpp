@@ -24,7 +24,7 @@
 
 namespace {
 
-using namespace slovoset;
+using namespace smek::slovoset;
 
 constexpr const char* kUsage =
     "usage: slovoset-cli list [--play] [--min-length N] [EXCLUDE] FILE\n"

@@ -13,7 +13,7 @@
 #include <unordered_set>
 #include <vector>
 
-namespace slovoset {
+namespace smek::slovoset {
 namespace {
 
 void splitIntoRuns(Puzzle& p) {
@@ -201,4 +201,4 @@ AnalizOutcome AnalizTexta(Puzzle& p, int Tiho) {
     return out;
 }
 
-} // namespace slovoset
+} // namespace smek::slovoset

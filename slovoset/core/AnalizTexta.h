@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-namespace slovoset {
+namespace smek::slovoset {
 
 // A copy with Ё → Е and ё → е (CP1251); length unchanged.
 std::string ZamenaE(std::string s);
@@ -34,4 +34,4 @@ struct AnalizOutcome {
 // the list from Spisok and enables the mode buttons after it.
 AnalizOutcome AnalizTexta(Puzzle& p, int Tiho);
 
-} // namespace slovoset
+} // namespace smek::slovoset

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace slovoset {
+namespace smek::slovoset {
 namespace {
 
 constexpr size_t kLongestTitle = 60;
@@ -47,4 +47,4 @@ std::map<int, int> wordsByLength(const Puzzle& p) {
     return counts;
 }
 
-} // namespace slovoset
+} // namespace smek::slovoset

@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-namespace slovoset {
+namespace smek::slovoset {
 
 struct TitledText {
     std::string title; // CP1251
@@ -21,4 +21,4 @@ TitledText titleOfText(const std::string& text, const std::string& fallback);
 // The puzzle's chosen words (create) or listed words (play) by letter count.
 std::map<int, int> wordsByLength(const Puzzle& p);
 
-} // namespace slovoset
+} // namespace smek::slovoset

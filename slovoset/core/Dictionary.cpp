@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <limits>
 
-namespace slovoset {
+namespace smek::slovoset {
 namespace {
 
 std::string fileName(const std::string& pathData, char firstLetter, int length) {
@@ -149,4 +149,4 @@ bool DictionaryScan::contains(std::string_view word) {
     return false;
 }
 
-} // namespace slovoset
+} // namespace smek::slovoset

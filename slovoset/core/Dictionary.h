@@ -10,7 +10,7 @@
 #include <unordered_set>
 #include <vector>
 
-namespace slovoset {
+namespace smek::slovoset {
 
 class WordLookup {
 public:
@@ -74,4 +74,4 @@ private:
     std::string pathData_;
 };
 
-} // namespace slovoset
+} // namespace smek::slovoset

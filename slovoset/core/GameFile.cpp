@@ -10,7 +10,7 @@
 
 #include <filesystem>
 
-namespace slovoset {
+namespace smek::slovoset {
 namespace {
 
 const std::string kHeader = "[slovoset]";
@@ -121,4 +121,4 @@ OpenOutcome OpenGame(Puzzle& p, std::string path) {
     return out;
 }
 
-} // namespace slovoset
+} // namespace smek::slovoset

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace slovoset {
+namespace smek::slovoset {
 
 // Proposed name of the file dialogs: the last component of ImyaFile, cut
 // before its first "."; empty when there is no current file.
@@ -58,4 +58,4 @@ struct OpenOutcome {
 // renews its caption; select.showBanner: the restored game is already over.
 OpenOutcome OpenGame(Puzzle& p, std::string path);
 
-} // namespace slovoset
+} // namespace smek::slovoset

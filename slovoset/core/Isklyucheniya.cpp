@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-namespace slovoset {
+namespace smek::slovoset {
 
 std::set<std::string> parseIsklyucheniya(std::string_view text) {
     std::set<std::string> words;
@@ -75,4 +75,4 @@ void isklyuchitSlovo(Puzzle& p, int line) {
     if (p.MaxSlova < 0) p.Gotovo = 0;
 }
 
-} // namespace slovoset
+} // namespace smek::slovoset

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <system_error>
 
-namespace slovoset {
+namespace smek::slovoset {
 
 // The words of a text (CP1251): items separated by line breaks, commas,
 // semicolons or blanks, each made capital with Е for Ё, so that they compare
@@ -47,4 +47,4 @@ private:
 // word keeps its place in the list order and its choice.
 void isklyuchitSlovo(Puzzle& p, int line);
 
-} // namespace slovoset
+} // namespace smek::slovoset

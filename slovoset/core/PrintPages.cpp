@@ -6,7 +6,7 @@
 #include "common/core/Cp1251.h"
 #include "common/core/HtmlEscape.h"
 
-namespace slovoset {
+namespace smek::slovoset {
 namespace {
 
 // Liberation Serif stands in for Times New Roman where that is missing.
@@ -89,4 +89,4 @@ HtmlPages printPages(const Puzzle& p, const std::string& nazvanie) {
     return pages;
 }
 
-} // namespace slovoset
+} // namespace smek::slovoset

@@ -8,7 +8,7 @@
 
 #include <string>
 
-namespace slovoset {
+namespace smek::slovoset {
 
 // "1 буква", "3 буквы", "5 букв", "11 букв", "21 буква".
 std::string bukvText(int n);
@@ -16,4 +16,4 @@ std::string bukvText(int n);
 // nazvanie: CP1251 title.
 HtmlPages printPages(const Puzzle& p, const std::string& nazvanie);
 
-} // namespace slovoset
+} // namespace smek::slovoset

@@ -4,7 +4,7 @@
 
 #include "common/core/Alphabet.h"
 
-namespace slovoset {
+namespace smek::slovoset {
 
 const char* const kNeZagadano = "Это слово не загадано компьютером";
 const char* const kUzheOtkryto = "Это слово уже открыто.";
@@ -37,4 +37,4 @@ Otvet ProverkaOtveta(Puzzle& p, const std::string& answer) {
     return out;
 }
 
-} // namespace slovoset
+} // namespace smek::slovoset

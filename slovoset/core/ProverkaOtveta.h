@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace slovoset {
+namespace smek::slovoset {
 
 // Key filter of the answer box: codes below 9 (Backspace...) pass; any
 // other CP1251 code passes only when it is a Russian letter in either case.
@@ -28,4 +28,4 @@ struct Otvet {
 // answer: the box's text in CP1251, any case; ё counts as е.
 Otvet ProverkaOtveta(Puzzle& p, const std::string& answer);
 
-} // namespace slovoset
+} // namespace smek::slovoset

@@ -1,6 +1,6 @@
 #include "Puzzle.h"
 
-namespace slovoset {
+namespace smek::slovoset {
 
 void SpisokStart(Puzzle& p) {
     p.Spisok.assign(1, 0);
@@ -26,4 +26,4 @@ bool noteOpened(Puzzle& p) {
     return p.Otkryto == p.MaxSpisok;
 }
 
-} // namespace slovoset
+} // namespace smek::slovoset

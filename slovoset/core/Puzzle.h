@@ -25,7 +25,7 @@
 #include <string>
 #include <vector>
 
-namespace slovoset {
+namespace smek::slovoset {
 
 class WordLookup;
 
@@ -93,4 +93,4 @@ const SkrytoeSlovo& slovoOfLine(const Puzzle& p, int line);
 // when now every listed word is open, so the end banner is due.
 bool noteOpened(Puzzle& p);
 
-} // namespace slovoset
+} // namespace smek::slovoset

@@ -7,7 +7,7 @@
 #include "common/core/NumberText.h"
 #include "common/core/Paths.h"
 
-namespace slovoset {
+namespace smek::slovoset {
 namespace {
 
 const std::string kT1 = smek::w1251("<title>Словосеть: ");
@@ -74,4 +74,4 @@ std::vector<SaveOutcome> SaveHtml(Puzzle& p, std::string path, const HtmlPages& 
     return outcomes;
 }
 
-} // namespace slovoset
+} // namespace smek::slovoset

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace slovoset {
+namespace smek::slovoset {
 
 // "Лес.html" → "Лес_ответы.html"; the last "." of the last component is cut,
 // a path without one keeps all of it.
@@ -37,4 +37,4 @@ std::vector<SaveOutcome> SaveHtml(Puzzle& p, std::string path, const std::string
 std::vector<SaveOutcome> SaveHtml(Puzzle& p, std::string path, const HtmlPages& pages,
                                   const std::function<bool(const std::string&)>& askReplace);
 
-} // namespace slovoset
+} // namespace smek::slovoset

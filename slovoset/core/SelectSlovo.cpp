@@ -1,6 +1,6 @@
 #include "StartGame.h"
 
-namespace slovoset {
+namespace smek::slovoset {
 
 SelectSlovoResult SelectSlovo(Puzzle& p) {
     p.Gotovo = 0;
@@ -30,4 +30,4 @@ SelectSlovoResult SelectSlovo(Puzzle& p) {
     return out;
 }
 
-} // namespace slovoset
+} // namespace smek::slovoset

@@ -3,7 +3,7 @@
 #include "common/core/SettingsFile.h"
 #include "common/core/TextFile.h"
 
-namespace slovoset {
+namespace smek::slovoset {
 
 int readLenSlov(const std::filesystem::path& file) {
     const smek::ReadResult read = smek::readTextFile(file);
@@ -17,4 +17,4 @@ void writeLenSlov(const std::filesystem::path& file, int lenSlov) {
     (void)smek::writeTextFileAtomic(file, smek::settingsLines({lenSlov}));
 }
 
-} // namespace slovoset
+} // namespace smek::slovoset

@@ -3,7 +3,7 @@
 // word length, as one settings line.
 #include <filesystem>
 
-namespace slovoset {
+namespace smek::slovoset {
 
 inline constexpr const char* kSettingsFile = "Slovoset.ini";
 
@@ -12,4 +12,4 @@ int readLenSlov(const std::filesystem::path& file);
 // Failures are ignored: the program closes in any case.
 void writeLenSlov(const std::filesystem::path& file, int lenSlov);
 
-} // namespace slovoset
+} // namespace smek::slovoset

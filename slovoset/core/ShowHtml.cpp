@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-namespace slovoset {
+namespace smek::slovoset {
 
 const std::string kH0 =
     "<!DOCTYPE HTML PUBLIC '-//W3C//DTD HTML 4.0 Transitional//EN'><html><head>"
@@ -53,4 +53,4 @@ int shownMarksBefore(std::string_view tekst, int nachalo) {
     return marks;
 }
 
-} // namespace slovoset
+} // namespace smek::slovoset

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace slovoset {
+namespace smek::slovoset {
 
 extern const std::string kH0; // document start with the charset meta element
 extern const std::string kV1; // view head end and body start
@@ -25,4 +25,4 @@ std::string htmlText(std::string_view tekst);
 // only the other characters find a place of the text on the page.
 int shownMarksBefore(std::string_view tekst, int nachalo);
 
-} // namespace slovoset
+} // namespace smek::slovoset

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-namespace slovoset {
+namespace smek::slovoset {
 namespace {
 
 const std::string kRed = "</font><font face='Times New Roman' color='red' size='4'><u>";
@@ -116,4 +116,4 @@ ShowSlovoResult ShowSlovo(const Puzzle& p) {
     return out;
 }
 
-} // namespace slovoset
+} // namespace smek::slovoset

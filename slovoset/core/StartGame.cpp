@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-namespace slovoset {
+namespace smek::slovoset {
 
 bool needsCreateQuestion(const Puzzle& p, int typ) {
     return typ == 1 && p.TypGame == 0;
@@ -70,4 +70,4 @@ bool StartGame(Puzzle& p, int typ, const std::string& text1) {
     return true;
 }
 
-} // namespace slovoset
+} // namespace smek::slovoset

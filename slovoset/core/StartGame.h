@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace slovoset {
+namespace smek::slovoset {
 
 // Pressing "Создать" while a play puzzle is open asks "Создать словосеть?"
 // (Yes/No, warning icon, No default); on No nothing changes.
@@ -55,4 +55,4 @@ struct SelectSlovoResult {
 // and the mode buttons meanwhile and repaints the list from Spisok.
 SelectSlovoResult SelectSlovo(Puzzle& p);
 
-} // namespace slovoset
+} // namespace smek::slovoset

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace slovoset {
+namespace smek::slovoset {
 
 std::string lineText(int line, const std::string& slovo, int vybrano, int typGame) {
     std::string text = std::to_string(line + 1) + ") ";
@@ -135,4 +135,4 @@ int usrSlovaState::topShowing(int line) const {
     return top;
 }
 
-} // namespace slovoset
+} // namespace smek::slovoset

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-namespace slovoset {
+namespace smek::slovoset {
 
 inline constexpr int kLineHeight = 23;
 inline constexpr int kVisibleLines = 17;
@@ -77,4 +77,4 @@ private:
 // Windows key codes of the navigation keys.
 enum NavKey { kKeyPageUp = 33, kKeyPageDown = 34, kKeyEnd = 35, kKeyHome = 36, kKeyUp = 38, kKeyDown = 40 };
 
-} // namespace slovoset
+} // namespace smek::slovoset

@@ -5,7 +5,7 @@
 #include <QDialogButtonBox>
 #include <QVBoxLayout>
 
-namespace slovoset {
+namespace smek::slovoset {
 
 dlgIsklyucheniya::dlgIsklyucheniya(QWidget* parent, const QString& words) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Исключённые слова"));
@@ -28,4 +28,4 @@ dlgIsklyucheniya::dlgIsklyucheniya(QWidget* parent, const QString& words) : QDia
     resize(smek::tw(5400), smek::tw(6000));
 }
 
-} // namespace slovoset
+} // namespace smek::slovoset

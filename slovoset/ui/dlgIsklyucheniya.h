@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
-namespace slovoset {
+namespace smek::slovoset {
 
 class dlgIsklyucheniya : public QDialog {
     Q_OBJECT
@@ -16,4 +16,4 @@ public:
     QPlainTextEdit* txtSlova = nullptr;
 };
 
-} // namespace slovoset
+} // namespace smek::slovoset

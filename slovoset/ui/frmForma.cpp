@@ -31,7 +31,7 @@
 #include <QStandardPaths>
 #include <algorithm>
 
-namespace slovoset {
+namespace smek::slovoset {
 namespace {
 
 const QString kCaption = QStringLiteral("Смекалия - Словосеть");
@@ -290,7 +290,7 @@ void frmForma::ShowSlovo() {
     // After an answer or an icon click the reader stays where they were.
     const int top = usrMyWeb1->scrollTop();
     ShowHtml(kIdetAnaliz);
-    const ShowSlovoResult result = slovoset::ShowSlovo(p_);
+    const ShowSlovoResult result = smek::slovoset::ShowSlovo(p_);
     ShowHtml(result.html);
     usrMyWeb1->setScrollTop(top);
     mFileSave->setEnabled(result.mFileSave);
@@ -412,7 +412,7 @@ void frmForma::SaveGame() {
     const QString path = smek::askFileName(prompts_, places_, "sst", -1, smek::fromPath(proposedName(p_.ImyaFile)),
                                            {kGameFiles}, kAllFiles);
     if (path.isEmpty()) return;
-    reportSave(slovoset::SaveGame(p_, smek::toPath(path), [this](const std::string& q) { return askReplace(q); }));
+    reportSave(smek::slovoset::SaveGame(p_, smek::toPath(path), [this](const std::string& q) { return askReplace(q); }));
 }
 
 void frmForma::SaveHtml() {
@@ -427,8 +427,8 @@ void frmForma::SaveHtml() {
     if (path.isEmpty()) return;
     const auto ask = [this](const std::string& q) { return askReplace(q); };
     const std::vector<SaveOutcome> outcomes = mFilePlain->isChecked()
-                                                  ? slovoset::SaveHtml(p_, smek::toPath(path), text2_, ask)
-                                                  : slovoset::SaveHtml(p_, smek::toPath(path), printPages(p_, p_.Nazvanie), ask);
+                                                  ? smek::slovoset::SaveHtml(p_, smek::toPath(path), text2_, ask)
+                                                  : smek::slovoset::SaveHtml(p_, smek::toPath(path), printPages(p_, p_.Nazvanie), ask);
     for (const SaveOutcome& outcome : outcomes) {
         reportSave(outcome);
         letPaintsRun();
@@ -488,4 +488,4 @@ void frmForma::HelpOprog_Click() {
     prompts_.showModal(about);
 }
 
-} // namespace slovoset
+} // namespace smek::slovoset

@@ -24,7 +24,7 @@
 #include <string>
 #include <vector>
 
-namespace slovoset {
+namespace smek::slovoset {
 
 class frmForma : public QMainWindow {
     Q_OBJECT
@@ -118,4 +118,4 @@ private:
     std::string isklyucheniyaFile_; // the author's excluded words, in the per-user data folder
 };
 
-} // namespace slovoset
+} // namespace smek::slovoset

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QPolygonF>
 
-namespace slovoset {
+namespace smek::slovoset {
 namespace {
 
 QImage arrowButton(bool up, bool pressed, qreal ratio) {
@@ -38,4 +38,4 @@ std::array<QImage, 2> drawUpPressedPictures(qreal ratio) {
     return {arrowButton(true, true, ratio), arrowButton(false, true, ratio)};
 }
 
-} // namespace slovoset
+} // namespace smek::slovoset

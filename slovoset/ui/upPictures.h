@@ -4,10 +4,10 @@
 #include <QImage>
 #include <array>
 
-namespace slovoset {
+namespace smek::slovoset {
 
 // At the pixel ratio of the buttons they are pasted into.
 std::array<QImage, 2> drawUpPictures(qreal ratio = 1);        // 24 x 24
 std::array<QImage, 2> drawUpPressedPictures(qreal ratio = 1); // 24 x 25
 
-} // namespace slovoset
+} // namespace smek::slovoset

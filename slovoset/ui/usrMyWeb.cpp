@@ -7,7 +7,7 @@
 #include <QTextDocument>
 #include <algorithm>
 
-namespace slovoset {
+namespace smek::slovoset {
 
 usrMyWeb::usrMyWeb(QWidget* parent) : QWidget(parent) {
     WebBrowser1 = new QTextBrowser(this);
@@ -105,4 +105,4 @@ void usrMyWeb::resizeEvent(QResizeEvent* event) {
     placeBrowser();
 }
 
-} // namespace slovoset
+} // namespace smek::slovoset

@@ -5,7 +5,7 @@
 #include <QTextBrowser>
 #include <QWidget>
 
-namespace slovoset {
+namespace smek::slovoset {
 
 class usrMyWeb : public QWidget {
     Q_OBJECT
@@ -40,4 +40,4 @@ private:
     int coveredTop_ = 0;
 };
 
-} // namespace slovoset
+} // namespace smek::slovoset

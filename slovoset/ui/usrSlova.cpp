@@ -13,7 +13,7 @@
 #include <QToolTip>
 #include <QWheelEvent>
 
-namespace slovoset {
+namespace smek::slovoset {
 namespace {
 
 constexpr int kTitleHeight = 20;
@@ -278,4 +278,4 @@ bool usrSlova::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-} // namespace slovoset
+} // namespace smek::slovoset

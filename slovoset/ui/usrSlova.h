@@ -15,7 +15,7 @@
 #include <functional>
 #include <string>
 
-namespace slovoset {
+namespace smek::slovoset {
 
 class usrSlova : public QWidget {
     Q_OBJECT
@@ -82,4 +82,4 @@ private:
     int wheelRest_ = 0;
 };
 
-} // namespace slovoset
+} // namespace smek::slovoset

@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-namespace slovoset {
+namespace smek::slovoset {
 namespace {
 
 const QColor kFace(224, 224, 224);
@@ -82,4 +82,4 @@ std::array<QImage, 3> drawPressedIcons(qreal ratio) {
     return {button(Mark::Question, true, ratio), button(Mark::Box, true, ratio), button(Mark::BoxTicked, true, ratio)};
 }
 
-} // namespace slovoset
+} // namespace smek::slovoset

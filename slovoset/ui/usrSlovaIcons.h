@@ -4,10 +4,10 @@
 #include <QImage>
 #include <array>
 
-namespace slovoset {
+namespace smek::slovoset {
 
 // At the pixel ratio of the list they are pasted into.
 std::array<QImage, 5> drawStateIcons(qreal ratio = 1);
 std::array<QImage, 3> drawPressedIcons(qreal ratio = 1);
 
-} // namespace slovoset
+} // namespace smek::slovoset

@@ -8,7 +8,7 @@
 
 int main(int argc, char** argv) {
     smek::QuitOnPaint quit;
-    return slovolov::Main(argc, argv, [&quit](slovolov::frmSlovolov& w) {
+    return smek::slovolov::Main(argc, argv, [&quit](smek::slovolov::frmSlovolov& w) {
         w.picControl->installEventFilter(&quit);
         w.picControl->update();
     });

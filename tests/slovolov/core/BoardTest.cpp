@@ -3,8 +3,8 @@
 
 #include <set>
 
-using namespace slovolov;
-using namespace slovolov::test;
+using namespace smek::slovolov;
+using namespace smek::slovolov::test;
 
 TEST(Levels, TablesAndGeometry) {
     EXPECT_EQ(cellSizeFor(tabGrid[0]), 40);

@@ -5,8 +5,8 @@
 #include "slovolov/core/PrintSheet.h"
 #include "slovolov/core/Progress.h"
 
-using namespace slovolov;
-using namespace slovolov::test;
+using namespace smek::slovolov;
+using namespace smek::slovolov::test;
 
 TEST(Cursor, ArrowsStopAtEveryEdge) {
     const int max = 9;

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-using namespace slovolov;
-using namespace slovolov::test;
+using namespace smek::slovolov;
+using namespace smek::slovolov::test;
 
 TEST(Settings, WrittenAsDesigned) {
     Settings s{1, 1, 1, 3, 0};

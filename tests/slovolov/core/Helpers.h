@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 #include <string>
 
-namespace slovolov::test {
+namespace smek::slovolov::test {
 
 namespace fs = std::filesystem;
 
@@ -41,4 +41,4 @@ inline std::string readWord(const GameState& g, int i) {
     return out;
 }
 
-} // namespace slovolov::test
+} // namespace smek::slovolov::test

@@ -2,8 +2,8 @@
 #include "Helpers.h"
 #include "slovolov/core/SavedGame.h"
 
-using namespace slovolov;
-using namespace slovolov::test;
+using namespace smek::slovolov;
+using namespace smek::slovolov::test;
 
 namespace {
 

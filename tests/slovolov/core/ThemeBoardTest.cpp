@@ -3,7 +3,7 @@
 #include "Helpers.h"
 #include "common/core/Themes.h"
 
-namespace slovolov::test {
+namespace smek::slovolov::test {
 namespace {
 
 TEST(ThemeBoard, TakesTheThemesWordsAndNamesTheLengthsItLacks) {
@@ -37,4 +37,4 @@ TEST(ThemeBoard, TakesTheThemesWordsAndNamesTheLengthsItLacks) {
 }
 
 } // namespace
-} // namespace slovolov::test
+} // namespace smek::slovolov::test

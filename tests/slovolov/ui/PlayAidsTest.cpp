@@ -13,7 +13,7 @@
 #include <QtTest>
 #include <filesystem>
 
-using namespace slovolov;
+using namespace smek::slovolov;
 namespace fs = std::filesystem;
 
 class PlayAidsTest : public QObject {

@@ -10,7 +10,7 @@
 #include <QtTest>
 #include <filesystem>
 
-using namespace slovolov;
+using namespace smek::slovolov;
 namespace fs = std::filesystem;
 
 class ThemesAndStatisticsTest : public QObject {

@@ -17,7 +17,7 @@
 #include <QtTest>
 #include <filesystem>
 
-using namespace slovolov;
+using namespace smek::slovolov;
 namespace fs = std::filesystem;
 
 class WindowTest : public QObject {

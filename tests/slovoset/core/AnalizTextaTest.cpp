@@ -12,7 +12,7 @@
 #include <array>
 #include <filesystem>
 
-namespace slovoset {
+namespace smek::slovoset {
 namespace {
 
 using test::RecordingLookup;
@@ -200,9 +200,9 @@ TEST(AnalizTexta, UsesTheDictionaryFilesOfPathData) {
 }
 
 } // namespace
-} // namespace slovoset
+} // namespace smek::slovoset
 
-namespace slovoset {
+namespace smek::slovoset {
 namespace {
 
 // A test dictionary that also knows its longest word of each letter.
@@ -303,4 +303,4 @@ TEST(Dictionary, SameWordsAsTheFileScan) {
 }
 
 } // namespace
-} // namespace slovoset
+} // namespace smek::slovoset

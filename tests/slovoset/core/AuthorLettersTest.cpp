@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-namespace slovoset {
+namespace smek::slovoset {
 namespace {
 
 using test::analyse;
@@ -80,4 +80,4 @@ TEST(SourceText, StartingFromItGivesTheSameTekst) {
 }
 
 } // namespace
-} // namespace slovoset
+} // namespace smek::slovoset

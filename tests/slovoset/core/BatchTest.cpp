@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-namespace slovoset {
+namespace smek::slovoset {
 namespace {
 
 using test::analyse;
@@ -41,4 +41,4 @@ TEST(Batch, WordsByLengthCountWhatThePuzzleKeeps) {
 }
 
 } // namespace
-} // namespace slovoset
+} // namespace smek::slovoset

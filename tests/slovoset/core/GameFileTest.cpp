@@ -14,7 +14,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace slovoset {
+namespace smek::slovoset {
 namespace {
 
 namespace fs = std::filesystem;
@@ -238,4 +238,4 @@ TEST_F(GameFile, AGameSavedWithAnotherDictionaryOpens) {
 }
 
 } // namespace
-} // namespace slovoset
+} // namespace smek::slovoset

@@ -12,7 +12,7 @@
 #include <filesystem>
 #include <unistd.h>
 
-namespace slovoset {
+namespace smek::slovoset {
 namespace {
 
 namespace fs = std::filesystem;
@@ -107,4 +107,4 @@ TEST(Isklyucheniya, ExcludingALineKeepsTheOtherChoices) {
 }
 
 } // namespace
-} // namespace slovoset
+} // namespace smek::slovoset

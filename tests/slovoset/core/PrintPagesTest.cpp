@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-namespace slovoset {
+namespace smek::slovoset {
 namespace {
 
 using test::analyse;
@@ -81,4 +81,4 @@ TEST(PrintPages, NoChosenWordNoAnswerLines) {
 }
 
 } // namespace
-} // namespace slovoset
+} // namespace smek::slovoset

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-namespace slovoset {
+namespace smek::slovoset {
 namespace {
 
 using test::w;
@@ -100,4 +100,4 @@ TEST(ProverkaOtveta, TheLastWordEndsTheGame) {
 }
 
 } // namespace
-} // namespace slovoset
+} // namespace smek::slovoset

@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <unistd.h>
 
-namespace slovoset {
+namespace smek::slovoset {
 namespace {
 
 namespace fs = std::filesystem;
@@ -107,4 +107,4 @@ TEST(SaveHtml, WritesBothPagesAndTheAnswersWithoutAQuestion) {
 }
 
 } // namespace
-} // namespace slovoset
+} // namespace smek::slovoset

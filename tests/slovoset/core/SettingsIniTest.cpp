@@ -7,7 +7,7 @@
 
 #include <filesystem>
 
-using namespace slovoset;
+using namespace smek::slovoset;
 namespace fs = std::filesystem;
 
 

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-namespace slovoset {
+namespace smek::slovoset {
 namespace {
 
 using test::w;
@@ -188,4 +188,4 @@ TEST(SelectSlovo, PlayModeListsLongWordsAndRecountsTheOpenOnes) {
 }
 
 } // namespace
-} // namespace slovoset
+} // namespace smek::slovoset

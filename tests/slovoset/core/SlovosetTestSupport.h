@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-namespace slovoset::test {
+namespace smek::slovoset::test {
 
 inline std::string w(const std::string& utf8) { return smek::w1251(utf8); }
 inline std::string u(const std::string& cp1251) { return smek::cp1251ToUtf8(cp1251); }
@@ -56,4 +56,4 @@ inline Analysed analyse(const std::string& textUtf8, std::vector<std::string> wo
 
 inline std::string fixtureData() { return std::string(FIXTURES_DIR) + "/slovoset/Data/"; }
 
-} // namespace slovoset::test
+} // namespace smek::slovoset::test

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace slovoset;
+using namespace smek::slovoset;
 
 namespace {
 

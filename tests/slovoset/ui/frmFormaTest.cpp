@@ -24,7 +24,7 @@
 #include <QtTest>
 #include <filesystem>
 
-using namespace slovoset;
+using namespace smek::slovoset;
 namespace fs = std::filesystem;
 
 namespace {

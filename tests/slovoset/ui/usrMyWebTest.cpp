@@ -9,7 +9,7 @@
 #include <QTextDocument>
 #include <QtTest>
 
-using namespace slovoset;
+using namespace smek::slovoset;
 
 class usrMyWebTest : public QObject {
     Q_OBJECT

@@ -6,7 +6,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-using namespace slovoset;
+using namespace smek::slovoset;
 
 namespace {
 
