@@ -1,8 +1,6 @@
 #include "PrintWorksheet.h"
 
 #include "common/core/FileMessages.h"
-#include "common/core/Paths.h"
-#include "common/core/TextFile.h"
 #include "common/ui/Geometry.h"
 #include "common/ui/Text.h"
 #include "common/ui/apiOpenSave.h"
@@ -156,18 +154,15 @@ void printWorksheet(QWidget* parent, Prompts& prompts, const Game& game, const P
                                {{QStringLiteral("Документ PDF (*.pdf)"), QStringLiteral("*.pdf")}},
                                {QStringLiteral("Все файлы (*.*)"), QStringLiteral("*.*")});
     if (name.isEmpty()) return;
-    if (PoiskTochki(name.toStdString()) == 0) name += QStringLiteral(".pdf");
-    const std::filesystem::path path(name.toStdString());
-    std::error_code ec;
-    if (std::filesystem::exists(path, ec) &&
-        !prompts.question(fromUtf8(fileMessage(name.toStdString(), FileTail::AlreadyExists)), Prompts::Icon::Warning,
-                          true))
-        return;
+    const std::string path = withExtension(toPath(name), ".pdf");
     const QByteArray pdf = worksheetPdf(sheet);
-    const std::error_code error =
-        pdf.isEmpty() ? std::make_error_code(std::errc::io_error)
-                      : writeTextFileAtomic(path, std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())));
-    if (error) prompts.error(fromUtf8(fileMessage(name.toStdString(), tailForError(error, FileTail::CannotSave))));
+    if (pdf.isEmpty()) {
+        prompts.error(fromUtf8(fileMessage(path, FileTail::CannotSave)));
+        return;
+    }
+    const SaveOutcome outcome = saveFile(path, std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())), true,
+                                         replaceQuestion(prompts));
+    if (outcome.kind == SaveOutcome::Kind::Failed) prompts.error(fromUtf8(outcome.message));
 }
 
 } // namespace smek::bukvoklad

@@ -2,15 +2,11 @@
 
 #include "Text.h"
 #include "apiOpenSave.h"
-#include "common/core/FileMessages.h"
-#include "common/core/Paths.h"
-#include "common/core/TextFile.h"
 
 #include <QBuffer>
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <filesystem>
 
 namespace smek {
 
@@ -59,18 +55,13 @@ QString savePdf(Prompts& prompts, const Places& places, const QString& proposedN
                                {{QStringLiteral("PDF (*.pdf)"), QStringLiteral("*.pdf")}},
                                {QStringLiteral("Все файлы (*.*)"), QStringLiteral("*.*")});
     if (name.isEmpty()) return {};
-    if (PoiskTochki(name.toStdString()) == 0) name += QStringLiteral(".pdf");
-    const std::filesystem::path path(name.toStdString());
-    const auto messageFor = [&](FileTail tail) { return fromUtf8(fileMessage(name.toStdString(), tail)); };
-    std::error_code ec;
-    if (std::filesystem::exists(path, ec) && !prompts.question(messageFor(FileTail::AlreadyExists), Prompts::Icon::Warning, true))
-        return {};
+    const std::string path = withExtension(toPath(name), ".pdf");
     const QByteArray bytes = pdfBytes(documentName, draw);
-    if (const std::error_code error = writeTextFileAtomic(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())))) {
-        prompts.error(messageFor(saveFailureTail(error)));
-        return {};
-    }
-    return name;
+    const SaveOutcome outcome = saveFile(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                                         true, replaceQuestion(prompts));
+    if (outcome.kind == SaveOutcome::Kind::Failed) prompts.error(fromUtf8(outcome.message));
+    if (outcome.kind != SaveOutcome::Kind::Saved) return {};
+    return fromPath(path);
 }
 
 } // namespace smek

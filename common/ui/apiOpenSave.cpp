@@ -53,4 +53,10 @@ QString askFileName(Prompts& prompts, const Places& places, const std::string& k
     return chosen;
 }
 
+AskReplace replaceQuestion(Prompts& prompts) {
+    return [&prompts](const std::string& question) {
+        return prompts.question(fromUtf8(question), Prompts::Icon::Warning, true);
+    };
+}
+
 } // namespace smek

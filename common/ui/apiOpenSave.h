@@ -1,6 +1,7 @@
 #pragma once
 // Asks for a file name with the open (mode 0) or save (any other mode) dialog.
 #include "Prompts.h"
+#include "common/core/SaveOpen.h"
 #include "common/core/UserFiles.h"
 
 #include <QList>
@@ -28,5 +29,8 @@ QString apiOpenSave(Prompts& prompts, int mode, const QString& proposedName, con
 // file's folder is remembered for the next time.
 QString askFileName(Prompts& prompts, const Places& places, const std::string& kind, int mode,
                     const QString& proposedName, const QList<FilterPair>& filter, const FilterPair& allFiles);
+
+// The question before another file is replaced: a warning box, Yes or No.
+AskReplace replaceQuestion(Prompts& prompts);
 
 } // namespace smek

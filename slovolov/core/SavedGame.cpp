@@ -1,6 +1,7 @@
 #include "SavedGame.h"
 
 #include "common/core/Alphabet.h"
+#include "common/core/FileMessages.h"
 #include "common/core/FreeFormat.h"
 #include "common/core/NumberText.h"
 
@@ -140,6 +141,32 @@ void applyLoaded(GameState& g, const LoadedGame& loaded) {
         g.settings.VremyaMin = loaded.VremyaMin;
         g.settings.VremyaSec = loaded.VremyaSec;
     }
+}
+
+SaveOutcome SaveGame(GameState& g, std::string path, const AskReplace& askReplace) {
+    path = withExtension(std::move(path), ".slv");
+    const SaveOutcome out = saveFile(path, slvText(g), path != g.FileName, askReplace);
+    if (out.kind == SaveOutcome::Kind::Saved) g.FileName = path;
+    return out;
+}
+
+OpenOutcome OpenGame(GameState& g, std::string path) {
+    OpenOutcome out;
+    out.path = withExtension(std::move(path), ".slv");
+    const ReadOutcome file = readGameFile(out.path, slvHeaderLine);
+    if (!file.ok) {
+        out.message = file.message;
+        return out;
+    }
+    const std::optional<LoadedGame> loaded = parseSlv(file.content);
+    if (!loaded) {
+        out.message = fileMessage(out.path, FileTail::NotSuitable);
+        return out;
+    }
+    applyLoaded(g, *loaded);
+    g.FileName = out.path;
+    out.ok = true;
+    return out;
 }
 
 } // namespace smek::slovolov

@@ -3,6 +3,8 @@
 // numbers as " 5 " / "-7 ". 152, 325 or 564 lines, two more when timed.
 #include "Game.h"
 
+#include "common/core/SaveOpen.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -49,5 +51,15 @@ bool completeGame(const GameState& g);
 // OpenFile, steps 5 to 7: the loaded game becomes the game state and its
 // level, timing mode and (when timed) time limit become the settings.
 void applyLoaded(GameState& g, const LoadedGame& loaded);
+
+// "Сохранить", after the dialog: ".slv" added to a name without an
+// extension; a file other than the current one is replaced only after Yes; on
+// success FileName is the path.
+SaveOutcome SaveGame(GameState& g, std::string path, const AskReplace& askReplace);
+
+// "Открыть", after the dialog: ".slv" added to a name without an extension;
+// on success the file's game is the game state (applyLoaded) and FileName the
+// path; otherwise nothing has changed.
+OpenOutcome OpenGame(GameState& g, std::string path);
 
 } // namespace smek::slovolov

@@ -364,23 +364,13 @@ void frmSlovolov::SaveFileDialog(int index) {
 
 void frmSlovolov::ShowSaveDialog() {
     const QString proposed = state_.FileName.empty() ? QString() : smek::fromPath(smek::fileNamePart(state_.FileName));
-    QString name = smek::askFileName(prompts_, places_, "slv", -1, proposed, kFilter, kAllFiles);
-    if (name.isEmpty()) return;
-    if (smek::PoiskTochki(smek::toPath(name)) == 0) name += QStringLiteral(".slv");
-    SaveFile(name);
+    const QString name = smek::askFileName(prompts_, places_, "slv", -1, proposed, kFilter, kAllFiles);
+    if (!name.isEmpty()) SaveFile(name);
 }
 
 void frmSlovolov::SaveFile(const QString& name) {
-    const std::string path = smek::toPath(name);
-    if (path != state_.FileName && smek::existingFile(std::filesystem::path(path)) &&
-        !prompts_.question(message(name, smek::FileTail::AlreadyExists), smek::Prompts::Icon::Warning, true))
-        return;
-    const std::error_code error = smek::writeTextFileAtomic(std::filesystem::path(path), slvText(state_));
-    if (error) {
-        prompts_.error(message(name, smek::saveFailureTail(error)));
-        return;
-    }
-    state_.FileName = path;
+    const smek::SaveOutcome outcome = SaveGame(state_, smek::toPath(name), smek::replaceQuestion(prompts_));
+    if (outcome.kind == smek::SaveOutcome::Kind::Failed) prompts_.error(smek::fromUtf8(outcome.message));
 }
 
 void frmSlovolov::OpenFile() {
@@ -389,26 +379,18 @@ void frmSlovolov::OpenFile() {
     OpenNamedFile(name);
 }
 
-void frmSlovolov::OpenNamedFile(QString name) {
-    if (smek::PoiskTochki(smek::toPath(name)) == 0) name += QStringLiteral(".slv");
-    const smek::ReadResult file = smek::readTextFile(std::filesystem::path(smek::toPath(name)), slvHeaderLine);
-    if (file.error) {
-        prompts_.error(message(name, smek::openFailureTail(file)));
-        return;
-    }
-    const std::optional<LoadedGame> loaded = parseSlv(file.content);
-    if (!loaded) {
-        prompts_.error(message(name, smek::FileTail::NotSuitable));
+void frmSlovolov::OpenNamedFile(const QString& name) {
+    const smek::OpenOutcome outcome = OpenGame(state_, smek::toPath(name));
+    if (!outcome.ok) {
+        prompts_.error(smek::fromUtf8(outcome.message));
         return;
     }
     // The old game's clock and refill must not tick on the opened game while
     // pending events run below.
     tmTimer->stop();
     tmNewBukvy->stop();
-    applyLoaded(state_, *loaded);
     picBox->clear();
     for (int i = 0; i <= state_.NumWords; ++i) AddSlovo(i);
-    state_.FileName = smek::toPath(name);
     QApplication::processEvents();
     NewGame(1);
 }

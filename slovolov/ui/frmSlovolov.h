@@ -62,7 +62,7 @@ public:
     void OpenFile();
     // Opens a named game as OpenFile does after its dialog (also a file
     // named on the command line).
-    void OpenNamedFile(QString name);
+    void OpenNamedFile(const QString& name);
 
     // Dictionary look-up
     void CodeText(const std::string& cp1251Word);

@@ -10,6 +10,7 @@
 
 #include "common/core/Cp1251.h"
 #include "common/core/Paths.h"
+#include "common/core/SaveOpen.h"
 #include "common/core/TextFile.h"
 
 #include <charconv>
@@ -251,7 +252,7 @@ int exportPages(Puzzle& p, const std::string& titleUtf8, std::string page, bool 
     p.Nazvanie = smek::utf8ToCp1251(titleUtf8);
     // The view last showed the puzzle display; the program's answers page repeats it.
     const std::string text2 = htmlViewBody(ShowSlovo(p).html);
-    if (smek::PoiskTochki(page) == 0) page += ".html";
+    page = smek::withExtension(std::move(page), ".html");
     const std::string pages[] = {page, answersPath(page)};
     bool existed[2];
     for (int i = 0; i < 2; ++i) {

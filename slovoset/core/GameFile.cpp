@@ -6,9 +6,7 @@
 #include "common/core/FreeFormat.h"
 #include "common/core/NumberText.h"
 #include "common/core/Paths.h"
-#include "common/core/TextFile.h"
 
-#include <filesystem>
 
 namespace smek::slovoset {
 namespace {
@@ -76,46 +74,34 @@ std::string gameFileText(const Puzzle& p) {
 }
 
 SaveOutcome SaveFileText(Puzzle& p, int mode, const std::string& path, std::string_view text,
-                         const std::function<bool(const std::string&)>& askReplace) {
-    SaveOutcome out;
-    if (mode != 1 && path != p.ImyaFile && smek::existingFile(path)) {
-        if (!askReplace(smek::fileMessage(path, smek::FileTail::AlreadyExists))) {
-            out.kind = SaveOutcome::Kind::Declined;
-            return out;
-        }
-    }
+                         const AskReplace& askReplace) {
     std::string content(text);
     content += "\r\n";
-    if (const std::error_code error = smek::writeTextFileAtomic(path, content)) {
-        out.kind = SaveOutcome::Kind::Failed;
-        out.message = smek::fileMessage(path, smek::saveFailureTail(error));
-        return out;
-    }
-    p.ImyaFile = path;
+    const SaveOutcome out = smek::saveFile(path, content, mode != 1 && path != p.ImyaFile, askReplace);
+    if (out.kind == SaveOutcome::Kind::Saved) p.ImyaFile = path;
     return out;
 }
 
-SaveOutcome SaveGame(Puzzle& p, std::string path, const std::function<bool(const std::string&)>& askReplace) {
-    if (smek::PoiskTochki(path) == 0) path += ".sst";
+SaveOutcome SaveGame(Puzzle& p, std::string path, const AskReplace& askReplace) {
+    path = smek::withExtension(std::move(path), ".sst");
     return SaveFileText(p, 0, path, gameFileText(p), askReplace);
 }
 
 OpenOutcome OpenGame(Puzzle& p, std::string path) {
-    if (smek::PoiskTochki(path) == 0) path += ".sst";
     OpenOutcome out;
-    out.path = path;
-    const smek::ReadResult file = smek::readTextFile(path, headerLine);
-    if (file.error) {
-        out.message = smek::fileMessage(path, smek::openFailureTail(file));
+    out.path = smek::withExtension(std::move(path), ".sst");
+    const smek::ReadOutcome file = smek::readGameFile(out.path, headerLine);
+    if (!file.ok) {
+        out.message = file.message;
         return out;
     }
     std::optional<Puzzle> game = readGame(p, file.content);
     if (!game) {
-        out.message = smek::fileMessage(path, smek::FileTail::NotSuitable);
+        out.message = smek::fileMessage(out.path, smek::FileTail::NotSuitable);
         return out;
     }
     out.select = SelectSlovo(*game);
-    game->ImyaFile = path;
+    game->ImyaFile = out.path;
     p = std::move(*game);
     out.ok = true;
     return out;

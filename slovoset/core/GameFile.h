@@ -3,7 +3,8 @@
 #include "Puzzle.h"
 #include "StartGame.h"
 
-#include <functional>
+#include "common/core/SaveOpen.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,22 +19,19 @@ std::string proposedName(const std::string& imyaFile);
 // "[slovoset]", LenSlov, Tekst, then Vybrano and Otgadano of every word.
 std::string gameFileText(const Puzzle& p);
 
-struct SaveOutcome {
-    enum class Kind { Saved, Declined, Failed };
-    Kind kind = Kind::Saved;
-    std::string message; // Failed: the file message (UTF-8) for an error box
-};
+using smek::AskReplace;
+using smek::SaveOutcome;
 
 // Asks `askReplace` (the overwrite question text, UTF-8; true = Yes) before
 // replacing another existing file unless mode is 1; writes text + CR LF
 // beside and then over the old file; on success ImyaFile = path (the window
 // then renews its caption).
 SaveOutcome SaveFileText(Puzzle& p, int mode, const std::string& path, std::string_view text,
-                         const std::function<bool(const std::string&)>& askReplace);
+                         const AskReplace& askReplace);
 
 // "Сохранить" in play mode, after the dialog: appends ".sst" when the name
 // has no extension.
-SaveOutcome SaveGame(Puzzle& p, std::string path, const std::function<bool(const std::string&)>& askReplace);
+SaveOutcome SaveGame(Puzzle& p, std::string path, const AskReplace& askReplace);
 
 // The puzzle a game file's content describes (current gives the data folder,
 // the dictionary and the title), or nothing when the file cannot be trusted:
@@ -44,10 +42,8 @@ SaveOutcome SaveGame(Puzzle& p, std::string path, const std::function<bool(const
 // words found are ignored.
 std::optional<Puzzle> readGame(const Puzzle& current, const std::string& content);
 
-struct OpenOutcome {
-    bool ok = false;
-    std::string path;    // the path used (".sst" appended when it had no extension)
-    std::string message; // not ok: the file message (UTF-8); the puzzle is unchanged
+// ok, path (".sst" appended when it had no extension), message, and:
+struct OpenOutcome : smek::OpenOutcome {
     SelectSlovoResult select; // ok: what SelectSlovo left to show
 };
 

@@ -5,7 +5,6 @@
 #include "common/core/Cp1251.h"
 #include "common/core/HtmlEscape.h"
 #include "common/core/NumberText.h"
-#include "common/core/Paths.h"
 
 namespace smek::slovoset {
 namespace {
@@ -57,13 +56,13 @@ HtmlPages exportPages(const Puzzle& p, const std::string& nazvanie, const std::s
 }
 
 std::vector<SaveOutcome> SaveHtml(Puzzle& p, std::string path, const std::string& text2,
-                                  const std::function<bool(const std::string&)>& askReplace) {
+                                  const AskReplace& askReplace) {
     return SaveHtml(p, std::move(path), exportPages(p, p.Nazvanie, text2), askReplace);
 }
 
 std::vector<SaveOutcome> SaveHtml(Puzzle& p, std::string path, const HtmlPages& pages,
-                                  const std::function<bool(const std::string&)>& askReplace) {
-    if (smek::PoiskTochki(path) == 0) path += ".html";
+                                  const AskReplace& askReplace) {
+    path = smek::withExtension(std::move(path), ".html");
     std::vector<SaveOutcome> outcomes;
     outcomes.push_back(SaveFileText(p, 0, path, pages.puzzle, askReplace));
     // The answers page goes beside it without a question, also when the

@@ -3,7 +3,6 @@
 #include "GameFile.h"
 #include "Puzzle.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,9 +31,9 @@ HtmlPages exportPages(const Puzzle& p, const std::string& nazvanie, const std::s
 // author declined to replace the puzzle page. Returns the outcomes of the
 // writes in that order.
 std::vector<SaveOutcome> SaveHtml(Puzzle& p, std::string path, const std::string& text2,
-                                  const std::function<bool(const std::string&)>& askReplace);
+                                  const AskReplace& askReplace);
 // The same for pages made otherwise (the printable ones).
 std::vector<SaveOutcome> SaveHtml(Puzzle& p, std::string path, const HtmlPages& pages,
-                                  const std::function<bool(const std::string&)>& askReplace);
+                                  const AskReplace& askReplace);
 
 } // namespace smek::slovoset

@@ -270,6 +270,41 @@ TEST(SavedGame, AHalfBuiltBoardIsNoCompleteGame) {
     EXPECT_TRUE(completeGame(built(2, 5, shippedDir())));
 }
 
+TEST(SavedGame, SaveAndOpenKeepTheFileNameAndRefuseWithoutChangingTheGame) {
+    TempFolder dir;
+    const std::string base = (dir.path() / "партия").string();
+    int questions = 0;
+    const smek::AskReplace no = [&questions](const std::string&) { return ++questions, false; };
+    GameState g = playedGame(1, true);
+    ASSERT_EQ(SaveGame(g, base, no).kind, smek::SaveOutcome::Kind::Saved);
+    EXPECT_EQ(g.FileName, base + ".slv");
+    // Saving again over the game's own file asks nothing; another file is kept after No.
+    EXPECT_EQ(SaveGame(g, base + ".slv", no).kind, smek::SaveOutcome::Kind::Saved);
+    dir.write("чужая.slv", "x");
+    EXPECT_EQ(SaveGame(g, (dir.path() / "чужая.slv").string(), no).kind, smek::SaveOutcome::Kind::Declined);
+    EXPECT_EQ(questions, 1);
+    EXPECT_EQ(g.FileName, base + ".slv");
+
+    GameState opened;
+    const smek::OpenOutcome ok = OpenGame(opened, base); // the extension is added as when saving
+    ASSERT_TRUE(ok.ok) << ok.message;
+    EXPECT_EQ(ok.path, base + ".slv");
+    EXPECT_EQ(opened.FileName, base + ".slv");
+    EXPECT_EQ(opened.cells, g.cells);
+    EXPECT_EQ(opened.Slova, g.Slova);
+
+    const GameState before = opened;
+    const smek::OpenOutcome foreign = OpenGame(opened, (dir.path() / "чужая.slv").string());
+    EXPECT_FALSE(foreign.ok);
+    EXPECT_EQ(foreign.message, "Файл \"" + (dir.path() / "чужая.slv").string() + "\" не подходит к программе.");
+    dir.write("битая.slv", slvText(g).substr(0, 200));
+    EXPECT_FALSE(OpenGame(opened, (dir.path() / "битая.slv").string()).ok);
+    EXPECT_FALSE(OpenGame(opened, (dir.path() / "нет").string()).ok);
+    EXPECT_EQ(opened.FileName, before.FileName);
+    EXPECT_EQ(opened.cells, before.cells);
+    EXPECT_EQ(opened.Slova, before.Slova);
+}
+
 TEST(Lookup, ArticleAddressIsTheLowerCaseWordInUtf8) {
     const std::string base = kDictionaryArticle;
     EXPECT_EQ(base, "https://ru.wiktionary.org/wiki/");

@@ -331,6 +331,15 @@ private slots:
         prompts_->files = {dir_->path() + QStringLiteral("/нет/такой/папки/x.pdf")};
         w.MenuPdf->trigger();
         QVERIFY(prompts_->texts().last().endsWith(QStringLiteral("x.pdf\" сохранить не возможно.")));
+        // A folder of that name is no file to replace: no question, only the failure.
+        QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("папка.pdf")));
+        const int said = static_cast<int>(prompts_->texts().size());
+        prompts_->answers = {false, true};
+        prompts_->files = {dir_->path() + QStringLiteral("/папка.pdf")};
+        w.MenuPdf->trigger();
+        QCOMPARE(static_cast<int>(prompts_->texts().size()), said + 2); // the answers page, then the failure
+        QVERIFY(prompts_->texts().last().endsWith(QStringLiteral("папка.pdf\" сохранить не возможно.")));
+        QVERIFY(QFileInfo(dir_->path() + QStringLiteral("/папка.pdf")).isDir());
     }
 
     void printGoesThroughThePrintDialog() {
