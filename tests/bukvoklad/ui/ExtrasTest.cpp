@@ -1,12 +1,9 @@
 // Additions beyond the designed window: hints, letters in use, reshuffle and
 // the anagram worksheet on paper.
-#include "TempFolder.h"
+#include "WindowTable.h"
 #include "BoardReading.h"
-#include "ScriptedPrompts.h"
-#include "TestPlaces.h"
 #include "bukvoklad/core/Hint.h"
 #include "bukvoklad/ui/PrintWorksheet.h"
-#include "bukvoklad/ui/frmForma.h"
 #include "common/ui/Text.h"
 
 #include <QPrintDialog>
@@ -24,19 +21,8 @@ const QColor kOpened(0, 128, 0);
 const QColor kUsedCell(0xD8, 0xD8, 0xD8);
 const QColor kUsedLetter(0x98, 0x98, 0x98);
 
-struct Window {
-    TempFolder folder;
-    Game game;
-    ScriptedPrompts prompts{QStringLiteral("Смекалия - Буквоклад")};
-    Random random{5};
-    std::unique_ptr<frmForma> form;
-
-    explicit Window(int optKolBukv) {
-        game.PathData = folder.pathData();
-        game.OptKolBukv = optKolBukv;
-        form = std::make_unique<frmForma>(game, prompts, random, [] {}, testPlaces(game.PathData));
-        prompts.setOwner(form.get());
-    }
+struct Window : test::WindowTable {
+    explicit Window(int optKolBukv) : WindowTable(5) { open(optKolBukv); }
     QString word() const { return fromCp1251(game.Slovo); }
     // The letter of the word at position p, as a one-letter string.
     QString letter(int p) const { return word().mid(p, 1); }

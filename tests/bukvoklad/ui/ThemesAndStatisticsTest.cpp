@@ -1,8 +1,5 @@
 // The compose-a-word window's additions: the theme menu and the statistics.
-#include "TempFolder.h"
-#include "ScriptedPrompts.h"
-#include "TestPlaces.h"
-#include "bukvoklad/ui/frmForma.h"
+#include "WindowTable.h"
 #include "common/core/TextFile.h"
 #include "common/core/Themes.h"
 #include "common/ui/frmStatistika.h"
@@ -15,23 +12,14 @@ using namespace smek::bukvoklad;
 
 namespace {
 
-struct Table {
-    TempFolder folder;
-    Game game;
-    ScriptedPrompts prompts{QStringLiteral("Смекалия - Буквоклад")};
-    Random random{11};
-    std::unique_ptr<frmForma> form;
-
+struct Table : test::WindowTable {
     // own: the player's folder, kept between two tables as between two runs.
-    Table(int optKolBukv, const std::string& own) {
+    Table(int optKolBukv, const std::string& own) : WindowTable(11) {
         folder.words("Слова.6", {"ДЕРЕВО"});
         folder.words("Слова.7", {"АВТОБУС"});
         std::filesystem::create_directories(folder.path() / kThemesFolder / "Еда");
         folder.words(std::string(kThemesFolder) + "/Еда/Слова.6", {"ПЕЧЕНЬ"});
-        game.PathData = folder.pathData();
-        game.OptKolBukv = optKolBukv;
-        form = std::make_unique<frmForma>(game, prompts, random, [] {}, testPlaces(game.PathData, own));
-        prompts.setOwner(form.get());
+        open(optKolBukv, [] {}, own);
     }
 };
 

@@ -1,9 +1,6 @@
-#include "TempFolder.h"
+#include "WindowTable.h"
 #include "BoardReading.h"
-#include "ScriptedPrompts.h"
-#include "TestPlaces.h"
 #include "bukvoklad/core/Settings.h"
-#include "bukvoklad/ui/frmForma.h"
 #include "bukvoklad/ui/frmOptions.h"
 #include "common/core/TextFile.h"
 #include "common/ui/frmEnd.h"
@@ -19,23 +16,15 @@ using namespace smek::bukvoklad;
 namespace {
 
 // A window over a data folder of its own, with a seeded generator.
-struct Table {
-    TempFolder folder;
-    Game game;
-    ScriptedPrompts prompts{QStringLiteral("Смекалия - Буквоклад")};
-    Random random{11};
+struct Table : test::WindowTable {
     int ended = 0;
     QStringList banners; // banner texts in the order they were shown
-    std::unique_ptr<frmForma> form;
 
-    explicit Table(int optKolBukv = 0) {
-        game.PathData = folder.pathData();
-        game.OptKolBukv = optKolBukv;
+    explicit Table(int optKolBukv = 0) : WindowTable(11) {
         prompts.onModal = [this](QDialog& dialog) {
             if (auto* end = qobject_cast<frmEnd*>(&dialog)) banners << QString::fromStdString(end->banner().text);
         };
-        form = std::make_unique<frmForma>(game, prompts, random, [this] { ++ended; }, testPlaces(game.PathData));
-        prompts.setOwner(form.get());
+        open(optKolBukv, [this] { ++ended; });
     }
     QStringList boardLetters(int cells, const QStringList& candidates) const {
         QStringList out;

@@ -1,12 +1,10 @@
 // Offscreen tests of play beyond the design: keyboard play, drags, the found
 // counter, struck-through words, the flash of a missed mark, the printed puzzle.
-#include "ScriptedPrompts.h"
-#include "TestPlaces.h"
+#include "WindowFolder.h"
 #include "common/ui/frmEnd.h"
 #include "slovolov/core/Cursor.h"
 #include "slovolov/core/Drag.h"
 #include "slovolov/core/SavedGame.h"
-#include "slovolov/ui/frmSlovolov.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -26,9 +24,7 @@ private:
     int wins_ = 0;
 
     frmSlovolov& start(Settings settings = {}, std::uint64_t seed = 7) {
-        w_ = std::make_unique<frmSlovolov>(*prompts_, smek::testPlaces(dir_->path().toStdString() + "/Data/"),
-                                           settings, std::make_unique<smek::Random>(seed));
-        w_->show();
+        w_ = test::openWindow(*prompts_, *dir_, settings, seed);
         w_->activateWindow();
         [&] { QVERIFY(QTest::qWaitForWindowActive(w_.get())); }();
         w_->NewGame(0);
@@ -98,11 +94,7 @@ private:
 
 private slots:
     void init() {
-        dir_ = std::make_unique<QTemporaryDir>();
-        const std::string data = dir_->path().toStdString() + "/Data/";
-        fs::create_directories(data);
-        for (const auto& f : fs::directory_iterator(std::string(FIXTURES_DIR) + "/slovolov/words"))
-            fs::copy_file(f.path(), data + f.path().filename().string());
+        dir_ = test::folderWithWords();
         prompts_ = std::make_unique<smek::ScriptedPrompts>(QStringLiteral("Смекалия - Словолов"));
         wins_ = 0;
         prompts_->onModal = [this](QDialog& d) {
@@ -361,8 +353,7 @@ private slots:
     }
 
     void printingWaitsForAWholeBoard() {
-        w_ = std::make_unique<frmSlovolov>(*prompts_, smek::testPlaces(dir_->path().toStdString() + "/Data/"),
-                                           Settings{}, std::make_unique<smek::Random>(3));
+        w_ = test::openWindow(*prompts_, *dir_, Settings{}, 3);
         QVERIFY(!w_->MenuPrint->isEnabled() && !w_->MenuPdf->isEnabled());
         for (const char* name : {"/Data/Ещё.3", "/Data/Слова.3"}) fs::remove(dir_->path().toStdString() + name);
         w_->NewGame(0); // "База данных слов не найдена": a half-dealt board

@@ -1,11 +1,9 @@
 // The word-search window's additions: the theme menu and the statistics.
-#include "ScriptedPrompts.h"
-#include "TestPlaces.h"
+#include "WindowFolder.h"
 #include "common/core/Cp1251.h"
 #include "common/core/TextFile.h"
 #include "common/core/Themes.h"
 #include "common/ui/frmStatistika.h"
-#include "slovolov/ui/frmSlovolov.h"
 
 #include <QtTest>
 #include <filesystem>
@@ -21,16 +19,14 @@ private:
     std::unique_ptr<smek::ScriptedPrompts> prompts_;
     std::unique_ptr<frmSlovolov> w_;
 
-    std::string data() const { return dir_->path().toStdString() + "/Data/"; }
+    std::string data() const { return test::dataOf(*dir_); }
     // The player's own folder, apart from the data folder as in an installed game.
     std::string own() const { return dir_->path().toStdString() + "/own/"; }
     fs::path themeFile() const { return own() + "slovolov-theme"; }
     fs::path statisticsFile() const { return own() + "slovolov-statistics"; }
 
     frmSlovolov& start(std::uint64_t seed = 7) {
-        w_ = std::make_unique<frmSlovolov>(*prompts_, smek::testPlaces(data(), own()), Settings{},
-                                           std::make_unique<smek::Random>(seed));
-        w_->show();
+        w_ = test::openWindow(*prompts_, *dir_, Settings{}, seed, own());
         QApplication::processEvents();
         w_->NewGame(0);
         return *w_;
@@ -74,10 +70,7 @@ private:
 
 private slots:
     void init() {
-        dir_ = std::make_unique<QTemporaryDir>();
-        fs::create_directories(data());
-        for (const auto& f : fs::directory_iterator(std::string(FIXTURES_DIR) + "/slovolov/words"))
-            fs::copy_file(f.path(), data() + f.path().filename().string());
+        dir_ = test::folderWithWords();
         const fs::path theme = fs::path(data()) / smek::kThemesFolder / "Животные";
         fs::create_directories(theme);
         QVERIFY(!smek::writeTextFileAtomic(theme / "Слова.4", " 1 \r\n" + smek::w1251("ЛИСА") + "\r\n"));

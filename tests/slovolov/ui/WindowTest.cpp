@@ -1,14 +1,12 @@
 // Offscreen tests of the word-search windows: board pixels, the word list,
 // the level dialog, the end banner, saved games, look-up, settings on close.
-#include "ScriptedPrompts.h"
-#include "TestPlaces.h"
+#include "WindowFolder.h"
 #include "common/core/Cp1251.h"
 #include "common/core/TextFile.h"
 #include "common/ui/Text.h"
 #include "common/ui/frmEnd.h"
 #include "slovolov/core/Lookup.h"
 #include "slovolov/core/SavedGame.h"
-#include "slovolov/ui/frmSlovolov.h"
 #include "slovolov/ui/frmSlovolovSelLevel.h"
 
 #include <QClipboard>
@@ -28,12 +26,10 @@ private:
     std::unique_ptr<smek::ScriptedPrompts> prompts_;
     std::unique_ptr<frmSlovolov> w_;
 
-    std::string data() const { return dir_->path().toStdString() + "/Data/"; }
+    std::string data() const { return test::dataOf(*dir_); }
 
     frmSlovolov& start(Settings settings = {}, std::uint64_t seed = 7, const std::string& own = {}) {
-        w_ = std::make_unique<frmSlovolov>(*prompts_, smek::testPlaces(data(), own), settings,
-                                           std::make_unique<smek::Random>(seed));
-        w_->show();
+        w_ = test::openWindow(*prompts_, *dir_, settings, seed, own);
         QApplication::processEvents();
         w_->NewGame(0);
         return *w_;
@@ -67,10 +63,7 @@ private:
 
 private slots:
     void init() {
-        dir_ = std::make_unique<QTemporaryDir>();
-        fs::create_directories(data());
-        for (const auto& f : fs::directory_iterator(std::string(FIXTURES_DIR) + "/slovolov/words"))
-            fs::copy_file(f.path(), data() + f.path().filename().string());
+        dir_ = test::folderWithWords();
         prompts_ = std::make_unique<smek::ScriptedPrompts>(QStringLiteral("Смекалия - Словолов"));
     }
     void cleanup() {
