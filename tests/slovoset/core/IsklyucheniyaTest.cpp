@@ -1,6 +1,7 @@
 // The author's excluded words: the list's text and file, and where the
 // analysis skips them (a created puzzle) and where it must not (play, files).
 #include "SlovosetTestSupport.h"
+#include "TempFolder.h"
 
 #include "slovoset/core/GameFile.h"
 #include "slovoset/core/Isklyucheniya.h"
@@ -10,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <unistd.h>
 
 namespace smek::slovoset {
 namespace {
@@ -54,14 +54,12 @@ TEST(Isklyucheniya, TextIsCapitalsWithEOneALine) {
 }
 
 TEST(Isklyucheniya, FileInAFolderOfItsOwn) {
-    const fs::path dir = fs::temp_directory_path() / ("slovoset-excluded-" + std::to_string(::getpid()));
-    const fs::path file = dir / "a" / "b" / "excluded-words.txt";
+    const smek::TempFolder dir;
+    const fs::path file = dir.path() / "a" / "b" / "excluded-words.txt";
     EXPECT_TRUE(readIsklyucheniya(file).empty()); // missing: empty
     ASSERT_FALSE(writeIsklyucheniya(file, {w("МОРГ"), w("ИГО")}));
     EXPECT_EQ(smek::readTextFile(file).content, w("ИГО\r\nМОРГ\r\n"));
     EXPECT_EQ(readIsklyucheniya(file), (std::set<std::string>{w("ИГО"), w("МОРГ")}));
-    std::error_code ec;
-    fs::remove_all(dir, ec);
 }
 
 TEST(Isklyucheniya, CreateModeSkipsThemThroughTheDictionaryTree) {
