@@ -11,7 +11,7 @@ set(CPACK_PACKAGE_CONTACT "Smekalia developers <smekalia@example.org>")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://ru.wiktionary.org/")
+# No Homepage field until the project has a web home of its own.
 # Libraries from the programs' links; what they load at run time by name.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, qt6-qpa-plugins")
