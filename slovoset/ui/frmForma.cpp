@@ -394,10 +394,6 @@ void frmForma::saveIsklyucheniya(const std::set<std::string>& words) {
     }
 }
 
-bool frmForma::askReplace(const std::string& question) {
-    return prompts_.question(smek::fromUtf8(question), smek::Prompts::Icon::Warning, true);
-}
-
 void frmForma::reportSave(const SaveOutcome& outcome) {
     if (outcome.kind == SaveOutcome::Kind::Saved) NewCaption(p_.ImyaFile);
     if (outcome.kind == SaveOutcome::Kind::Failed) prompts_.error(smek::fromUtf8(outcome.message));
@@ -412,7 +408,7 @@ void frmForma::SaveGame() {
     const QString path = smek::askFileName(prompts_, places_, "sst", -1, smek::fromPath(proposedName(p_.ImyaFile)),
                                            {kGameFiles}, kAllFiles);
     if (path.isEmpty()) return;
-    reportSave(smek::slovoset::SaveGame(p_, smek::toPath(path), [this](const std::string& q) { return askReplace(q); }));
+    reportSave(smek::slovoset::SaveGame(p_, smek::toPath(path), smek::replaceQuestion(prompts_)));
 }
 
 void frmForma::SaveHtml() {
@@ -425,7 +421,7 @@ void frmForma::SaveHtml() {
     const QString proposed = smek::fromCp1251(smek::fileNameOfTitle(p_.Nazvanie));
     const QString path = smek::askFileName(prompts_, places_, "html", -1, proposed, {kPages}, kAllFiles);
     if (path.isEmpty()) return;
-    const auto ask = [this](const std::string& q) { return askReplace(q); };
+    const smek::AskReplace ask = smek::replaceQuestion(prompts_);
     const std::vector<SaveOutcome> outcomes = mFilePlain->isChecked()
                                                   ? smek::slovoset::SaveHtml(p_, smek::toPath(path), text2_, ask)
                                                   : smek::slovoset::SaveHtml(p_, smek::toPath(path), printPages(p_, p_.Nazvanie), ask);

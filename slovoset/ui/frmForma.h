@@ -104,7 +104,6 @@ private:
     void setAnswerBox(bool enabled);
     void SaveGame();
     void SaveHtml();
-    bool askReplace(const std::string& question);
     void reportSave(const SaveOutcome& outcome);
     QString helpPage() const;
     void saveIsklyucheniya(const std::set<std::string>& words);
