@@ -1,9 +1,8 @@
 #include "PrintWorksheet.h"
 
-#include "common/core/FileMessages.h"
 #include "common/ui/Geometry.h"
 #include "common/ui/Text.h"
-#include "common/ui/apiOpenSave.h"
+#include "common/ui/PrintOut.h"
 
 #include <QBuffer>
 #include <QFormLayout>
@@ -150,19 +149,8 @@ void printWorksheet(QWidget* parent, Prompts& prompts, const Game& game, const P
         return;
     }
 
-    QString name = askFileName(prompts, places, "pdf", 1, QStringLiteral("Анаграммы.pdf"),
-                               {{QStringLiteral("Документ PDF (*.pdf)"), QStringLiteral("*.pdf")}},
-                               {QStringLiteral("Все файлы (*.*)"), QStringLiteral("*.*")});
-    if (name.isEmpty()) return;
-    const std::string path = withExtension(toPath(name), ".pdf");
-    const QByteArray pdf = worksheetPdf(sheet);
-    if (pdf.isEmpty()) {
-        prompts.error(fromUtf8(fileMessage(path, FileTail::CannotSave)));
-        return;
-    }
-    const SaveOutcome outcome = saveFile(path, std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())), true,
-                                         replaceQuestion(prompts));
-    if (outcome.kind == SaveOutcome::Kind::Failed) prompts.error(fromUtf8(outcome.message));
+    savePdfFile(prompts, places, QStringLiteral("Анаграммы.pdf"), QStringLiteral("Документ PDF (*.pdf)"),
+                [&] { return worksheetPdf(sheet); });
 }
 
 } // namespace smek::bukvoklad

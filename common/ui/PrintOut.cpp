@@ -2,6 +2,7 @@
 
 #include "Text.h"
 #include "apiOpenSave.h"
+#include "common/core/FileMessages.h"
 
 #include <QBuffer>
 #include <QPageLayout>
@@ -49,19 +50,27 @@ QByteArray pdfBytes(const QString& documentName, const DrawPages& draw) {
     return bytes;
 }
 
-QString savePdf(Prompts& prompts, const Places& places, const QString& proposedName, const QString& documentName,
-                const DrawPages& draw) {
-    QString name = askFileName(prompts, places, "pdf", -1, proposedName,
-                               {{QStringLiteral("PDF (*.pdf)"), QStringLiteral("*.pdf")}},
-                               {QStringLiteral("Все файлы (*.*)"), QStringLiteral("*.*")});
+QString savePdfFile(Prompts& prompts, const Places& places, const QString& proposedName,
+                    const QString& filterDescription, const std::function<QByteArray()>& render) {
+    const QString name = askFileName(prompts, places, "pdf", -1, proposedName, {{filterDescription, QStringLiteral("*.pdf")}},
+                                     {QStringLiteral("Все файлы (*.*)"), QStringLiteral("*.*")});
     if (name.isEmpty()) return {};
     const std::string path = withExtension(toPath(name), ".pdf");
-    const QByteArray bytes = pdfBytes(documentName, draw);
-    const SaveOutcome outcome = saveFile(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
-                                         true, replaceQuestion(prompts));
+    const QByteArray bytes = render();
+    // No document came out of the painter: nothing to write.
+    const SaveOutcome outcome =
+        bytes.isEmpty() ? SaveOutcome{SaveOutcome::Kind::Failed, fileMessage(path, FileTail::CannotSave)}
+                        : saveFile(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), true,
+                                   replaceQuestion(prompts));
     if (outcome.kind == SaveOutcome::Kind::Failed) prompts.error(fromUtf8(outcome.message));
     if (outcome.kind != SaveOutcome::Kind::Saved) return {};
     return fromPath(path);
+}
+
+QString savePdf(Prompts& prompts, const Places& places, const QString& proposedName, const QString& documentName,
+                const DrawPages& draw) {
+    return savePdfFile(prompts, places, proposedName, QStringLiteral("PDF (*.pdf)"),
+                       [&] { return pdfBytes(documentName, draw); });
 }
 
 } // namespace smek
