@@ -2,7 +2,8 @@
 """The everyday vocabulary: themed lists of nouns written by the team.
 
 Each file in everyday/ is one theme. Its first line is "# " and the
-theme's name as players see it; then one noun a line, lower case, Ё where
+theme's name as players see it, its second "# Правило: " and the rule
+every word of the theme meets; then one noun a line, lower case, Ё where
 the word has it. Blank lines and further "#" lines are comments. A word
 that hunspell lists without affix classes (indeclinable or irregular:
 кофе, время, мать) is marked with a trailing " *", so a bare entry of
@@ -22,12 +23,16 @@ import sources
 HERE = os.path.dirname(os.path.abspath(__file__))
 THEME_DIR = os.path.join(HERE, "everyday")
 LOWER = sources.LOWER
+# The line that states a theme's rule of membership: every word of the
+# theme must meet it, since players see only the theme's name.
+RULE = "# Правило: "
 
 
 class Theme:
-    def __init__(self, slug, name, words, bare):
+    def __init__(self, slug, name, words, bare, rule=""):
         self.slug = slug      # file name without .txt, e.g. "05-zhivotnye"
         self.name = name      # "Животные"
+        self.rule = rule      # what the theme admits, from its "# Правило: " line
         self.words = words    # in file order, unique within the theme
         self.bare = bare      # words marked " *"
 
@@ -39,8 +44,11 @@ def parse_theme(path):
         raise ValueError("%s: first line must be '# <theme name>'" % path)
     name = lines[0][2:].strip()
     words, bare, seen = [], set(), set()
+    rule = ""
     for n, raw in enumerate(lines[1:], start=2):
         line = raw.strip()
+        if line.startswith(RULE):
+            rule = line[len(RULE):].strip()
         if not line or line.startswith("#"):
             continue
         star = line.endswith("*")
@@ -54,7 +62,7 @@ def parse_theme(path):
         if star:
             bare.add(w)
     slug = os.path.splitext(os.path.basename(path))[0]
-    return Theme(slug, name, words, bare)
+    return Theme(slug, name, words, bare, rule)
 
 
 def load_themes(folder=THEME_DIR):

@@ -33,7 +33,9 @@ DICTIONARY_SIZE = (10000, 15000)
 # Nouns in use that the thesaurus does not know join the dictionary from
 # this length on: a long hit in a text is seldom an accident.
 DICTIONARY_TAIL_FROM = 8
-PICKED_FILES = ("long.txt", "mid.txt")
+# Picked lists without a theme: long and mid-length words read one by one
+# from the dictionaries, and everyday words no theme's rule admits.
+PICKED_FILES = ("long.txt", "mid.txt", "other.txt")
 # A theme gets a word file of a length only when it has this many words.
 THEME_LEAST = 4
 # Short nouns picked for the hidden-word dictionary only: familiar to a
