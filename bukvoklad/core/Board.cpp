@@ -52,9 +52,13 @@ std::vector<bool> cellsInUse(const Board& board, const std::string& word, const 
     if (word.size() < n || board.opened.size() != n) return used;
     const auto letterOf = [&](size_t j) { return word[static_cast<size_t>(board.cells[j])]; };
     const auto isOpened = [&](size_t j) { return board.opened[static_cast<size_t>(board.cells[j])]; };
+    // The cell of the very letter first (Е takes an Е cell before a Ё one).
     const auto take = [&](char letter, bool opened) -> bool {
-        for (size_t j = 0; j < n; ++j)
-            if (!used[j] && isOpened(j) == opened && sameLetter(letter, letterOf(j))) return used[j] = true;
+        for (const bool exact : {true, false})
+            for (size_t j = 0; j < n; ++j)
+                if (!used[j] && isOpened(j) == opened &&
+                    (exact ? letter == letterOf(j) : sameLetter(letter, letterOf(j))))
+                    return used[j] = true;
         return false;
     };
     const std::string typed = toUpperRu(typedCp1251);

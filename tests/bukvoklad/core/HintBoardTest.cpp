@@ -180,6 +180,12 @@ TEST(LettersInUse, TypedEUsesAYoCell) {
     EXPECT_EQ(use("ЕЕ"), (V{false, true, false, false}));
     EXPECT_EQ(use("ЕЛКА"), (V{true, true, true, true}));
     EXPECT_EQ(use("ОЛКА"), (V{true, false, true, true}));
+    // ЕЩЁ shown as Ё Щ Е: each letter takes its own cell first, then the other.
+    const Game both = inPlay("ЕЩЁ", {2, 1, 0});
+    const auto useBoth = [&](const char* typed) { return cellsInUse(both.board, both.Slovo, w1251(typed)); };
+    EXPECT_EQ(useBoth("Е"), (V{false, false, true}));
+    EXPECT_EQ(useBoth("Ё"), (V{true, false, false}));
+    EXPECT_EQ(useBoth("ЕЕ"), (V{true, false, true}));
 }
 
 TEST(LettersInUse, OpenedCellGoesToItsOwnPositionFirst) {
