@@ -48,19 +48,14 @@ EVERYDAY = {wordgen.upper(w) for t in THEMES + PICKED for w in t.words}
 FOR_DICTIONARY = everyday.parse_theme(os.path.join(HERE, wordgen.DICTIONARY_PICKED))
 
 
-def _language():
+def _language(src):
     """Every lower-case noun of hunspell (indeclinables too) and every word
     the generator blocks: a player may type any of them."""
-    src = wordgen.Sources()
     blocked = {w for w in src.blocked_forms if sources.only_letters(w)}
     blocked |= curated.REJECT | curated.ETHNIC | {w for ws in curated.FAMILY.values() for w in ws}
     return sources.language_nouns(src.dic, curated.NOT_NOUNS) | blocked
 
 
-LANGUAGE = _language()
-LANGUAGE_ANAGRAMS = collections.defaultdict(set)
-for _w in LANGUAGE:
-    LANGUAGE_ANAGRAMS[wordgen.letters_key(_w)].add(wordgen.e_form(wordgen.upper(_w)))
 
 
 def second_answers(w):
@@ -90,6 +85,10 @@ def unwanted_everyday():
 
 
 UNWANTED, SOURCES = unwanted_everyday()
+LANGUAGE = _language(SOURCES)
+LANGUAGE_ANAGRAMS = collections.defaultdict(set)
+for _w in LANGUAGE:
+    LANGUAGE_ANAGRAMS[wordgen.letters_key(_w)].add(wordgen.e_form(wordgen.upper(_w)))
 
 
 class EverydayVocabulary(unittest.TestCase):
