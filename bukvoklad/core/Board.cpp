@@ -41,21 +41,30 @@ void reshuffle(Board& board, const std::string& word, Random& random) {
     }
 }
 
+bool sameLetter(char typed, char shown) {
+    const auto plain = [](char c) { return c == kYoUpper ? '\xC5' : c; }; // Ё as Е
+    return plain(typed) == plain(shown);
+}
+
 std::vector<bool> cellsInUse(const Board& board, const std::string& word, const std::string& typedCp1251) {
     const size_t n = board.cells.size();
     std::vector<bool> used(n, false);
     if (word.size() < n || board.opened.size() != n) return used;
     const auto letterOf = [&](size_t j) { return word[static_cast<size_t>(board.cells[j])]; };
     const auto isOpened = [&](size_t j) { return board.opened[static_cast<size_t>(board.cells[j])]; };
+    // The cell of the very letter first (Е takes an Е cell before a Ё one).
     const auto take = [&](char letter, bool opened) -> bool {
-        for (size_t j = 0; j < n; ++j)
-            if (!used[j] && isOpened(j) == opened && letterOf(j) == letter) return used[j] = true;
+        for (const bool exact : {true, false})
+            for (size_t j = 0; j < n; ++j)
+                if (!used[j] && isOpened(j) == opened &&
+                    (exact ? letter == letterOf(j) : sameLetter(letter, letterOf(j))))
+                    return used[j] = true;
         return false;
     };
     const std::string typed = toUpperRu(typedCp1251);
     for (size_t i = 0; i < typed.size(); ++i) {
         const char letter = typed[i];
-        if (i < n && board.opened[i] && !used[i] && letterOf(i) == letter) {
+        if (i < n && board.opened[i] && !used[i] && sameLetter(letter, letterOf(i))) {
             used[i] = true;
             continue;
         }

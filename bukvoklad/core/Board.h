@@ -26,10 +26,15 @@ std::string shownLetters(const Board& board, const std::string& word);
 // closed letters alike, or the last two), the board stays as it is.
 void reshuffle(Board& board, const std::string& word, Random& random);
 
+// Whether a typed capital stands for a shown one. The board shows Ё where
+// the word has it, but players mostly type Е: either matches a Ё cell.
+bool sameLetter(char typed, char shown);
+
 // For each cell, whether a letter of the typed answer uses it up. Each typed
 // letter takes one cell of that letter: the opened cell of its own position
 // if it has one, else the leftmost free cell that is not opened, else the
-// leftmost free opened one. Letters the board lacks take nothing.
+// leftmost free opened one; a cell of the very letter before one of Е/Ё.
+// Letters the board lacks take nothing.
 std::vector<bool> cellsInUse(const Board& board, const std::string& word, const std::string& typedCp1251);
 
 } // namespace smek::bukvoklad

@@ -2,6 +2,8 @@
 
 #include "common/core/Alphabet.h"
 
+#include <algorithm>
+
 namespace smek::bukvoklad {
 
 KeyAction filterAnswerKey(char typed) {
@@ -13,7 +15,9 @@ KeyAction filterAnswerKey(char typed) {
 
 bool checkAnswer(Game& game, const std::string& textCp1251) {
     if (game.KolBukv == 0 || !game.wordLoaded) return false;
-    if (toUpperRu(textCp1251) != game.Slovo) return false;
+    const std::string typed = toUpperRu(textCp1251);
+    if (typed.size() != game.Slovo.size() || !std::equal(typed.begin(), typed.end(), game.Slovo.begin(), sameLetter))
+        return false;
     game.GameState = 0;
     return true;
 }

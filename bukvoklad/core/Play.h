@@ -18,7 +18,7 @@ struct KeyAction {
 KeyAction filterAnswerKey(char typed);
 
 // On every change of the answer box: true (and GameState = 0) when the
-// upper-cased text is the hidden word. Never after the reveal, nor while no
+// upper-cased text is the hidden word, Е typed for Ё or Ё for Е. Never after the reveal, nor while no
 // word is loaded.
 bool checkAnswer(Game& game, const std::string& textCp1251);
 

@@ -109,11 +109,37 @@ std::optional<Placement> placeSlot(const GameState& g, int L, smek::Random& rand
     return std::nullopt;
 }
 
+bool onBoard(const std::vector<std::string>& board, const std::string& word) {
+    return std::find(board.begin(), board.end(), word) != board.end();
+}
+
+// The words of a file that are usable at length L and not yet on the board,
+// each once.
+std::vector<std::string> freshWords(const std::filesystem::path& file, int L, const std::vector<std::string>& board) {
+    std::vector<std::string> out;
+    smek::ReadResult content = smek::readTextFile(file);
+    if (content.error) return out;
+    smek::FreeFormatReader reader(std::move(content.content));
+    const auto count = reader.readNumber();
+    for (int i = 0; count && i < *count; ++i) {
+        auto word = reader.readText();
+        if (!word) break;
+        if (static_cast<int>(word->size()) == L && std::all_of(word->begin(), word->end(), smek::isRussianCapital) &&
+            !onBoard(board, *word) && !onBoard(out, *word))
+            out.push_back(std::move(*word));
+    }
+    return out;
+}
+
 // A word of length L from a random word file of that length (the theme's,
 // or all words for a length it lacks); an unusable file is left out and
-// another drawn. On failure the status says why.
+// another drawn. A word already on the board gives way to another of its
+// file, else of another file; when the theme has no fresh word of the length
+// left, all words give one and the length is named like one the theme lacks.
+// Only when even all words hold too few does a word come twice. On failure
+// the status says why.
 BuildResult::Status chooseWord(const std::string& pathData, const std::string& theme, int L, smek::Random& random,
-                               std::string& word, BuildResult& result) {
+                               const std::vector<std::string>& board, std::string& word, BuildResult& result) {
     smek::ThemedWordFiles themed = smek::themedWordFiles(pathData, theme, L);
     if (themed.fellBack) noteLength(result.themeFellBack, L);
     std::vector<std::filesystem::path> files = std::move(themed.files);
@@ -121,6 +147,7 @@ BuildResult::Status chooseWord(const std::string& pathData, const std::string& t
         result.length = L;
         return BuildResult::Status::NoDatabase;
     }
+    std::string repeat; // a usable word that is already on the board
     for (;;) {
         const int r = random.between(1, static_cast<int>(files.size()));
         const std::filesystem::path file = files[static_cast<size_t>(r - 1)];
@@ -130,15 +157,30 @@ BuildResult::Status chooseWord(const std::string& pathData, const std::string& t
             result.error = pick.error;
             return BuildResult::Status::CannotOpen;
         }
-        if (pick.ok) {
+        if (pick.ok && !onBoard(board, pick.word)) {
             word = std::move(pick.word);
             return BuildResult::Status::Ok;
         }
+        if (pick.ok) {
+            const std::vector<std::string> fresh = freshWords(file, L, board);
+            if (!fresh.empty()) {
+                word = fresh[static_cast<size_t>(random.between(0, static_cast<int>(fresh.size()) - 1))];
+                return BuildResult::Status::Ok;
+            }
+            repeat = std::move(pick.word);
+        }
         files.erase(files.begin() + (r - 1));
-        if (files.empty()) {
+        if (!files.empty()) continue;
+        if (repeat.empty()) {
             result.file = file;
             return BuildResult::Status::NotSuitable;
         }
+        if (!theme.empty() && !themed.fellBack) {
+            noteLength(result.themeFellBack, L);
+            return chooseWord(pathData, std::string(), L, random, board, word, result);
+        }
+        word = std::move(repeat);
+        return BuildResult::Status::Ok;
     }
 }
 
@@ -183,7 +225,7 @@ SlotsOutcome fillSlots(GameState& g, const std::string& pathData, smek::Random& 
         const int L = g.wordLength(w);
         const std::optional<Placement> place = placeSlot(g, L, random, limits.drawsPerWord);
         if (!place) return SlotsOutcome::NoRoom;
-        result.status = chooseWord(pathData, g.theme, L, random, g.Slova[static_cast<size_t>(w)], result);
+        result.status = chooseWord(pathData, g.theme, L, random, g.Slova, g.Slova[static_cast<size_t>(w)], result);
         if (result.status != BuildResult::Status::Ok) {
             result.slotsFilled = w;
             return SlotsOutcome::Failed;

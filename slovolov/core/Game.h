@@ -77,14 +77,16 @@ struct BuildResult {
     std::error_code error;
     int restarts = 0; // boards started again because a slot found no room
     int slotsFilled = 0;
-    std::vector<int> themeFellBack; // lengths the theme lacks, taken from all words
+    std::vector<int> themeFellBack; // lengths the theme lacks or runs out of, taken from all words
 };
 
 // NewGame (0), steps 8 to 11 without the painting: seeds the generator, places
 // every word slot (words chosen afresh from the word files of each length) and
 // fills the other cells with filler letters А..Ю stored negated. With a theme
-// the words come from its folder, for a length it lacks from all words. On a failure
-// the words placed so far stay and no filler is drawn.
+// the words come from its folder, for a length it lacks from all words. No word
+// is hidden twice: a length whose theme words run out takes the rest from all
+// words and counts among the lengths the theme lacks. On a failure the words
+// placed so far stay and no filler is drawn.
 BuildResult buildBoard(GameState& g, const std::string& pathData, smek::Random& random,
                        const BuildLimits& limits = {});
 

@@ -136,10 +136,12 @@ TEST(WordDatabase, WordSearchKeepsYoWhereTheWordHasIt) {
 TEST(WordDatabase, ComposeAnswersAreUnambiguous) {
     // Players type Е for Ё, and any other arrangement of the letters that is
     // itself a listed word would be refused although it is a real word.
+    // The board shows Ё where the word has it (КОВЁР), so the lists keep it.
     std::map<int, std::map<std::string, std::vector<std::string>>> byLetters;
+    size_t withYo = 0;
     for (const auto& f : readFolder(kData / "bukvoklad")) {
+        withYo += std::count_if(f.words.begin(), f.words.end(), hasYo);
         for (const auto& w : f.words) {
-            EXPECT_FALSE(hasYo(w)) << f.path << ": " << w.size() << "-letter word with Ё";
             std::string key = yoToYe(w);
             std::sort(key.begin(), key.end());
             byLetters[f.length][key].push_back(w);
@@ -147,6 +149,7 @@ TEST(WordDatabase, ComposeAnswersAreUnambiguous) {
     }
     for (const auto& [len, groups] : byLetters)
         for (const auto& [key, words] : groups) EXPECT_EQ(words.size(), 1u) << "anagrams of length " << len;
+    EXPECT_GT(withYo, 0u);
 }
 
 // First letter of a dictionary file name ("К.5", UTF-8 on disk) in CP1251.

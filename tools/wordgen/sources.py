@@ -49,6 +49,24 @@ def is_noun_lemma(dic, w):
     return flags is not None and bool(flags & NOUN_FLAGS) and "A" not in flags
 
 
+# Indeclinable nouns (цунами, табу, кофе) are hunspell entries without affix
+# classes, among the irregular forms and function words listed the same way;
+# those that end in a vowel are taken for nouns unless a hand list says not.
+INDECLINABLE_ENDINGS = tuple("аеёиоуыэюя")
+
+
+def language_nouns(dic, not_nouns=()):
+    """Every lower-case noun the dictionary knows: the noun lemmas, and the
+    bare entries that may be indeclinable nouns."""
+    out = set()
+    for w, flags in dic.items():
+        if not only_letters(w):
+            continue
+        if is_noun_lemma(dic, w) or (not flags and w.endswith(INDECLINABLE_ENDINGS) and w not in not_nouns):
+            out.add(w)
+    return out
+
+
 def read_mythes(path=MYTHES_DAT):
     """Headwords, and how often each word appears among other entries'
     synonyms."""

@@ -33,7 +33,9 @@ DICTIONARY_SIZE = (10000, 15000)
 # Nouns in use that the thesaurus does not know join the dictionary from
 # this length on: a long hit in a text is seldom an accident.
 DICTIONARY_TAIL_FROM = 8
-PICKED_FILES = ("long.txt", "mid.txt")
+# Picked lists without a theme: long and mid-length words read one by one
+# from the dictionaries, and everyday words no theme's rule admits.
+PICKED_FILES = ("long.txt", "mid.txt", "other.txt")
 # A theme gets a word file of a length only when it has this many words.
 THEME_LEAST = 4
 # Short nouns picked for the hidden-word dictionary only: familiar to a
@@ -96,11 +98,11 @@ class Builder:
 
     def unwanted(self, w):
         """Never in a family game, whoever proposes it."""
-        return (w in curated.GRIM or w in curated.ETHNIC or bool(self.blocked(w))
-                or bool(curated.GRIM_ROOTS.search(e_form(w))))
+        return (curated.family_category(w) is not None or e_form(w) in curated.ETHNIC_E
+                or bool(self.blocked(w)))
 
     def rejected(self, w):
-        return w in curated.REJECT or e_form(w) in curated.REJECT or self.unwanted(w)
+        return e_form(w) in curated.REJECT_E or self.unwanted(w)
 
     def in_use(self, w):
         return e_form(w) in self.src.in_use
@@ -223,14 +225,30 @@ def game_lists(builder, core, candidates):
     return lists
 
 
-def anagram_free(words, known):
-    """Leave out every word whose letters also spell another word the
-    project knows (Ё read as Е, as the player types it), so the answer is
-    always the only one."""
+def anagram_free(words, known, allowed):
+    """Leave out every word whose letters also spell another noun (Ё read
+    as Е, as the player types it), so the answer is always the only one;
+    allowed names, per word, the truly obscure nouns that may share them."""
     spellings = collections.defaultdict(set)
     for w in known:
         spellings[letters_key(w)].add(e_form(upper(w)))
-    return [w for w in words if spellings[letters_key(w)] == {e_form(upper(w))}]
+    out = []
+    for w in words:
+        others = spellings[letters_key(w)] - {e_form(upper(w))}
+        if others <= {e_form(upper(x)) for x in allowed.get(w.lower(), ("", ""))[0].split()}:
+            out.append(w)
+    return out
+
+
+def second_answers(builder):
+    """Every noun a player might type for a compose-a-word board: the
+    dictionaries' nouns, indeclinable ones included, and the words the
+    generator blocks, which a player can type all the same."""
+    src = builder.src
+    nouns = sources.language_nouns(src.dic, curated.NOT_NOUNS)
+    blocked = {w for w in src.blocked_forms if sources.only_letters(w)}
+    blocked |= curated.REJECT | curated.ETHNIC | {w for ws in curated.FAMILY.values() for w in ws}
+    return nouns | blocked
 
 
 def dictionary_words(builder, core, games, lemmas):
@@ -294,8 +312,9 @@ def build(src):
     lemmas = b.noun_lemmas()
     games = game_lists(b, core, b.extra() | b.familiar(lemmas))
     dictionary = dictionary_words(b, core, games, lemmas)
-    known = dictionary | {upper(w) for w in core} | {upper(w) for ws in games.values() for w in ws}
-    compose = {n: anagram_free([w for w in ws if "ё" not in w], known) for n, ws in games.items()}
+    known = (dictionary | {upper(w) for w in core} | {upper(w) for ws in games.values() for w in ws}
+             | {upper(w) for w in second_answers(b)})
+    compose = {n: anagram_free(ws, known, curated.ANAGRAM_ALLOWED) for n, ws in games.items()}
     return b, games, compose, dictionary
 
 

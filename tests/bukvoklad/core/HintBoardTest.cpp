@@ -170,6 +170,24 @@ TEST(LettersInUse, EachTypedLetterTakesOneCellAndBackspaceGivesItBack) {
     EXPECT_EQ(use("МАМАА"), (V{true, true, true, true}));
 }
 
+TEST(LettersInUse, TypedEUsesAYoCell) {
+    // ЁЛКА shown as К Ё А Л; Е or Ё typed takes the Ё cell, once.
+    const Game game = inPlay("ЁЛКА", {2, 0, 3, 1});
+    const auto use = [&](const char* typed) { return cellsInUse(game.board, game.Slovo, w1251(typed)); };
+    using V = std::vector<bool>;
+    EXPECT_EQ(use("е"), (V{false, true, false, false}));
+    EXPECT_EQ(use("Ё"), (V{false, true, false, false}));
+    EXPECT_EQ(use("ЕЕ"), (V{false, true, false, false}));
+    EXPECT_EQ(use("ЕЛКА"), (V{true, true, true, true}));
+    EXPECT_EQ(use("ОЛКА"), (V{true, false, true, true}));
+    // ЕЩЁ shown as Ё Щ Е: each letter takes its own cell first, then the other.
+    const Game both = inPlay("ЕЩЁ", {2, 1, 0});
+    const auto useBoth = [&](const char* typed) { return cellsInUse(both.board, both.Slovo, w1251(typed)); };
+    EXPECT_EQ(useBoth("Е"), (V{false, false, true}));
+    EXPECT_EQ(useBoth("Ё"), (V{true, false, false}));
+    EXPECT_EQ(useBoth("ЕЕ"), (V{true, false, true}));
+}
+
 TEST(LettersInUse, OpenedCellGoesToItsOwnPositionFirst) {
     // КОЛОС with the second О (position 3) opened: cells К О Л [О] С or so.
     Game game = inPlay("КОЛОС", {4, 3, 2, 1, 0});

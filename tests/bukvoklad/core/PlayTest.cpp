@@ -32,6 +32,20 @@ TEST(AnswerCheck, UpperCasedWholeTextWins) {
     EXPECT_TRUE(checkAnswer(game, w1251("ЁЛКА")));
 }
 
+TEST(AnswerCheck, EAndYoStandForEachOther) {
+    // The board shows КОВЁР; players type Е as often as Ё.
+    Game game = inPlay("КОВЁР");
+    EXPECT_FALSE(checkAnswer(game, w1251("КОВЕ")));
+    EXPECT_FALSE(checkAnswer(game, w1251("КОВОР"))); // only Е stands for Ё
+    EXPECT_FALSE(checkAnswer(game, w1251("КОВЕРР")));
+    EXPECT_TRUE(checkAnswer(game, w1251("ковер")));
+    Game yo = inPlay("КОВЁР");
+    EXPECT_TRUE(checkAnswer(yo, w1251("КОВЁР")));
+    // And a word written with Е takes a typed Ё.
+    Game plain = inPlay("ЛЕС");
+    EXPECT_TRUE(checkAnswer(plain, w1251("ЛЁС")));
+}
+
 TEST(AnswerCheck, NothingWinsAfterTheRevealOrWithoutAWord) {
     Game game = inPlay("КОТ");
     EXPECT_EQ(Otvet(game), w1251("КОТ"));

@@ -65,7 +65,10 @@ private:
     }
     bool hasThemeWords() const {
         const auto& s = w_->state().Slova;
-        return s[2] == smek::w1251("БЕЛКА") && s[3] == smek::w1251("ЛИСА") && s[4] == smek::w1251("ЛИСА");
+        // Two four-letter slots take the theme's two words, each once.
+        return s[2] == smek::w1251("БЕЛКА") && s[3] != s[4] &&
+               (s[3] == smek::w1251("ЛИСА") || s[3] == smek::w1251("ЛОСЬ")) &&
+               (s[4] == smek::w1251("ЛИСА") || s[4] == smek::w1251("ЛОСЬ"));
     }
 
 private slots:
@@ -73,7 +76,8 @@ private slots:
         dir_ = test::folderWithWords();
         const fs::path theme = fs::path(data()) / smek::kThemesFolder / "Животные";
         fs::create_directories(theme);
-        QVERIFY(!smek::writeTextFileAtomic(theme / "Слова.4", " 1 \r\n" + smek::w1251("ЛИСА") + "\r\n"));
+        QVERIFY(!smek::writeTextFileAtomic(theme / "Слова.4", " 2 \r\n" + smek::w1251("ЛИСА") + "\r\n" +
+                                                                  smek::w1251("ЛОСЬ") + "\r\n"));
         QVERIFY(!smek::writeTextFileAtomic(theme / "Слова.5", " 1 \r\n" + smek::w1251("БЕЛКА") + "\r\n"));
         fs::create_directories(fs::path(data()) / smek::kThemesFolder / "Еда");
         prompts_ = std::make_unique<smek::ScriptedPrompts>(QStringLiteral("Смекалия - Словолов"));
