@@ -14,25 +14,34 @@ constexpr std::array<int, 32> kLetterFrequency = {
     473, 547, 626, 262, 26, 97, 48, 144, 73, 36, 4, 190, 174, 32, 64, 201,
 };
 
-// Mean log frequency of the Russian letters of a UTF-8 text; the letters of
-// a text read in the wrong one of two single-byte encodings are scrambled,
-// so their mean falls far below that of real words.
-double russianLikeness(std::string_view utf8, int& letters) {
+// How Russian the letters of a UTF-8 text look: their mean log frequency,
+// less a share for each capital right after a small letter. The letters of a
+// text read in the wrong one of two single-byte encodings are scrambled and
+// their case turned about, so both fall far below those of real words.
+double russianLikeness(std::string_view utf8) {
     double sum = 0;
-    letters = 0;
+    int letters = 0;
+    int turned = 0;
+    bool afterSmall = false;
     size_t i = 0;
     while (i < utf8.size()) {
         char32_t c = 0;
         if (!nextUtf8(utf8, i, c)) continue;
         int index = -1;
+        const bool small = (c >= 0x0430 && c <= 0x044F) || c == 0x0451;
         if (c >= 0x0430 && c <= 0x044F) index = static_cast<int>(c - 0x0430);
         else if (c >= 0x0410 && c <= 0x042F) index = static_cast<int>(c - 0x0410);
         else if (c == 0x0401 || c == 0x0451) index = 5;
-        if (index < 0) continue;
+        if (index < 0) {
+            afterSmall = false;
+            continue;
+        }
+        if (afterSmall && !small) ++turned;
+        afterSmall = small;
         sum += std::log(static_cast<double>(kLetterFrequency[static_cast<size_t>(index)]));
         ++letters;
     }
-    return letters == 0 ? 0 : sum / letters;
+    return letters == 0 ? 0 : (sum - 3.0 * turned) / letters;
 }
 
 // Control codes no text holds: all below the blank except tab, line feed,
@@ -76,7 +85,8 @@ Census census(std::string_view utf8) {
 }
 
 bool looksLikeText(const Census& n) {
-    return n.controls == 0 && n.odd * 50 <= n.characters && n.broken * 50 <= n.characters;
+    // Broken sequences: a stray byte is shown, a text mostly broken is none.
+    return n.controls == 0 && n.odd * 50 <= n.characters && n.broken * 4 <= n.characters;
 }
 
 // UTF-8 with a few broken sequences is still UTF-8 when it holds many more
@@ -127,9 +137,8 @@ std::optional<DecodedText> decodeText(std::string_view bytes) {
 
     std::string cp1251 = cp1251ToUtf8(bytes);
     std::string koi8 = koi8rToUtf8(bytes);
-    int letters = 0;
-    const double asCp1251 = russianLikeness(cp1251, letters);
-    const double asKoi8 = russianLikeness(koi8, letters);
+    const double asCp1251 = russianLikeness(cp1251);
+    const double asKoi8 = russianLikeness(koi8);
     // KOI8-R only where it reads clearly better: the designed encoding wins a tie.
     const Census koi8Census = census(koi8);
     if (asKoi8 > asCp1251 && looksLikeText(koi8Census)) return DecodedText{std::move(koi8), TextEncoding::Koi8R};
