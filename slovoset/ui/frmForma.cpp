@@ -428,13 +428,13 @@ void frmForma::kOtvet_Click() {
 }
 
 void frmForma::mFileIsklyucheniya_Click() {
-    std::set<std::string> words = readIsklyucheniya(isklyucheniyaFile_);
-    dlgIsklyucheniya dialog(this, smek::fromCp1251(isklyucheniyaText(words)).trimmed());
+    const std::set<std::string> before = readIsklyucheniya(isklyucheniyaFile_);
+    dlgIsklyucheniya dialog(this, smek::fromCp1251(isklyucheniyaText(before)).trimmed());
     prompts_.showModal(dialog);
     if (dialog.result() != QDialog::Accepted) return;
-    words = parseIsklyucheniya(smek::toCp1251(dialog.txtSlova->toPlainText()));
+    const std::set<std::string> words = parseIsklyucheniya(smek::toCp1251(dialog.txtSlova->toPlainText()));
     saveIsklyucheniya(words);
-    if (p_.TypGame != 1 || p_.Gotovo != 1 || words == p_.Isklyucheniya) return;
+    if (p_.TypGame != 1 || p_.Gotovo != 1 || words == before) return;
     // The created puzzle follows the list at once, keeping the author's ticks.
     const int top = usrSlova1->VScroll1->value();
     const AnalizOutcome outcome = primenitIsklyucheniya(p_, words);
