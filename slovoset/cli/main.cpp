@@ -299,7 +299,7 @@ std::optional<Puzzle> analysed(const std::string& text, int typ, const Options& 
         std::cerr << prefix << analizMessageText(outcome.message) << "\n";
         return std::nullopt;
     }
-    if (const std::string note = withoutStandInNote(p); !note.empty() && typ == 1)
+    if (const std::string note = withoutStandInNote(p); !note.empty() && (typ == 1 || o.play)) // once a text
         std::cerr << "slovoset-cli: " << prefix << note << "\n";
     return p;
 }
