@@ -3,9 +3,10 @@
 # every encoding a text comes in, marks that join their word, fragments as
 # written on one line, exact page names, refused outputs, named missing
 # values, "--" and the exit statuses (1 a file problem, 2 usage only).
-# Usage: TextAndNamesCliTest.sh <slovoset-cli>
+# Usage: TextAndNamesCliTest.sh <slovoset-cli> <its manual page source>
 set -u
 cli="$1"
+man_page="$2"
 dir="$(mktemp -d)"
 trap 'rm -rf "$dir"' EXIT
 cd "$dir" || exit 1
@@ -85,4 +86,9 @@ for form in "list \[--play\] \[--min-length N\] \[EXCLUDE\] \[--\] FILE" \
             "stats \[--min-length N\] \[EXCLUDE\] \[--\] FILE\.\.\."; do
   grep -q "slovoset-cli $form" <<<"$help" || fail "--help lacks: $form"
 done
+synopsis="$(sed -n '/^\.SH SYNOPSIS/,/^\.SH DESCRIPTION/p' "$man_page")"
+[ "$(grep -cxF '.RI [ EXCLUDE ]' <<<"$synopsis")" = 4 ] || fail "the manual page's forms do not all take EXCLUDE"
+[ "$(grep -cxF '.RB [ \-\- ]' <<<"$synopsis")" = 4 ] || fail "the manual page's forms do not all take --"
+grep -A3 -F 'export \-\-out\-dir' <<<"$synopsis" | grep -qF '.RB [ \-\-title' \
+  || fail "the manual page's --out-dir form lacks [--title T]"
 exit 0
