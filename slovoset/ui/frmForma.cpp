@@ -172,6 +172,7 @@ void frmForma::buildControls() {
 
     lblVybrano = new QLabel(client);
     lblVybrano->setFont(smek::sansFont(8.25, true));
+    lblVybrano->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblVybrano->hide();
 
     Text2 = new QPlainTextEdit(client);
@@ -194,7 +195,6 @@ void frmForma::layoutControls() {
     usrSlova1->setVisibleLines(kVisibleLines + growY / kLineHeight);
     lblVybrano->setGeometry(usrSlova1->x(), usrSlova1->geometry().bottom() + 1, usrSlova1->width(),
                             client_->height() - usrSlova1->geometry().bottom() - 1);
-    lblVybrano->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 void frmForma::showVybrano() {
