@@ -231,9 +231,9 @@ smek::ReadResult readInput(const std::string& name) {
     return r;
 }
 
-// An author's text file in any encoding a text comes in, as UTF-8; empty
-// optional after reporting a file that cannot be read, is no text or is empty.
-std::optional<std::string> readText(const std::string& path) {
+// A file in any encoding a text comes in, as UTF-8; empty optional after
+// reporting one that cannot be read or is no text.
+std::optional<std::string> decodedFile(const std::string& path) {
     const smek::ReadResult file = readInput(path);
     if (file.error) {
         std::cerr << "slovoset-cli: " << path << ": " << readFailure(file) << "\n";
@@ -245,18 +245,24 @@ std::optional<std::string> readText(const std::string& path) {
                   << ": не похож на текст (no text in UTF-8, UTF-16, Windows-1251 or KOI8-R)\n";
         return std::nullopt;
     }
-    if (text->utf8.empty()) {
-        std::cerr << "slovoset-cli: " << path << ": empty text\n";
-        return std::nullopt;
-    }
     return std::move(text->utf8);
 }
 
-// The words of the --exclude-file files; false after reporting one that
-// cannot be read.
+// An author's text; also refused when empty.
+std::optional<std::string> readText(const std::string& path) {
+    std::optional<std::string> text = decodedFile(path);
+    if (text && text->empty()) {
+        std::cerr << "slovoset-cli: " << path << ": empty text\n";
+        return std::nullopt;
+    }
+    return text;
+}
+
+// The words of the --exclude-file files (an empty one holds none); false
+// after reporting one that cannot be read.
 bool readExcludeFiles(Options& o) {
     for (const std::string& name : o.excludeFiles) {
-        const std::optional<std::string> words = readText(name);
+        const std::optional<std::string> words = decodedFile(name);
         if (!words) return false;
         o.exclude.merge(parseIsklyucheniya(smek::utf8ToCp1251(*words)));
     }

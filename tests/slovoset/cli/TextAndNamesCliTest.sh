@@ -71,6 +71,10 @@ for option in --title --out-dir; do
 done
 [ "$(status list --exclude-file none.txt utf8.txt)" = 1 ] || fail "a missing --exclude-file is no file problem"
 grep -q "usage:" err && fail "a missing --exclude-file prints the usage"
+: >empty.txt
+[ "$(status list --exclude-file empty.txt utf8.txt)" = 0 ] || fail "an empty --exclude-file is refused: $(cat err)"
+printf 'ЛИСА\n' | iconv -f UTF-8 -t KOI8-R >koi8-words.txt
+[ "$("$cli" list --exclude-file koi8-words.txt utf8.txt)" != "$want" ] || fail "a KOI8-R --exclude-file excludes nothing"
 [ "$(status list --bogus utf8.txt)" = 2 ] || fail "an unknown option is no usage error"
 
 # "--" ends the options: a text whose name begins with a hyphen.
