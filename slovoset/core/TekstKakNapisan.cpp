@@ -133,9 +133,8 @@ std::string withoutStandInNote(const Puzzle& p) {
     constexpr size_t kShown = 5;
     for (size_t i = 0; i < std::min(found.size(), kShown); ++i) list += (i ? " " : "") + found[i];
     if (found.size() > kShown) list += " …";
-    return "Знаков " + list +
-           " нет в кодировке Windows-1251. Они показаны так, как написаны, а при поиске слов считаются "
-           "разделителями.";
+    return "В кодировке Windows-1251 нет знаков " + list +
+           ": они показаны так, как написаны, а при поиске слов считаются разделителями.";
 }
 
 std::string writtenLine(const Puzzle& p) {
