@@ -1,7 +1,7 @@
 // The analysis, the puzzle display and the export on any text with the test
 // dictionary: every word found is a dictionary word spelled by its fragment
 // of the text, play mode hides at most one word per run, and the pages carry
-// no markup but their own.
+// no markup but their own; the text as written survives its game-file line.
 #include "Fuzz.h"
 #include "common/core/Alphabet.h"
 #include "slovoset/core/AnalizTexta.h"
@@ -9,6 +9,7 @@
 #include "slovoset/core/SaveHtml.h"
 #include "slovoset/core/ShowHtml.h"
 #include "slovoset/core/StartGame.h"
+#include "slovoset/core/TekstKakNapisan.h"
 
 #include <memory>
 #include <set>
@@ -42,6 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         p.slovar = dictionary;
         p.LenSlov = size > 0 ? data[0] % 22 : 0;
         if (!smek::slovoset::StartGame(p, typ, text)) return 0;
+        // The text as written comes back whole from its game-file line.
+        const smek::slovoset::AuthorText back =
+            smek::slovoset::authorText(smek::slovoset::fromWrittenLine(smek::slovoset::writtenLine(p)));
+        fuzz::check(back.Tekst == p.Tekst && back.kakNapisano == p.Napisano, "the text as written did not come back");
         smek::slovoset::AnalizTexta(p, 0);
         std::set<int> runsUsed;
         for (int i = 0; i <= p.MaxSlova; ++i) {

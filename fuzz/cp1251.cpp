@@ -2,7 +2,7 @@
 // UTF-8 of any bytes becomes at most one CP1251 byte a character.
 #include "Fuzz.h"
 #include "common/core/Cp1251.h"
-#include "slovoset/core/StartGame.h"
+#include "common/core/TextDetect.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view input = fuzz::bytes(data, size);
@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (smek::isValidUtf8(input)) {
         fuzz::check(smek::isValidUtf8(smek::cp1251ToUtf8(narrowed)), "a round trip made invalid UTF-8");
     }
-    const std::string text = smek::slovoset::textOfFile(std::string(input));
-    fuzz::check(text.size() <= input.size(), "an author's file grew when read");
+    if (const auto text = smek::decodeText(input)) {
+        fuzz::check(smek::isValidUtf8(text->utf8), "an author's file read as invalid UTF-8");
+    }
     return 0;
 }

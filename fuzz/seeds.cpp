@@ -60,11 +60,11 @@ int main(int argc, char** argv) {
     for (const char* text : {"Ел ка, ле с и кот ик", "Кит ок, ко т ик рам.\r\nЛе с! Ел ка ко тик"}) {
         smek::slovoset::Puzzle p;
         p.PathData = dictionary;
-        smek::slovoset::StartGame(p, 0, smek::w1251(text));
+        smek::slovoset::StartGame(p, 0, text);
         smek::slovoset::AnalizTexta(p, 0);
         if (p.MaxSlova >= 0) p.Slova[0].Vybrano = 1;
         seed("sst", smek::slovoset::gameFileText(p) + "\r\n");
-        seed("analysis", smek::w1251(text));
+        seed("analysis", text);
         seed("cp1251", smek::w1251(text));
         seed("cp1251", text);
     }

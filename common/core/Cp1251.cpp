@@ -28,6 +28,8 @@ const std::unordered_map<char32_t, unsigned char>& reverseHigh() {
     return map;
 }
 
+} // namespace
+
 void appendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
         out += static_cast<char>(c);
@@ -46,8 +48,7 @@ void appendUtf8(std::string& out, char32_t c) {
     }
 }
 
-// Decodes one UTF-8 sequence at i; returns false (and advances one byte) on a bad one.
-bool decodeUtf8(std::string_view s, size_t& i, char32_t& out) {
+bool nextUtf8(std::string_view s, size_t& i, char32_t& out) {
     const auto b0 = static_cast<unsigned char>(s[i]);
     int len = 0;
     char32_t c = 0;
@@ -68,6 +69,25 @@ bool decodeUtf8(std::string_view s, size_t& i, char32_t& out) {
     i += len;
     return true;
 }
+
+namespace {
+
+// KOI8-R 0x80..0xBF: box drawing and signs, with ё at 0xA3 and Ё at 0xB3.
+constexpr std::array<char16_t, 64> kKoi8High = {
+    0x2500, 0x2502, 0x250C, 0x2510, 0x2514, 0x2518, 0x251C, 0x2524,
+    0x252C, 0x2534, 0x253C, 0x2580, 0x2584, 0x2588, 0x258C, 0x2590,
+    0x2591, 0x2592, 0x2593, 0x2320, 0x25A0, 0x2219, 0x221A, 0x2248,
+    0x2264, 0x2265, 0x00A0, 0x2321, 0x00B0, 0x00B2, 0x00B7, 0x00F7,
+    0x2550, 0x2551, 0x2552, 0x0451, 0x2553, 0x2554, 0x2555, 0x2556,
+    0x2557, 0x2558, 0x2559, 0x255A, 0x255B, 0x255C, 0x255D, 0x255E,
+    0x255F, 0x2560, 0x2561, 0x0401, 0x2562, 0x2563, 0x2564, 0x2565,
+    0x2566, 0x2567, 0x2568, 0x2569, 0x256A, 0x256B, 0x256C, 0x00A9,
+};
+// KOI8-R 0xC0..0xDF, small letters in the order of the Latin ones they sound
+// like; 0xE0..0xFF are the same capitals.
+constexpr std::u16string_view kKoi8Letters = u"юабцдефгхийклмнопярстужвьызшэщчъ";
+
+constexpr char32_t kReplacement = 0xFFFD;
 
 } // namespace
 
@@ -98,7 +118,7 @@ std::string utf8ToCp1251(std::string_view utf8) {
     size_t i = 0;
     while (i < utf8.size()) {
         char32_t c = 0;
-        out += decodeUtf8(utf8, i, c) ? unicodeToCp1251(c) : '?';
+        out += nextUtf8(utf8, i, c) ? unicodeToCp1251(c) : '?';
     }
     return out;
 }
@@ -107,9 +127,58 @@ bool isValidUtf8(std::string_view bytes) {
     size_t i = 0;
     while (i < bytes.size()) {
         char32_t c = 0;
-        if (!decodeUtf8(bytes, i, c)) return false;
+        if (!nextUtf8(bytes, i, c)) return false;
     }
     return true;
+}
+
+std::string utf8Repaired(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    size_t i = 0;
+    while (i < bytes.size()) {
+        char32_t c = 0;
+        appendUtf8(out, nextUtf8(bytes, i, c) ? c : kReplacement);
+    }
+    return out;
+}
+
+std::string koi8rToUtf8(std::string_view koi8r) {
+    std::string out;
+    out.reserve(koi8r.size() * 2);
+    for (const char ch : koi8r) {
+        const auto b = static_cast<unsigned char>(ch);
+        char32_t c = b;
+        if (b >= 0xE0) c = kKoi8Letters[b - 0xE0] - 0x20; // the capitals
+        else if (b >= 0xC0) c = kKoi8Letters[b - 0xC0];
+        else if (b >= 0x80) c = kKoi8High[b - 0x80];
+        appendUtf8(out, c);
+    }
+    return out;
+}
+
+std::string utf16ToUtf8(std::string_view bytes, bool bigEndian) {
+    std::string out;
+    out.reserve(bytes.size());
+    const auto unit = [&](size_t i) -> char32_t {
+        const auto a = static_cast<unsigned char>(bytes[i]);
+        const auto b = static_cast<unsigned char>(bytes[i + 1]);
+        return bigEndian ? (a << 8 | b) : (b << 8 | a);
+    };
+    size_t i = 0;
+    for (; i + 1 < bytes.size(); i += 2) {
+        char32_t c = unit(i);
+        if (c >= 0xD800 && c <= 0xDBFF && i + 3 < bytes.size()) {
+            const char32_t low = unit(i + 2);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+                i += 2;
+            }
+        }
+        appendUtf8(out, c >= 0xD800 && c <= 0xDFFF ? kReplacement : c);
+    }
+    if (i < bytes.size()) appendUtf8(out, kReplacement); // an odd last byte
+    return out;
 }
 
 } // namespace smek

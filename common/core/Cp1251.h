@@ -15,6 +15,17 @@ std::string cp1251ToUtf8(std::string_view cp1251);
 std::string utf8ToCp1251(std::string_view utf8);
 bool isValidUtf8(std::string_view bytes);
 
+// One character of UTF-8 at i, which moves past it; false (and one byte on)
+// for a bad sequence.
+bool nextUtf8(std::string_view utf8, size_t& i, char32_t& code);
+void appendUtf8(std::string& out, char32_t code);
+
+// Other encodings of a Russian text, into UTF-8. Bad sequences and lone
+// surrogates become U+FFFD, so nothing is dropped silently.
+std::string utf8Repaired(std::string_view bytes);
+std::string koi8rToUtf8(std::string_view koi8r);
+std::string utf16ToUtf8(std::string_view bytes, bool bigEndian);
+
 // Shorthand for CP1251 constants written as UTF-8 literals in the source.
 inline std::string w1251(std::string_view utf8) { return utf8ToCp1251(utf8); }
 

@@ -8,6 +8,7 @@
 #include "slovoset/core/StartGame.h"
 
 #include "common/core/Alphabet.h"
+#include "common/core/Cp1251.h"
 #include "common/core/Random.h"
 #include "common/core/TextFile.h"
 
@@ -67,7 +68,7 @@ std::string proseText(size_t size) {
 }
 
 const std::string& sampleText() {
-    static const std::string text = proseText(60000);
+    static const std::string text = smek::cp1251ToUtf8(proseText(60000)); // as the source box gives it
     return text;
 }
 

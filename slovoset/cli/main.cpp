@@ -7,12 +7,15 @@
 #include "slovoset/core/SaveHtml.h"
 #include "slovoset/core/ShowHtml.h"
 #include "slovoset/core/StartGame.h"
+#include "slovoset/core/TekstKakNapisan.h"
 
 #include "common/core/Cp1251.h"
 #include "common/core/Paths.h"
 #include "common/core/SaveOpen.h"
+#include "common/core/TextDetect.h"
 #include "common/core/TextFile.h"
 
+#include <cctype>
 #include <charconv>
 #include <filesystem>
 #include <iostream>
@@ -28,41 +31,47 @@ namespace {
 using namespace smek::slovoset;
 
 constexpr const char* kUsage =
-    "usage: slovoset-cli list [--play] [--min-length N] [EXCLUDE] FILE\n"
-    "       slovoset-cli export --title T [--print] [--min-length N] [EXCLUDE] FILE OUT.html\n"
-    "       slovoset-cli export --out-dir DIR [--title T] [--print] [--min-length N] [EXCLUDE] FILE...\n"
-    "       slovoset-cli stats [--min-length N] [EXCLUDE] FILE...\n"
+    "usage: slovoset-cli list [--play] [--min-length N] [EXCLUDE] [--] FILE\n"
+    "       slovoset-cli export --title T [--print] [--min-length N] [EXCLUDE] [--] FILE OUT\n"
+    "       slovoset-cli export --out-dir DIR [--title T] [--print] [--min-length N] [EXCLUDE] [--] FILE...\n"
+    "       slovoset-cli stats [--min-length N] [EXCLUDE] [--] FILE...\n"
     "       slovoset-cli --help | --version\n";
 
 constexpr const char* kHelp =
     "Finds the hidden words of a Russian text (words that run across the\n"
     "boundary of two or three neighbouring words) and exports the puzzle.\n"
     "\n"
-    "FILE is a text in UTF-8 or Windows-1251; - reads standard input.\n"
-    "N is the shortest word length, 3..24 (default 3).\n"
+    "FILE is a text in UTF-8, UTF-16 (with its byte-order mark), Windows-1251 or\n"
+    "KOI8-R; - reads standard input. A file that is none of these is refused.\n"
+    "N is the shortest word length, 3..24 (default 3). -- ends the options, so a\n"
+    "file name may begin with a hyphen.\n"
     "\n"
     "list: one line per hidden word, in the order found, tab-separated:\n"
-    "  1 word         the hidden word (UTF-8, capitals)\n"
+    "  1 word         the hidden word (UTF-8, capitals; Ё where the text has it)\n"
     "  2 start        its 1-based position in the text (as the program holds\n"
     "                 it: line breaks as <br>, Ё as Е)\n"
     "  3 span         its length in the text, spaces and punctuation included\n"
     "  4 chosen       1 when the puzzle keeps it (shown opened with --play),\n"
     "                 else 0\n"
     "  5 listed       1 when it is long enough for the word list, else 0\n"
-    "  6 fragment     the stretch of text it runs across\n"
+    "  6 fragment     the stretch of text it runs across, as written (tabs and\n"
+    "                 line breaks shown as blanks)\n"
     "  --play         the choice the game makes when it hides the words\n"
     "                 itself (default: the author's choice in create mode)\n"
     "\n"
-    "export: writes OUT.html (the puzzle with hints) and OUT_ответы.html (the\n"
-    "  answers), as the program's export does; existing files are replaced\n"
-    "  without a question, and each replaced file is named on standard error.\n"
+    "export: writes the puzzle with hints to OUT when it ends in .html or .htm,\n"
+    "  else to OUT.html, and the answers beside it (NAME_ответы.html), as the\n"
+    "  program's export does; existing files are replaced without a question,\n"
+    "  and each replaced file is named on standard error. An OUT that is a\n"
+    "  folder or a device is refused.\n"
     "  --print        pages made for printing (A4 margins, an instruction line,\n"
     "                 numbered answer lines) instead of the program's pages\n"
     "  --plain        the program's pages (the default)\n"
     "  --out-dir DIR  each FILE gives DIR/NAME.html and DIR/NAME_ответы.html\n"
     "                 (NAME: the file's name without its extension); the title\n"
-    "                 is the text's first line when that is short and ends no\n"
-    "                 sentence (it then leaves the text), else NAME\n"
+    "                 is --title T when given, else the text's first line when\n"
+    "                 that is short and ends no sentence (it then leaves the\n"
+    "                 text), else NAME\n"
     "\n"
     "stats: per FILE the name, the words a created puzzle keeps, the words a\n"
     "  played one hides, and the kept words by length (LENGTH:COUNT).\n"
@@ -70,7 +79,9 @@ constexpr const char* kHelp =
     "EXCLUDE: --exclude WORD,... and/or --exclude-file FILE (words separated by\n"
     "  line breaks, commas or blanks): words a created puzzle leaves out.\n"
     "\n"
-    "Exit status: 0 done, 1 a text or a page failed, 2 wrong usage.\n";
+    "Exit status: 0 done; 1 a file problem (a text that cannot be read, is no\n"
+    "text or holds no hidden words, a page that cannot be written); 2 wrong\n"
+    "usage.\n";
 
 int usage(const std::string& why = {}) {
     if (!why.empty()) std::cerr << "slovoset-cli: " << why << "\n";
@@ -86,26 +97,19 @@ struct Options {
     std::optional<std::string> title;
     std::vector<std::string> files;
     std::set<std::string> exclude; // CP1251 capitals, Е for Ё
+    std::vector<std::string> excludeFiles; // read once the command line is known good
     std::optional<std::string> outDir; // export: one page pair per text file
 };
 
-// --exclude WORD,... and --exclude-file FILE; true when argv[i] was one of
-// them (i then stands on its value). A file that cannot be read sets `why`.
-bool parseExcludeOption(int argc, char** argv, int& i, Options& o, std::string& why) {
-    const std::string a = argv[i];
-    if ((a != "--exclude" && a != "--exclude-file") || i + 1 >= argc) return false;
-    const std::string value = argv[++i];
-    std::string words = smek::utf8ToCp1251(value);
-    if (a == "--exclude-file") {
-        const smek::ReadResult file = smek::readTextFile(value);
-        if (file.error) {
-            why = value + ": " + file.error.message();
-            return true;
-        }
-        words = textOfFile(file.content);
-    }
-    o.exclude.merge(parseIsklyucheniya(words));
-    return true;
+// What each option that takes a value calls its value, for the message
+// when the value is missing.
+const char* valueOf(const std::string& option) {
+    if (option == "--min-length") return "a number";
+    if (option == "--title") return "a title";
+    if (option == "--out-dir") return "a folder";
+    if (option == "--exclude") return "words";
+    if (option == "--exclude-file") return "a file";
+    return nullptr;
 }
 
 std::optional<Options> parse(int argc, char** argv, std::string& why) {
@@ -116,13 +120,30 @@ std::optional<Options> parse(int argc, char** argv, std::string& why) {
         why = "unknown command " + o.command;
         return std::nullopt;
     }
+    bool optionsEnded = false;
     for (int i = 2; i < argc; ++i) {
         const std::string a = argv[i];
-        if (parseExcludeOption(argc, argv, i, o, why)) {
-            if (!why.empty()) return std::nullopt;
+        if (optionsEnded || a == "-" || a.empty() || a[0] != '-') {
+            o.files.push_back(a);
+            continue;
+        }
+        if (a == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const bool here = a == "--min-length" || a == "--exclude" || a == "--exclude-file" ||
+                          (o.command == "export" && (a == "--title" || a == "--out-dir"));
+        if (here && i + 1 >= argc) {
+            why = a + " needs " + valueOf(a);
+            return std::nullopt;
+        }
+        if (a == "--exclude") {
+            o.exclude.merge(parseIsklyucheniya(smek::utf8ToCp1251(argv[++i])));
+        } else if (a == "--exclude-file") {
+            o.excludeFiles.push_back(argv[++i]);
         } else if (a == "--play" && o.command == "list") {
             o.play = true;
-        } else if (a == "--min-length" && i + 1 < argc) {
+        } else if (a == "--min-length") {
             const std::string n = argv[++i];
             int v = 0;
             const auto [end, ec] = std::from_chars(n.data(), n.data() + n.size(), v);
@@ -131,19 +152,17 @@ std::optional<Options> parse(int argc, char** argv, std::string& why) {
                 return std::nullopt;
             }
             o.minLength = v;
-        } else if (a == "--out-dir" && o.command == "export" && i + 1 < argc) {
+        } else if (a == "--out-dir") {
             o.outDir = argv[++i];
         } else if (a == "--plain" && o.command == "export") {
             o.print = false;
         } else if (a == "--print" && o.command == "export") {
             o.print = true;
-        } else if (a == "--title" && o.command == "export" && i + 1 < argc) {
+        } else if (a == "--title") {
             o.title = argv[++i];
-        } else if (a.size() > 1 && a[0] == '-' && a != "-") {
+        } else {
             why = "unknown option " + a;
             return std::nullopt;
-        } else {
-            o.files.push_back(a);
         }
     }
     if (o.command == "stats" || o.outDir) {
@@ -158,7 +177,7 @@ std::optional<Options> parse(int argc, char** argv, std::string& why) {
         why = o.command == "list" ? "one text file expected" : "a text file and an output page expected";
         return std::nullopt;
     }
-    if (o.play && !o.exclude.empty()) {
+    if (o.play && (!o.exclude.empty() || !o.excludeFiles.empty())) {
         why = "excluded words apply to created puzzles, not to --play";
         return std::nullopt;
     }
@@ -212,20 +231,62 @@ smek::ReadResult readInput(const std::string& name) {
     return r;
 }
 
-// An author's text file (UTF-8 or CP1251) as the source box would hold it;
-// empty optional after reporting a file that cannot be read or is empty.
-std::optional<std::string> readText(const std::string& path) {
+// A file in any encoding a text comes in, as UTF-8; empty optional after
+// reporting one that cannot be read or is no text.
+std::optional<std::string> decodedFile(const std::string& path) {
     const smek::ReadResult file = readInput(path);
     if (file.error) {
         std::cerr << "slovoset-cli: " << path << ": " << readFailure(file) << "\n";
         return std::nullopt;
     }
-    std::string text = textOfFile(file.content);
-    if (text.empty()) {
+    std::optional<smek::DecodedText> text = smek::decodeText(file.content);
+    if (!text) {
+        std::cerr << "slovoset-cli: " << path
+                  << ": не похож на текст (no text in UTF-8, UTF-16, Windows-1251 or KOI8-R)\n";
+        return std::nullopt;
+    }
+    return std::move(text->utf8);
+}
+
+// An author's text; also refused when empty.
+std::optional<std::string> readText(const std::string& path) {
+    std::optional<std::string> text = decodedFile(path);
+    if (text && text->empty()) {
         std::cerr << "slovoset-cli: " << path << ": empty text\n";
         return std::nullopt;
     }
     return text;
+}
+
+// The words of the --exclude-file files (an empty one holds none); false
+// after reporting one that cannot be read.
+bool readExcludeFiles(Options& o) {
+    for (const std::string& name : o.excludeFiles) {
+        const std::optional<std::string> words = decodedFile(name);
+        if (!words) return false;
+        o.exclude.merge(parseIsklyucheniya(smek::utf8ToCp1251(*words)));
+    }
+    return true;
+}
+
+// The page an export writes: OUT as given when it ends in .html or .htm,
+// else OUT.html; empty after reporting an OUT that is a folder or a device.
+std::string pageName(const std::string& out) {
+    namespace fs = std::filesystem;
+    const auto endsWith = [&](std::string_view tail) {
+        if (out.size() < tail.size()) return false;
+        for (size_t i = 0; i < tail.size(); ++i)
+            if (std::tolower(static_cast<unsigned char>(out[out.size() - tail.size() + i])) != tail[i]) return false;
+        return true;
+    };
+    std::error_code ec;
+    const fs::file_status given = fs::status(out, ec);
+    const std::string name = fs::path(out).filename().string();
+    if (name.empty() || name == "." || name == ".." || (fs::exists(given) && !fs::is_regular_file(given))) {
+        std::cerr << "slovoset-cli: " << out << ": a folder or a device, not a page to write\n";
+        return {};
+    }
+    return endsWith(".html") || endsWith(".htm") ? out : out + ".html";
 }
 
 // The puzzle of a text in mode typ (0 play, 1 create) with the options'
@@ -239,10 +300,13 @@ std::optional<Puzzle> analysed(const std::string& text, int typ, const Options& 
     p.Isklyucheniya = o.exclude;
     StartGame(p, typ, text);
     const AnalizOutcome outcome = AnalizTexta(p, 0);
+    const std::string prefix = name.empty() ? "" : name + ": ";
     if (outcome.message != AnalizMessage::None) {
-        std::cerr << (name.empty() ? "" : name + ": ") << analizMessageText(outcome.message) << "\n";
+        std::cerr << prefix << analizMessageText(outcome.message) << "\n";
         return std::nullopt;
     }
+    if (const std::string note = withoutStandInNote(p); !note.empty() && (typ == 1 || o.play)) // once a text
+        std::cerr << "slovoset-cli: " << prefix << note << "\n";
     return p;
 }
 
@@ -252,7 +316,13 @@ int exportPages(Puzzle& p, const std::string& titleUtf8, std::string page, bool 
     p.Nazvanie = smek::utf8ToCp1251(titleUtf8);
     // The view last showed the puzzle display; the program's answers page repeats it.
     const std::string text2 = htmlViewBody(ShowSlovo(p).html);
-    page = smek::withExtension(std::move(page), ".html");
+    page = pageName(page);
+    if (page.empty()) return 1;
+    // The export adds ".html" when it sees no extension, and it looks for
+    // one only past a path's first three characters (a drive): "b.html"
+    // would become "b.html.html".
+    const std::string given = page;
+    if (smek::PoiskTochki(page) == 0) page = "./" + page;
     const std::string pages[] = {page, answersPath(page)};
     bool existed[2];
     for (int i = 0; i < 2; ++i) {
@@ -268,11 +338,28 @@ int exportPages(Puzzle& p, const std::string& titleUtf8, std::string page, bool 
             std::cerr << saved.message << "\n";
             status = 1;
         } else if (saved.kind == SaveOutcome::Kind::Saved && i < 2 && existed[i]) {
-            std::cerr << "slovoset-cli: replaced " << pages[i] << "\n";
+            std::cerr << "slovoset-cli: replaced " << (i == 0 ? given : pages[i]) << "\n";
         }
         ++i;
     }
     return status;
+}
+
+// A word's stretch of text as written, on one line of its column: tabs and
+// line breaks as blanks.
+std::string fragmentColumn(const Puzzle& p, const SkrytoeSlovo& w) {
+    std::string text = writtenText(p.Tekst, p.Napisano, w.Nachalo, w.Nachalo + w.DlinaVTexte - 1);
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 4, "<br>") == 0) {
+            out += ' ';
+            i += 3;
+        } else {
+            const char c = text[i];
+            out += c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f' ? ' ' : c;
+        }
+    }
+    return out;
 }
 
 int runList(const Options& o, const std::string& pathData) {
@@ -282,8 +369,8 @@ int runList(const Options& o, const std::string& pathData) {
     if (!p) return 1;
     for (int i = 0; i <= p->MaxSlova; ++i) {
         const SkrytoeSlovo& w = p->Slova[static_cast<size_t>(i)];
-        std::cout << smek::cp1251ToUtf8(w.Slovo) << '\t' << w.Nachalo << '\t' << w.DlinaVTexte << '\t' << w.Vybrano
-                  << '\t' << (inList(*p, i) ? 1 : 0) << '\t' << smek::cp1251ToUtf8(w.Fragment) << '\n';
+        std::cout << smek::cp1251ToUtf8(slovoKakNapisano(*p, w)) << '\t' << w.Nachalo << '\t' << w.DlinaVTexte
+                  << '\t' << w.Vybrano << '\t' << (inList(*p, i) ? 1 : 0) << '\t' << fragmentColumn(*p, w) << '\n';
     }
     return 0;
 }
@@ -322,11 +409,9 @@ int runBatchExport(const Options& o, const std::string& pathData) {
             continue;
         }
         const bool ownTitle = !o.title || o.title->empty();
-        const TitledText titled = ownTitle ? titleOfText(*text, smek::utf8ToCp1251(name))
-                                           : TitledText{smek::utf8ToCp1251(*o.title), *text};
+        const TitledText titled = ownTitle ? titleOfText(*text, name) : TitledText{*o.title, *text};
         std::optional<Puzzle> p = analysed(titled.text, 1, o, pathData, file);
-        if (!p || exportPages(*p, smek::cp1251ToUtf8(titled.title), (fs::path(*o.outDir) / (name + ".html")).string(),
-                              o.print) != 0)
+        if (!p || exportPages(*p, titled.title, (fs::path(*o.outDir) / (name + ".html")).string(), o.print) != 0)
             status = 1;
     }
     return status;
@@ -371,8 +456,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     std::string why;
-    const std::optional<Options> o = parse(argc, argv, why);
+    std::optional<Options> o = parse(argc, argv, why);
     if (!o) return usage(why);
+    if (!readExcludeFiles(*o)) return 1;
     const std::string pathData = smek::PathData(programFolder(argv[0]));
     if (o->command == "list") return runList(*o, pathData);
     if (o->command == "stats") return runStats(*o, pathData);

@@ -193,7 +193,7 @@ AnalizOutcome AnalizTexta(Puzzle& p, int Tiho) {
 
     if (p.MaxSlova >= 0) {
         p.Gotovo = 1;
-        if (Tiho == 0) out.html = p.TypGame == 1 ? ShowSlovo(p).html : htmlText(tekstDlyaGlaza(p));
+        if (Tiho == 0) out.html = p.TypGame == 1 ? ShowSlovo(p).html : htmlText(p.Tekst, p.Napisano);
     } else {
         out.message = AnalizMessage::NoNewWords;
     }

@@ -1,8 +1,7 @@
 #include "Batch.h"
 
-#include "common/core/Alphabet.h"
+#include "common/core/Cp1251.h"
 
-#include <algorithm>
 
 namespace smek::slovoset {
 namespace {
@@ -10,8 +9,22 @@ namespace {
 constexpr size_t kLongestTitle = 60;
 
 bool endsLikeASentence(const std::string& line) {
-    static const std::string kEnds = ".!?,;:\x85"; // \x85: "…" in CP1251
-    return !line.empty() && kEnds.find(line.back()) != std::string::npos;
+    static const std::string kEnds = ".!?,;:";
+    return line.ends_with("…") || (!line.empty() && kEnds.find(line.back()) != std::string::npos);
+}
+
+// Characters of a UTF-8 line, and whether one of them is a Russian letter.
+size_t characters(const std::string& line, bool& hasLetter) {
+    size_t count = 0;
+    hasLetter = false;
+    size_t i = 0;
+    while (i < line.size()) {
+        char32_t c = 0;
+        smek::nextUtf8(line, i, c);
+        hasLetter = hasLetter || (c >= 0x0410 && c <= 0x044F) || c == 0x0401 || c == 0x0451;
+        ++count;
+    }
+    return count;
 }
 
 std::string trimmed(const std::string& s) {
@@ -26,9 +39,10 @@ TitledText titleOfText(const std::string& text, const std::string& fallback) {
     const size_t end = text.find_first_of("\r\n");
     if (end != std::string::npos) {
         const std::string line = trimmed(text.substr(0, end));
-        const bool hasLetter = std::any_of(line.begin(), line.end(), [](char c) { return smek::isRussianCapital(smek::toUpperRu(c)); });
+        bool hasLetter = false;
+        const size_t length = characters(line, hasLetter);
         const size_t rest = text.find_first_not_of("\r\n \t", end);
-        if (hasLetter && line.size() <= kLongestTitle && !endsLikeASentence(line) && rest != std::string::npos) {
+        if (hasLetter && length <= kLongestTitle && !endsLikeASentence(line) && rest != std::string::npos) {
             // Back to the start of the line where the text goes on, so its indent stays.
             const size_t lineStart = text.find_last_of("\r\n", rest);
             return {line, text.substr(lineStart + 1)};

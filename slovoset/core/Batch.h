@@ -9,8 +9,8 @@
 namespace smek::slovoset {
 
 struct TitledText {
-    std::string title; // CP1251
-    std::string text;  // CP1251, without the title line
+    std::string title; // UTF-8
+    std::string text;  // UTF-8, without the title line
 };
 // A text's first line is its title when it is short (up to 60 characters),
 // holds a letter, does not end like a sentence (. ! ? … , ; :) and more text

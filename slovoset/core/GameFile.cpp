@@ -1,6 +1,7 @@
 #include "GameFile.h"
 
 #include "AnalizTexta.h"
+#include "TekstKakNapisan.h"
 
 #include "common/core/FileMessages.h"
 #include "common/core/FreeFormat.h"
@@ -12,6 +13,9 @@ namespace smek::slovoset {
 namespace {
 
 const std::string kHeader = "[slovoset]";
+// After the flags, where no reader of the designed file looks: the text as
+// written (TekstKakNapisan.h), when it differs from Tekst.
+const std::string kWrittenHeader = "[tekst]";
 
 bool headerLine(std::string_view line) { return smek::FreeFormatReader(std::string(line)).readText() == kHeader; }
 
@@ -34,13 +38,23 @@ std::optional<Puzzle> readGame(const Puzzle& current, const std::string& content
     q.Tekst = std::string(lines[2]);
     if (AnalizTexta(q, 1).message != AnalizMessage::None) return std::nullopt;
 
-    // Flags 0 or 1, free-format; empty lines may only end the file.
+    // Flags 0 or 1, free-format; empty lines may only end the file, or the
+    // flags before the text as written.
     std::vector<int> flags;
     bool ended = false;
     for (size_t i = 3; i < lines.size(); ++i) {
         if (lines[i].find_first_not_of(" \t") == std::string_view::npos) {
             ended = true;
             continue;
+        }
+        if (lines[i] == kWrittenHeader && i + 1 < lines.size()) {
+            for (size_t rest = i + 2; rest < lines.size(); ++rest)
+                if (lines[rest].find_first_not_of(" \t") != std::string_view::npos) return std::nullopt;
+            // Taken only when it is this Tekst as written: a text changed by
+            // hand in one line and not the other shows as Tekst.
+            AuthorText written = authorText(fromWrittenLine(lines[i + 1]));
+            if (written.Tekst == q.Tekst) q.Napisano = std::move(written.kakNapisano);
+            break;
         }
         if (ended) return std::nullopt;
         smek::FreeFormatReader line{std::string(lines[i])};
@@ -70,6 +84,7 @@ std::string gameFileText(const Puzzle& p) {
         const SkrytoeSlovo& w = p.Slova[static_cast<size_t>(i)];
         text += smek::signedNumberText(w.Vybrano) + "\r\n" + smek::signedNumberText(w.Otgadano) + "\r\n";
     }
+    if (!p.Napisano.empty()) text += kWrittenHeader + "\r\n" + writtenLine(p) + "\r\n";
     return text;
 }
 

@@ -16,7 +16,11 @@ namespace smek::slovoset {
 std::string proposedName(const std::string& imyaFile);
 
 // The file content without its final CR LF (SaveFileText adds it):
-// "[slovoset]", LenSlov, Tekst, then Vybrano and Otgadano of every word.
+// "[slovoset]", LenSlov, Tekst, then Vybrano and Otgadano of every word;
+// when the text as written differs from Tekst (Ё, stress marks, signs the
+// code page lacks), then "[tekst]" and that text on one line, CP1251 with
+// numeric character references. A reader that takes only the flags it needs
+// never comes to those two lines.
 std::string gameFileText(const Puzzle& p);
 
 using smek::AskReplace;

@@ -1,11 +1,13 @@
 #include "Isklyucheniya.h"
 
 #include "AnalizTexta.h"
+#include "StartGame.h"
 
 #include "common/core/Alphabet.h"
 #include "common/core/TextFile.h"
 
 #include <algorithm>
+#include <map>
 
 namespace smek::slovoset {
 
@@ -73,6 +75,20 @@ void isklyuchitSlovo(Puzzle& p, int line) {
     SpisokStart(p);
     for (const int i : spisok) SpisokAdd(p, i);
     if (p.MaxSlova < 0) p.Gotovo = 0;
+}
+
+AnalizOutcome primenitIsklyucheniya(Puzzle& p, const std::set<std::string>& words) {
+    std::map<std::string, int> choices;
+    for (int i = 0; i <= p.MaxSlova; ++i) choices.emplace(p.Slova[static_cast<size_t>(i)].Slovo, p.Slova[static_cast<size_t>(i)].Vybrano);
+    p.Isklyucheniya = words;
+    AnalizOutcome outcome = AnalizTexta(p, 0);
+    for (int i = 0; i <= p.MaxSlova; ++i) {
+        SkrytoeSlovo& w = p.Slova[static_cast<size_t>(i)];
+        if (const auto kept = choices.find(w.Slovo); kept != choices.end()) w.Vybrano = kept->second;
+    }
+    // The display the analysis made shows the choice by length.
+    if (outcome.html && p.MaxSlova >= 0) outcome.html = ShowSlovo(p).html;
+    return outcome;
 }
 
 } // namespace smek::slovoset

@@ -3,6 +3,7 @@
 // puzzle never offers. The list is the author's own, kept in a small file of
 // its own (one word a line, CP1251); game files and the play mode know
 // nothing of it.
+#include "AnalizTexta.h"
 #include "Dictionary.h"
 #include "Puzzle.h"
 
@@ -46,5 +47,11 @@ private:
 // analysis had skipped it: its entry leaves Slova and the list; every other
 // word keeps its place in the list order and its choice.
 void isklyuchitSlovo(Puzzle& p, int line);
+
+// A created puzzle after the author changed the list in its dialog: analysed
+// again without the words now excluded and with those taken off the list;
+// every word that was there keeps its choice, a word back in gets the choice
+// its length gives.
+AnalizOutcome primenitIsklyucheniya(Puzzle& p, const std::set<std::string>& words);
 
 } // namespace smek::slovoset

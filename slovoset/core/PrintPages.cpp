@@ -2,6 +2,7 @@
 
 #include "ShowHtml.h"
 #include "StartGame.h"
+#include "TekstKakNapisan.h"
 
 #include "common/core/Cp1251.h"
 #include "common/core/HtmlEscape.h"
@@ -66,7 +67,7 @@ HtmlPages printPages(const Puzzle& p, const std::string& nazvanie) {
     std::string& puzzle = pages.puzzle;
     puzzle = head(title);
     puzzle += "<p class=\"instr\">" + kInstruction + "</p>\r\n";
-    puzzle += "<div class=\"text\">" + htmlText(tekstDlyaGlaza(p)) + "</div>\r\n";
+    puzzle += "<div class=\"text\">" + htmlText(p.Tekst, p.Napisano) + "</div>\r\n";
     puzzle += "<p class=\"hints\">" + kHintsCaption + " " + plainHints(p) + "</p>\r\n";
     // Numbered row by row, so that a page break never reorders them.
     puzzle += "<div class=\"answers\">\r\n";
@@ -83,7 +84,7 @@ HtmlPages printPages(const Puzzle& p, const std::string& nazvanie) {
     answers += "<div class=\"answers\">\r\n";
     number = 0;
     for (const SkrytoeSlovo* w : words)
-        answers += "<div>" + std::to_string(++number) + ". " + lowerRu(w->Slovo) + " <span class=\"count\">(" +
+        answers += "<div>" + std::to_string(++number) + ". " + lowerRu(slovoKakNapisano(p, *w)) + " <span class=\"count\">(" +
                    bukvText(static_cast<int>(w->Slovo.size())) + ")</span></div>\r\n";
     answers += "</div>\r\n</body></html>";
     return pages;

@@ -20,6 +20,7 @@
 //   mFileOpen_Click         OpenGame(p, path).
 //   any ShowHtml(html)      htmlViewDocument(html) into the view,
 //                           htmlViewBody(html) into Text2.
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -46,12 +47,16 @@ struct SkrytoeSlovo {
     int Vybrano = 0;      // 1: chosen (create) or opened (play)
 };
 
+// Where the author's text as written differs from Tekst: a position of
+// Tekst (1-based) → what stands there as written (UTF-8), with the marks
+// that sit on it (TekstKakNapisan.h).
+using KakNapisano = std::map<int, std::string>;
+
 struct Puzzle {
     std::string Tekst;    // line breaks already "<br>", Ё already Е
-    // Tekst as the author wrote it (Ё kept), letter for letter the same
-    // length, so every position of Tekst holds here too. Only for the eye:
-    // the view and the exported pages; empty when the puzzle came from a file.
-    std::string TekstKakNapisan;
+    // The text as written, for the eye (the view, the pages, the answers'
+    // Ё) and kept in the game file; empty when it is Tekst itself.
+    KakNapisano Napisano;
     int TypGame = -1;     // -1 before the first puzzle, 0 play, 1 create
     int LenSlov = 0;      // index 0..21 of the length choice: words of LenSlov + 3 letters and more
     std::string PathData; // data folder with the dictionary, ending in the separator

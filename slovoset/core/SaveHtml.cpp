@@ -2,6 +2,8 @@
 
 #include "ShowHtml.h"
 
+#include <algorithm>
+
 #include "common/core/Cp1251.h"
 #include "common/core/HtmlEscape.h"
 #include "common/core/NumberText.h"
@@ -34,6 +36,10 @@ std::vector<const SkrytoeSlovo*> hintWords(const Puzzle& p) {
         words.push_back(&w);
         if (static_cast<int>(words.size()) > p.MaxSpisok) break;
     }
+    // The analysis finds a run's two-run words before its three-run ones,
+    // which may start earlier: the caption promises the order of the text.
+    std::stable_sort(words.begin(), words.end(),
+                     [](const SkrytoeSlovo* x, const SkrytoeSlovo* y) { return x->Nachalo < y->Nachalo; });
     return words;
 }
 
@@ -50,7 +56,7 @@ HtmlPages exportPages(const Puzzle& p, const std::string& nazvanie, const std::s
     const std::string title = smek::htmlEscape(nazvanie);
     const std::string head = kH0 + kT1 + title + kT2 + kT3 + title;
     HtmlPages pages;
-    pages.puzzle = head + kT4 + htmlText(tekstDlyaGlaza(p)) + kT5 + hintsText(p) + kB2;
+    pages.puzzle = head + kT4 + htmlText(p.Tekst, p.Napisano) + kT5 + hintsText(p) + kB2;
     pages.answers = head + kT6 + text2;
     return pages;
 }

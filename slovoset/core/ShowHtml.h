@@ -1,6 +1,8 @@
 #pragma once
 // The HTML that the view shows, the pieces the export shares with it, and
 // the escaping of the author's text. All CP1251.
+#include "Puzzle.h"
+
 #include <string>
 #include <string_view>
 
@@ -19,10 +21,14 @@ std::string htmlViewBody(const std::string& html);
 
 // The author's text as characters, never markup: "<", ">" and "&" become
 // entities, except the "<br>" that stand for the line breaks of the text.
-std::string htmlText(std::string_view tekst);
-// The characters that the view shows for the text before position `nachalo`
-// (1-based), blanks and line breaks left out: the view collapses blanks, so
-// only the other characters find a place of the text on the page.
-int shownMarksBefore(std::string_view tekst, int nachalo);
+// With the text as written (tekst being Tekst from position `first`), its
+// characters are shown; those the code page lacks as numeric character
+// references, so the CP1251 page loses nothing.
+std::string htmlText(std::string_view tekst, const KakNapisano& written = {}, int first = 1);
+// The characters (UTF-16 units, as the view counts) that the view shows for
+// the text before position `nachalo` (1-based), blanks and line breaks left
+// out: the view collapses blanks, so only the other characters find a place
+// of the text on the page.
+int shownMarksBefore(std::string_view tekst, int nachalo, const KakNapisano& written = {});
 
 } // namespace smek::slovoset

@@ -1,5 +1,6 @@
 #include "ShowHtml.h"
 #include "StartGame.h"
+#include "TekstKakNapisan.h"
 
 #include "common/core/Cp1251.h"
 
@@ -21,22 +22,27 @@ struct Underline {
 
 // Groups of the designed walk over the list lines: a chosen (or opened) word
 // swallows the following lines that start inside its underline, and widens
-// it for the chosen ones among them.
+// it for the chosen ones among them, at its start too: in create mode a word
+// across three runs is listed after the two-run words of its run, though it
+// may start earlier in that run.
 std::vector<Underline> underlines(const Puzzle& p) {
     std::vector<Underline> groups;
     int a = 0;
     do {
         const SkrytoeSlovo& w = slovoOfLine(p, a);
         if (w.Vybrano == 1) {
-            const int b = w.Nachalo;
-            int d = w.DlinaVTexte;
+            int b = w.Nachalo;
+            int e = w.Nachalo + w.DlinaVTexte;
             while (a < p.MaxSpisok) {
                 const SkrytoeSlovo& v = slovoOfLine(p, a + 1);
-                if (v.Nachalo >= b + d) break;
-                if (v.Vybrano == 1 && v.Nachalo + v.DlinaVTexte > b + d) d = v.Nachalo - b + v.DlinaVTexte;
+                if (v.Nachalo >= e) break;
+                if (v.Vybrano == 1) {
+                    b = std::min(b, v.Nachalo);
+                    e = std::max(e, v.Nachalo + v.DlinaVTexte);
+                }
                 ++a;
             }
-            groups.push_back({b, b + d, w.Otgadano, static_cast<int>(groups.size())});
+            groups.push_back({b, e, w.Otgadano, static_cast<int>(groups.size())});
         }
         ++a;
     } while (a <= p.MaxSpisok);
@@ -75,13 +81,14 @@ std::string lowerRu(std::string s) {
 }
 
 std::string markedText(const Puzzle& p) {
-    // Positions are the same in both texts; the reader sees the letters as written.
-    const std::string& t = tekstDlyaGlaza(p);
+    // Positions are those of Tekst; the reader sees the text as written.
+    const std::string& t = p.Tekst;
     const int n = static_cast<int>(t.size());
     auto piece = [&](int from, int to) { // positions from..to-1, clamped to the text
         from = std::clamp(from, 1, n + 1);
         to = std::clamp(to, from, n + 1);
-        return htmlText(std::string_view(t).substr(static_cast<size_t>(from - 1), static_cast<size_t>(to - from)));
+        return htmlText(std::string_view(t).substr(static_cast<size_t>(from - 1), static_cast<size_t>(to - from)),
+                        p.Napisano, from);
     };
 
     std::string h;
@@ -108,7 +115,7 @@ ShowSlovoResult ShowSlovo(const Puzzle& p) {
             const SkrytoeSlovo& w = slovoOfLine(p, a);
             if (w.Vybrano != 1) continue;
             if (!first) h += ", ";
-            h += lowerRu(w.Slovo);
+            h += lowerRu(slovoKakNapisano(p, w));
             first = false;
         }
     }

@@ -1,8 +1,7 @@
 #include "StartGame.h"
 
 #include "AnalizTexta.h"
-
-#include "common/core/Cp1251.h"
+#include "TekstKakNapisan.h"
 
 #include <string_view>
 
@@ -32,11 +31,6 @@ std::string prepareTekst(const std::string& text1) {
     return ZamenaE(lineBreaksToBr(text1));
 }
 
-const std::string& tekstDlyaGlaza(const Puzzle& p) {
-    const std::string& eye = p.TekstKakNapisan;
-    return eye.size() == p.Tekst.size() && ZamenaE(eye) == p.Tekst ? eye : p.Tekst;
-}
-
 std::string sourceTextOf(const std::string& tekst) {
     static constexpr std::string_view kBr = "<br>";
     std::string out;
@@ -52,20 +46,12 @@ std::string sourceTextOf(const std::string& tekst) {
     return out;
 }
 
-std::string textOfFile(const std::string& bytes) {
-    if (!smek::isValidUtf8(bytes)) return bytes;
-    // A mark that editors put first is no character of the text: as "?" it
-    // would shift every position by one.
-    static const std::string kBom = "\xEF\xBB\xBF";
-    const bool marked = bytes.compare(0, kBom.size(), kBom) == 0;
-    return smek::utf8ToCp1251(marked ? bytes.substr(kBom.size()) : bytes);
-}
-
 bool StartGame(Puzzle& p, int typ, const std::string& text1) {
     if (text1.empty()) return false;
     p.TypGame = typ;
-    p.TekstKakNapisan = lineBreaksToBr(text1);
-    p.Tekst = ZamenaE(p.TekstKakNapisan);
+    AuthorText text = authorText(text1);
+    p.Tekst = std::move(text.Tekst);
+    p.Napisano = std::move(text.kakNapisano);
     p.ImyaFile.clear();
     return true;
 }

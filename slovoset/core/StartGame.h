@@ -15,21 +15,15 @@ bool needsCreateQuestion(const Puzzle& p, int typ);
 std::string lineBreaksToBr(const std::string& text1);
 // lineBreaksToBr, then ZamenaE.
 std::string prepareTekst(const std::string& text1);
-// The text that the eye sees: TekstKakNapisan when it is Tekst with its Ё
-// kept, else Tekst itself (a puzzle opened from a file holds only Е).
-const std::string& tekstDlyaGlaza(const Puzzle& p);
-// The source box text of a Tekst: each "<br>" a line break (LF) again, so
-// that starting a puzzle from it gives the same Tekst.
+// The source box text of a Tekst or of the text as written (writtenText):
+// each "<br>" a line break (LF) again, so that starting a puzzle from it
+// gives the same Tekst.
 std::string sourceTextOf(const std::string& tekst);
 
-// The text of an author's file as the source box would hold it (CP1251):
-// UTF-8 without its byte-order mark, or the bytes as they are when they are
-// not valid UTF-8.
-std::string textOfFile(const std::string& bytes);
-
-// Takes the source text (CP1251) for a new puzzle in mode typ (0 play,
-// 1 create): false for an empty box (nothing changes). Otherwise sets
-// TypGame, Tekst and empties ImyaFile; the window then sets its caption and
+// Takes the source text (UTF-8, as the author wrote it) for a new puzzle in
+// mode typ (0 play, 1 create): false for an empty box (nothing changes).
+// Otherwise sets TypGame, Tekst with the text as written beside it
+// (authorText) and empties ImyaFile; the window then sets its caption and
 // answer box and runs AnalizTexta(p, 0).
 bool StartGame(Puzzle& p, int typ, const std::string& text1);
 

@@ -22,7 +22,9 @@ int pressedIconElement(int vybrano, int typGame) {
 }
 
 void usrSlovaState::Start() {
+    const int shown = visibleLines; // the window's size, not the list's content
     *this = usrSlovaState();
+    visibleLines = shown;
 }
 
 void usrSlovaState::AddLine() {
@@ -40,7 +42,7 @@ usrSlovaState::Move usrSlovaState::keyDown(int key) {
     const int last = KolLine - 1;
     if (KolLine == 0) return {};
     const int from = NomLine;
-    const bool offScreen = NomLine > top + kVisibleLines || NomLine < top;
+    const bool offScreen = NomLine > top + visibleLines || NomLine < top;
     switch (key) {
     case kKeyUp:
         if (NomLine == 0) return {};
@@ -54,26 +56,26 @@ usrSlovaState::Move usrSlovaState::keyDown(int key) {
         if (NomLine == last) return {};
         if (offScreen) {
             NomLine = top;
-        } else if (++NomLine >= top + kVisibleLines) {
+        } else if (++NomLine >= top + visibleLines) {
             setTop(top + 1);
         }
         break;
     case kKeyPageUp:
         if (NomLine == 0) return {};
-        if (top < kVisibleLines) {
+        if (top < visibleLines) {
             NomLine = 0;
             setTop(0);
         } else {
-            setTop(top - kVisibleLines);
+            setTop(top - visibleLines);
             NomLine = top;
         }
         break;
     case kKeyPageDown:
         if (NomLine == last) return {};
         // A disabled scroll bar has no range to page into.
-        if (scrollMax() >= top + kVisibleLines) {
-            setTop(top + kVisibleLines);
-            NomLine = top + kVisibleLines - 1;
+        if (scrollMax() >= top + visibleLines) {
+            setTop(top + visibleLines);
+            NomLine = top + visibleLines - 1;
         } else {
             NomLine = last;
             if (scrollEnabled()) setTop(scrollMax());
@@ -131,7 +133,7 @@ int usrSlovaState::lineAt(int x, int y) const {
 int usrSlovaState::topShowing(int line) const {
     if (!scrollEnabled()) return 0;
     if (line < top) return std::clamp(line, 0, scrollMax());
-    if (line >= top + kVisibleLines) return std::clamp(line - kVisibleLines + 1, 0, scrollMax());
+    if (line >= top + visibleLines) return std::clamp(line - visibleLines + 1, 0, scrollMax());
     return top;
 }
 

@@ -45,13 +45,15 @@ public:
     int TypNajat = 0;
     int LineNajat = 0;
     int top = 0; // the scroll bar's value: the first visible line
+    // Lines the list shows at once: the designed 17, more in a taller window.
+    int visibleLines = kVisibleLines;
 
     void Start();
     // Counts one more line; the new line is NomLine until the caller resets it.
     void AddLine();
 
-    bool scrollEnabled() const { return KolLine > kVisibleLines; }
-    int scrollMax() const { return scrollEnabled() ? KolLine - kVisibleLines : 0; }
+    bool scrollEnabled() const { return KolLine > visibleLines; }
+    int scrollMax() const { return scrollEnabled() ? KolLine - visibleLines : 0; }
     void setTop(int value);
 
     // The six navigation keys by their Windows codes (NavKey below);

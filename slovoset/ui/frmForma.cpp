@@ -12,6 +12,7 @@
 #include "common/ui/frmStatistika.h"
 #include "common/ui/frmWeb.h"
 #include "common/core/FileMessages.h"
+#include "common/core/TextDetect.h"
 #include "slovoset/core/AnalizTexta.h"
 #include "slovoset/core/Isklyucheniya.h"
 #include "slovoset/core/PrintPages.h"
@@ -20,6 +21,7 @@
 #include "slovoset/core/SettingsIni.h"
 #include "slovoset/core/ShowHtml.h"
 #include "slovoset/core/StartGame.h"
+#include "slovoset/core/TekstKakNapisan.h"
 #include "dlgIsklyucheniya.h"
 #include "upPictures.h"
 
@@ -48,6 +50,10 @@ constexpr int kUpActive = 24;
 const smek::FilterPair kAllFiles{QStringLiteral("All Files (*.*)"), QStringLiteral("*.*")};
 const smek::FilterPair kGameFiles{QStringLiteral("Словосети (*.sst)"), QStringLiteral("*.sst")};
 const smek::FilterPair kPages{QStringLiteral("Словосети (*.html)"), QStringLiteral("*.html")};
+const smek::FilterPair kTexts{QStringLiteral("Тексты (*.txt)"), QStringLiteral("*.txt")};
+// The client area as designed, in twips; the window starts at this size.
+constexpr int kClientWidth = 11895;
+constexpr int kClientHeight = 8175;
 
 // Repaints without taking the player's input, so nothing can be started
 // again while a puzzle is being built.
@@ -78,12 +84,17 @@ frmForma::frmForma(Puzzle& puzzle, smek::Prompts& prompts, const QString& progra
                             QStringLiteral(" букв"));
     selLenSlov->setCurrentIndex(std::clamp(p_.LenSlov, 0, 21));
     connect(selLenSlov, &QComboBox::currentIndexChanged, this, &frmForma::selLenSlov_Click);
-    setFixedSize(sizeHint());
+    // The designed size to start with; a long text reads better in a larger one.
+    setMinimumSize(sizeHint());
+    resize(sizeHint());
 }
 
 void frmForma::buildControls() {
     auto* client = new QWidget(this);
-    client->setFixedSize(smek::tw(11895), smek::tw(8175));
+    client->setMinimumSize(smek::tw(kClientWidth), smek::tw(kClientHeight));
+    client->resize(client->minimumSize());
+    client->installEventFilter(this);
+    client_ = client;
     setCentralWidget(client);
 
     Label1 = new QLabel(QStringLiteral("Исходный текст: "), client);
@@ -151,7 +162,7 @@ void frmForma::buildControls() {
     usrSlova1->move(smek::tw(9000), smek::tw(1800));
     usrSlova1->wordOfLine = [this](int line) {
         const SkrytoeSlovo& w = slovoOfLine(p_, line);
-        return usrSlova::LineWord{w.Slovo, w.Vybrano, w.Otgadano};
+        return usrSlova::LineWord{slovoKakNapisano(p_, w), w.Vybrano, w.Otgadano};
     };
     usrSlova1->typGame = [this] { return p_.TypGame; };
     usrSlova1->gotovo = [this] { return p_.Gotovo == 1; };
@@ -159,9 +170,46 @@ void frmForma::buildControls() {
     connect(usrSlova1, &usrSlova::lineChosen, this, &frmForma::usrSlova1_LineChosen);
     connect(usrSlova1, &usrSlova::excludeRequested, this, &frmForma::usrSlova1_Isklyuchit);
 
+    lblVybrano = new QLabel(client);
+    lblVybrano->setFont(smek::sansFont(8.25, true));
+    lblVybrano->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblVybrano->hide();
+
     Text2 = new QPlainTextEdit(client);
     Text2->setGeometry(smek::twRect(4440, 2160, 2655, 855));
     Text2->hide();
+    layoutControls();
+}
+
+void frmForma::layoutControls() {
+    const int growX = std::max(client_->width() - smek::tw(kClientWidth), 0);
+    const int growY = std::max(client_->height() - smek::tw(kClientHeight), 0);
+    Text1->resize(smek::tw(8775) + growX, Text1->height());
+    picPanel->resize(smek::tw(8775) + growX, picPanel->height());
+    for (smek::PictureBox* up : picUp) up->move(kUpLeft + growX, kUpTop);
+    usrMyWeb1->setGeometry(smek::tw(120), smek::tw(3840), smek::tw(8775) + growX, smek::tw(4095) + growY);
+    Label3->move(smek::tw(9000) + growX, smek::tw(1080));
+    txtAddSlovo->move(smek::tw(9000) + growX, smek::tw(1320));
+    kOtvet->move(smek::tw(11160) + growX, smek::tw(1320));
+    usrSlova1->move(smek::tw(9000) + growX, smek::tw(1800));
+    usrSlova1->setVisibleLines(kVisibleLines + growY / kLineHeight);
+    lblVybrano->setGeometry(usrSlova1->x(), usrSlova1->geometry().bottom() + 1, usrSlova1->width(),
+                            client_->height() - usrSlova1->geometry().bottom() - 1);
+}
+
+void frmForma::showVybrano() {
+    if (p_.TypGame != 1 || p_.Gotovo != 1) {
+        lblVybrano->hide();
+        return;
+    }
+    int chosen = 0;
+    for (int line = 0; line <= p_.MaxSpisok; ++line) chosen += slovoOfLine(p_, line).Vybrano == 1 ? 1 : 0;
+    lblVybrano->setText(QStringLiteral("Выбрано слов: %1 из %2").arg(chosen).arg(p_.MaxSpisok + 1));
+    // An empty puzzle would export with no hints and no answers.
+    QPalette pal = lblVybrano->palette();
+    pal.setColor(QPalette::WindowText, chosen == 0 ? QColor(Qt::red) : palette().color(QPalette::WindowText));
+    lblVybrano->setPalette(pal);
+    lblVybrano->show();
 }
 
 void frmForma::buildMenu() {
@@ -169,6 +217,8 @@ void frmForma::buildMenu() {
     menuBar()->setFont(QApplication::font());
     QMenu* mFile = menuBar()->addMenu(QStringLiteral("Файл"));
     mFileOpen = mFile->addAction(QStringLiteral("Открыть"), QKeySequence(Qt::CTRL | Qt::Key_O), this, &frmForma::mFileOpen_Click);
+    mFileOpenText = mFile->addAction(QStringLiteral("Открыть текст…"), QKeySequence(Qt::CTRL | Qt::Key_T), this,
+                                     &frmForma::mFileOpenText_Click);
     mFileSave = mFile->addAction(QStringLiteral("Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_S), this, &frmForma::mFileSave_Click);
     mFileSave->setEnabled(false);
     // Exported pages are made for printing unless the author asks for the plain ones.
@@ -201,6 +251,7 @@ void frmForma::ShowHtml(const std::string& html) {
     text2_ = htmlViewBody(html);
     Text2->setPlainText(smek::fromCp1251(text2_));
     usrMyWeb1->LoadHtml(smek::fromCp1251(htmlViewDocument(html)));
+    showVybrano(); // every change of the choice shows itself through here
     letPaintsRun();
 }
 
@@ -249,7 +300,7 @@ void frmForma::kTypGame_Click(int index) {
         return;
     // Read afresh, so that a list edited meanwhile (or by hand) counts.
     p_.Isklyucheniya = readIsklyucheniya(isklyucheniyaFile_);
-    if (!StartGame(p_, index, smek::toCp1251(Text1->toPlainText()))) return;
+    if (!StartGame(p_, index, Text1->toPlainText().toStdString())) return;
     NewCaption({});
     setAnswerBox(index == 0);
 
@@ -261,11 +312,19 @@ void frmForma::kTypGame_Click(int index) {
     if (outcome.html) ShowHtml(*outcome.html);
     repaintList();
     if (outcome.message != AnalizMessage::None) prompts_.error(smek::fromUtf8(analizMessageText(outcome.message)));
+    else noteWithoutStandIn();
     kTypGame[0]->setEnabled(true);
     kTypGame[1]->setEnabled(true);
     mFileSave->setEnabled(outcome.mFileSave);
     if (index == 0 && p_.MaxSpisok >= 0) statistics_.gameStarted();
     else statistics_.gameLeft();
+}
+
+void frmForma::noteWithoutStandIn() {
+    const std::string note = withoutStandInNote(p_);
+    if (note.empty() || p_.Tekst == notedTekst_) return; // once for a text
+    notedTekst_ = p_.Tekst;
+    prompts_.message(smek::fromUtf8(note), smek::Prompts::Icon::Information);
 }
 
 void frmForma::selLenSlov_Click(int index) {
@@ -301,7 +360,7 @@ void frmForma::usrSlova1_LineChosen(int line) {
     // Only an underlined word is shown: a hidden one keeps its place secret.
     const SkrytoeSlovo& word = slovoOfLine(p_, line);
     if (word.Vybrano != 1) return;
-    usrMyWeb1->showMark(shownMarksBefore(tekstDlyaGlaza(p_), word.Nachalo));
+    usrMyWeb1->showMark(shownMarksBefore(p_.Tekst, word.Nachalo, p_.Napisano));
 }
 
 void frmForma::showEndBanner() {
@@ -337,6 +396,7 @@ void frmForma::txtAddSlovo_Change() {
 }
 
 bool frmForma::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_ && event->type() == QEvent::Resize) layoutControls();
     if (watched == txtAddSlovo && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         // Enter checks on the press: a check on the release would run again
@@ -368,12 +428,21 @@ void frmForma::kOtvet_Click() {
 }
 
 void frmForma::mFileIsklyucheniya_Click() {
-    std::set<std::string> words = readIsklyucheniya(isklyucheniyaFile_);
-    dlgIsklyucheniya dialog(this, smek::fromCp1251(isklyucheniyaText(words)).trimmed());
+    const std::set<std::string> before = readIsklyucheniya(isklyucheniyaFile_);
+    dlgIsklyucheniya dialog(this, smek::fromCp1251(isklyucheniyaText(before)).trimmed());
     prompts_.showModal(dialog);
     if (dialog.result() != QDialog::Accepted) return;
-    words = parseIsklyucheniya(smek::toCp1251(dialog.txtSlova->toPlainText()));
+    const std::set<std::string> words = parseIsklyucheniya(smek::toCp1251(dialog.txtSlova->toPlainText()));
     saveIsklyucheniya(words);
+    if (p_.TypGame != 1 || p_.Gotovo != 1 || words == before) return;
+    // The created puzzle follows the list at once, keeping the author's ticks.
+    const int top = usrSlova1->VScroll1->value();
+    const AnalizOutcome outcome = primenitIsklyucheniya(p_, words);
+    repaintList();
+    usrSlova1->VScroll1->setValue(top);
+    ShowHtml(outcome.html ? *outcome.html : smek::slovoset::ShowSlovo(p_).html);
+    mFileSave->setEnabled(outcome.mFileSave);
+    if (outcome.message != AnalizMessage::None) prompts_.error(smek::fromUtf8(analizMessageText(outcome.message)));
 }
 
 void frmForma::usrSlova1_Isklyuchit(int line) {
@@ -438,6 +507,31 @@ void frmForma::mFileOpen_Click() {
     OpenNamedGame(path);
 }
 
+void frmForma::mFileOpenText_Click() {
+    const QString path = smek::askFileName(prompts_, places_, "txt", 0, {}, {kTexts}, kAllFiles);
+    if (!path.isEmpty()) OpenNamedText(path);
+}
+
+void frmForma::OpenNamedText(const QString& path) {
+    const std::string name = smek::toPath(path);
+    const smek::ReadResult file = smek::readTextFile(name);
+    if (file.error) {
+        prompts_.error(smek::fromUtf8(smek::fileMessage(name, smek::openFailureTail(file))));
+        return;
+    }
+    const std::optional<smek::DecodedText> text = smek::decodeText(file.content);
+    if (!text) {
+        prompts_.error(QStringLiteral("Файл \"") + path + QStringLiteral("\" не похож на текст."));
+        return;
+    }
+    Text1->setPlainText(smek::fromUtf8(text->utf8));
+    if (Text1->isHidden()) { // the text goes where the author can see it
+        UpState = QStringLiteral("Up");
+        picUp_MouseUp(1);
+    }
+    Text1->setFocus();
+}
+
 void frmForma::OpenNamedGame(const QString& path) {
     const OpenOutcome outcome = OpenGame(p_, smek::toPath(path));
     if (!outcome.ok) {
@@ -453,7 +547,7 @@ void frmForma::OpenNamedGame(const QString& path) {
     ShowHtml(outcome.select.show.html);
     mFileSave->setEnabled(outcome.select.show.mFileSave);
     // "Играть" afterwards plays the opened text, not whatever the box held.
-    Text1->setPlainText(smek::fromCp1251(sourceTextOf(p_.Tekst)));
+    Text1->setPlainText(smek::fromUtf8(sourceTextOf(writtenText(p_))));
     setAnswerBox(true);
     NewCaption(outcome.path);
     if (outcome.select.showBanner) statistics_.gameLeft(); // its end was counted when it was played

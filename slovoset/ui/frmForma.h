@@ -39,6 +39,10 @@ public:
     void picUp_MouseDown(int index, int x, int y);
     void picUp_MouseUp(int index);
     void mFileOpen_Click();
+    // "Открыть текст…": a text file (any encoding a text comes in) into the
+    // source box; OpenNamedText does it for a named file.
+    void mFileOpenText_Click();
+    void OpenNamedText(const QString& path);
     // Opens a named game file as "Открыть" does after its dialog (also a
     // file named on the command line).
     void OpenNamedGame(const QString& path);
@@ -75,8 +79,10 @@ public:
     QPushButton* kOtvet = nullptr;
     usrSlova* usrSlova1 = nullptr;
     QPlainTextEdit* Text2 = nullptr;
+    QLabel* lblVybrano = nullptr; // create mode: "Выбрано слов: N из M" under the list
 
     QAction* mFileOpen = nullptr;
+    QAction* mFileOpenText = nullptr;
     QAction* mFileSave = nullptr;
     QAction* mFilePlain = nullptr; // checked: the export writes the plain pages
     QAction* mFileIsklyucheniya = nullptr;
@@ -91,6 +97,11 @@ protected:
 
 private:
     void buildControls();
+    // Places the controls for the client's size: the designed places at the
+    // designed size; the view and the list take what the window grows.
+    void layoutControls();
+    void showVybrano();
+    void noteWithoutStandIn();
     void buildMenu();
     void txtAddSlovo_Change();
     // True when a typed character may enter the answer box.
@@ -114,6 +125,8 @@ private:
     smek::Places places_;
     smek::StatisticsBook statistics_; // after places_, which names its file
     std::string text2_;
+    QWidget* client_ = nullptr;
+    std::string notedTekst_; // the text whose missing characters were last pointed out
     std::string isklyucheniyaFile_; // the author's excluded words, in the per-user data folder
 };
 

@@ -12,11 +12,12 @@
 #include <QMenu>
 #include <QToolTip>
 #include <QWheelEvent>
+#include <algorithm>
 
 namespace smek::slovoset {
 namespace {
 
-constexpr int kTitleHeight = 20;
+constexpr int kTitleHeight = 16;
 constexpr int kBorder = 2;
 constexpr int kScrollWidth = 17;
 
@@ -100,6 +101,26 @@ usrSlova::usrSlova(QWidget* parent) : QWidget(parent) {
 
     setFixedSize(VScroll1->geometry().right() + 1, picFrame->geometry().bottom() + 1);
     Start();
+}
+
+int usrSlova::heightFor(int lines) {
+    return kTitleHeight + lines * kLineHeight + 2 * kBorder;
+}
+
+void usrSlova::setVisibleLines(int n) {
+    n = std::max(n, kVisibleLines);
+    if (n == state_.visibleLines) return;
+    state_.visibleLines = n;
+    const int boxHeight = n * kLineHeight;
+    picFrame->resize(picFrame->width(), boxHeight + 2 * kBorder);
+    picBox->resize(picBox->width(), boxHeight);
+    VScroll1->resize(VScroll1->width(), picFrame->height());
+    VScroll1->setPageStep(n);
+    setFixedSize(width(), heightFor(n));
+    // The lines shown change: the scroll range and the top follow.
+    ShowScroll();
+    if (state_.top > state_.scrollMax()) VScroll1->setValue(state_.scrollMax());
+    else VScroll1_Change(VScroll1->value());
 }
 
 void usrSlova::Start() {
@@ -224,6 +245,27 @@ void usrSlova::picList_Space() {
     emit lineChosen(line);
 }
 
+void usrSlova::contextMenu(const QContextMenuEvent& event) {
+    if (typGame() != 1 || !gotovo()) return;
+    // The menu key acts on the current line; a right click first makes its line current.
+    const bool byMouse = event.reason() == QContextMenuEvent::Mouse;
+    const int line = byMouse ? state_.lineAt(event.pos().x(), event.pos().y()) : state_.NomLine;
+    if (line < 0 || line >= state_.KolLine) return;
+    if (line != state_.NomLine) {
+        const int from = state_.NomLine;
+        state_.NomLine = line;
+        moveHighlight(from);
+    }
+    QMenu menu(this);
+    const QAction* exclude = menu.addAction(excludeCaption(line));
+    const QPoint at = byMouse ? event.globalPos() : picList->mapToGlobal(QPoint(kTextLeft, kLineHeight * (line + 1)));
+    if (menu.exec(at) == exclude) emit excludeRequested(line);
+}
+
+QString usrSlova::excludeCaption(int line) const {
+    return QStringLiteral("Исключить слово «") + smek::fromCp1251(wordOfLine(line).slovo) + QStringLiteral("»");
+}
+
 void usrSlova::picList_KeyDown(int key) {
     const usrSlovaState::Move move = state_.keyDown(key);
     if (!move.moved) return;
@@ -255,13 +297,7 @@ bool usrSlova::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (watched == picList && event->type() == QEvent::ContextMenu) {
-        const auto* menuEvent = static_cast<QContextMenuEvent*>(event);
-        const int line = state_.lineAt(menuEvent->pos().x(), menuEvent->pos().y());
-        if (typGame() == 1 && gotovo() && line >= 0) {
-            QMenu menu(this);
-            const QAction* exclude = menu.addAction(QStringLiteral("Исключить слово"));
-            if (menu.exec(menuEvent->globalPos()) == exclude) emit excludeRequested(line);
-        }
+        contextMenu(*static_cast<QContextMenuEvent*>(event));
         return true;
     }
     if (watched == picList && event->type() == QEvent::KeyPress) {

@@ -5,6 +5,7 @@
 #include "common/ui/PictureBox.h"
 #include "slovoset/core/usrSlovaState.h"
 
+#include <QContextMenuEvent>
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
@@ -41,10 +42,17 @@ public:
     void ShowLineSlovo(int line);
     // Paints a line's icon for its word's present state.
     void drawIcon(int line);
+    // Shows n lines at once (at least the designed 17): the list grows with
+    // the window.
+    void setVisibleLines(int n);
+    // The height the list takes to show n lines.
+    static int heightFor(int lines);
 
     const usrSlovaState& state() const { return state_; }
     // The whole text of a line, as its tooltip shows it; empty for no line.
     QString lineToolTip(int line) const;
+    // The context menu's entry for a line: "Исключить слово «ЛЕС»".
+    QString excludeCaption(int line) const;
 
     QLabel* lblSavPertiya = nullptr;
     QFrame* picFrame = nullptr;
@@ -60,7 +68,8 @@ signals:
     void iconClicked(int line);
     // A click on a line (text or icon) or Space: the owner shows its word.
     void lineChosen(int line);
-    // "Исключить слово" from a line's context menu (create mode).
+    // "Исключить слово «…»" from the context menu of a line (create mode),
+    // which the right click first makes current.
     void excludeRequested(int line);
 
 protected:
@@ -77,6 +86,7 @@ private:
     void VScroll1_Change(int value);
     void moveHighlight(int from);
     void scrollByWheel(QWheelEvent* event);
+    void contextMenu(const QContextMenuEvent& event);
 
     usrSlovaState state_;
     int wheelRest_ = 0;

@@ -194,7 +194,7 @@ TEST(AnalizTexta, UsesTheDictionaryFilesOfPathData) {
     Puzzle p;
     p.PathData = test::fixtureData();
     p.LenSlov = 0;
-    StartGame(p, 1, w("Ёл, ка! Кот ик... сос на"));
+    StartGame(p, 1, "Ёл, ка! Кот ик... сос на");
     AnalizTexta(p, 0);
     EXPECT_EQ(words(p), (std::vector<std::string>{"ЕЛКА", "КОТИК", "ОТИК", "ТИК", "СОСНА"}));
 }
@@ -239,8 +239,8 @@ TEST(AnalizTexta, NoCandidateLongerThanTheLongestWordIsAsked) {
         auto unbounded = std::make_shared<RecordingLookup>(words);
         bounded.slovar = lookup;
         every.slovar = unbounded;
-        StartGame(bounded, typ, w(text));
-        StartGame(every, typ, w(text));
+        StartGame(bounded, typ, text);
+        StartGame(every, typ, text);
         AnalizTexta(bounded, 0);
         AnalizTexta(every, 0);
         ASSERT_EQ(bounded.MaxSlova, every.MaxSlova) << typ;
@@ -283,7 +283,7 @@ TEST(Dictionary, SameWordsAsTheFileScan) {
     EXPECT_EQ(cached.wordsAmong(w("КОТИК"), ~0ULL), 1ULL << 3);
     EXPECT_EQ(cached.wordsAmong(w("ИКРАМИ"), 1ULL << 4 | 1ULL << 5), 1ULL << 4);
 
-    const std::string text = w("Кит ок, ко т ик рам. Ле с! Ел ка ко тик");
+    const std::string text = "Кит ок, ко т ик рам. Ле с! Ел ка ко тик";
     for (int typ : {0, 1}) {
         Puzzle a, b;
         a.PathData = b.PathData = dir;

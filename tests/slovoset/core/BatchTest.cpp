@@ -10,24 +10,27 @@ namespace {
 
 using test::analyse;
 using test::u;
-using test::w;
 
 TEST(Batch, TheFirstLineIsTheTitleOnlyWhenItLooksLikeOne) {
-    TitledText t = titleOfText(w("  Осенний лес \r\n\r\n  Утром мы пошли в лес."), w("файл"));
-    EXPECT_EQ(u(t.title), "Осенний лес");
-    EXPECT_EQ(u(t.text), "  Утром мы пошли в лес.");
-    t = titleOfText(w("Лес\nРека"), w("файл"));
-    EXPECT_EQ(u(t.title), "Лес");
-    EXPECT_EQ(u(t.text), "Река");
+    TitledText t = titleOfText("  Осенний лес \r\n\r\n  Утром мы пошли в лес.", "файл");
+    EXPECT_EQ(t.title, "Осенний лес");
+    EXPECT_EQ(t.text, "  Утром мы пошли в лес.");
+    t = titleOfText("Лес\nРека", "файл");
+    EXPECT_EQ(t.title, "Лес");
+    EXPECT_EQ(t.text, "Река");
+    // Sixty characters, not sixty bytes of UTF-8.
+    const std::string sixty = "Очень длинное название сборника задач для пятого класса школ";
+    EXPECT_EQ(titleOfText(sixty + "\nТекст", "файл").title, sixty);
+    EXPECT_EQ(titleOfText(sixty + "ы\nТекст", "файл").title, "файл");
 
     for (const char* text : {"Утром мы пошли в лес.\r\nИ нашли грибы", // a sentence
                              "Лес", "Лес\r\n\r\n  ",                   // nothing follows
                              "2024\r\nТекст",                           // no letter
                              "Мы шли, шли, шли по лесу и по полю, а потом ещё долго шли по берегу реки\nдальше",
                              "Что это?\nЛес", "Итак…\nЛес"}) {
-        t = titleOfText(w(text), w("файл"));
-        EXPECT_EQ(u(t.title), "файл") << text;
-        EXPECT_EQ(t.text, w(text)) << text;
+        t = titleOfText(text, "файл");
+        EXPECT_EQ(t.title, "файл") << text;
+        EXPECT_EQ(t.text, text) << text;
     }
 }
 

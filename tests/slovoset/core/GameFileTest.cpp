@@ -34,7 +34,7 @@ protected:
     static Puzzle playPuzzle() {
         Puzzle p;
         p.PathData = test::fixtureData();
-        StartGame(p, 0, w("Ел ка, ле с и кот ик"));
+        StartGame(p, 0, "Ел ка, ле с и кот ик");
         AnalizTexta(p, 0);
         return p;
     }

@@ -30,7 +30,7 @@ Puzzle started(int typ, std::set<std::string> excluded) {
     Puzzle p;
     p.PathData = test::fixtureData();
     p.Isklyucheniya = std::move(excluded);
-    StartGame(p, typ, w("Ел ка, ле с и кот ик"));
+    StartGame(p, typ, "Ел ка, ле с и кот ик");
     AnalizTexta(p, 0);
     return p;
 }

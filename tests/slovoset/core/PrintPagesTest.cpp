@@ -63,8 +63,8 @@ TEST(PrintPages, AnswersPageMarksAndNumbersTheWords) {
     EXPECT_NE(page.find("<h1>Лес</h1>"), std::string::npos);
     EXPECT_NE(page.find("<u>лка ё</u>"), std::string::npos);
     EXPECT_NE(page.find("<u>ик, сосён</u>"), std::string::npos);
-    const size_t first = page.find("<div>1. лкае <span class=\"count\">(4 буквы)</span></div>");
-    const size_t second = page.find("<div>2. иксосен <span class=\"count\">(7 букв)</span></div>");
+    const size_t first = page.find("<div>1. лкаё <span class=\"count\">(4 буквы)</span></div>");
+    const size_t second = page.find("<div>2. иксосён <span class=\"count\">(7 букв)</span></div>");
     ASSERT_NE(first, std::string::npos);
     ASSERT_NE(second, std::string::npos);
     EXPECT_LT(first, second);

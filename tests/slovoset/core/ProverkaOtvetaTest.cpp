@@ -19,7 +19,7 @@ Puzzle playPuzzle() {
     Puzzle p;
     p.PathData = test::fixtureData();
     p.LenSlov = 1;
-    StartGame(p, 0, w("ел ка, ле с; кот ик сос на"));
+    StartGame(p, 0, "ел ка, ле с; кот ик сос на");
     AnalizTexta(p, 0);
     return p;
 }

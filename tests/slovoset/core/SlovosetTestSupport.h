@@ -49,7 +49,7 @@ inline Analysed analyse(const std::string& textUtf8, std::vector<std::string> wo
     a.lookup = std::make_shared<RecordingLookup>(std::move(words));
     a.p.slovar = a.lookup;
     a.p.LenSlov = lenSlov;
-    EXPECT_TRUE(StartGame(a.p, typ, w(textUtf8)));
+    EXPECT_TRUE(StartGame(a.p, typ, textUtf8));
     a.outcome = AnalizTexta(a.p, tiho);
     return a;
 }

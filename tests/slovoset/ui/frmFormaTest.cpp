@@ -16,6 +16,8 @@
 #include "slovoset/ui/frmForma.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextCursor>
@@ -292,6 +294,137 @@ private slots:
         g.answer(QStringLiteral("роса"));
         QVERIFY(g.body().contains(QStringLiteral("Ёж. Сы</font>")));
         QVERIFY(g.body().contains(QStringLiteral("дом, ёлка")));
+    }
+
+    void stressMarksAndSignsStayInTheWindow() {
+        Game g;
+        frmForma& f = *g.form;
+        // The mark joins its word: РОСА and САД are found as in the plain text.
+        g.play(QStringLiteral("Сыр о\u0301са 😀\nдом"));
+        QCOMPARE(g.puzzle.MaxSpisok, 1);
+        QVERIFY(g.body().contains(QStringLiteral("Сыр о&#769;са &#128512;<br>дом")));
+        const auto notes = [&] {
+            int n = 0;
+            for (const auto& a : g.prompts.asked) n += a.text.contains(QStringLiteral("😀")) ? 1 : 0;
+            return n;
+        };
+        QCOMPARE(notes(), 1); // the emoji has no stand-in: said once...
+        f.kTypGame_Click(0);
+        QCOMPARE(notes(), 1); // ...not again for the same text
+        g.answer(QStringLiteral("роса"));
+        QVERIFY(g.body().contains(QStringLiteral("о&#769;са")));
+        // "Нашёл к" spells ШЁЛК: the list shows it so once it is opened.
+        Game h;
+        (void)smek::writeTextFileAtomic(fs::path(h.puzzle.PathData) / "Ш.4", smek::w1251("1\r\nШЕЛК\r\n"));
+        h.form->Text1->setPlainText(QStringLiteral("Он нашёл кота"));
+        h.form->kTypGame_Click(1);
+        QCOMPARE(h.form->usrSlova1->lineToolTip(0), QStringLiteral("1) ШЁЛК"));
+        QVERIFY(h.body().endsWith(QStringLiteral("Ответы: шёлк</font></td></table></body></html>")));
+    }
+
+    void openTextInAnyEncoding() {
+        Game g;
+        frmForma& f = *g.form;
+        QCOMPARE(f.mFileOpenText->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
+        f.picUp_MouseDown(0, 5, 5);
+        f.picUp_MouseUp(0); // the source hidden
+        const std::string koi8 = "\xF3\xD9\xD2 \xCF\xD3\xC1\n\xC4\xCF\xCD"; // "Сыр оса\nдом"
+        (void)smek::writeTextFileAtomic(g.path(QStringLiteral("текст.txt")).toStdString(), koi8);
+        g.prompts.files = {g.path(QStringLiteral("текст.txt"))};
+        f.mFileOpenText_Click();
+        QVERIFY(g.prompts.fileRequests.last().filters.first().contains(QStringLiteral("*.txt")));
+        QCOMPARE(f.Text1->toPlainText(), kText);
+        QVERIFY(!f.Text1->isHidden()); // shown where the author can see it
+
+        const QString binary = g.path(QStringLiteral("a.out"));
+        (void)smek::writeTextFileAtomic(binary.toStdString(), std::string("\x7F" "ELF\x02\x01\0\0\0\0", 10));
+        f.OpenNamedText(binary);
+        QCOMPARE(g.lastText(), QStringLiteral("Файл \"") + binary + QStringLiteral("\" не похож на текст."));
+        QCOMPARE(f.Text1->toPlainText(), kText); // nothing changed
+        f.OpenNamedText(g.path(QStringLiteral("нет.txt")));
+        QVERIFY(g.lastText().endsWith(QStringLiteral("не найден.")));
+    }
+
+    void chosenCounterAndExclusions() {
+        Game g;
+        frmForma& f = *g.form;
+        QVERIFY(f.lblVybrano->isHidden());
+        f.Text1->setPlainText(kText);
+        f.kTypGame_Click(1);
+        QVERIFY(f.lblVybrano->isVisible());
+        QCOMPARE(f.lblVybrano->text(), QStringLiteral("Выбрано слов: 2 из 2"));
+        for (int y : {5, 28}) { // untick both icons
+            emit f.usrSlova1->picList->mouseDown(Qt::LeftButton, 10, y);
+            emit f.usrSlova1->picList->mouseUp(Qt::LeftButton, 10, y);
+        }
+        QCOMPARE(f.lblVybrano->text(), QStringLiteral("Выбрано слов: 0 из 2"));
+        emit f.usrSlova1->picList->mouseDown(Qt::LeftButton, 10, 28);
+        emit f.usrSlova1->picList->mouseUp(Qt::LeftButton, 10, 28); // САД ticked again
+
+        // The menu names the word of the line it acts on, and a right click
+        // first makes that line current.
+        QCOMPARE(f.usrSlova1->excludeCaption(1), QStringLiteral("Исключить слово «САД»"));
+        f.usrSlova1->ShowLineSlovo(1);
+        int excluded = -1;
+        connect(f.usrSlova1, &usrSlova::excludeRequested, &f, [&](int line) { excluded = line; });
+        QString offered;
+        QTimer::singleShot(0, [&] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                offered = menu->actions().first()->text();
+                menu->close();
+            }
+        });
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(60, 5), f.usrSlova1->picList->mapToGlobal(QPoint(60, 5)));
+        QApplication::sendEvent(f.usrSlova1->picList, &click);
+        QCOMPARE(f.usrSlova1->state().NomLine, 0);
+        QCOMPARE(offered, QStringLiteral("Исключить слово «РОСА»"));
+        QCOMPARE(excluded, -1); // closed without a choice
+
+        f.usrSlova1_Isklyuchit(0); // РОСА out
+        QCOMPARE(f.lblVybrano->text(), QStringLiteral("Выбрано слов: 1 из 1"));
+        emit f.usrSlova1->picList->mouseDown(Qt::LeftButton, 10, 5);
+        emit f.usrSlova1->picList->mouseUp(Qt::LeftButton, 10, 5); // САД unticked
+        // Taken off the list in the dialog, РОСА is back at once; САД keeps its tick.
+        g.prompts.onModal = [](QDialog& dialog) {
+            auto* edit = qobject_cast<dlgIsklyucheniya*>(&dialog);
+            edit->txtSlova->setPlainText({});
+            edit->accept();
+        };
+        f.mFileIsklyucheniya_Click();
+        QCOMPARE(g.puzzle.MaxSpisok, 1);
+        QCOMPARE(cp(slovoOfLine(g.puzzle, 0).Slovo), QStringLiteral("РОСА"));
+        QCOMPARE(slovoOfLine(g.puzzle, 0).Vybrano, 1);
+        QCOMPARE(slovoOfLine(g.puzzle, 1).Vybrano, 0);
+        QCOMPARE(f.lblVybrano->text(), QStringLiteral("Выбрано слов: 1 из 2"));
+        QVERIFY(g.body().endsWith(QStringLiteral("Ответы: роса</font></td></table></body></html>")));
+
+        g.play(); // no counter in play mode
+        QVERIFY(f.lblVybrano->isHidden());
+    }
+
+    void theWindowGrowsWithItsViewAndList() {
+        Game g;
+        frmForma& f = *g.form;
+        const QSize designed = f.size();
+        QCOMPARE(f.minimumSize(), designed);
+        const QRect view = f.usrMyWeb1->geometry();
+        const QRect list = f.usrSlova1->geometry();
+        const int upX = f.picUp[0]->x();
+        f.resize(designed + QSize(200, 5 * kLineHeight + 3));
+        QTRY_COMPARE(f.usrMyWeb1->width(), view.width() + 200);
+        QCOMPARE(f.usrMyWeb1->height(), view.height() + 5 * kLineHeight + 3);
+        QCOMPARE(f.usrSlova1->x(), list.x() + 200);
+        QCOMPARE(f.usrSlova1->state().visibleLines, kVisibleLines + 5);
+        QCOMPARE(f.usrSlova1->height(), list.height() + 5 * kLineHeight);
+        QCOMPARE(f.Text1->width(), smek::tw(8775) + 200);
+        QCOMPARE(f.picUp[0]->x(), upX + 200);
+        QCOMPARE(f.lblVybrano->y(), f.usrSlova1->geometry().bottom() + 1);
+        // A long list scrolls by the lines now shown.
+        QCOMPARE(f.usrSlova1->VScroll1->pageStep(), kVisibleLines + 5);
+        f.resize(designed);
+        QTRY_COMPARE(f.usrMyWeb1->geometry(), view);
+        QCOMPARE(f.usrSlova1->geometry(), list);
+        QCOMPARE(f.usrSlova1->state().visibleLines, kVisibleLines);
     }
 
     void excludedWordsKeepOutOfCreatedPuzzlesOnly() {

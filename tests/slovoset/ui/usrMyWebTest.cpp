@@ -2,6 +2,7 @@
 #include "common/core/Cp1251.h"
 #include "common/ui/Text.h"
 #include "slovoset/core/ShowHtml.h"
+#include "slovoset/core/TekstKakNapisan.h"
 #include "slovoset/ui/usrMyWeb.h"
 
 #include <QScrollBar>
@@ -14,6 +15,23 @@ using namespace smek::slovoset;
 class usrMyWebTest : public QObject {
     Q_OBJECT
 private slots:
+private slots:
+    void showMarkCountsTheCharactersAsWritten() {
+        // Stress marks, a soft hyphen, a zero-width space and an emoji before
+        // the word: the view counts them, so the place must too.
+        const smek::slovoset::AuthorText text =
+            authorText("Ста\u0301рый за\u0301\u00ADмок\u200B 😀\uFE0F стоя\u0301л, ОСОБЫЙ лес");
+        usrMyWeb view;
+        view.resize(400, 120);
+        view.LoadHtml(smek::fromCp1251(htmlViewDocument(htmlText(text.Tekst, text.kakNapisano))));
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const int at = static_cast<int>(text.Tekst.find(smek::w1251("ОСОБЫЙ"))) + 1;
+        QTextCursor word = view.WebBrowser1->document()->find(QStringLiteral("ОСОБЫЙ"));
+        QVERIFY(!word.isNull());
+        QCOMPARE(view.showMark(shownMarksBefore(text.Tekst, at, text.kakNapisano)), word.selectionStart());
+    }
+
     void showMarkFindsTheCharacterInTheDesignedDocument() {
         usrMyWeb view;
         view.resize(400, 120);
