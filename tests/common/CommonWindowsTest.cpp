@@ -327,7 +327,7 @@ void CommonWindowsTest::aboutBoxShowsItsTextsAndFlag() {
     QCOMPARE(win.size(), QSize(354, 216));
     QStringList texts;
     for (QLabel* label : win.findChildren<QLabel*>()) texts << label->text();
-    for (const char* expected : {"Сайт:", "Версия: v2.1", "Дата: 1 сентября 2008 год -", "30 июля 2015 год"})
+    for (const char* expected : {"Справка:", "Версия: v2.1", "Дата: 1 сентября 2008 года -", "30 июля 2015 года"})
         QVERIFY2(texts.contains(QString::fromUtf8(expected)), expected);
     const QImage& flag = win.Picture1->image();
     QCOMPARE(flag.size(), QSize(80, 45));

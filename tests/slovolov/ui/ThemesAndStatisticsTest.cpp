@@ -148,7 +148,10 @@ private slots:
         w.state().settings.IgraNaVremya = 1;
         w.state().settings.VremyaSec = 1;
         w.MenuNewGame_Click();
-        w.NewTime(); // 00:00
+        w.NewTime(); // 00:00, the board untouched: no game played yet
+        QCOMPARE(w.statistics().totals().started, 2);
+        w.picControl_MouseUp(5, 5); // a first letter marked
+        QCOMPARE(w.statistics().totals().started, 3);
         QCOMPARE(w.state().Remain, w.state().NumWords);
         w.NewTime(); // the tick after: lost on time
         QCOMPARE(w.Proigrysh, 1);
@@ -186,7 +189,15 @@ private slots:
         QCOMPARE(statistikaRows([](smek::frmStatistika& s) { s.kReset->click(); })[0], QStringLiteral("Начато игр: 1"));
         QCOMPARE(prompts_->asked.last().text, QStringLiteral("Сбросить статистику?"));
         QCOMPARE(onDisk().won, 1);
-        QCOMPARE(statistikaRows([](smek::frmStatistika& s) { s.kReset->click(); })[1], QStringLiteral("Выиграно: 0"));
+        QWidget* focused = nullptr;
+        QCOMPARE(statistikaRows([&](smek::frmStatistika& s) {
+                     s.kReset->setFocus();
+                     s.kReset->click();
+                     focused = s.focusWidget();
+                     QCOMPARE(s.kOK->text(), QStringLiteral("Закрыть"));
+                     QVERIFY(focused == s.kOK); // Enter closes now, it does not ask again
+                 })[1],
+                 QStringLiteral("Выиграно: 0"));
         QCOMPARE(onDisk(), smek::Statistics{});
     }
 
@@ -195,6 +206,7 @@ private slots:
         QVERIFY(!smek::writeTextFileAtomic(statisticsFile(), "started lots\n"));
         frmSlovolov& w = start();
         QCOMPARE(w.state().Remain, w.state().NumWords);
+        w.picControl_MouseUp(5, 5);
         QCOMPARE(onDisk().started, 1);
         const fs::path aside = statisticsFile().string() + ".damaged";
         QCOMPARE(smek::readTextFile(aside).content, std::string("started lots\n"));
