@@ -7,6 +7,7 @@
 #include "bukvoklad/core/Settings.h"
 #include "common/core/Themes.h"
 #include "common/ui/AppStart.h"
+#include "common/ui/CellLetter.h"
 #include "common/ui/Geometry.h"
 #include "common/ui/Text.h"
 #include "common/ui/TypingFilter.h"
@@ -19,7 +20,6 @@
 #include <QApplication>
 #include <algorithm>
 #include <QCloseEvent>
-#include <QFontMetricsF>
 #include <QMenuBar>
 
 namespace smek::bukvoklad {
@@ -169,9 +169,9 @@ void frmForma::drawEmptyBoard(int cells) {
 }
 
 void frmForma::drawLetter(int cell, char letter, const QColor& colour) {
-    const QString text = fromCp1251(std::string(1, letter));
-    const double width = QFontMetricsF(picControl->drawFont()).horizontalAdvance(text);
-    picControl->text(kCell * cell + letterOffset(width), 0, text, colour);
+    // Between the cell's lines: the outline at y = 0 and 33, the cell lines at multiples of 33.
+    drawCellLetter(*picControl, QRect(kCell * cell + 1, 1, kCell - 1, kBoardHeight - 2), fromCp1251(std::string(1, letter)),
+                   colour);
 }
 
 void frmForma::drawBoard() {

@@ -7,6 +7,7 @@
 #include "common/core/Themes.h"
 #include "common/core/WordFiles.h"
 #include "common/ui/AppStart.h"
+#include "common/ui/CellLetter.h"
 #include "common/ui/Geometry.h"
 #include "common/ui/Text.h"
 #include "common/ui/WebLinks.h"
@@ -24,11 +25,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFontMetricsF>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QRadialGradient>
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 
@@ -291,23 +292,7 @@ void frmSlovolov::ShowBukva(int x, int y, QRgb colour) {
     picControl->fillRect(px + 1, py + 1, px + g.CellSize - 1, py + g.CellSize - 1, QColor::fromRgb(colour));
     if (v == 0) return;
     const QString letter = smek::fromCp1251(std::string(1, smek::letterAt(v)));
-    // The letter's ink centred between the grid lines, at least two pixels
-    // clear of them: the level's face is made smaller for a letter it would
-    // not leave that room (Ж, Ш, Щ, Ы, Ю on the large cells).
-    const QFont boardFont = picControl->drawFont();
-    const qreal inner = g.CellSize - 1, room = inner - 4;
-    QFont font = boardFont;
-    QRectF ink = QFontMetricsF(font).tightBoundingRect(letter);
-    if (ink.width() > room || ink.height() > room) {
-        const qreal scale = std::min(room / ink.width(), room / ink.height());
-        font.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * scale)));
-        ink = QFontMetricsF(font).tightBoundingRect(letter);
-    }
-    const int left = static_cast<int>(std::lround(px + 1 + (inner - ink.width()) / 2 - ink.left()));
-    const int baseline = static_cast<int>(std::lround(py + 1 + (inner - ink.height()) / 2 - ink.top()));
-    picControl->setDrawFont(font);
-    picControl->text(left, baseline - QFontMetrics(font).ascent(), letter, Qt::black);
-    picControl->setDrawFont(boardFont);
+    smek::drawCellLetter(*picControl, QRect(px + 1, py + 1, g.CellSize - 1, g.CellSize - 1), letter, Qt::black);
 }
 
 void frmSlovolov::AddSlovo(int i) {

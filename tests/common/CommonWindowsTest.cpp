@@ -1,3 +1,4 @@
+#include "CellLetterFaults.h"
 #include "ScriptedPrompts.h"
 #include "TestPlaces.h"
 #include "common/core/Cp1251.h"
@@ -52,6 +53,7 @@ class CommonWindowsTest : public QObject {
     Q_OBJECT
 private slots:
     void pictureBoxKeepsWhatIsDrawn();
+    void boardLettersKeepClearOfTheLines() { QCOMPARE(test::cellLetterFaults(), QStringList()); }
     void pictureBoxOutlineCornersAreInclusive();
     void endBannerIsCentredAndAsWideAsItsText_data();
     void endBannerIsCentredAndAsWideAsItsText();
