@@ -21,6 +21,7 @@
 #include "frmSlovolovSelLevel.h"
 #include "slovolov/core/Lookup.h"
 #include "slovolov/core/Progress.h"
+#include "slovolov/core/Resume.h"
 #include "slovolov/core/SavedGame.h"
 
 #include <QApplication>
@@ -461,6 +462,10 @@ void frmSlovolov::OpenNamedFile(const QString& name) {
         prompts_.error(smek::fromUtf8(outcome.message));
         return;
     }
+    showOpenedGame();
+}
+
+void frmSlovolov::showOpenedGame() {
     // The old game's clock and refill must not tick on the opened game while
     // pending events run below.
     tmTimer->stop();
@@ -469,6 +474,20 @@ void frmSlovolov::OpenNamedFile(const QString& name) {
     for (int i = 0; i <= state_.NumWords; ++i) AddSlovo(i);
     QApplication::processEvents();
     NewGame(1);
+}
+
+std::filesystem::path frmSlovolov::resumeFile() const {
+    return std::filesystem::path(places_.own) / kResumeFile;
+}
+
+bool frmSlovolov::resumeGame() {
+    const std::optional<LoadedGame> kept = takeResume(resumeFile());
+    if (!kept || !prompts_.question(QStringLiteral("Продолжить прерванную игру?"), smek::Prompts::Icon::None, false))
+        return false;
+    applyLoaded(state_, *kept);
+    state_.FileName.clear(); // "Сохранить" asks for a name: the kept file is no saved game
+    showOpenedGame();
+    return true;
 }
 
 // ---- Dictionary look-up ----
@@ -540,7 +559,10 @@ void frmSlovolov::Form_Unload() {
 }
 
 void frmSlovolov::closeEvent(QCloseEvent* event) {
-    if (!unloaded_ && !endRequested_ && !loseQuestion->mayLose(state_.Remain >= 0)) {
+    // A game in progress is kept for the next start; only when it cannot be
+    // kept would closing lose it.
+    if (!unloaded_ && !endRequested_ && !keepForResume(state_, resumeFile()) &&
+        !loseQuestion->mayLose(state_.Remain >= 0)) {
         event->ignore();
         return;
     }

@@ -75,6 +75,9 @@ public:
     // Opens a named game as OpenFile does after its dialog (also a file
     // named on the command line).
     void OpenNamedFile(const QString& name);
+    // Beyond the design: the game kept when the window last closed, offered
+    // back; false when there is none or the player declines it.
+    bool resumeGame();
 
     // Dictionary look-up
     void CodeText(const std::string& cp1251Word);
@@ -138,6 +141,8 @@ private:
     void showFailure(const BuildResult& result);
     void showProgress();
     void markMissedWords();
+    void showOpenedGame();
+    std::filesystem::path resumeFile() const;
     void fillSlovarMenu();
 
     smek::Prompts& prompts_;

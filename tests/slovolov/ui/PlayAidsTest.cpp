@@ -237,25 +237,52 @@ private slots:
         QVERIFY(open);
         QCOMPARE(g().level(), 0);
         QCOMPARE(g().Slova, words);
-        // Closing: No keeps the window.
-        prompts_->answers = {false};
-        QVERIFY(!w.close());
-        QVERIFY(w.isVisible());
         // Switched off: no question, and the next window remembers it.
         w.loseQuestion->action->trigger();
         asked = prompts_->asked.size();
         prompts_->files = {saved};
         w.OpenFile();
         QCOMPARE(prompts_->asked.size(), asked + 1); // the file dialog only
+        // Closing keeps the game in progress for the next start: nothing is lost, nothing asked.
+        clickAt(first(2));
+        clickAt(last(2));
+        const std::string kept = slvText(g());
+        asked = prompts_->asked.size();
         QVERIFY(w.close());
+        QCOMPARE(prompts_->asked.size(), asked);
         w_ = test::openWindow(*prompts_, *dir_, {}, 7);
         QVERIFY(!w_->loseQuestion->action->isChecked());
-        // No game in progress: nothing to ask either way.
         w_->loseQuestion->action->trigger();
         QVERIFY(w_->loseQuestion->action->isChecked());
+        prompts_->answers = {true};
+        QVERIFY(w_->resumeGame());
+        QCOMPARE(prompts_->texts().last(), QStringLiteral("Продолжить прерванную игру?"));
+        QCOMPARE(slvText(g()), kept);
+        QVERIFY(g().FileName.empty()); // "Сохранить" asks for a name
+        QVERIFY(!w_->resumeGame()); // offered once
+        // Ended: nothing kept, nothing asked.
+        w_->MenuEndGame_Click();
+        for (int i = 0; i <= g().NumWords; ++i)
+            if (g().Found[static_cast<size_t>(i)] == 0) {
+                clickAt(first(i));
+                clickAt(last(i));
+            }
         asked = prompts_->asked.size();
         QVERIFY(w_->close());
         QCOMPARE(prompts_->asked.size(), asked);
+        w_ = test::openWindow(*prompts_, *dir_, {}, 7);
+        QVERIFY(!w_->resumeGame());
+    }
+
+    void aGameKeptAtCloseCanBeDeclined() {
+        frmSlovolov& w = start();
+        clickAt(first(0));
+        QVERIFY(w.close());
+        w_ = test::openWindow(*prompts_, *dir_, {}, 8);
+        prompts_->answers = {false};
+        QVERIFY(!w_->resumeGame());
+        QCOMPARE(g().Remain, -1); // the caller deals a new board
+        QVERIFY(!w_->resumeGame()); // declined is gone
     }
 
     void keyboardAloneWinsAGame() {
