@@ -30,7 +30,6 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QRadialGradient>
-#include <algorithm>
 #include <cmath>
 #include <filesystem>
 
