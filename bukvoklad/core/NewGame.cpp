@@ -56,11 +56,6 @@ std::vector<int> scrambledOrder(const std::string& word, Random& random) {
     return order;
 }
 
-int letterOffset(double letterWidth) {
-    const double w = std::nearbyint(letterWidth);
-    return static_cast<int>(std::nearbyint((kCell - w) / 2.0));
-}
-
 NewGameResult NewGame(Game& game, Random& random) {
     NewGameResult result;
     game.GameState = 1;

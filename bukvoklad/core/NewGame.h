@@ -28,10 +28,6 @@ std::vector<int> shuffleOrder(int n, Random& random);
 // would spell the word in order (unless all its letters are the same).
 std::vector<int> scrambledOrder(const std::string& word, Random& random);
 
-// Left offset of a letter in its cell: (33 - width) / 2, both steps rounded
-// to the nearest whole pixel with halves to even.
-int letterOffset(double letterWidth);
-
 struct NewGameResult {
     enum class Status { Ok, NoDatabase, CannotOpen, NotSuitable };
     Status status = Status::Ok;

@@ -70,7 +70,7 @@ void paintPage(QPainter& painter, const Paper& paper, const WorksheetLayout& l, 
 
 } // namespace
 
-frmWorksheet::frmWorksheet(QWidget* parent, const Game& game) : QDialog(parent) {
+frmWorksheet::frmWorksheet(QWidget* parent, const Game& game, Prompts& prompts) : QDialog(parent), prompts_(prompts) {
     setWindowTitle(QStringLiteral("Лист с анаграммами"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     auto* form = new QFormLayout;
@@ -85,12 +85,28 @@ frmWorksheet::frmWorksheet(QWidget* parent, const Game& game) : QDialog(parent) 
     if (fixed > 0) selLenSlov->setCurrentIndex(fixed);
     form->addRow(QStringLiteral("Букв в слове:"), selLenSlov);
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, &frmWorksheet::kOK_Click);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
+    layout->addSpacerItem(new QSpacerItem(captionWidth(*this), 0, QSizePolicy::Minimum, QSizePolicy::Fixed));
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void frmWorksheet::kOK_Click() {
+    // A count typed outside the range would otherwise fall back to the last
+    // valid one without a word.
+    bool number = false;
+    const int n = selWords->cleanText().toInt(&number);
+    if (!number || n < kWorksheetMinWords || n > kWorksheetMaxWords) {
+        prompts_.error(QStringLiteral("Количество слов - от %1 до %2").arg(kWorksheetMinWords).arg(kWorksheetMaxWords));
+        selWords->setFocus();
+        selWords->selectAll();
+        return;
+    }
+    selWords->setValue(n);
+    accept();
 }
 
 int frmWorksheet::length() const {
@@ -130,7 +146,7 @@ QByteArray worksheetPdf(const Worksheet& sheet) {
 
 void printWorksheet(QWidget* parent, Prompts& prompts, const Game& game, const Places& places, Random& random,
                     WorksheetOutput output) {
-    frmWorksheet choice(parent, game);
+    frmWorksheet choice(parent, game, prompts);
     prompts.showModal(choice);
     if (choice.result() != QDialog::Accepted) return;
     const Worksheet sheet = makeWorksheet(std::filesystem::path(game.PathData), choice.words(), choice.length(), random);
@@ -149,8 +165,7 @@ void printWorksheet(QWidget* parent, Prompts& prompts, const Game& game, const P
         return;
     }
 
-    savePdfFile(prompts, places, QStringLiteral("Анаграммы.pdf"), QStringLiteral("Документ PDF (*.pdf)"),
-                [&] { return worksheetPdf(sheet); });
+    savePdfFile(prompts, places, QStringLiteral("Анаграммы.pdf"), [&] { return worksheetPdf(sheet); });
 }
 
 } // namespace smek::bukvoklad

@@ -22,7 +22,7 @@ class frmWorksheet : public QDialog {
     Q_OBJECT
 public:
     // Starts with the game's fixed length when it has one.
-    frmWorksheet(QWidget* parent, const Game& game);
+    frmWorksheet(QWidget* parent, const Game& game, Prompts& prompts);
 
     int words() const { return selWords->value(); }
     int length() const; // 0 for a random length
@@ -30,6 +30,12 @@ public:
     QSpinBox* selWords = nullptr;
     QComboBox* selLenSlov = nullptr;
     QDialogButtonBox* buttons = nullptr;
+
+    // OK: a count outside the range is refused with a message; the dialog stays.
+    void kOK_Click();
+
+private:
+    Prompts& prompts_;
 };
 
 // The puzzle page, then the answers page, on any paged device; false when the

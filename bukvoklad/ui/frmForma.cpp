@@ -7,6 +7,7 @@
 #include "bukvoklad/core/Settings.h"
 #include "common/core/Themes.h"
 #include "common/ui/AppStart.h"
+#include "common/ui/CellLetter.h"
 #include "common/ui/Geometry.h"
 #include "common/ui/Text.h"
 #include "common/ui/TypingFilter.h"
@@ -19,13 +20,15 @@
 #include <QApplication>
 #include <algorithm>
 #include <QCloseEvent>
-#include <QFontMetricsF>
 #include <QMenuBar>
 
 namespace smek::bukvoklad {
 namespace {
 
 constexpr int kBoardHeight = 34; // the outline runs from y = 0 to y = 33
+// Twips of the designed client area above the label that stay out: the band
+// holds no control and would stand empty under the menu bar.
+constexpr int kBand = 780;
 const QColor kLine(Qt::black);
 // Beyond the design: letters a hint opened, and cells the typed answer uses up.
 const QColor kOpened(0, 128, 0);
@@ -46,24 +49,24 @@ frmForma::frmForma(Game& game, Prompts& prompts, Random& random, std::function<v
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     auto* client = new QWidget(this);
-    client->setFixedSize(tw(9480), tw(3345));
+    client->setFixedSize(tw(9480), tw(3345 - kBand));
     setCentralWidget(client);
 
     // Created in tab order: the answer box comes first.
     Text1 = new QLineEdit(client);
-    Text1->setGeometry(twRect(120, 2040, 6855, 465));
+    Text1->setGeometry(twRect(120, 2040 - kBand, 6855, 465));
     Text1->setFont(serifFont(15.75));
     new TypingFilter(Text1, [this](const QString& typed) { return Text1_KeyPress(typed); });
     connect(Text1, &QLineEdit::textChanged, this, &frmForma::Text1_Change);
 
     kNew = new QPushButton(QStringLiteral("Новая игра"), client);
-    kNew->setGeometry(twRect(120, 2640, 2535, 495));
+    kNew->setGeometry(twRect(120, 2640 - kBand, 2535, 495));
     kNew->setFont(sansFont(13.5));
     kNew->setAutoDefault(true); // Enter presses the focused button, as Space does
     connect(kNew, &QPushButton::clicked, this, &frmForma::kNew_Click);
 
     kSdatsya = new QPushButton(QStringLiteral("Сдаться"), client);
-    kSdatsya->setGeometry(twRect(2880, 2640, 2535, 495));
+    kSdatsya->setGeometry(twRect(2880, 2640 - kBand, 2535, 495));
     kSdatsya->setFont(sansFont(13.5));
     kSdatsya->setAutoDefault(true);
     kSdatsya->setEnabled(false);
@@ -71,37 +74,38 @@ frmForma::frmForma(Game& game, Prompts& prompts, Random& random, std::function<v
 
     // Additions a player may ignore, in the free space right of the buttons.
     kPodskazka = new QPushButton(QStringLiteral("Подсказка"), client);
-    kPodskazka->setGeometry(twRect(5640, 2640, 1620, 495));
+    kPodskazka->setGeometry(twRect(5640, 2640 - kBand, 1620, 495));
     kPodskazka->setFont(sansFont(13.5));
     connect(kPodskazka, &QPushButton::clicked, this, &frmForma::Podskazka_Click);
     kPeremeshat = new QPushButton(QStringLiteral("Перемешать"), client);
-    kPeremeshat->setGeometry(twRect(7410, 2640, 1950, 495));
+    kPeremeshat->setGeometry(twRect(7410, 2640 - kBand, 1950, 495));
     kPeremeshat->setFont(sansFont(13.5));
     connect(kPeremeshat, &QPushButton::clicked, this, &frmForma::Peremeshat_Click);
 
     Label1 = new QLabel(QStringLiteral("Составьте из этих букв слово"), client);
-    Label1->setGeometry(twRect(120, 1020, 3195, 285));
+    Label1->setGeometry(twRect(120, 1020 - kBand, 3195, 285));
     Label1->setFont(serifFont(12, true));
 
     picControl = new PictureBox(client);
-    picControl->move(tw(15), tw(1320));
+    picControl->move(tw(15), tw(1320 - kBand));
     picControl->setBackground(Qt::white);
     picControl->setDrawFont(serifFont(20.25, true));
     picControl->setOuterSize(tw(5820), tw(510));
     picControl->clear();
 
     lbVremya = new QLabel(QStringLiteral("Время:"), client);
-    lbVremya->setGeometry(twRect(7200, 2160, 900, 330));
+    lbVremya->setGeometry(twRect(7200, 2160 - kBand, 900, 330));
     lbVremya->setFont(serifFont(14.25, true));
     lbVremya->hide();
 
     lblTimer = new QLabel(QStringLiteral("00"), client);
-    lblTimer->setGeometry(twRect(8160, 2160, 300, 330));
+    lblTimer->setGeometry(twRect(8160, 2160 - kBand, 300, 330));
     lblTimer->setFont(serifFont(14.25, true));
     lblTimer->hide();
 
     lblTema = new QLabel(client);
-    lblTema->setGeometry(twRect(120, 120, 9240, 840));
+    // Beside the label, its last line level with the label's.
+    lblTema->setGeometry(twRect(3480, 60, 5880, 1245 - kBand));
     lblTema->setFont(sansFont(8.25));
     lblTema->setWordWrap(true);
     lblTema->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
@@ -112,6 +116,8 @@ frmForma::frmForma(Game& game, Prompts& prompts, Random& random, std::function<v
     connect(tmTimer, &QTimer::timeout, this, &frmForma::NewTime);
 
     buildMenu();
+    pauseCover = new PauseCover(client, {tmTimer});
+    connect(pauseCover, &PauseCover::resumeRequested, this, &frmForma::MenuPause_Click);
     MenuTema = new ThemeMenu(menuBar(), game_.PathData, this);
     MenuTema->setChoiceFile(std::filesystem::path(places_.own) / "bukvoklad-theme");
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
@@ -119,6 +125,16 @@ frmForma::frmForma(Game& game, Prompts& prompts, Random& random, std::function<v
 
 void frmForma::buildMenu() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("Меню"));
+    // Beyond the design: the two buttons' commands with slovolov's keys.
+    MenuNewGame = menu->addAction(QStringLiteral("Новая игра"), this, &frmForma::kNew_Click);
+    MenuNewGame->setShortcut(QKeySequence(Qt::Key_F4));
+    MenuSdatsya = menu->addAction(QStringLiteral("Сдаться"), this, &frmForma::kSdatsya_Click);
+    MenuSdatsya->setShortcut(QKeySequence(Qt::Key_F8));
+    MenuSdatsya->setEnabled(false);
+    MenuPause = menu->addAction(QStringLiteral("Пауза"), this, &frmForma::MenuPause_Click);
+    MenuPause->setShortcut(QKeySequence(Qt::Key_P));
+    MenuPause->setCheckable(true);
+    MenuPause->setEnabled(false);
     MenuOptions = menu->addAction(QStringLiteral("Опции"), this, &frmForma::MenuOptions_Click);
     MenuOptions->setShortcut(QKeySequence(Qt::Key_F6));
     MenuPodskazka = menu->addAction(QStringLiteral("Подсказка"), this, &frmForma::Podskazka_Click);
@@ -129,10 +145,13 @@ void frmForma::buildMenu() {
     MenuPrint = menu->addAction(QStringLiteral("Печать листа с анаграммами…"), this, [this] {
         printWorksheet(this, prompts_, game_, places_, random_, WorksheetOutput::Printer);
     });
+    MenuPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     MenuPdf = menu->addAction(QStringLiteral("Лист с анаграммами в PDF…"), this, [this] {
         printWorksheet(this, prompts_, game_, places_, random_, WorksheetOutput::Pdf);
     });
     MenuStatistika = menu->addAction(QStringLiteral("Статистика"), this, &frmForma::MenuStatistika_Click);
+    menu->addSeparator();
+    loseQuestion = new LoseGameQuestion(menu, prompts_, std::filesystem::path(places_.own) / "bukvoklad-ask", this);
     menu->addSeparator();
     FileExit = menu->addAction(QStringLiteral("Выход"), this, &QWidget::close);
 
@@ -150,9 +169,9 @@ void frmForma::drawEmptyBoard(int cells) {
 }
 
 void frmForma::drawLetter(int cell, char letter, const QColor& colour) {
-    const QString text = fromCp1251(std::string(1, letter));
-    const double width = QFontMetricsF(picControl->drawFont()).horizontalAdvance(text);
-    picControl->text(kCell * cell + letterOffset(width), 0, text, colour);
+    // Between the cell's lines: the outline at y = 0 and 33, the cell lines at multiples of 33.
+    drawCellLetter(*picControl, QRect(kCell * cell + 1, 1, kCell - 1, kBoardHeight - 2), fromCp1251(std::string(1, letter)),
+                   colour);
 }
 
 void frmForma::drawBoard() {
@@ -184,11 +203,12 @@ void frmForma::refreshExtras() {
 
 void frmForma::NewGame() {
     game_.Tema = MenuTema->theme();
+    endPause();
     const NewGameResult result = bukvoklad::NewGame(game_, random_);
     lblTema->setText(fromUtf8(themeNote(game_.Tema, result.themeFellBack ? std::vector<int>{result.length} : std::vector<int>{})));
     lblTema->setVisible(!lblTema->text().isEmpty());
     tmTimer->stop();
-    kSdatsya->setEnabled(false);
+    setGiveUpEnabled(false);
     drawEmptyBoard(result.length);
     refreshExtras();
     // However the game was started (button, options, start-up), typing goes
@@ -208,8 +228,9 @@ void frmForma::NewGame() {
     }
     lblTimer->setVisible(timed);
     lbVremya->setVisible(timed);
-    kSdatsya->setEnabled(true);
-    statistics_.gameStarted();
+    setGiveUpEnabled(true);
+    MenuPause->setEnabled(true);
+    firstMove_.dealt();
 }
 
 void frmForma::NewTime() {
@@ -219,7 +240,7 @@ void frmForma::NewTime() {
     }
     tmTimer->stop();
     Otvet();
-    statistics_.gameEnded(Outcome::LostOnTime);
+    firstMove_.ended(Outcome::LostOnTime);
     showBanner(1);
 }
 
@@ -229,7 +250,8 @@ void frmForma::Otvet() {
     if (word.empty()) return;
     refreshExtras();
     tmTimer->stop();
-    kSdatsya->setEnabled(false);
+    setGiveUpEnabled(false);
+    endPause();
     // The word in its right order, in the same cells; the board keeps its width.
     picControl->clear();
     picControl->outlineRect(0, 0, kCell * cells - 1, kBoardHeight - 1, kLine);
@@ -239,22 +261,47 @@ void frmForma::Otvet() {
     }
 }
 
+void frmForma::endPause() {
+    pauseCover->drop();
+    MenuPause->setChecked(false);
+    MenuPause->setEnabled(false);
+}
+
+void frmForma::MenuPause_Click() {
+    if (pauseCover->paused()) pauseCover->resume();
+    else if (game_.GameState == 1 && game_.wordLoaded) pauseCover->pause();
+    MenuPause->setChecked(pauseCover->paused());
+}
+
+void frmForma::setGiveUpEnabled(bool enabled) {
+    kSdatsya->setEnabled(enabled);
+    MenuSdatsya->setEnabled(enabled);
+}
+
 void frmForma::showBanner(int proigrysh) {
     frmEnd banner(this, proigrysh);
     prompts_.showModal(banner);
 }
 
 void frmForma::Text1_Change() {
+    if (!Text1->text().isEmpty()) firstMove_.moved();
     drawBoard();
     const bool won = checkAnswer(game_, toCp1251(Text1->text()));
     refreshExtras();
     if (!won) return;
     tmTimer->stop();
-    statistics_.gameEnded(Outcome::Won); // a win shown again after retyping counts once
+    endPause();
+    firstMove_.ended(Outcome::Won); // a win shown again after retyping counts once
     showBanner(0);
 }
 
 bool frmForma::Text1_KeyPress(const QString& typed) {
+    // The answer box takes every key, so the pause key is caught here; no
+    // Latin letter reaches the answer anyway.
+    if (typed.compare(QStringLiteral("p"), Qt::CaseInsensitive) == 0) {
+        MenuPause_Click();
+        return true;
+    }
     for (const QChar ch : typed) {
         const std::string bytes = toCp1251(QString(ch));
         const char code = bytes.empty() ? '\0' : bytes.front();
@@ -275,12 +322,14 @@ void frmForma::kNew_Click() {
 void frmForma::kSdatsya_Click() {
     if (!prompts_.question(QStringLiteral("Хотите сдаться и увидеть слово?"), Prompts::Icon::None, false)) return;
     QCoreApplication::processEvents();
+    if (game_.GameState == 1) firstMove_.moved(); // unless the clock ended the game during the question
     Otvet();
-    statistics_.gameEnded(Outcome::GivenUp); // unless the clock ended the game during the question
+    firstMove_.ended(Outcome::GivenUp);
 }
 
 void frmForma::Podskazka_Click() {
     if (bukvoklad::Podskazka(game_, random_) < 0) return;
+    firstMove_.moved();
     statistics_.hintUsed();
     drawBoard();
     refreshExtras();
@@ -296,6 +345,7 @@ void frmForma::Peremeshat_Click() {
 
 void frmForma::MenuOptions_Click() {
     frmOptions options(this, game_, prompts_, [this] { NewGame(); });
+    options.mayStart = [this] { return loseQuestion->mayLose(game_.GameState == 1); };
     prompts_.showModal(options);
 }
 
@@ -321,6 +371,10 @@ void frmForma::Form_Unload() {
 }
 
 void frmForma::closeEvent(QCloseEvent* event) {
+    if (!loseQuestion->mayLose(game_.GameState == 1)) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     event->accept();
 }

@@ -1,9 +1,12 @@
 #pragma once
 // The play window: the letter board, the answer box, the countdown and the menu.
 #include "bukvoklad/core/Game.h"
+#include "common/core/FirstMove.h"
 #include "common/core/Random.h"
 #include "common/core/Statistics.h"
 #include "common/core/UserFiles.h"
+#include "common/ui/LoseGameQuestion.h"
+#include "common/ui/PauseCover.h"
 #include "common/ui/PictureBox.h"
 #include "common/ui/Prompts.h"
 #include "common/ui/ThemeMenu.h"
@@ -44,6 +47,8 @@ public:
     void HelpAbout_Click();
     void Podskazka_Click();
     void Peremeshat_Click();
+    // Beyond the design: the clock stops and the letters hide until resumed.
+    void MenuPause_Click();
 
     QLabel* Label1 = nullptr;
     PictureBox* picControl = nullptr;
@@ -57,6 +62,11 @@ public:
     QPushButton* kPodskazka = nullptr;
     QPushButton* kPeremeshat = nullptr;
     QTimer* tmTimer = nullptr;
+    QAction* MenuNewGame = nullptr;
+    QAction* MenuSdatsya = nullptr;
+    QAction* MenuPause = nullptr;
+    PauseCover* pauseCover = nullptr;
+    LoseGameQuestion* loseQuestion = nullptr;
     QAction* MenuOptions = nullptr;
     QAction* MenuPodskazka = nullptr;
     QAction* MenuPeremeshat = nullptr;
@@ -81,6 +91,9 @@ private:
     // Hint and reshuffle only while a word is in play.
     void refreshExtras();
     void showBanner(int proigrysh);
+    void setGiveUpEnabled(bool enabled);
+    // The clock stopped by a pause stays stopped; the cover goes.
+    void endPause();
 
     Game& game_;
     Prompts& prompts_;
@@ -88,6 +101,7 @@ private:
     std::function<void()> endProgram_;
     Places places_;
     StatisticsBook statistics_; // after places_, which names its file
+    FirstMove firstMove_{statistics_};
 };
 
 } // namespace smek::bukvoklad

@@ -101,10 +101,17 @@ void frmOptions::chTime_Click() {
 
 void frmOptions::kOK_Click() {
     const QString length = selKolBuukv->currentIndex() < 0 ? QString() : selKolBuukv->currentText();
+    const int kolBukv = game_.OptKolBukv, time = game_.OptTime, sec = game_.OptSec;
     const OptionsCheck check =
         applyOptions(game_, chKolBukv->isChecked(), toCp1251(length), chTime->isChecked(), toCp1251(txtSec->currentText()));
     if (check != OptionsCheck::Ok) {
         prompts_.error(fromUtf8(optionsMessage(check)));
+        return;
+    }
+    if (mayStart && !mayStart()) {
+        game_.OptKolBukv = kolBukv;
+        game_.OptTime = time;
+        game_.OptSec = sec;
         return;
     }
     hide();

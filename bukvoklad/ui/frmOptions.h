@@ -17,6 +17,10 @@ public:
     // newGame starts a game with the new settings once "OK" accepts them.
     frmOptions(QWidget* parent, Game& game, Prompts& prompts, std::function<void()> newGame);
 
+    // Beyond the design: asked once the settings pass the checks; false keeps
+    // the dialog open, the settings and the game in play as they were.
+    std::function<bool()> mayStart;
+
     void chKolBukv_Click();
     void chTime_Click();
     void kOK_Click();

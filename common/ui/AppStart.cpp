@@ -4,6 +4,7 @@
 #include "Geometry.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -12,22 +13,41 @@
 #include <QScrollArea>
 #include <QStandardPaths>
 #include <QWidget>
+#include <QTimer>
 #include <QTranslator>
+#include <functional>
+#include <utility>
 
 namespace smek {
+namespace {
 
-void setUpApplication(QApplication& app, const QString& appId) {
-    installFontSubstitutions();
-    app.setFont(sansFont(8));
-    // Qt's own buttons and dialogs ("Да"/"Нет", the file dialog) in Russian, as the players read them.
+// Runs its work once, right after the first paint of any widget, so that what
+// the first picture does not need waits until the player sees the window.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QApplication& app, std::function<void()> work) : QObject(&app), work_(std::move(work)) {
+        app.installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && work_) {
+            qApp->removeEventFilter(this);
+            QTimer::singleShot(0, this, std::exchange(work_, {}));
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> work_;
+};
+
+void finishStartUp(QApplication& app) {
+    // Qt's own buttons and dialogs ("Да"/"Нет", the file dialog) in Russian,
+    // as the players read them; a box shown before (about the word database
+    // at the first game) has only "OK".
     static QTranslator qtRussian;
     if (qtRussian.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&qtRussian);
-    // The desktop pairs windows with their menu entry by this name (the
-    // Wayland app id; X11 takes WM_CLASS from the program name, which the
-    // entry's StartupWMClass names).
-    QGuiApplication::setDesktopFileName(appId);
     // The program's own icon, built into it, so the window shows it also
     // when the icon theme does not hold it (a copied program folder).
     QIcon icon;
@@ -36,6 +56,18 @@ void setUpApplication(QApplication& app, const QString& appId) {
         if (QFile::exists(file)) icon.addFile(file);
     }
     if (!icon.isNull()) QApplication::setWindowIcon(icon);
+}
+
+} // namespace
+
+void setUpApplication(QApplication& app, const QString& appId) {
+    installFontSubstitutions();
+    app.setFont(sansFont(8));
+    // The desktop pairs windows with their menu entry by this name (the
+    // Wayland app id; X11 takes WM_CLASS from the program name, which the
+    // entry's StartupWMClass names).
+    QGuiApplication::setDesktopFileName(appId);
+    new AfterFirstPaint(app, [&app] { finishStartUp(app); });
 }
 
 QString programFolder() {

@@ -12,6 +12,8 @@ namespace smek {
 
 // appId: the program's desktop id ("org.smekalia.Slovolov"), which names its
 // window to the desktop so the window pairs with its menu entry and icon.
+// Qt's Russian translation and the window icon follow just after the first
+// paint: the first picture needs neither.
 void setUpApplication(QApplication& app, const QString& appId);
 // The folder of the program file (no trailing separator).
 QString programFolder();

@@ -51,8 +51,9 @@ QByteArray pdfBytes(const QString& documentName, const DrawPages& draw) {
 }
 
 QString savePdfFile(Prompts& prompts, const Places& places, const QString& proposedName,
-                    const QString& filterDescription, const std::function<QByteArray()>& render) {
-    const QString name = askFileName(prompts, places, "pdf", -1, proposedName, {{filterDescription, QStringLiteral("*.pdf")}},
+                    const std::function<QByteArray()>& render) {
+    const QString name = askFileName(prompts, places, "pdf", -1, proposedName,
+                                     {{QStringLiteral("Документ PDF (*.pdf)"), QStringLiteral("*.pdf")}},
                                      {QStringLiteral("Все файлы (*.*)"), QStringLiteral("*.*")});
     if (name.isEmpty()) return {};
     const std::string path = withExtension(toPath(name), ".pdf");
@@ -69,8 +70,7 @@ QString savePdfFile(Prompts& prompts, const Places& places, const QString& propo
 
 QString savePdf(Prompts& prompts, const Places& places, const QString& proposedName, const QString& documentName,
                 const DrawPages& draw) {
-    return savePdfFile(prompts, places, proposedName, QStringLiteral("PDF (*.pdf)"),
-                       [&] { return pdfBytes(documentName, draw); });
+    return savePdfFile(prompts, places, proposedName, [&] { return pdfBytes(documentName, draw); });
 }
 
 } // namespace smek

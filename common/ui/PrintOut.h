@@ -33,12 +33,12 @@ bool printPages(Prompts& prompts, const QString& documentName, const DrawPages& 
 QString savePdf(Prompts& prompts, const Places& places, const QString& proposedName, const QString& documentName,
                 const DrawPages& draw);
 
-// The save dialog for a PDF (its filter described as given), the question
-// before another file is replaced, then the document `render` makes (empty:
-// the document could not be made, which is reported). Returns the file
-// written, or empty.
+// The save dialog for a PDF (one filter, "Документ PDF (*.pdf)", in every
+// game), the question before another file is replaced, then the document
+// `render` makes (empty: the document could not be made, which is reported).
+// Returns the file written, or empty.
 QString savePdfFile(Prompts& prompts, const Places& places, const QString& proposedName,
-                    const QString& filterDescription, const std::function<QByteArray()>& render);
+                    const std::function<QByteArray()>& render);
 
 // The PDF bytes of the pages, for savePdf and for tests.
 QByteArray pdfBytes(const QString& documentName, const DrawPages& draw);

@@ -28,12 +28,6 @@ QMessageBox::Icon boxIcon(Prompts::Icon icon) {
     return QMessageBox::NoIcon;
 }
 
-// A box narrower than its title cuts the program's caption short: it is made
-// as wide as the caption plus the title bar's buttons.
-int captionWidth(const QWidget& box) {
-    return QFontMetrics(box.font()).horizontalAdvance(box.windowTitle()) + 120;
-}
-
 void fitCaption(QMessageBox& box) {
     auto* grid = qobject_cast<QGridLayout*>(box.layout());
     if (!grid) return;
@@ -43,6 +37,10 @@ void fitCaption(QMessageBox& box) {
 }
 
 } // namespace
+
+int captionWidth(const QWidget& window) {
+    return QFontMetrics(window.font()).horizontalAdvance(window.windowTitle()) + 120;
+}
 
 void QtPrompts::message(const QString& text, Icon icon) {
     QMessageBox box(boxIcon(icon), caption(), text, QMessageBox::Ok, owner());

@@ -13,6 +13,10 @@ class QPrinter;
 
 namespace smek {
 
+// The width a window or box needs so that its title is never cut short: the
+// title plus the title bar's buttons.
+int captionWidth(const QWidget& window);
+
 class Prompts {
 public:
     enum class Icon { None, Stop, Warning, Information };

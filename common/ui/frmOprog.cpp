@@ -78,10 +78,14 @@ frmOprog::frmOprog(QWidget* parent, Prompts& prompts, Places places, const QStri
 
     textLine(this, QStringLiteral("Смекалия: игры со словами"), twRect(1560, 120, 3700, 300));
     textLine(this, QStringLiteral("для всей семьи"), twRect(1560, 480, 3700, 300));
-    textLine(this, QStringLiteral("Сайт:"), twRect(1560, 840, 720, 300));
+    // Until the project has a home page the link opens the help page: it says
+    // so, and the longer word moves the link to the right.
+    const bool site = *kMakerHomePage;
+    const int linkLeft = site ? 2280 : 2760;
+    textLine(this, site ? QStringLiteral("Сайт:") : QStringLiteral("Справка:"), twRect(1560, 840, linkLeft - 1560, 300));
 
     Label1 = new QLabel(QStringLiteral("Думай и играй!"), this);
-    Label1->setGeometry(twRect(2280, 840, 2745, 300));
+    Label1->setGeometry(twRect(linkLeft, 840, 5025 - linkLeft, 300));
     QPalette linkPal = Label1->palette();
     linkPal.setColor(QPalette::WindowText, QColor(0, 0, 192));
     Label1->setPalette(linkPal);
@@ -90,8 +94,8 @@ frmOprog::frmOprog(QWidget* parent, Prompts& prompts, Places places, const QStri
     Label1->installEventFilter(this);
 
     textLine(this, QStringLiteral("Версия: v2.1"), twRect(1560, 1200, 1560, 300));
-    textLine(this, QStringLiteral("Дата: 1 сентября 2008 год -"), twRect(1560, 1560, 3585, 300));
-    textLine(this, QStringLiteral("30 июля 2015 год"), twRect(2400, 1920, 2235, 300));
+    textLine(this, QStringLiteral("Дата: 1 сентября 2008 года -"), twRect(1560, 1560, 3585, 300));
+    textLine(this, QStringLiteral("30 июля 2015 года"), twRect(2400, 1920, 2235, 300));
 
     // Etched rule: a dark line over a light one.
     auto* line1 = new QFrame(this);

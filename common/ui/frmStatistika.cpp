@@ -37,7 +37,7 @@ frmStatistika::frmStatistika(QWidget* parent, Prompts& prompts, StatisticsBook& 
 
     auto* buttons = new QHBoxLayout;
     kReset = new QPushButton(QStringLiteral("Сбросить"), this);
-    kOK = new QPushButton(QStringLiteral("OK"), this);
+    kOK = new QPushButton(QStringLiteral("Закрыть"), this);
     kOK->setDefault(true);
     buttons->addWidget(kReset);
     buttons->addStretch();
@@ -82,6 +82,7 @@ void frmStatistika::kReset_Click() {
     book_.reset();
     lblSetAside->hide();
     fill();
+    kOK->setFocus(); // Enter now closes the window instead of asking again
 }
 
 QStringList frmStatistika::rowTexts() const {

@@ -36,6 +36,8 @@ void resetForLevel(GameState& g, int level) {
     g.Slova.assign(words, std::string());
     g.Found.assign(words, 0);
     g.cells.assign(static_cast<size_t>((g.GridMax + 1) * (g.GridMax + 1)), 0);
+    g.dealt.clear();
+    g.toRefill.clear();
 }
 
 void resetForNewGame(GameState& g) {
@@ -246,7 +248,10 @@ BuildResult buildBoard(GameState& g, const std::string& pathData, smek::Random& 
         switch (fillSlots(g, pathData, random, limits, result)) {
         case SlotsOutcome::Failed: return result;
         case SlotsOutcome::NoRoom: ++result.restarts; continue;
-        case SlotsOutcome::Filled: fillBlanks(g, random); return result;
+        case SlotsOutcome::Filled:
+            fillBlanks(g, random);
+            g.dealt = g.cells;
+            return result;
         }
     }
     clearBoard(g);
@@ -278,6 +283,7 @@ ClickResult boardClick(GameState& g, int px, int py) {
                 const bool inPlay = g.Remain >= 0;
                 if (inPlay) g.Remain -= 1;
                 g.LastFound = i;
+                g.toRefill.push_back(i);
                 g.Found[static_cast<size_t>(i)] = 1;
                 out.won = inPlay && g.Remain == -1;
                 return out;
@@ -315,11 +321,29 @@ std::string timerCaption(int minutes, int seconds) {
 }
 
 std::vector<Cell> NewBukvy(GameState& g, smek::Random& random) {
-    if (g.LastFound < 0 || g.LastFound > g.NumWords || g.cells.empty()) return {};
+    std::vector<int> words;
+    words.swap(g.toRefill);
+    if (g.cells.empty()) return {};
     random.reseed();
-    std::vector<Cell> cells = g.wordCells(g.LastFound);
-    for (const Cell& c : cells) g.Grid(c.x, c.y) = -random.between(1, 32);
-    return cells;
+    std::vector<Cell> refilled;
+    for (int i : words) {
+        if (i < 0 || i > g.NumWords) continue;
+        for (const Cell& c : g.wordCells(i)) {
+            if (g.Grid(c.x, c.y) != 0) continue; // a letter again already
+            g.Grid(c.x, c.y) = -random.between(1, 32);
+            refilled.push_back(c);
+        }
+    }
+    return refilled;
+}
+
+int foundWordAt(const GameState& g, Cell c) {
+    for (int i = 0; i < static_cast<int>(g.Found.size()) && i <= g.NumWords; ++i) {
+        if (g.Found[static_cast<size_t>(i)] != 1) continue;
+        const std::vector<Cell> cells = g.wordCells(i);
+        if (std::find(cells.begin(), cells.end(), c) != cells.end()) return i;
+    }
+    return -1;
 }
 
 std::vector<Cell> clearFillers(GameState& g) {

@@ -28,6 +28,9 @@ struct GameState {
     int NumWords = 0;
     int Remain = -1; // words not yet found, minus one; -1 = no game in play
     std::vector<int> cells; // Grid, column-major: cells[x * (GridMax + 1) + y]
+    // The board as it was dealt or opened, for the printed puzzle: giving up
+    // and refilling change cells, never this.
+    std::vector<int> dealt;
     std::vector<std::string> Slova; // CP1251
     std::vector<int> Found;
     std::vector<std::array<int, 6>> Recs;
@@ -42,6 +45,8 @@ struct GameState {
     int MarkY = 0;
     int Marked = 0;
     int LastFound = 0;
+    // Words found since the refill timer was started; its expiry refills them all.
+    std::vector<int> toRefill;
 
     int& Grid(int x, int y) { return cells[static_cast<size_t>(x * (GridMax + 1) + y)]; }
     int Grid(int x, int y) const { return cells[static_cast<size_t>(x * (GridMax + 1) + y)]; }
@@ -122,8 +127,14 @@ bool NewTime(GameState& g);
 // mm:ss, each with a leading "0" and the last two characters kept.
 std::string timerCaption(int minutes, int seconds);
 
-// NewBukvy: the cells of word LastFound get new filler letters.
+// NewBukvy: the still empty cells of every word found since the last refill
+// get new filler letters (the design refills only LastFound, which left
+// earlier quick finds blank for the rest of the game).
 std::vector<Cell> NewBukvy(GameState& g, smek::Random& random);
+// The found word that runs through a cell, for its look-up on the board; -1
+// when none does (words not yet found are never named: that would give them away).
+int foundWordAt(const GameState& g, Cell c);
+
 // EndGame, step 1: every filler cell is emptied; the cells emptied, row by row.
 std::vector<Cell> clearFillers(GameState& g);
 

@@ -13,8 +13,6 @@ constexpr std::array<int, kLevels> tabGrid{9, 14, 19};
 constexpr std::array<int, kLevels> tabWords{5, 11, 19};
 // Point size of the grid letters.
 constexpr std::array<int, kLevels> tabFont{24, 16, 12};
-// Pixels from a cell's top edge to the top of its letter.
-constexpr std::array<int, kLevels> tabOfs{2, 2, 1};
 // Exact length of the word with each index; 0 beyond the level's last word.
 constexpr std::array<std::array<int, 20>, kLevels> tabLen{{
     {7, 6, 5, 4, 4, 3},
@@ -27,7 +25,9 @@ constexpr std::array<std::array<int, 2>, 3> tabDir{{{1, 0}, {0, 1}, {1, 1}}};
 constexpr bool validLevel(int level) { return level >= 0 && level < kLevels; }
 // 400 divided by the number of cells in a row: 40, 26 or 20 pixels.
 constexpr int cellSizeFor(int gridMax) { return 400 / (gridMax + 1); }
-// The board surface: the cell area plus a 2-pixel sunken border on each side.
-constexpr int boardEdge(int level) { return level == 1 ? 394 : 404; }
+// The board surface: the cell area, its closing right and bottom grid line
+// (one pixel more than designed, which left it outside the surface) and a
+// 2-pixel sunken border on each side.
+constexpr int boardEdge(int level) { return level == 1 ? 395 : 405; }
 
 } // namespace smek::slovolov

@@ -10,8 +10,10 @@ PrintSheet printSheet(const GameState& g) {
     PrintSheet sheet;
     sheet.GridMax = g.GridMax;
     sheet.words = g.Slova;
-    sheet.letters.reserve(g.cells.size());
-    for (int v : g.cells) sheet.letters.push_back(std::abs(v));
+    // As dealt, whatever giving up or the refill did to the board since.
+    const std::vector<int>& board = g.dealt.size() == g.cells.size() ? g.dealt : g.cells;
+    sheet.letters.reserve(board.size());
+    for (int v : board) sheet.letters.push_back(std::abs(v));
     for (int i = 0; i < static_cast<int>(g.Slova.size()); ++i) {
         const auto& r = g.Recs[static_cast<size_t>(i)];
         sheet.answers.push_back({{r[0], r[1]}, {r[2], r[3]}});

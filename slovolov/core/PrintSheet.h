@@ -22,9 +22,10 @@ struct PrintSheet {
     int letter(int x, int y) const { return letters[static_cast<size_t>(x * (GridMax + 1) + y)]; }
 };
 
-// The sheet of the game in play. Found words get their letters back (the
-// board emptied or refilled their cells), so a half-played game prints as the
-// whole puzzle; cells that giving up emptied stay empty.
+// The sheet of the game in play, as it was dealt or opened: filler letters
+// that giving up or a loss emptied print again. Found words get their letters
+// back (an opened game's board has them emptied or refilled), so a
+// half-played game prints as the whole puzzle.
 PrintSheet printSheet(const GameState& g);
 
 } // namespace smek::slovolov

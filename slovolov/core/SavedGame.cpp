@@ -135,6 +135,7 @@ void applyLoaded(GameState& g, const LoadedGame& loaded) {
     g.Found = loaded.Found;
     g.Recs = loaded.Recs;
     g.cells = loaded.cells;
+    g.dealt = loaded.cells;
     g.Remain = loaded.Remain;
     g.settings.IgraNaVremya = loaded.IgraNaVremya;
     if (loaded.IgraNaVremya == 1) {

@@ -22,7 +22,9 @@ int Main(int argc, char** argv, const std::function<void(frmSlovolov&)>& afterSt
     smek::centreOnScreen(window);
     window.show();
     QApplication::processEvents();
-    window.NewGame(0);
+    // The game left in progress at the last close comes first, unless a file
+    // to open is named (then it waits for the next start).
+    if (argc > 1 || !window.resumeGame()) window.NewGame(0);
     if (window.endRequested()) return 1;
     // A saved game named on the command line (the file manager's "open
     // with") is opened as the Open command would; its name keeps its bytes

@@ -12,10 +12,10 @@ namespace {
 
 const QString kDocument = QStringLiteral("Словолов");
 
+// The board's own face, as on the screen and on bukvoklad's worksheet.
 QFont pageFont(qreal pixels, bool bold) {
-    QFont font(QStringLiteral("Liberation Sans"));
+    QFont font = smek::serifFont(12, bold);
     font.setPixelSize(std::max(1, static_cast<int>(pixels)));
-    font.setBold(bold);
     return font;
 }
 

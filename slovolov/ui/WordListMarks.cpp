@@ -16,4 +16,11 @@ void strikeWord(smek::PictureBox& picBox, int i, const QString& word) {
     picBox.line(left, middle + 1, right, middle + 1, Qt::black);
 }
 
+void markMissed(smek::PictureBox& picBox, int i, const QString& word) {
+    const QString number = QString::number(i + 1) + QStringLiteral(") ");
+    const int left = 25 + picBox.textWidth(number);
+    picBox.fillRect(left, 20 * i + 1, left + picBox.textWidth(word) + 1, 20 * i + 19, Qt::white);
+    picBox.text(left, 20 * i + 1, word, kMissed);
+}
+
 } // namespace smek::slovolov

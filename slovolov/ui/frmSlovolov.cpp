@@ -7,6 +7,7 @@
 #include "common/core/Themes.h"
 #include "common/core/WordFiles.h"
 #include "common/ui/AppStart.h"
+#include "common/ui/CellLetter.h"
 #include "common/ui/Geometry.h"
 #include "common/ui/Text.h"
 #include "common/ui/WebLinks.h"
@@ -20,10 +21,12 @@
 #include "frmSlovolovSelLevel.h"
 #include "slovolov/core/Lookup.h"
 #include "slovolov/core/Progress.h"
+#include "slovolov/core/Resume.h"
 #include "slovolov/core/SavedGame.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QRadialGradient>
@@ -34,6 +37,7 @@ namespace smek::slovolov {
 namespace {
 
 const QString kCaption = QStringLiteral("Смекалия - Словолов");
+constexpr int kBand = 32; // rows of the designed client area above the list that stay out
 
 QLabel* label(QWidget* parent, const QString& text, const QRect& geometry, const QFont& font) {
     auto* l = new QLabel(text, parent);
@@ -76,6 +80,8 @@ frmSlovolov::frmSlovolov(smek::Prompts& prompts, smek::Places places, const Sett
     setWindowTitle(QStringLiteral("Смекалия: Словолов"));
     buildControls();
     buildMenu();
+    pauseCover = new smek::PauseCover(client, {tmTimer, tmNewBukvy});
+    connect(pauseCover, &smek::PauseCover::resumeRequested, this, &frmSlovolov::MenuPause_Click);
     MenuTema = new smek::ThemeMenu(menuBar(), places_.data, this);
     MenuTema->setChoiceFile(std::filesystem::path(places_.own) / "slovolov-theme");
     setCentralWidget(client);
@@ -85,39 +91,51 @@ frmSlovolov::frmSlovolov(smek::Prompts& prompts, smek::Places places, const Sett
 
 void frmSlovolov::buildControls() {
     client = new QWidget(this);
-    client->setFixedSize(723, 526);
+    // The designed rows less the band above row 64, which holds no control of
+    // the game and would stand empty under the menu bar: only the found
+    // counter and the theme note, kept in a short band of their own.
+    client->setFixedSize(723, 526 - kBand);
 
-    lblSavPertiya = label(client, QStringLiteral("Список загаданных слов:"), QRect(8, 64, 188, 16), smek::sansFont(9.75, true));
+    lblSavPertiya = label(client, QStringLiteral("Список загаданных слов:"), QRect(8, 64 - kBand, 188, 16), smek::sansFont(9.75, true));
 
     picBox = new smek::PictureBox(client);
-    picBox->move(8, 80);
+    picBox->move(8, 80 - kBand);
     picBox->setOuterSize(296, 406);
     picBox->setDrawFont(smek::serifFont(12, true));
     picBox->clear();
     connect(picBox, &smek::PictureBox::mouseUp, this, [this](Qt::MouseButton, int, int y) { picBox_MouseUp(y); });
     connect(picBox, &smek::PictureBox::doubleClicked, this, [this](int, int) { picBox_DblClick(); });
+    picBox->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(picBox, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        if (QMenu* menu = picBox_ContextMenu(at.y())) menu->popup(picBox->mapToGlobal(at));
+    });
 
     picControl = new smek::PictureBox(client);
-    picControl->move(312, 80);
+    picControl->move(312, 80 - kBand);
     picControl->setSunkenBorder(true);
     picControl->setOuterSize(404, 399);
     picControl->setDrawFont(smek::serifFont(14.25, true));
     picControl->clear();
     connect(picControl, &smek::PictureBox::mouseUp, this, [this](Qt::MouseButton, int x, int y) { picControl_MouseUp(x, y); });
+    picControl->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(picControl, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        const QPoint inside = at - QPoint(picControl->borderWidth(), picControl->borderWidth());
+        if (QMenu* menu = picControl_ContextMenu(inside.x(), inside.y())) menu->popup(picControl->mapToGlobal(at));
+    });
     boardInput = new BoardInput(picControl, state_, [this](int x, int y) { picControl_MouseUp(x, y); });
     // The band above the list holds no designed control: the counter goes there.
-    lblNaideno = label(client, QString(), QRect(8, 40, 296, 20), smek::serifFont(12, true));
+    lblNaideno = label(client, QString(), QRect(8, 40 - kBand, 296, 20), smek::serifFont(12, true));
 
     Label1 = label(client, QStringLiteral("Нажмите мышью на первую и последнюю букву найденного слова"),
-                   QRect(8, 496, 484, 19), smek::serifFont(12, true));
+                   QRect(8, 496 - kBand, 484, 19), smek::serifFont(12, true));
     // The design puts the time labels at row 568, below the 526-pixel client
     // area; here they sit in the same columns on the row of Label1, under the
     // board, where the player sees them.
-    lbVremya = label(client, QStringLiteral("Время:"), QRect(600, 496, 60, 22), smek::serifFont(14.25, true));
-    lblTimer = label(client, QStringLiteral("00:00"), QRect(664, 496, 57, 22), smek::serifFont(14.25, true));
+    lbVremya = label(client, QStringLiteral("Время:"), QRect(600, 496 - kBand, 60, 22), smek::serifFont(14.25, true));
+    lblTimer = label(client, QStringLiteral("00:00"), QRect(664, 496 - kBand, 57, 22), smek::serifFont(14.25, true));
     lbVremya->hide();
     lblTimer->hide();
-    lblTema = label(client, QString(), QRect(312, 40, 404, 36), smek::sansFont(8.25));
+    lblTema = label(client, QString(), QRect(312, 40 - kBand, 404, 36), smek::sansFont(8.25));
     lblTema->setWordWrap(true);
     lblTema->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     lblTema->hide();
@@ -148,6 +166,13 @@ void frmSlovolov::buildMenu() {
     MenuSave[0]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     MenuSave[1] = menu->addAction(QStringLiteral("Сохранить как…"), this, [this] { SaveFileDialog(1); });
     MenuStatistika = menu->addAction(QStringLiteral("Статистика"), this, &frmSlovolov::MenuStatistika_Click);
+    MenuPause = menu->addAction(QStringLiteral("Пауза"), this, &frmSlovolov::MenuPause_Click);
+    MenuPause->setShortcut(Qt::Key_P);
+    MenuPause->setCheckable(true);
+    MenuPause->setEnabled(false);
+    MenuSlovar = menu->addMenu(QStringLiteral("Найти в словаре"));
+    MenuSlovar->setEnabled(false);
+    connect(MenuSlovar, &QMenu::aboutToShow, this, &frmSlovolov::fillSlovarMenu);
     MenuSave[0]->setEnabled(false);
     MenuSave[1]->setEnabled(false);
     // Beyond the design: the puzzle on paper, enabled while a whole board is dealt.
@@ -156,6 +181,8 @@ void frmSlovolov::buildMenu() {
     MenuPdf = menu->addAction(QStringLiteral("Сохранить в PDF…"), this, [this] { savePuzzlePdf(prompts_, places_, printSheet(state_)); });
     MenuPrint->setEnabled(false);
     MenuPdf->setEnabled(false);
+    menu->addSeparator();
+    loseQuestion = new smek::LoseGameQuestion(menu, prompts_, std::filesystem::path(places_.own) / "slovolov-ask", this);
     menu->addSeparator();
     FileExit = menu->addAction(QStringLiteral("Выход"), this, &QWidget::close);
 
@@ -169,10 +196,11 @@ void frmSlovolov::buildMenu() {
 
 void frmSlovolov::drawGridLines() {
     picControl->clear();
+    const int end = (state_.GridMax + 1) * state_.CellSize; // the closing line
     for (int k = 0; k <= state_.GridMax; ++k) {
         const int p = (k + 1) * state_.CellSize;
-        picControl->line(0, p, 399, p, Qt::black);
-        picControl->line(p, 0, p, 399, Qt::black);
+        picControl->line(0, p, end, p, Qt::black);
+        picControl->line(p, 0, p, end, Qt::black);
     }
 }
 
@@ -180,6 +208,8 @@ void frmSlovolov::NewGame(int mode) {
     GameState& g = state_;
     if (mode == 0) resetForNewGame(g);
     setWindowTitle(kCaption);
+    pauseCover->drop();
+    MenuPause->setChecked(false);
     tmNewBukvy->stop();
     tmTimer->stop();
     g.Marked = 0;
@@ -215,8 +245,10 @@ void frmSlovolov::NewGame(int mode) {
     boardInput->gameStarted();
     MenuPrint->setEnabled(true);
     MenuPdf->setEnabled(true);
-    if (g.Remain >= 0) statistics_.gameStarted();
-    else statistics_.gameLeft(); // an opened game that had ended is no new game
+    MenuSlovar->setEnabled(true);
+    MenuPause->setEnabled(g.Remain >= 0);
+    if (g.Remain >= 0) firstMove_.dealt();
+    else firstMove_.left(); // an opened game that had ended is no new game
     if (mode == 0) gameClock_.start();
     else gameClock_.invalidate();
     if (g.settings.IgraNaVremya == 1) {
@@ -260,9 +292,7 @@ void frmSlovolov::ShowBukva(int x, int y, QRgb colour) {
     picControl->fillRect(px + 1, py + 1, px + g.CellSize - 1, py + g.CellSize - 1, QColor::fromRgb(colour));
     if (v == 0) return;
     const QString letter = smek::fromCp1251(std::string(1, smek::letterAt(v)));
-    const int w = picControl->textWidth(letter);
-    const int left = px + static_cast<int>(std::nearbyint((g.CellSize - w) * 0.5)); // half to even
-    picControl->text(left, py + tabOfs[static_cast<size_t>(g.level())], letter, Qt::black);
+    smek::drawCellLetter(*picControl, QRect(px + 1, py + 1, g.CellSize - 1, g.CellSize - 1), letter, Qt::black);
 }
 
 void frmSlovolov::AddSlovo(int i) {
@@ -280,6 +310,7 @@ void frmSlovolov::showProgress() {
 
 void frmSlovolov::picControl_MouseUp(int x, int y) {
     const ClickResult r = boardClick(state_, x, y);
+    if (r.kind != ClickResult::Kind::Ignored) firstMove_.moved();
     switch (r.kind) {
     case ClickResult::Kind::Ignored: return;
     case ClickResult::Kind::Marked:
@@ -291,8 +322,9 @@ void frmSlovolov::picControl_MouseUp(int x, int y) {
         return;
     case ClickResult::Kind::Found:
         for (const Cell& c : r.cleared) ShowBukva(c.x, c.y, kWhite);
-        picBox->paste(2, 20 * r.word, picShar[1]);
-        strikeWord(*picBox, r.word, smek::fromCp1251(state_.Slova[static_cast<size_t>(r.word)]));
+        // The row afresh: a word found after giving up loses its red.
+        picBox->fillRect(0, 20 * r.word, picBox->width() - 1, 20 * r.word + 19, Qt::white);
+        AddSlovo(r.word);
         showProgress();
         if (state_.settings.ZamenaBukv == 1 && !tmNewBukvy->isActive()) tmNewBukvy->start();
         if (r.won) StopGame(0);
@@ -319,6 +351,7 @@ void frmSlovolov::MenuNewGame_Click() {
 
 void frmSlovolov::MenuSelLevel_Click() {
     frmSlovolovSelLevel dialog(this, state_.settings, prompts_, [this] { NewGame(0); });
+    dialog.mayStart = [this] { return loseQuestion->mayLose(state_.Remain >= 0); };
     prompts_.showModal(dialog);
 }
 
@@ -345,6 +378,49 @@ void frmSlovolov::MenuStatistika_Click() {
 void frmSlovolov::HelpAbout_Click() {
     smek::frmOprog about(this, prompts_, places_, smek::helpPagePath(QStringLiteral("Словолов.htm")));
     prompts_.showModal(about);
+}
+
+void frmSlovolov::MenuPause_Click() {
+    if (pauseCover->paused()) pauseCover->resume();
+    else if (state_.Remain >= 0 && picControl->isEnabled()) pauseCover->pause();
+    MenuPause->setChecked(pauseCover->paused());
+}
+
+void frmSlovolov::markMissedWords() {
+    for (int i = 0; i <= state_.NumWords && i < static_cast<int>(state_.Found.size()); ++i)
+        if (state_.Found[static_cast<size_t>(i)] != 1)
+            markMissed(*picBox, i, smek::fromCp1251(state_.Slova[static_cast<size_t>(i)]));
+}
+
+QMenu* frmSlovolov::lookupMenu(int i) {
+    if (i < 0 || i >= static_cast<int>(state_.Slova.size()) || state_.Slova[static_cast<size_t>(i)].empty()) return nullptr;
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const std::string word = state_.Slova[static_cast<size_t>(i)];
+    menu->addAction(QStringLiteral("Найти в словаре"), this, [this, word] { CodeText(word); });
+    return menu;
+}
+
+QMenu* frmSlovolov::picBox_ContextMenu(int y) {
+    const int row = y / 20;
+    return row <= state_.NumWords ? lookupMenu(row) : nullptr;
+}
+
+QMenu* frmSlovolov::picControl_ContextMenu(int x, int y) {
+    if (state_.CellSize <= 0 || x < 0 || y < 0) return nullptr;
+    const Cell cell{x / state_.CellSize, y / state_.CellSize};
+    if (cell.x > state_.GridMax || cell.y > state_.GridMax) return nullptr;
+    return lookupMenu(foundWordAt(state_, cell));
+}
+
+void frmSlovolov::fillSlovarMenu() {
+    MenuSlovar->clear();
+    for (int i = 0; i < static_cast<int>(state_.Slova.size()); ++i) {
+        const std::string word = state_.Slova[static_cast<size_t>(i)];
+        if (word.empty()) continue;
+        MenuSlovar->addAction(QString::number(i + 1) + QStringLiteral(") ") + smek::fromCp1251(word), this,
+                              [this, word] { CodeText(word); });
+    }
 }
 
 // ---- Saved games ----
@@ -375,7 +451,7 @@ void frmSlovolov::SaveFile(const QString& name) {
 
 void frmSlovolov::OpenFile() {
     const QString name = smek::askFileName(prompts_, places_, "slv", 0, QString(), kFilter, kAllFiles);
-    if (name.isEmpty()) return;
+    if (name.isEmpty() || !loseQuestion->mayLose(state_.Remain >= 0)) return;
     OpenNamedFile(name);
 }
 
@@ -385,6 +461,10 @@ void frmSlovolov::OpenNamedFile(const QString& name) {
         prompts_.error(smek::fromUtf8(outcome.message));
         return;
     }
+    showOpenedGame();
+}
+
+void frmSlovolov::showOpenedGame() {
     // The old game's clock and refill must not tick on the opened game while
     // pending events run below.
     tmTimer->stop();
@@ -393,6 +473,20 @@ void frmSlovolov::OpenNamedFile(const QString& name) {
     for (int i = 0; i <= state_.NumWords; ++i) AddSlovo(i);
     QApplication::processEvents();
     NewGame(1);
+}
+
+std::filesystem::path frmSlovolov::resumeFile() const {
+    return std::filesystem::path(places_.own) / kResumeFile;
+}
+
+bool frmSlovolov::resumeGame() {
+    const std::optional<LoadedGame> kept = takeResume(resumeFile());
+    if (!kept || !prompts_.question(QStringLiteral("Продолжить прерванную игру?"), smek::Prompts::Icon::None, false))
+        return false;
+    applyLoaded(state_, *kept);
+    state_.FileName.clear(); // "Сохранить" asks for a name: the kept file is no saved game
+    showOpenedGame();
+    return true;
 }
 
 // ---- Dictionary look-up ----
@@ -425,7 +519,11 @@ void frmSlovolov::EndGame(int mode) {
     const int size = state_.CellSize;
     for (const Cell& c : clearFillers(state_))
         picControl->fillRect(c.x * size + 1, c.y * size + 1, c.x * size + size - 1, c.y * size + size - 1, Qt::white);
-    if (mode == 0) statistics_.gameEnded(smek::Outcome::GivenUp);
+    markMissedWords();
+    if (mode == 0) {
+        firstMove_.moved(); // giving up plays the game too
+        firstMove_.ended(smek::Outcome::GivenUp);
+    }
     if (mode == 1) StopGame(1);
 }
 
@@ -434,12 +532,15 @@ void frmSlovolov::StopGame(int mode) {
     tmTimer->stop();
     picControl->setEnabled(false);
     MenuEndGame->setEnabled(false);
+    pauseCover->drop();
+    MenuPause->setChecked(false);
+    MenuPause->setEnabled(false);
     boardInput->gameEnded();
     state_.Remain = -1;
     if (mode == 0)
-        statistics_.gameEnded(smek::Outcome::Won, state_.level(), gameClock_.isValid() ? gameClock_.elapsed() / 1000 : -1);
+        firstMove_.ended(smek::Outcome::Won, state_.level(), gameClock_.isValid() ? gameClock_.elapsed() / 1000 : -1);
     else
-        statistics_.gameEnded(smek::Outcome::LostOnTime);
+        firstMove_.ended(smek::Outcome::LostOnTime);
     QApplication::processEvents();
     Proigrysh = mode;
     smek::frmEnd banner(this, Proigrysh);
@@ -457,6 +558,13 @@ void frmSlovolov::Form_Unload() {
 }
 
 void frmSlovolov::closeEvent(QCloseEvent* event) {
+    // A game in progress is kept for the next start; only when it cannot be
+    // kept would closing lose it.
+    if (!unloaded_ && !endRequested_ && !keepForResume(state_, resumeFile()) &&
+        !loseQuestion->mayLose(state_.Remain >= 0)) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     QMainWindow::closeEvent(event);
 }

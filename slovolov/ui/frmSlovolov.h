@@ -3,9 +3,12 @@
 // the saved-game commands, the look-up and the timer procedures. The decisions are the core's; this window
 // turns events into core calls and paints what they report.
 #include "BoardInput.h"
+#include "common/core/FirstMove.h"
 #include "common/core/Random.h"
 #include "common/core/Statistics.h"
 #include "common/core/UserFiles.h"
+#include "common/ui/LoseGameQuestion.h"
+#include "common/ui/PauseCover.h"
 #include "common/ui/PictureBox.h"
 #include "common/ui/Prompts.h"
 #include "common/ui/ThemeMenu.h"
@@ -54,6 +57,15 @@ public:
     void HelpCallHelp_Click();
     void HelpAbout_Click();
     void MenuStatistika_Click();
+    // Beyond the design: pause, the look-up from menus, the question before a
+    // game in progress is thrown away.
+    void MenuPause_Click();
+    // "Найти в словаре" for word i, as a context menu to pop up; null when
+    // there is no such word.
+    QMenu* lookupMenu(int i);
+    // The context menus of the list (any word) and the board (a found word).
+    QMenu* picBox_ContextMenu(int y);
+    QMenu* picControl_ContextMenu(int x, int y);
 
     // Saved games
     void SaveFileDialog(int index);
@@ -63,6 +75,9 @@ public:
     // Opens a named game as OpenFile does after its dialog (also a file
     // named on the command line).
     void OpenNamedFile(const QString& name);
+    // Beyond the design: the game kept when the window last closed, offered
+    // back; false when there is none or the player declines it.
+    bool resumeGame();
 
     // Dictionary look-up
     void CodeText(const std::string& cp1251Word);
@@ -108,6 +123,10 @@ public:
     QLabel* lblNaideno = nullptr;
     QAction* MenuPrint = nullptr;
     QAction* MenuPdf = nullptr;
+    QAction* MenuPause = nullptr;
+    QMenu* MenuSlovar = nullptr; // "Найти в словаре": one entry per word of the board
+    smek::PauseCover* pauseCover = nullptr;
+    smek::LoseGameQuestion* loseQuestion = nullptr;
 
     int ListRow = 0;
     int Proigrysh = 0;
@@ -121,10 +140,15 @@ private:
     void drawGridLines();
     void showFailure(const BuildResult& result);
     void showProgress();
+    void markMissedWords();
+    void showOpenedGame();
+    std::filesystem::path resumeFile() const;
+    void fillSlovarMenu();
 
     smek::Prompts& prompts_;
     smek::Places places_;
     smek::StatisticsBook statistics_; // after places_, which names its file
+    smek::FirstMove firstMove_{statistics_};
     QElapsedTimer gameClock_;         // from a new board to its win; invalid for an opened game
     GameState state_;
     std::unique_ptr<smek::Random> random_;

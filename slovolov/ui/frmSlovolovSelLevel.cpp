@@ -4,6 +4,7 @@
 #include "common/ui/TypingFilter.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 
@@ -103,6 +104,18 @@ frmSlovolovSelLevel::frmSlovolovSelLevel(QWidget* parent, Settings& settings, sm
     txtSec = timeField(392, {QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("30"), QStringLiteral("40"),
                              QStringLiteral("50")});
 
+    // Beyond the design: what each box counts, in the check boxes' look.
+    const auto unit = [this](const QString& text, const QComboBox* box) {
+        auto* l = new QLabel(text, this);
+        l->setFont(smek::serifFont(14.25, true));
+        QPalette pal = l->palette();
+        pal.setColor(QPalette::WindowText, QColor(192, 0, 192));
+        l->setPalette(pal);
+        l->setGeometry(box->geometry().right() + 6, 184, 44, 22);
+    };
+    unit(QStringLiteral("мин"), txtMin);
+    unit(QStringLiteral("сек"), txtSec);
+
     kOtmena = new QPushButton(QStringLiteral("Отмена"), this);
     kOtmena->setGeometry(408, 216, 81, 33);
     kOtmena->setFont(smek::serifFont(12, true));
@@ -140,6 +153,7 @@ void frmSlovolovSelLevel::kUroven_Click(int index) {
             return;
         }
     }
+    if (mayStart && !mayStart()) return;
     hide();
     QApplication::processEvents();
     settings_.Level = index;

@@ -18,6 +18,10 @@ public:
     // newGame runs NewGame (0) of the main window once a level is chosen.
     frmSlovolovSelLevel(QWidget* parent, Settings& settings, smek::Prompts& prompts, std::function<void()> newGame);
 
+    // Beyond the design: asked after the checks, before anything changes;
+    // false keeps the dialog open and the game in play.
+    std::function<bool()> mayStart;
+
     void chTime_Click();
     void kUroven_Click(int index);
     void kOtmena_Click();

@@ -316,8 +316,8 @@ void frmForma::kTypGame_Click(int index) {
     kTypGame[0]->setEnabled(true);
     kTypGame[1]->setEnabled(true);
     mFileSave->setEnabled(outcome.mFileSave);
-    if (index == 0 && p_.MaxSpisok >= 0) statistics_.gameStarted();
-    else statistics_.gameLeft();
+    if (index == 0 && p_.MaxSpisok >= 0) firstMove_.dealt();
+    else firstMove_.left();
 }
 
 void frmForma::noteWithoutStandIn() {
@@ -365,7 +365,7 @@ void frmForma::usrSlova1_LineChosen(int line) {
 
 void frmForma::showEndBanner() {
     // A word revealed from the list is a word given up on: only all guessed is a win.
-    if (p_.TypGame == 0) statistics_.gameEnded(p_.Ugadano == p_.MaxSpisok ? smek::Outcome::Won : smek::Outcome::GivenUp);
+    if (p_.TypGame == 0) firstMove_.ended(p_.Ugadano == p_.MaxSpisok ? smek::Outcome::Won : smek::Outcome::GivenUp);
     smek::frmEnd banner(this, p_.Ugadano, p_.MaxSpisok, txtAddSlovo);
     prompts_.showModal(banner);
 }
@@ -379,7 +379,10 @@ void frmForma::usrSlova1_IconClick(int line) {
     SkrytoeSlovo& word = slovoOfLine(p_, line);
     word.Vybrano = 1 - word.Vybrano;
     usrSlova1->drawIcon(line);
-    if (p_.TypGame == 0) statistics_.hintUsed(); // revealed instead of guessed
+    if (p_.TypGame == 0) {
+        firstMove_.moved();
+        statistics_.hintUsed(); // revealed instead of guessed
+    }
     letPaintsRun();
     ShowSlovo();
     if (p_.TypGame == 0) ShowLineSlovo(line);
@@ -411,6 +414,7 @@ bool frmForma::eventFilter(QObject* watched, QEvent* event) {
 
 void frmForma::kOtvet_Click() {
     if (p_.TypGame != 0 || !txtAddSlovo->isEnabled()) return;
+    firstMove_.moved();
     const Otvet otvet = ProverkaOtveta(p_, smek::toCp1251(txtAddSlovo->text()));
     switch (otvet.kind) {
     case Otvet::Kind::Opened:
@@ -550,8 +554,8 @@ void frmForma::OpenNamedGame(const QString& path) {
     Text1->setPlainText(smek::fromUtf8(sourceTextOf(writtenText(p_))));
     setAnswerBox(true);
     NewCaption(outcome.path);
-    if (outcome.select.showBanner) statistics_.gameLeft(); // its end was counted when it was played
-    else statistics_.gameStarted();
+    if (outcome.select.showBanner) firstMove_.left(); // its end was counted when it was played
+    else firstMove_.dealt();
     if (outcome.select.showBanner) showEndBanner();
 }
 

@@ -4,6 +4,7 @@
 // box and the word list. It turns events into calls on the puzzle and shows
 // what the puzzle says.
 #include "common/core/UserFiles.h"
+#include "common/core/FirstMove.h"
 #include "common/core/Statistics.h"
 #include "common/ui/PictureBox.h"
 #include "common/ui/Prompts.h"
@@ -124,6 +125,7 @@ private:
     QString programFolder_;
     smek::Places places_;
     smek::StatisticsBook statistics_; // after places_, which names its file
+    smek::FirstMove firstMove_{statistics_};
     std::string text2_;
     QWidget* client_ = nullptr;
     std::string notedTekst_; // the text whose missing characters were last pointed out

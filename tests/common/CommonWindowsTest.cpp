@@ -1,3 +1,4 @@
+#include "CellLetterFaults.h"
 #include "ScriptedPrompts.h"
 #include "TestPlaces.h"
 #include "common/core/Cp1251.h"
@@ -52,6 +53,7 @@ class CommonWindowsTest : public QObject {
     Q_OBJECT
 private slots:
     void pictureBoxKeepsWhatIsDrawn();
+    void boardLettersKeepClearOfTheLines() { QCOMPARE(test::cellLetterFaults(), QStringList()); }
     void pictureBoxOutlineCornersAreInclusive();
     void endBannerIsCentredAndAsWideAsItsText_data();
     void endBannerIsCentredAndAsWideAsItsText();
@@ -327,7 +329,7 @@ void CommonWindowsTest::aboutBoxShowsItsTextsAndFlag() {
     QCOMPARE(win.size(), QSize(354, 216));
     QStringList texts;
     for (QLabel* label : win.findChildren<QLabel*>()) texts << label->text();
-    for (const char* expected : {"Сайт:", "Версия: v2.1", "Дата: 1 сентября 2008 год -", "30 июля 2015 год"})
+    for (const char* expected : {"Справка:", "Версия: v2.1", "Дата: 1 сентября 2008 года -", "30 июля 2015 года"})
         QVERIFY2(texts.contains(QString::fromUtf8(expected)), expected);
     const QImage& flag = win.Picture1->image();
     QCOMPARE(flag.size(), QSize(80, 45));

@@ -1,6 +1,7 @@
 // Picture surfaces on a screen of device pixel ratio 2: the backing image has
 // twice the pixels each way and shows the same drawing, at the same logical
 // coordinates, as at ratio 1.
+#include "CellLetterFaults.h"
 #include "common/ui/Geometry.h"
 #include "common/ui/PictureBox.h"
 
@@ -34,6 +35,8 @@ bool logicalPixelIs(const QImage& image, int x, int y, QRgb colour) {
 class ScaleTest : public QObject {
     Q_OBJECT
 private slots:
+    void boardLettersKeepClearOfTheLines() { QCOMPARE(test::cellLetterFaults(), QStringList()); }
+
     void surfaceHasTwiceThePixels() {
         PictureBox box;
         box.setOuterSize(100, 40);

@@ -2,6 +2,7 @@
 // Helpers of the window tests: typing characters the way a keyboard does, and
 // reading which letter stands in each cell of the board's backing image.
 #include "bukvoklad/core/NewGame.h"
+#include "common/ui/CellLetter.h"
 #include "common/ui/PictureBox.h"
 
 #include <QApplication>
@@ -35,8 +36,7 @@ inline QString letterInCell(const smek::PictureBox& board, int j, const QStringL
         reference.setOuterSize(smek::bukvoklad::kCell, 34);
         reference.setBackground(background);
         reference.clear();
-        const double width = QFontMetricsF(board.drawFont()).horizontalAdvance(letter);
-        reference.text(smek::bukvoklad::letterOffset(width), 0, letter, colour);
+        smek::drawCellLetter(reference, QRect(1, 1, smek::bukvoklad::kCell - 1, 32), letter, colour);
         if (cellImage(reference.image(), 0) == cell) return letter;
     }
     return QStringLiteral("?");

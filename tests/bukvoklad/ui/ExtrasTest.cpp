@@ -251,6 +251,28 @@ void ExtrasTest::worksheetRefusalsAndCancels() {
     // The size dialog cancelled: nothing more is asked.
     w.form->MenuPdf->trigger();
     QCOMPARE(w.prompts.asked.size(), 1);
+    // A count out of range is refused, not replaced; the dialog stays open.
+    bool refused = false;
+    w.prompts.onModal = [&](QDialog& dialog) {
+        auto* sheet = qobject_cast<frmWorksheet*>(&dialog);
+        if (!sheet) return;
+        QVERIFY(sheet->sizeHint().width() >= smek::captionWidth(*sheet)); // the whole title shows
+        sheet->selWords->selectAll();
+        QTest::keyClicks(sheet->selWords, QStringLiteral("9"));
+        sheet->kOK_Click();
+        refused = sheet->result() != QDialog::Accepted;
+        QTest::keyClicks(sheet->selWords, QStringLiteral("1")); // 91: the box takes no more than 30
+        sheet->selWords->selectAll();
+        QTest::keyClicks(sheet->selWords, QStringLiteral("10"));
+        sheet->kOK_Click();
+        QCOMPARE(sheet->words(), 10);
+        sheet->reject(); // nothing printed in this test
+    };
+    w.form->MenuPdf->trigger();
+    QVERIFY(refused);
+    QCOMPARE(w.prompts.texts().last(), QStringLiteral("Количество слов - от 10 до 30"));
+    w.prompts.onModal = {};
+    w.prompts.asked.clear();
     QVERIFY(w.prompts.fileRequests.isEmpty());
     // No words of that length: the game's own message, no file dialog.
     w.prompts.onModal = choose(10, 12);

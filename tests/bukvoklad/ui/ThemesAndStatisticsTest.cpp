@@ -63,6 +63,8 @@ private slots:
         Table t(6, own());
         frmForma& f = *t.form;
         f.NewGame();
+        f.NewGame(); // boards never played count nothing
+        QCOMPARE(f.statistics().totals().started, 0);
         f.Text1->setText(QStringLiteral("дерево"));
         f.Text1->setText(QStringLiteral("дерев"));
         f.Text1->setText(QStringLiteral("дерево")); // the banner again, the win once
@@ -72,6 +74,7 @@ private slots:
         t.game.OptTime = 1;
         t.game.OptSec = 0;
         f.kNew_Click();
+        f.Text1->setText(QStringLiteral("д"));
         f.NewTime(); // the tick after "00": lost on time
         QCOMPARE(t.game.GameState, -1);
 

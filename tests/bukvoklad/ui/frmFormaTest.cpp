@@ -63,6 +63,9 @@ private slots:
     void giveUpStopsTheCountdown();
     void closingSavesTheSettings();
     void everyNewGameTypesIntoTheAnswerBox();
+    void buttonsHaveMenuEntriesAndKeys();
+    void pauseHidesTheLettersAndHoldsTheCountdown();
+    void closingAndOptionsAskWhileAWordIsInPlay();
 };
 
 void frmFormaTest::everyNewGameTypesIntoTheAnswerBox() {
@@ -96,11 +99,39 @@ void frmFormaTest::everyNewGameTypesIntoTheAnswerBox() {
     QCOMPARE(QApplication::focusWidget(), t.form->Text1);
 }
 
+void frmFormaTest::buttonsHaveMenuEntriesAndKeys() {
+    Table t(3);
+    t.folder.words("a.3", {"КОТ"});
+    frmForma& f = *t.form;
+    f.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    QCOMPARE(f.MenuNewGame->shortcut(), QKeySequence(Qt::Key_F4));
+    QCOMPARE(f.MenuSdatsya->shortcut(), QKeySequence(Qt::Key_F8));
+    QCOMPARE(f.MenuPrint->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    QTest::keyClick(&f, Qt::Key_F8); // nothing to give up yet
+    QVERIFY(t.prompts.asked.isEmpty());
+    QTest::keyClick(&f, Qt::Key_F4);
+    QCOMPARE(t.game.GameState, 1);
+    QVERIFY(f.MenuSdatsya->isEnabled());
+    QTest::keyClick(&f, Qt::Key_F8); // Yes
+    QCOMPARE(t.prompts.texts(), QStringList{QStringLiteral("Хотите сдаться и увидеть слово?")});
+    QCOMPARE(t.game.GameState, -1);
+    QVERIFY(!f.MenuSdatsya->isEnabled() && !f.kSdatsya->isEnabled());
+    QTest::keyClick(&f, Qt::Key_F8);
+    QCOMPARE(t.prompts.asked.size(), 1);
+    QTest::keyClick(&f, Qt::Key_F4); // no question after a give-up
+    QCOMPARE(t.prompts.asked.size(), 1);
+    QCOMPARE(t.game.GameState, 1);
+    t.prompts.answers = {false};
+    QTest::keyClick(&f, Qt::Key_F4); // in play: asked, and No keeps the game
+    QCOMPARE(t.prompts.texts().last(), QStringLiteral("Начать новую игру?"));
+}
+
 void frmFormaTest::layoutAndMenu() {
     Table t;
     frmForma& f = *t.form;
     QCOMPARE(f.windowTitle(), QStringLiteral("Смекалия: Буквоклад"));
-    QCOMPARE(f.centralWidget()->size(), QSize(632, 223));
+    QCOMPARE(f.centralWidget()->size(), QSize(632, 171)); // no empty band under the menu bar
     QVERIFY(!f.kSdatsya->isEnabled());
     QVERIFY(f.lblTimer->isHidden() && f.lbVremya->isHidden());
     QCOMPARE(f.tmTimer->interval(), 1000);
@@ -337,6 +368,76 @@ void frmFormaTest::closingSavesTheSettings() {
     t.form->show();
     t.form->close(); // the close box saves the same way
     QCOMPARE(readTextFile(t.folder.path() / "Bukvoklad.ini").content, std::string(" 0 \r\n 30 \r\n 8 \r\n"));
+}
+
+void frmFormaTest::pauseHidesTheLettersAndHoldsTheCountdown() {
+    Table t(3);
+    t.folder.words("a.3", {"КОТ"});
+    t.game.OptTime = 1;
+    t.game.OptSec = 9;
+    frmForma& f = *t.form;
+    f.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    QVERIFY(!f.MenuPause->isEnabled());
+    f.NewGame();
+    f.NewTime();
+    QCOMPARE(f.lblTimer->text(), QStringLiteral("08"));
+    // P in the answer box pauses: the letters hidden, the clock held, nothing typed.
+    typeText(f.Text1, QStringLiteral("p"));
+    QVERIFY(f.pauseCover->paused());
+    QVERIFY(f.MenuPause->isChecked());
+    QVERIFY(!f.tmTimer->isActive());
+    QCOMPARE(f.Text1->text(), QString());
+    QVERIFY(f.pauseCover->geometry().contains(f.picControl->geometry()));
+    QCOMPARE(QApplication::focusWidget(), f.pauseCover);
+    // The same key on the cover goes on where the clock stopped.
+    QTest::keyClick(f.windowHandle(), Qt::Key_P);
+    QVERIFY(!f.pauseCover->paused());
+    QVERIFY(f.tmTimer->isActive());
+    QCOMPARE(f.lblTimer->text(), QStringLiteral("08"));
+    QCOMPARE(QApplication::focusWidget(), f.Text1);
+    // Paused, then given up: the pause ends with the game and the clock stays off.
+    f.MenuPause->trigger();
+    f.kSdatsya_Click();
+    QVERIFY(!f.pauseCover->paused());
+    QVERIFY(!f.MenuPause->isEnabled());
+    QVERIFY(!f.tmTimer->isActive());
+    f.MenuPause_Click();
+    QVERIFY(!f.pauseCover->paused());
+}
+
+void frmFormaTest::closingAndOptionsAskWhileAWordIsInPlay() {
+    Table t(3);
+    t.folder.words("a.3", {"КОТ"});
+    t.folder.words("a.4", {"ЛУНА"});
+    frmForma& f = *t.form;
+    f.show();
+    f.NewGame();
+    t.prompts.answers = {false};
+    QVERIFY(!f.close());
+    QCOMPARE(t.prompts.texts(), QStringList{QStringLiteral("Начатая игра будет потеряна. Продолжить?")});
+    QCOMPARE(t.prompts.asked[0].icon, Prompts::Icon::Warning);
+    QVERIFY(t.prompts.asked[0].noDefault);
+    QVERIFY(!std::filesystem::exists(t.folder.path() / "Bukvoklad.ini")); // nothing closed, nothing written
+    // Options: No keeps the dialog, the settings and the word.
+    t.prompts.answers = {false};
+    t.prompts.onModal = [](QDialog& dialog) {
+        auto* options = qobject_cast<frmOptions*>(&dialog);
+        options->chKolBukv->setChecked(true);
+        options->selKolBuukv->setCurrentIndex(0); // four letters
+        options->kOK->click();
+    };
+    f.MenuOptions->trigger();
+    QCOMPARE(t.game.OptKolBukv, 3);
+    QCOMPARE(t.game.Slovo, w1251("КОТ"));
+    t.prompts.answers = {true};
+    f.MenuOptions->trigger();
+    QCOMPARE(t.game.Slovo, w1251("ЛУНА"));
+    // Given up: nothing to lose.
+    f.kSdatsya_Click();
+    const int asked = t.prompts.asked.size();
+    QVERIFY(f.close());
+    QCOMPARE(t.prompts.asked.size(), asked);
 }
 
 QTEST_MAIN(frmFormaTest)

@@ -10,9 +10,9 @@ TEST(Levels, TablesAndGeometry) {
     EXPECT_EQ(cellSizeFor(tabGrid[0]), 40);
     EXPECT_EQ(cellSizeFor(tabGrid[1]), 26);
     EXPECT_EQ(cellSizeFor(tabGrid[2]), 20);
-    EXPECT_EQ(boardEdge(0), 404);
-    EXPECT_EQ(boardEdge(1), 394);
-    EXPECT_EQ(boardEdge(2), 404);
+    EXPECT_EQ(boardEdge(0), 405);
+    EXPECT_EQ(boardEdge(1), 395);
+    EXPECT_EQ(boardEdge(2), 405);
     for (int k = 0; k <= 14; ++k) EXPECT_EQ(tabLen[2][static_cast<size_t>(k)], 19 - k);
     EXPECT_EQ(tabLen[1][11], 3);
     EXPECT_EQ(tabLen[0][5], 3);

@@ -4,6 +4,7 @@
 #include "slovolov/core/Drag.h"
 #include "slovolov/core/PrintSheet.h"
 #include "slovolov/core/Progress.h"
+#include "slovolov/core/SavedGame.h"
 
 using namespace smek::slovolov;
 using namespace smek::slovolov::test;
@@ -114,12 +115,21 @@ TEST(PrintSheetTest, FoundAndRefilledWordsGetTheirLettersBack) {
     }
     NewBukvy(g, random); // word 3's cells hold new filler letters now
     EXPECT_EQ(printSheet(g).letters, dealt.letters);
-    // Giving up empties the fillers; the words stay.
+    // Giving up or a loss empties the fillers on the board, never on paper.
     clearFillers(g);
-    const PrintSheet given = printSheet(g);
-    int empty = 0;
-    for (int v : given.letters) empty += v == 0;
-    EXPECT_EQ(empty, 100 - (7 + 6 + 5 + 4 + 4 + 3));
-    for (int i = 0; i <= g.NumWords; ++i)
-        for (const Cell& c : g.wordCells(i)) EXPECT_EQ(given.letter(c.x, c.y), dealt.letter(c.x, c.y));
+    EXPECT_EQ(printSheet(g).letters, dealt.letters);
+}
+
+TEST(PrintSheetTest, AnOpenedGamePrintsAsOpened) {
+    GameState g = built(0, 11);
+    clearFillers(g); // saved after giving up
+    const auto loaded = parseSlv(slvText(g));
+    ASSERT_TRUE(loaded);
+    GameState opened;
+    applyLoaded(opened, *loaded);
+    ASSERT_EQ(boardClick(opened, g.Recs[0][0] * 40 + 20, g.Recs[0][1] * 40 + 20).kind, ClickResult::Kind::Marked);
+    ASSERT_EQ(boardClick(opened, g.Recs[0][2] * 40 + 20, g.Recs[0][3] * 40 + 20).kind, ClickResult::Kind::Found);
+    std::vector<int> asOpened; // the given-up board, its words' letters in place
+    for (int v : loaded->cells) asOpened.push_back(std::abs(v));
+    EXPECT_EQ(printSheet(opened).letters, asOpened);
 }

@@ -1,6 +1,7 @@
 // Settings file, saved games, look-up page.
 #include "Helpers.h"
 #include "slovolov/core/Lookup.h"
+#include "slovolov/core/Resume.h"
 #include "slovolov/core/SavedGame.h"
 
 #include <algorithm>
@@ -315,4 +316,46 @@ TEST(Lookup, ArticleAddressIsTheLowerCaseWordInUtf8) {
     EXPECT_EQ(lookupAddress("Word42"), base + "word42");
     // Nothing that would end the address or start a query survives unencoded.
     EXPECT_EQ(lookupAddress("a b?c#d/e&f%"), base + "a_b%3Fc%23d%2Fe%26f%25");
+}
+
+TEST(Resume, AGameInProgressComesBackOnceWithItsTimeLeft) {
+    TempFolder own;
+    const auto file = own.path() / "config" / kResumeFile; // the folder is made on the first write
+    GameState g = built(1, 21);
+    g.settings.IgraNaVremya = 1;
+    g.OstMin = 2;
+    g.OstSec = 7;
+    g.Found[3] = 1; // as if found: its cells are any the board has
+    g.Remain -= 1;
+    ASSERT_TRUE(keepForResume(g, file));
+    const std::optional<LoadedGame> back = takeResume(file);
+    ASSERT_TRUE(back);
+    GameState resumed;
+    applyLoaded(resumed, *back);
+    EXPECT_EQ(resumed.Slova, g.Slova);
+    EXPECT_EQ(resumed.cells, g.cells);
+    EXPECT_EQ(resumed.Found, g.Found);
+    EXPECT_EQ(resumed.Remain, g.Remain);
+    EXPECT_EQ(resumed.settings.VremyaMin, 2); // the time left becomes the limit
+    EXPECT_EQ(resumed.settings.VremyaSec, 7);
+    EXPECT_TRUE(resumed.FileName.empty()); // never saved over by "Сохранить"
+    EXPECT_FALSE(std::filesystem::exists(file));
+    EXPECT_FALSE(takeResume(file));
+}
+
+TEST(Resume, EndedHalfBuiltOrDamagedGamesAreNotOffered) {
+    TempFolder own;
+    const auto file = own.path() / kResumeFile;
+    GameState g = built(0, 22);
+    ASSERT_TRUE(keepForResume(g, file));
+    g.Remain = -1; // the game ended before the window closed
+    ASSERT_TRUE(keepForResume(g, file));
+    EXPECT_FALSE(std::filesystem::exists(file));
+    GameState half = built(0, 23);
+    half.Slova[5].clear(); // a word file was missing
+    ASSERT_TRUE(keepForResume(half, file));
+    EXPECT_FALSE(std::filesystem::exists(file));
+    ASSERT_FALSE(smek::writeTextFileAtomic(file, "[slovolov]\r\n 7 \r\n"));
+    EXPECT_FALSE(takeResume(file));
+    EXPECT_FALSE(std::filesystem::exists(file)); // set aside for good, not offered again
 }

@@ -103,16 +103,34 @@ TEST(Click, RefilledWordIsNotFoundAgain) {
     EXPECT_EQ(g.Remain, remain);
 }
 
-TEST(Click, TwoQuickFindsRefillOnlyTheSecond) {
+TEST(Click, QuickFindsAreAllRefilledOnce) {
+    GameState g = built(0, 16);
+    for (int i : {0, 1, 2}) {
+        clickCell(g, first(g, i));
+        clickCell(g, last(g, i));
+    }
+    smek::Random random(1);
+    const auto cells = NewBukvy(g, random);
+    for (int i : {0, 1, 2})
+        for (const Cell& c : g.wordCells(i)) EXPECT_LT(g.Grid(c.x, c.y), 0) << "word " << i;
+    EXPECT_EQ(cells.size(), g.wordCells(0).size() + g.wordCells(1).size() + g.wordCells(2).size());
+    // Each find is refilled by the expiry after it, not again by a later one.
+    const std::vector<int> before = g.cells;
+    EXPECT_TRUE(NewBukvy(g, random).empty());
+    EXPECT_EQ(g.cells, before);
+    clickCell(g, first(g, 3));
+    clickCell(g, last(g, 3));
+    EXPECT_EQ(NewBukvy(g, random).size(), g.wordCells(3).size());
+    for (const Cell& c : g.wordCells(0)) EXPECT_EQ(g.Grid(c.x, c.y), before[static_cast<size_t>(c.x * 10 + c.y)]);
+}
+
+TEST(Click, ANewBoardForgetsTheFindsAwaitingRefill) {
     GameState g = built(0, 16);
     clickCell(g, first(g, 0));
     clickCell(g, last(g, 0));
-    clickCell(g, first(g, 1));
-    clickCell(g, last(g, 1));
+    resetForNewGame(g);
     smek::Random random(1);
-    NewBukvy(g, random);
-    for (const Cell& c : g.wordCells(0)) EXPECT_EQ(g.Grid(c.x, c.y), 0);
-    for (const Cell& c : g.wordCells(1)) EXPECT_LT(g.Grid(c.x, c.y), 0);
+    EXPECT_TRUE(NewBukvy(g, random).empty());
 }
 
 TEST(Click, LastWordWins) {

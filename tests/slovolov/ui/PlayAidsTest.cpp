@@ -1,11 +1,15 @@
 // Offscreen tests of play beyond the design: keyboard play, drags, the found
 // counter, struck-through words, the flash of a missed mark, the printed puzzle.
 #include "WindowFolder.h"
+#include "common/ui/Text.h"
 #include "common/ui/frmEnd.h"
 #include "slovolov/core/Cursor.h"
 #include "slovolov/core/Drag.h"
+#include "slovolov/core/Lookup.h"
 #include "slovolov/core/SavedGame.h"
+#include "slovolov/ui/frmSlovolovSelLevel.h"
 
+#include <QMenu>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -105,6 +109,180 @@ private slots:
         w_.reset();
         prompts_.reset();
         dir_.reset();
+    }
+
+    void pauseHoldsTheClockAndHidesTheBoard() {
+        Settings timed;
+        timed.IgraNaVremya = 1;
+        timed.VremyaMin = 1;
+        timed.ZamenaBukv = 1;
+        frmSlovolov& w = start(timed);
+        QVERIFY(w.MenuPause->isEnabled());
+        QCOMPARE(w.MenuPause->shortcut(), QKeySequence(Qt::Key_P));
+        clickAt(first(0));
+        clickAt(last(0)); // the refill is on its way
+        QVERIFY(w.tmNewBukvy->isActive());
+        key(Qt::Key_P);
+        QVERIFY(w.pauseCover->paused());
+        QVERIFY(w.MenuPause->isChecked());
+        QVERIFY(!w.tmTimer->isActive() && !w.tmNewBukvy->isActive());
+        QVERIFY(w.pauseCover->geometry().contains(w.picControl->geometry()));
+        QVERIFY(w.pauseCover->geometry().contains(w.picBox->geometry()));
+        QCOMPARE(QApplication::focusWidget(), w.pauseCover); // keys no longer move the board's cursor
+        const Cell cursor = w.boardInput->cursor();
+        key(Qt::Key_Right);
+        QCOMPARE(w.boardInput->cursor(), cursor);
+        // A click on the cover resumes, and both clocks go on.
+        QTest::mouseClick(w.pauseCover, Qt::LeftButton);
+        QVERIFY(!w.pauseCover->paused());
+        QVERIFY(w.tmTimer->isActive() && w.tmNewBukvy->isActive());
+        QCOMPARE(w.lblTimer->text(), QStringLiteral("01:00"));
+        // A new game ends a pause; an ended game cannot be paused.
+        w.MenuPause->trigger();
+        w.OpenNamedFile(QString()); // a failed open keeps the pause
+        QVERIFY(w.pauseCover->paused());
+        w.NewGame(0);
+        QVERIFY(!w.pauseCover->paused() && !w.MenuPause->isChecked());
+        QVERIFY(w.tmTimer->isActive());
+        w.state().OstMin = 0;
+        w.state().OstSec = 0;
+        w.NewTime(); // lost on time
+        QVERIFY(!w.MenuPause->isEnabled());
+        w.MenuPause_Click();
+        QVERIFY(!w.pauseCover->paused());
+    }
+
+    void lookupFromTheListTheBoardAndTheMenu() {
+        frmSlovolov& w = start();
+        std::unique_ptr<QMenu> menu(w.picBox_ContextMenu(20 * 2 + 5));
+        QVERIFY(menu);
+        QCOMPARE(menu->actions().size(), 1);
+        QCOMPARE(menu->actions()[0]->text(), QStringLiteral("Найти в словаре"));
+        menu->actions()[0]->trigger();
+        QCOMPARE(prompts_->opened, QStringList{QString::fromStdString(lookupAddress(g().Slova[2]))});
+        QVERIFY(!std::unique_ptr<QMenu>(w.picBox_ContextMenu(20 * (g().NumWords + 1) + 5))); // below the list
+        // On the board only a found word is named: an unfound one would be given away.
+        const Pixel p = cellCentre(g(), first(1));
+        QVERIFY(!std::unique_ptr<QMenu>(w.picControl_ContextMenu(p.x, p.y)));
+        clickAt(first(1));
+        clickAt(last(1));
+        menu.reset(w.picControl_ContextMenu(p.x, p.y));
+        QVERIFY(menu);
+        menu->actions()[0]->trigger();
+        QCOMPARE(prompts_->opened.last(), QString::fromStdString(lookupAddress(g().Slova[1])));
+        // The menu entry lists every word of the board.
+        QVERIFY(w.MenuSlovar->isEnabled());
+        emit w.MenuSlovar->aboutToShow();
+        QCOMPARE(w.MenuSlovar->actions().size(), g().NumWords + 1);
+        QCOMPARE(w.MenuSlovar->actions()[0]->text(), QStringLiteral("1) ") + smek::fromCp1251(g().Slova[0]));
+        w.MenuSlovar->actions()[3]->trigger();
+        QCOMPARE(prompts_->opened.last(), QString::fromStdString(lookupAddress(g().Slova[3])));
+    }
+
+    void missedWordsAreMarkedAfterGivingUp() {
+        frmSlovolov& w = start();
+        clickAt(first(0));
+        clickAt(last(0));
+        const auto redIn = [&](int i) {
+            int red = 0;
+            const QImage& list = w.picBox->image();
+            for (int y = 20 * i + 2; y < 20 * i + 19; ++y)
+                for (int x = 40; x < 200; ++x) {
+                    const QColor c = list.pixelColor(x, y);
+                    red += c.red() > 150 && c.green() < 60 && c.blue() < 60;
+                }
+            return red;
+        };
+        QCOMPARE(redIn(1), 0);
+        w.MenuEndGame_Click(); // Yes
+        QCOMPARE(redIn(0), 0); // found
+        for (int i = 1; i <= g().NumWords; ++i) QVERIFY2(redIn(i) > 20, qPrintable(QString::number(i)));
+        // A word still found after giving up loses its red.
+        clickAt(first(1));
+        clickAt(last(1));
+        QCOMPARE(redIn(1), 0);
+        QVERIFY(struckPixels(1) > 10);
+    }
+
+    void questionBeforeAGameInProgressIsThrownAway() {
+        frmSlovolov& w = start();
+        const QString saved = dir_->path() + QStringLiteral("/kept.slv");
+        w.SaveFile(saved);
+        const std::vector<std::string> words = g().Slova;
+        // Open: No keeps the game, with No the default answer.
+        prompts_->files = {saved};
+        prompts_->answers = {false};
+        clickAt(first(0));
+        clickAt(last(0));
+        w.OpenFile();
+        QCOMPARE(prompts_->texts().last(), QStringLiteral("Начатая игра будет потеряна. Продолжить?"));
+        QVERIFY(prompts_->asked.last().noDefault);
+        QCOMPARE(g().Found[0], 1);
+        // Yes opens it.
+        prompts_->files = {saved};
+        w.OpenFile();
+        QCOMPARE(g().Found[0], 0);
+        // A level button asks too; No leaves dialog, level and game as they were.
+        int asked = prompts_->asked.size();
+        prompts_->answers = {false};
+        bool open = false;
+        prompts_->onModal = [&](QDialog& d) {
+            if (auto* level = qobject_cast<frmSlovolovSelLevel*>(&d)) {
+                level->kUroven[2]->click();
+                open = level->result() != QDialog::Accepted;
+            }
+        };
+        w.MenuSelLevel_Click();
+        QCOMPARE(prompts_->asked.size(), asked + 2); // the dialog and the question
+        QVERIFY(open);
+        QCOMPARE(g().level(), 0);
+        QCOMPARE(g().Slova, words);
+        // Switched off: no question, and the next window remembers it.
+        w.loseQuestion->action->trigger();
+        asked = prompts_->asked.size();
+        prompts_->files = {saved};
+        w.OpenFile();
+        QCOMPARE(prompts_->asked.size(), asked + 1); // the file dialog only
+        // Closing keeps the game in progress for the next start: nothing is lost, nothing asked.
+        clickAt(first(2));
+        clickAt(last(2));
+        const std::string kept = slvText(g());
+        asked = prompts_->asked.size();
+        QVERIFY(w.close());
+        QCOMPARE(prompts_->asked.size(), asked);
+        w_ = test::openWindow(*prompts_, *dir_, {}, 7);
+        QVERIFY(!w_->loseQuestion->action->isChecked());
+        w_->loseQuestion->action->trigger();
+        QVERIFY(w_->loseQuestion->action->isChecked());
+        prompts_->answers = {true};
+        QVERIFY(w_->resumeGame());
+        QCOMPARE(prompts_->texts().last(), QStringLiteral("Продолжить прерванную игру?"));
+        QCOMPARE(slvText(g()), kept);
+        QVERIFY(g().FileName.empty()); // "Сохранить" asks for a name
+        QVERIFY(!w_->resumeGame()); // offered once
+        // Ended: nothing kept, nothing asked.
+        w_->MenuEndGame_Click();
+        for (int i = 0; i <= g().NumWords; ++i)
+            if (g().Found[static_cast<size_t>(i)] == 0) {
+                clickAt(first(i));
+                clickAt(last(i));
+            }
+        asked = prompts_->asked.size();
+        QVERIFY(w_->close());
+        QCOMPARE(prompts_->asked.size(), asked);
+        w_ = test::openWindow(*prompts_, *dir_, {}, 7);
+        QVERIFY(!w_->resumeGame());
+    }
+
+    void aGameKeptAtCloseCanBeDeclined() {
+        frmSlovolov& w = start();
+        clickAt(first(0));
+        QVERIFY(w.close());
+        w_ = test::openWindow(*prompts_, *dir_, {}, 8);
+        prompts_->answers = {false};
+        QVERIFY(!w_->resumeGame());
+        QCOMPARE(g().Remain, -1); // the caller deals a new board
+        QVERIFY(!w_->resumeGame()); // declined is gone
     }
 
     void keyboardAloneWinsAGame() {
@@ -299,7 +477,7 @@ private slots:
         w.MenuPdf->trigger();
         QCOMPARE(prompts_->asked.at(0).text, QStringLiteral("Добавить страницу с ответами?"));
         QCOMPARE(prompts_->fileRequests.last().proposedName, QStringLiteral("Словолов.pdf"));
-        QCOMPARE(prompts_->fileRequests.last().filters.first(), QStringLiteral("PDF (*.pdf)"));
+        QCOMPARE(prompts_->fileRequests.last().filters.first(), QStringLiteral("Документ PDF (*.pdf)"));
         Pdf pdf = readPdf(file);
         QCOMPARE(pdf.pages, 1);
         QCOMPARE(pdf.mediaBoxes, QStringList{QStringLiteral("0 0 595 842")}); // A4 in points

@@ -152,7 +152,10 @@ private slots:
         w.state().settings.IgraNaVremya = 1;
         w.state().settings.VremyaSec = 1;
         w.MenuNewGame_Click();
-        w.NewTime(); // 00:00
+        w.NewTime(); // 00:00, the board untouched: no game played yet
+        QCOMPARE(w.statistics().totals().started, 2);
+        w.picControl_MouseUp(5, 5); // a first letter marked
+        QCOMPARE(w.statistics().totals().started, 3);
         QCOMPARE(w.state().Remain, w.state().NumWords);
         w.NewTime(); // the tick after: lost on time
         QCOMPARE(w.Proigrysh, 1);
@@ -190,7 +193,13 @@ private slots:
         QCOMPARE(statistikaRows([](smek::frmStatistika& s) { s.kReset->click(); })[0], QStringLiteral("Начато игр: 1"));
         QCOMPARE(prompts_->asked.last().text, QStringLiteral("Сбросить статистику?"));
         QCOMPARE(onDisk().won, 1);
-        QCOMPARE(statistikaRows([](smek::frmStatistika& s) { s.kReset->click(); })[1], QStringLiteral("Выиграно: 0"));
+        QCOMPARE(statistikaRows([](smek::frmStatistika& s) {
+                     s.kReset->setFocus();
+                     s.kReset->click();
+                     QCOMPARE(s.kOK->text(), QStringLiteral("Закрыть"));
+                     QVERIFY(s.focusWidget() == s.kOK); // Enter closes now, it does not ask again
+                 })[1],
+                 QStringLiteral("Выиграно: 0"));
         QCOMPARE(onDisk(), smek::Statistics{});
     }
 
@@ -199,6 +208,7 @@ private slots:
         QVERIFY(!smek::writeTextFileAtomic(statisticsFile(), "started lots\n"));
         frmSlovolov& w = start();
         QCOMPARE(w.state().Remain, w.state().NumWords);
+        w.picControl_MouseUp(5, 5);
         QCOMPARE(onDisk().started, 1);
         const fs::path aside = statisticsFile().string() + ".damaged";
         QCOMPARE(smek::readTextFile(aside).content, std::string("started lots\n"));

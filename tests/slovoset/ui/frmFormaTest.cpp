@@ -596,8 +596,11 @@ private slots:
         QVERIFY(f.mFileSave->isEnabled());
         // The source box holds the opened text, so "Играть" plays it again.
         QCOMPARE(f.Text1->toPlainText(), kText);
+        QCOMPARE(f.statistics().totals().started, 1); // an opened game counts at its first answer
         g.answer(QStringLiteral("сад"));
         QCOMPARE(g.banners, QStringList{QStringLiteral("ПОБЕДА!!! / Отгадано слов: 2 из 2 возможных")});
+        QCOMPARE(f.statistics().totals().started, 2);
+        QCOMPARE(f.statistics().totals().won, 1);
         const std::string opened = g.puzzle.Tekst;
         f.kTypGame_Click(0);
         QCOMPARE(g.puzzle.Tekst, opened);

@@ -1,0 +1,24 @@
+#pragma once
+// The game in progress kept when the window closes and offered back at the
+// next start: a file of its own in the player's own folder, in the saved-game
+// format, never one of the player's saved games.
+#include "SavedGame.h"
+
+#include <filesystem>
+#include <optional>
+
+namespace smek::slovolov {
+
+inline const char* kResumeFile = "slovolov-resume.slv";
+
+// At close: a game in progress that would open again is written to file (the
+// time left of a timed game included); otherwise an old file is removed, so
+// a finished game is never offered. False when a game could not be kept.
+bool keepForResume(const GameState& g, const std::filesystem::path& file);
+
+// At start: the kept game, read and checked as an opened game is, or nullopt
+// (no file, or one that does not fit). The file is removed either way, so a
+// game is offered once.
+std::optional<LoadedGame> takeResume(const std::filesystem::path& file);
+
+} // namespace smek::slovolov
