@@ -12,6 +12,7 @@
 #include "common/ui/frmStatistika.h"
 #include "common/ui/frmWeb.h"
 #include "common/core/FileMessages.h"
+#include "common/core/LockedUpdate.h"
 #include "slovoset/core/AnalizTexta.h"
 #include "slovoset/core/Isklyucheniya.h"
 #include "slovoset/core/PrintPages.h"
@@ -368,19 +369,16 @@ void frmForma::kOtvet_Click() {
 }
 
 void frmForma::mFileIsklyucheniya_Click() {
-    std::set<std::string> words = readIsklyucheniya(isklyucheniyaFile_);
+    const std::set<std::string> words = readIsklyucheniya(isklyucheniyaFile_);
     dlgIsklyucheniya dialog(this, smek::fromCp1251(isklyucheniyaText(words)).trimmed());
     prompts_.showModal(dialog);
     if (dialog.result() != QDialog::Accepted) return;
-    words = parseIsklyucheniya(smek::toCp1251(dialog.txtSlova->toPlainText()));
-    saveIsklyucheniya(words);
+    saveIsklyucheniya(words, parseIsklyucheniya(smek::toCp1251(dialog.txtSlova->toPlainText())));
 }
 
 void frmForma::usrSlova1_Isklyuchit(int line) {
     if (p_.TypGame != 1 || p_.Gotovo != 1 || line < 0 || line > p_.MaxSpisok) return;
-    std::set<std::string> words = readIsklyucheniya(isklyucheniyaFile_);
-    words.insert(slovoOfLine(p_, line).Slovo);
-    saveIsklyucheniya(words);
+    saveIsklyucheniya({}, {slovoOfLine(p_, line).Slovo});
     isklyuchitSlovo(p_, line);
     const int top = usrSlova1->VScroll1->value();
     repaintList();
@@ -388,8 +386,9 @@ void frmForma::usrSlova1_Isklyuchit(int line) {
     ShowSlovo();
 }
 
-void frmForma::saveIsklyucheniya(const std::set<std::string>& words) {
-    if (const std::error_code error = writeIsklyucheniya(isklyucheniyaFile_, words)) {
+void frmForma::saveIsklyucheniya(const std::set<std::string>& before, const std::set<std::string>& after) {
+    // A change given up because another window held the list too long is lost quietly, as any per-user file's.
+    if (const std::error_code error = updateIsklyucheniya(isklyucheniyaFile_, before, after); error && error != smek::kBusy) {
         prompts_.error(smek::fromUtf8(smek::fileMessage(isklyucheniyaFile_, smek::saveFailureTail(error))));
     }
 }
