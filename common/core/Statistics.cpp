@@ -122,29 +122,34 @@ std::optional<long long> averageSeconds(const LevelTimes& times) {
     return (times.totalSeconds + times.wins / 2) / times.wins;
 }
 
+namespace {
+
+enum class FileIs { Missing, Unreadable, Read, Damaged };
+
+// What a read of the file found; a record that reads back goes to `into`.
+FileIs examine(const ReadResult& read, Statistics& into) {
+    if (read.error == std::errc::no_such_file_or_directory) return FileIs::Missing;
+    if (permissionDenied(read.error)) return FileIs::Unreadable;
+    const std::optional<Statistics> stats = read.error ? std::nullopt : parseStatistics(read.content);
+    if (!stats) return FileIs::Damaged;
+    into = *stats;
+    return FileIs::Read;
+}
+
+} // namespace
+
 StatisticsBook::StatisticsBook(std::filesystem::path file) : file_(std::move(file)) {
-    ReadResult read = readTextFile(file_);
-    if (read.error == std::errc::no_such_file_or_directory) return;
-    if (permissionDenied(read.error)) {
-        memoryOnly_ = true;
-        return;
-    }
-    if (const std::optional<Statistics> stats = read.error ? std::nullopt : parseStatistics(read.content)) {
-        stats_ = *stats;
-        return;
+    switch (examine(readTextFile(file_), stats_)) {
+    case FileIs::Missing:
+    case FileIs::Read: return;
+    case FileIs::Unreadable: memoryOnly_ = true; return;
+    case FileIs::Damaged: break;
     }
     // Damaged: kept beside itself for a curious player, and a fresh count
     // starts; nothing stops the game. Under the lock, and only if it is still
     // damaged, since another window may just have replaced it.
     const FileLock lock(file_);
-    if (!lock.held()) return;
-    read = readTextFile(file_);
-    if (read.error == std::errc::no_such_file_or_directory) return;
-    if (const std::optional<Statistics> stats = read.error ? std::nullopt : parseStatistics(read.content)) {
-        stats_ = *stats;
-        return;
-    }
-    setAside_ = setAside(file_);
+    if (lock.held() && examine(readTextFile(file_), stats_) == FileIs::Damaged) setAside_ = setAside(file_);
 }
 
 void StatisticsBook::apply(const std::function<void(Statistics&)>& change) {
@@ -155,15 +160,11 @@ void StatisticsBook::apply(const std::function<void(Statistics&)>& change) {
     Statistics fresh;
     bool unreadable = false;
     const std::error_code error = updateFile(file_, [&](const ReadResult& read) -> std::optional<std::string> {
-        if (permissionDenied(read.error)) {
-            unreadable = true;
-            return std::nullopt;
-        }
-        if (read.error != std::errc::no_such_file_or_directory) {
-            if (const std::optional<Statistics> stats = read.error ? std::nullopt : parseStatistics(read.content))
-                fresh = *stats;
-            else
-                setAside_ = setAside(file_); // damaged since it was last read
+        switch (examine(read, fresh)) {
+        case FileIs::Unreadable: unreadable = true; return std::nullopt;
+        case FileIs::Damaged: setAside_ = setAside(file_); break; // damaged since it was last read
+        case FileIs::Missing:
+        case FileIs::Read: break;
         }
         change(fresh);
         return statisticsText(fresh);
@@ -172,6 +173,8 @@ void StatisticsBook::apply(const std::function<void(Statistics&)>& change) {
         stats_ = fresh;
         return;
     }
+    // Not written: the change holds for this window until the next update
+    // reads the file again.
     memoryOnly_ = unreadable;
     change(stats_);
 }
