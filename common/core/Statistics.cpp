@@ -67,7 +67,9 @@ std::filesystem::path setAside(const std::filesystem::path& file) {
 }
 
 // Counts stop at their maximum rather than wrap.
-void add(int& count, long long n) { count = static_cast<int>(std::clamp(count + n, 0LL, static_cast<long long>(INT_MAX))); }
+void add(int& count, long long n) {
+    count = static_cast<int>(std::clamp(count + n, 0LL, static_cast<long long>(INT_MAX)));
+}
 
 bool permissionDenied(const std::error_code& error) {
     return error == std::errc::permission_denied || error == std::errc::operation_not_permitted;
