@@ -154,6 +154,14 @@ StatisticsBook::StatisticsBook(std::filesystem::path file) : file_(std::move(fil
     if (lock.held() && examine(readTextFile(file_), stats_) == FileIs::Damaged) setAside_ = setAside(file_);
 }
 
+void StatisticsBook::reload() {
+    if (file_.empty() || memoryOnly_) return;
+    Statistics fresh;
+    const FileIs found = examine(readTextFile(file_), fresh);
+    // A damaged file is left to the next update, which sets it aside under the lock.
+    if (found == FileIs::Read || found == FileIs::Missing) stats_ = fresh;
+}
+
 void StatisticsBook::apply(const std::function<void(Statistics&)>& change) {
     if (file_.empty() || memoryOnly_) {
         change(stats_);

@@ -57,6 +57,8 @@ public:
     explicit StatisticsBook(std::filesystem::path file);
 
     const Statistics& totals() const { return stats_; }
+    // Reads the record again, with what other windows have counted since.
+    void reload();
     // Where a damaged file was set aside when the book was opened; else empty.
     const std::filesystem::path& setAsideAs() const { return setAside_; }
     // The file could not be read for want of permission: it is left as it is
