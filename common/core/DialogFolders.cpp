@@ -16,7 +16,8 @@ FolderMap parseFolders(const std::string& content) {
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const size_t tab = line.find('\t');
-        if (tab == std::string::npos || tab == 0 || tab + 1 == line.size()) continue;
+        // A folder still ending in a CR is none that was written here (see foldersText).
+        if (tab == std::string::npos || tab == 0 || tab + 1 == line.size() || line.back() == '\r') continue;
         folders[line.substr(0, tab)] = line.substr(tab + 1);
     }
     return folders;
