@@ -3,8 +3,10 @@
 #include "Fuzz.h"
 #include "bukvoklad/core/Settings.h"
 #include "common/core/Cp1251.h"
+#include "common/core/DialogFolders.h"
 #include "common/core/NumberText.h"
 #include "common/core/Random.h"
+#include "common/core/Statistics.h"
 #include "common/core/TextFile.h"
 #include "slovolov/core/SavedGame.h"
 #include "slovolov/core/Settings.h"
@@ -91,5 +93,18 @@ int main(int argc, char** argv) {
         const int length = std::stoi(name.substr(name.rfind('.') + 1));
         seed("dictionary", prefixed(length - 1, smek::readTextFile(entry.path()).content));
     }
+
+    // A statistics record with every count, and remembered folders of each kind.
+    smek::Statistics stats;
+    stats.started = 12;
+    stats.won = 7;
+    stats.lostOnTime = 2;
+    stats.givenUp = 3;
+    stats.hints = 4;
+    stats.streak = 1;
+    stats.longestStreak = 5;
+    stats.levels[1] = {3, 400, 95};
+    seed("userfiles", smek::statisticsText(stats));
+    seed("userfiles", smek::foldersText({{"slv", "/home/u/Игры"}, {"sst", "/home/u/Тексты"}, {"html", "/tmp"}}));
     return 0;
 }

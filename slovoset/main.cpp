@@ -28,6 +28,6 @@ int main(int argc, char** argv) {
     // A game file named on the command line (the file manager's "open with")
     // is opened as "Открыть" would; its name keeps its bytes (QApplication
     // has taken its own options out of argv).
-    if (argc > 1) form.OpenNamedGame(smek::fromPath(argv[1]));
+    if (const QString file = smek::fileArgument(argc, argv); !file.isEmpty()) form.OpenNamedGame(file);
     return app.exec();
 }

@@ -204,7 +204,15 @@ void frmForma::refreshExtras() {
 void frmForma::NewGame() {
     game_.Tema = MenuTema->theme();
     endPause();
-    const NewGameResult result = bukvoklad::NewGame(game_, random_);
+    NewGameResult result = bukvoklad::NewGame(game_, random_);
+    if (result.status != NewGameResult::Status::Ok && isThemeFile(game_.PathData, game_.Tema, result.file)) {
+        // A theme's file that cannot be used never locks the game out: its
+        // message, then all words for the rest of the run.
+        prompts_.error(fromUtf8(newGameMessage(result)));
+        MenuTema->forgetForRun();
+        game_.Tema.clear();
+        result = bukvoklad::NewGame(game_, random_);
+    }
     lblTema->setText(fromUtf8(themeNote(game_.Tema, result.themeFellBack ? std::vector<int>{result.length} : std::vector<int>{})));
     lblTema->setVisible(!lblTema->text().isEmpty());
     tmTimer->stop();

@@ -1,5 +1,6 @@
 #include "DialogFolders.h"
 
+#include "LockedUpdate.h"
 #include "TextFile.h"
 #include "UserFiles.h"
 
@@ -15,7 +16,8 @@ FolderMap parseFolders(const std::string& content) {
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const size_t tab = line.find('\t');
-        if (tab == std::string::npos || tab == 0 || tab + 1 == line.size()) continue;
+        // A folder still ending in a CR is none that was written here (see foldersText).
+        if (tab == std::string::npos || tab == 0 || tab + 1 == line.size() || line.back() == '\r') continue;
         folders[line.substr(0, tab)] = line.substr(tab + 1);
     }
     return folders;
@@ -24,8 +26,10 @@ FolderMap parseFolders(const std::string& content) {
 std::string foldersText(const FolderMap& folders) {
     std::string text;
     for (const auto& [kind, folder] : folders) {
-        // A name with a line break could not be read back as one entry.
-        if (kind.find_first_of("\t\r\n") != std::string::npos || folder.find_first_of("\r\n") != std::string::npos)
+        // What could not be read back as this entry: a line break, a tab in
+        // the kind, a CR that would be taken for a line end's.
+        if (kind.empty() || folder.empty() || kind.find_first_of("\t\n") != std::string::npos ||
+            folder.find('\n') != std::string::npos || folder.back() == '\r')
             continue;
         text += kind + '\t' + folder + '\n';
     }
@@ -48,13 +52,12 @@ fs::path startFolder(const fs::path& foldersFile, const std::string& kind, const
 void rememberFolder(const fs::path& foldersFile, const std::string& kind, const fs::path& chosenFile) {
     const fs::path folder = chosenFile.parent_path();
     if (folder.empty() || !folder.is_absolute()) return;
-    const ReadResult file = readTextFile(foldersFile);
-    FolderMap folders = file.error ? FolderMap{} : parseFolders(file.content);
-    if (folders[kind] == folder.string()) return;
-    folders[kind] = folder.string();
-    std::error_code ec;
-    fs::create_directories(foldersFile.parent_path(), ec);
-    (void)writeTextFileAtomic(foldersFile, foldersText(folders));
+    (void)updateFile(foldersFile, [&](const ReadResult& file) -> std::optional<std::string> {
+        FolderMap folders = file.error ? FolderMap{} : parseFolders(file.content);
+        if (folders[kind] == folder.string()) return std::nullopt;
+        folders[kind] = folder.string();
+        return foldersText(folders);
+    });
 }
 
 } // namespace smek

@@ -20,9 +20,9 @@ std::string foldersText(const FolderMap& folders);
 std::filesystem::path startFolder(const std::filesystem::path& foldersFile, const std::string& kind,
                                   const std::filesystem::path& documents, const std::filesystem::path& home);
 
-// Remembers the folder of a chosen file for kind; the other kinds' entries,
-// possibly written meanwhile by another of the programs, are kept. Fails
-// silently: a dialog that starts elsewhere next time is no loss.
+// Remembers the folder of a chosen file for kind, under the file's lock; the
+// other kinds' entries, possibly written meanwhile by another window, are
+// kept. Fails silently: a dialog that starts elsewhere next time is no loss.
 void rememberFolder(const std::filesystem::path& foldersFile, const std::string& kind,
                     const std::filesystem::path& chosenFile);
 

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace smek {
 
@@ -15,7 +16,9 @@ namespace smek {
 std::string withExtension(std::string path, std::string_view extension);
 
 struct SaveOutcome {
-    enum class Kind { Saved, Declined, Failed };
+    // Withheld: left as it was because a file saved together with it was
+    // declined or could not be written.
+    enum class Kind { Saved, Declined, Failed, Withheld };
     Kind kind = Kind::Saved;
     std::string message; // Failed: the file message (UTF-8) for an error box
 };
@@ -27,6 +30,18 @@ using AskReplace = std::function<bool(const std::string& question)>;
 // is none) is replaced only after Yes; without it the caller knows the file
 // is its own.
 SaveOutcome saveFile(const std::string& path, std::string_view content, bool askFirst, const AskReplace& askReplace);
+
+// Files that belong together (a puzzle page and its answers page), saved so
+// that they stay a pair: the questions come first (a No leaves every file as
+// it is); then each is written in full beside its target, and only when all
+// are ready are they renamed into place, in order. Until the first rename
+// nothing has changed. One outcome per file, in their order.
+struct FileToSave {
+    std::string path;
+    std::string_view content;
+    bool askFirst = true;
+};
+std::vector<SaveOutcome> saveTogether(const std::vector<FileToSave>& files, const AskReplace& askReplace);
 
 // What a program's "Открыть" came to.
 struct OpenOutcome {

@@ -1,5 +1,6 @@
 #include "Statistics.h"
 
+#include "LockedUpdate.h"
 #include "TextFile.h"
 
 #include <algorithm>
@@ -12,6 +13,8 @@ namespace {
 
 constexpr std::string_view kHeader = "smekalia statistics 1";
 constexpr int kSetAsideNames = 100;
+// The largest sum of seconds a file holds; sums stop there.
+constexpr long long kMaxSeconds = LLONG_MAX / 2;
 
 // The file's fields: name, and where the value lives.
 struct Field {
@@ -63,6 +66,15 @@ std::filesystem::path setAside(const std::filesystem::path& file) {
     return ec ? std::filesystem::path() : target;
 }
 
+// Counts stop at their maximum rather than wrap.
+void add(int& count, long long n) {
+    count = static_cast<int>(std::clamp(count + n, 0LL, static_cast<long long>(INT_MAX)));
+}
+
+bool permissionDenied(const std::error_code& error) {
+    return error == std::errc::permission_denied || error == std::errc::operation_not_permitted;
+}
+
 } // namespace
 
 std::string statisticsText(const Statistics& stats) {
@@ -90,7 +102,7 @@ std::optional<Statistics> parseStatistics(std::string_view text) {
         const std::string_view name = line.substr(0, blank);
         const auto field = std::find_if(known.begin(), known.end(), [&](const Field& f) { return name == f.name; });
         const bool seconds = field != known.end() && field->levelSeconds;
-        const auto value = number(line.substr(blank + 1), seconds ? LLONG_MAX / 2 : INT_MAX);
+        const auto value = number(line.substr(blank + 1), seconds ? kMaxSeconds : INT_MAX);
         if (!value) return std::nullopt;
         if (field == known.end()) continue; // a count of a later edition: kept out, not fatal
         if (field->count) stats.*field->count = static_cast<int>(*value);
@@ -112,77 +124,127 @@ std::optional<long long> averageSeconds(const LevelTimes& times) {
     return (times.totalSeconds + times.wins / 2) / times.wins;
 }
 
-StatisticsBook::StatisticsBook(std::filesystem::path file) : file_(std::move(file)) {
-    const ReadResult read = readTextFile(file_);
-    if (read.error == std::errc::no_such_file_or_directory) return;
+namespace {
+
+enum class FileIs { Missing, Unreadable, Read, Damaged };
+
+// What a read of the file found; a record that reads back goes to `into`.
+FileIs examine(const ReadResult& read, Statistics& into) {
+    if (read.error == std::errc::no_such_file_or_directory) return FileIs::Missing;
+    if (permissionDenied(read.error)) return FileIs::Unreadable;
     const std::optional<Statistics> stats = read.error ? std::nullopt : parseStatistics(read.content);
-    if (stats) {
-        stats_ = *stats;
+    if (!stats) return FileIs::Damaged;
+    into = *stats;
+    return FileIs::Read;
+}
+
+} // namespace
+
+StatisticsBook::StatisticsBook(std::filesystem::path file) : file_(std::move(file)) {
+    switch (examine(readTextFile(file_), stats_)) {
+    case FileIs::Missing:
+    case FileIs::Read: return;
+    case FileIs::Unreadable: memoryOnly_ = true; return;
+    case FileIs::Damaged: break;
+    }
+    // Damaged: kept beside itself for a curious player, and a fresh count
+    // starts; nothing stops the game. Under the lock, and only if it is still
+    // damaged, since another window may just have replaced it.
+    const FileLock lock(file_);
+    if (lock.held() && examine(readTextFile(file_), stats_) == FileIs::Damaged) setAside_ = setAside(file_);
+}
+
+void StatisticsBook::reload() {
+    if (file_.empty() || memoryOnly_) return;
+    Statistics fresh;
+    const FileIs found = examine(readTextFile(file_), fresh);
+    // A damaged file is left to the next update, which sets it aside under the lock.
+    if (found == FileIs::Read || found == FileIs::Missing) stats_ = fresh;
+}
+
+void StatisticsBook::apply(const std::function<void(Statistics&)>& change) {
+    if (file_.empty() || memoryOnly_) {
+        change(stats_);
         return;
     }
-    // Damaged or unreadable: kept beside itself for a curious player, and a
-    // fresh count starts; nothing stops the game.
-    setAside_ = setAside(file_);
+    Statistics fresh;
+    bool unreadable = false;
+    const std::error_code error = updateFile(file_, [&](const ReadResult& read) -> std::optional<std::string> {
+        switch (examine(read, fresh)) {
+        case FileIs::Unreadable: unreadable = true; return std::nullopt;
+        case FileIs::Damaged: setAside_ = setAside(file_); break; // damaged since it was last read
+        case FileIs::Missing:
+        case FileIs::Read: break;
+        }
+        change(fresh);
+        return statisticsText(fresh);
+    });
+    if (!error && !unreadable) {
+        stats_ = fresh;
+        return;
+    }
+    // Not written: the change holds for this window until the next update
+    // reads the file again.
+    memoryOnly_ = unreadable;
+    change(stats_);
 }
 
 void StatisticsBook::gameStarted() {
-    if (inPlay_) stats_.streak = 0;
+    const bool unfinished = inPlay_;
     inPlay_ = true;
-    ++stats_.started;
-    save();
+    apply([unfinished](Statistics& s) {
+        if (unfinished) s.streak = 0;
+        add(s.started, 1);
+    });
 }
 
 void StatisticsBook::gameLeft() {
     if (!inPlay_) return;
     inPlay_ = false;
-    stats_.streak = 0;
-    save();
+    apply([](Statistics& s) { s.streak = 0; });
 }
 
 bool StatisticsBook::gameEnded(Outcome outcome, int level, long long seconds) {
     if (!inPlay_) return false;
     inPlay_ = false;
-    switch (outcome) {
-    case Outcome::Won:
-        ++stats_.won;
-        stats_.longestStreak = std::max(stats_.longestStreak, ++stats_.streak);
-        if (level >= 0 && level < 3 && seconds >= 0) {
-            LevelTimes& t = stats_.levels[static_cast<size_t>(level)];
-            t.bestSeconds = t.wins == 0 ? seconds : std::min(t.bestSeconds, seconds);
-            ++t.wins;
-            t.totalSeconds += seconds;
+    apply([=](Statistics& s) {
+        switch (outcome) {
+        case Outcome::Won:
+            add(s.won, 1);
+            add(s.streak, 1);
+            s.longestStreak = std::max(s.longestStreak, s.streak);
+            if (level >= 0 && level < 3 && seconds >= 0) {
+                LevelTimes& t = s.levels[static_cast<size_t>(level)];
+                const long long time = std::min(seconds, kMaxSeconds);
+                t.bestSeconds = t.wins == 0 ? time : std::min(t.bestSeconds, time);
+                add(t.wins, 1);
+                t.totalSeconds = std::min(t.totalSeconds, kMaxSeconds - time) + time;
+            }
+            break;
+        case Outcome::LostOnTime:
+            add(s.lostOnTime, 1);
+            s.streak = 0;
+            break;
+        case Outcome::GivenUp:
+            add(s.givenUp, 1);
+            s.streak = 0;
+            break;
         }
-        break;
-    case Outcome::LostOnTime:
-        ++stats_.lostOnTime;
-        stats_.streak = 0;
-        break;
-    case Outcome::GivenUp:
-        ++stats_.givenUp;
-        stats_.streak = 0;
-        break;
-    }
-    save();
+    });
     return true;
 }
 
 void StatisticsBook::hintUsed(int count) {
-    stats_.hints += count;
-    save();
+    apply([count](Statistics& s) { add(s.hints, count); });
 }
 
 void StatisticsBook::reset() {
-    stats_ = Statistics{};
     // A game in play keeps going; it counts as started again in the fresh record.
-    if (inPlay_) stats_.started = 1;
-    save();
-}
-
-void StatisticsBook::save() const {
-    if (file_.empty()) return;
-    std::error_code ec;
-    std::filesystem::create_directories(file_.parent_path(), ec);
-    writeTextFileAtomic(file_, statisticsText(stats_)); // a record that cannot be kept is not worth a message
+    const bool inPlay = inPlay_;
+    apply([inPlay](Statistics& s) {
+        s = Statistics{};
+        if (inPlay) s.started = 1;
+    });
 }
 
 } // namespace smek

@@ -1,6 +1,10 @@
 #include "TextFile.h"
 
 #include <cerrno>
+#include <charconv>
+#include <csignal>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,6 +13,11 @@ namespace smek {
 namespace {
 
 std::error_code lastError() { return {errno, std::generic_category()}; }
+
+constexpr const char* kTempPrefix = ".smekalia-";
+// A temporary file of an earlier edition, without a pid, older than this is
+// taken for one a killed writer left.
+constexpr time_t kOldTempSeconds = 24 * 3600;
 
 } // namespace
 
@@ -79,6 +88,18 @@ bool existingFile(const std::filesystem::path& path) {
 }
 
 std::error_code writeTextFileAtomic(const std::filesystem::path& path, std::string_view content) {
+    PreparedWrite write;
+    std::error_code error = write.prepare(path, content);
+    if (!error) error = write.commit();
+    if (!error) syncFolder(write.folder());
+    return error;
+}
+
+PreparedWrite::~PreparedWrite() {
+    if (!temp_.empty()) ::unlink(temp_.c_str());
+}
+
+std::error_code PreparedWrite::prepare(const std::filesystem::path& path, std::string_view content) {
     // A link is followed: the file it points to is replaced, beside itself,
     // and the link stays a link.
     std::filesystem::path target = path;
@@ -110,10 +131,12 @@ std::error_code writeTextFileAtomic(const std::filesystem::path& path, std::stri
         mode &= ~mask;
     }
 
-    // A short name, so that any name the file system takes can be written.
     const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
-    std::string tmp = (folder / ".smekalia-XXXXXX").string();
-    const int fd = ::mkstemp(tmp.data());
+    removeStaleTemporaries(folder);
+    // A short name, so that any name the file system takes can be written;
+    // the pid tells a later write whether its writer is still at work.
+    std::string tmp = (folder / (std::string(kTempPrefix) + std::to_string(::getpid()) + "-XXXXXX")).string();
+    const int fd = ::mkostemp(tmp.data(), O_CLOEXEC);
     if (fd < 0) return lastError();
     std::error_code error;
     size_t done = 0;
@@ -129,18 +152,61 @@ std::error_code writeTextFileAtomic(const std::filesystem::path& path, std::stri
     if (!error && ::fchmod(fd, mode) != 0) error = lastError();
     if (!error && ::fsync(fd) != 0) error = lastError();
     if (::close(fd) != 0 && !error) error = lastError();
-    if (!error && ::rename(tmp.c_str(), target.c_str()) != 0) error = lastError();
     if (error) {
         ::unlink(tmp.c_str());
         return error;
     }
-    // The new name must survive a power cut too: sync the folder that holds it.
+    if (!temp_.empty()) ::unlink(temp_.c_str());
+    target_ = std::move(target);
+    folder_ = folder;
+    temp_ = std::move(tmp);
+    return {};
+}
+
+std::error_code PreparedWrite::commit() {
+    if (temp_.empty()) return std::make_error_code(std::errc::invalid_argument);
+    if (::rename(temp_.c_str(), target_.c_str()) != 0) return lastError(); // the destructor removes the copy
+    temp_.clear();
+    return {};
+}
+
+void syncFolder(const std::filesystem::path& folder) {
     const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         ::fsync(dir);
         ::close(dir);
     }
-    return error;
+}
+
+void removeStaleTemporaries(const std::filesystem::path& folder) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    const std::string_view prefix = kTempPrefix;
+    const uid_t self = ::geteuid();
+    const time_t now = ::time(nullptr);
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (name.substr(0, prefix.size()) != prefix) continue;
+        const std::string_view rest = name.substr(prefix.size());
+        struct stat st {};
+        if (::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) ||
+            st.st_uid != self)
+            continue;
+        bool stale = false;
+        const size_t dash = rest.find('-');
+        if (dash == std::string_view::npos) {
+            // An earlier edition's name has no pid: only an old one is surely abandoned.
+            stale = rest.size() == 6 && now - st.st_mtime > kOldTempSeconds;
+        } else {
+            int pid = 0;
+            const auto [end, ec] = std::from_chars(rest.data(), rest.data() + dash, pid);
+            // A pid that is gone; one that lives (or was reused) is left alone.
+            stale = ec == std::errc() && end == rest.data() + dash && pid > 0 && rest.size() - dash - 1 == 6 &&
+                    ::kill(pid, 0) != 0 && errno == ESRCH;
+        }
+        if (stale) ::unlinkat(::dirfd(dir), entry->d_name, 0);
+    }
+    ::closedir(dir);
 }
 
 std::vector<std::string_view> splitLines(std::string_view content) {

@@ -41,6 +41,37 @@ ReadResult readTextFile(const std::filesystem::path& path,
 // replaced. The folder is synced after the rename.
 std::error_code writeTextFileAtomic(const std::filesystem::path& path, std::string_view content);
 
+// The same write in two steps, for files that must change together: each is
+// first written in full beside its target (`prepare`), and only when all are
+// ready is each renamed into place (`commit`). A write that is never
+// committed leaves nothing behind.
+class PreparedWrite {
+public:
+    PreparedWrite() = default;
+    ~PreparedWrite();
+    PreparedWrite(const PreparedWrite&) = delete;
+    PreparedWrite& operator=(const PreparedWrite&) = delete;
+
+    // Checks the target as writeTextFileAtomic does and writes the content,
+    // synced, to the temporary file.
+    std::error_code prepare(const std::filesystem::path& path, std::string_view content);
+    // Renames the prepared file over its target; the caller syncs the folder.
+    std::error_code commit();
+    const std::filesystem::path& folder() const { return folder_; }
+
+private:
+    std::filesystem::path target_, folder_;
+    std::string temp_; // empty once renamed or removed
+};
+
+// Syncs a folder, so that the names renamed into it survive a power cut.
+void syncFolder(const std::filesystem::path& folder);
+
+// Temporary files are named ".smekalia-<pid>-XXXXXX". Those of a writer that
+// is gone (killed mid-write) are removed from the folder; every write calls
+// this for the folder it writes into.
+void removeStaleTemporaries(const std::filesystem::path& folder);
+
 // A regular file (a link to one too) is there: saving asks before replacing
 // it. A folder is no file to replace: saving over it just fails.
 bool existingFile(const std::filesystem::path& path);

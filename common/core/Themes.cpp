@@ -1,5 +1,6 @@
 #include "Themes.h"
 
+#include "LockedUpdate.h"
 #include "TextFile.h"
 #include "WordFiles.h"
 
@@ -55,6 +56,10 @@ ThemedWordFiles themedWordFiles(const std::string& pathData, const std::string& 
     return result;
 }
 
+bool isThemeFile(const std::string& pathData, const std::string& theme, const std::filesystem::path& file) {
+    return !theme.empty() && file.parent_path() == themesRoot(pathData) / theme;
+}
+
 std::string readThemeChoice(const std::filesystem::path& file, const std::string& pathData) {
     const ReadResult read = readTextFile(file);
     if (read.error) return {};
@@ -65,10 +70,7 @@ std::string readThemeChoice(const std::filesystem::path& file, const std::string
 }
 
 std::error_code writeThemeChoice(const std::filesystem::path& file, const std::string& theme) {
-    std::error_code ec;
-    if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
-    if (ec) return ec;
-    return writeTextFileAtomic(file, theme + "\n");
+    return updateFile(file, [&theme](const ReadResult&) { return std::optional<std::string>(theme + "\n"); });
 }
 
 std::string lengthsText(const std::vector<int>& lengths) {

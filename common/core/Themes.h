@@ -27,11 +27,16 @@ struct ThemedWordFiles {
 };
 ThemedWordFiles themedWordFiles(const std::string& pathData, const std::string& theme, int length);
 
+// Whether a word file is one of the theme's own rather than of all words: a
+// theme's file that cannot be used sends the game back to all words.
+bool isThemeFile(const std::string& pathData, const std::string& theme, const std::filesystem::path& file);
+
 // The player's choice, kept in a small file of its own (the theme's name, one
 // line, UTF-8). A missing or unreadable file, or a theme that the data folder
 // no longer has, reads as all words.
 std::string readThemeChoice(const std::filesystem::path& file, const std::string& pathData);
-// Creates the file's folder when needed; writes atomically.
+// Creates the file's folder when needed; writes atomically, under the file's
+// lock (the last choice wins, never a torn one).
 std::error_code writeThemeChoice(const std::filesystem::path& file, const std::string& theme);
 
 // The lengths as the player reads them: runs of three or more joined by a

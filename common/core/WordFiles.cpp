@@ -26,6 +26,10 @@ std::vector<std::filesystem::path> listWordFiles(const std::filesystem::path& fo
 WordFile readWordFile(const std::filesystem::path& path, int length) {
     WordFile result;
     ReadResult file = readTextFile(path);
+    if (file.refused == ReadResult::Refused::TooLarge) {
+        result.status = WordFile::Status::NotSuitable; // no word file of the games is anywhere near
+        return result;
+    }
     if (file.error) {
         result.status = WordFile::Status::CannotOpen;
         result.error = file.error;

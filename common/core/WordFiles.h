@@ -20,7 +20,7 @@ struct WordFile {
     std::vector<std::string> words; // CP1251 capitals, each exactly `length` letters
 };
 
-// A file whose count is missing or not positive, that holds fewer words than
+// A file too large to read, one whose count is missing or not positive, that holds fewer words than
 // its count, or a word that is not `length` Russian capitals is NotSuitable:
 // no game can be built from it without showing a board that lies.
 WordFile readWordFile(const std::filesystem::path& path, int length);

@@ -2,6 +2,7 @@
 
 #include "../core/Paths.h"
 #include "Geometry.h"
+#include "Text.h"
 
 #include <QDir>
 #include <QEvent>
@@ -119,6 +120,10 @@ Places placesOfProgram() {
     user.documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
     user.home = QDir::homePath().toStdString();
     return placesFor(pathDataOfProgram(), user);
+}
+
+QString fileArgument(int argc, char** argv) {
+    return argc > 1 && argv[1][0] != '\0' ? fromPath(argv[1]) : QString();
 }
 
 } // namespace smek

@@ -32,5 +32,9 @@ void centreOnScreen(QWidget& window);
 void fitToScreen(QMainWindow& window);
 // The program's places for this user (see UserFiles.h).
 Places placesOfProgram();
+// The file named on the command line (the file manager's "open with"), its
+// bytes kept; empty when there is none or the argument is empty, as a
+// launcher may pass. Call after QApplication has taken its own options.
+QString fileArgument(int argc, char** argv);
 
 } // namespace smek

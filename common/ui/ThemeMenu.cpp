@@ -44,6 +44,11 @@ void ThemeMenu::choose(const std::string& theme) {
     if (onChosen) onChosen(theme_);
 }
 
+void ThemeMenu::forgetForRun() {
+    theme_.clear();
+    check();
+}
+
 void ThemeMenu::check() {
     allWords->setChecked(theme_.empty());
     for (QAction* action : themeActions) action->setChecked(action->text().toStdString() == theme_);

@@ -25,6 +25,9 @@ public:
     const std::string& theme() const { return theme_; }
     // As the player's click on the theme's entry ("" = "Все слова").
     void choose(const std::string& theme);
+    // All words for the rest of the run, after a theme's file could not be
+    // used; the kept choice stays, for a start after the file is mended.
+    void forgetForRun();
     // Called after every choice.
     std::function<void(const std::string&)> onChosen;
 

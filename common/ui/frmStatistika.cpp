@@ -19,6 +19,7 @@ QString levelText(const LevelTimes& times) {
 
 frmStatistika::frmStatistika(QWidget* parent, Prompts& prompts, StatisticsBook& book, StatistikaRows rows)
     : QDialog(parent), prompts_(prompts), book_(book), rows_(std::move(rows)) {
+    book_.reload(); // another window of the program may have counted games since
     setWindowTitle(QStringLiteral("Статистика"));
     setFont(sansFont(9.75));
     auto* outer = new QVBoxLayout(this);

@@ -49,7 +49,8 @@ void resetForNewGame(GameState& g) {
 WordPick pickWord(const std::filesystem::path& file, int length, smek::Random& random) {
     WordPick pick;
     smek::ReadResult content = smek::readTextFile(file);
-    if (content.error) {
+    // A file too large for a word file is one that does not suit, not one that cannot be opened.
+    if (content.error && content.refused != smek::ReadResult::Refused::TooLarge) {
         pick.unreadable = true;
         pick.error = content.error;
         return pick;

@@ -29,7 +29,7 @@ int Main(int argc, char** argv, const std::function<void(frmSlovolov&)>& afterSt
     // A saved game named on the command line (the file manager's "open
     // with") is opened as the Open command would; its name keeps its bytes
     // (QApplication has taken its own options out of argv).
-    if (argc > 1) window.OpenNamedFile(smek::fromPath(argv[1]));
+    if (const QString file = smek::fileArgument(argc, argv); !file.isEmpty()) window.OpenNamedFile(file);
     if (afterStart) afterStart(window);
     return app.exec();
 }

@@ -229,7 +229,17 @@ void frmSlovolov::NewGame(int mode) {
     if (mode == 0) {
         picBox->clear();
         g.theme = MenuTema->theme();
-        const BuildResult result = buildBoard(g, places_.data, *random_);
+        BuildResult result = buildBoard(g, places_.data, *random_);
+        if (result.status != BuildResult::Status::Ok && smek::isThemeFile(places_.data, g.theme, result.file)) {
+            // A theme's file that cannot be used never locks the game out:
+            // its message, then all words for the rest of the run.
+            const smek::FileTail tail = result.status == BuildResult::Status::CannotOpen ? smek::FileTail::CannotOpen
+                                                                                         : smek::FileTail::NotSuitable;
+            prompts_.error(message(QString::fromStdString(result.file.string()), tail));
+            MenuTema->forgetForRun();
+            g.theme.clear();
+            result = buildBoard(g, places_.data, *random_);
+        }
         lblTema->setText(QString::fromStdString(smek::themeNote(g.theme, result.themeFellBack)));
         lblTema->setVisible(!lblTema->text().isEmpty());
         for (int w = 0; w < result.slotsFilled; ++w) AddSlovo(w);

@@ -4,6 +4,7 @@
 #include "StartGame.h"
 
 #include "common/core/Alphabet.h"
+#include "common/core/LockedUpdate.h"
 #include "common/core/TextFile.h"
 
 #include <algorithm>
@@ -38,11 +39,15 @@ std::set<std::string> readIsklyucheniya(const std::filesystem::path& file) {
     return read.error ? std::set<std::string>{} : parseIsklyucheniya(read.content);
 }
 
-std::error_code writeIsklyucheniya(const std::filesystem::path& file, const std::set<std::string>& words) {
-    std::error_code ec;
-    if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
-    if (ec) return ec;
-    return smek::writeTextFileAtomic(file, isklyucheniyaText(words));
+std::error_code updateIsklyucheniya(const std::filesystem::path& file, const std::set<std::string>& before,
+                                    const std::set<std::string>& after) {
+    return smek::updateFile(file, [&](const smek::ReadResult& read) -> std::optional<std::string> {
+        std::set<std::string> words = read.error ? std::set<std::string>{} : parseIsklyucheniya(read.content);
+        for (const std::string& word : before)
+            if (!after.count(word)) words.erase(word);
+        words.insert(after.begin(), after.end());
+        return isklyucheniyaText(words);
+    });
 }
 
 bool ExcludingLookup::excluded(std::string_view word) const {

@@ -25,8 +25,12 @@ std::string isklyucheniyaText(const std::set<std::string>& words);
 
 // A missing or unreadable file is an empty list.
 std::set<std::string> readIsklyucheniya(const std::filesystem::path& file);
-// Creates the file's folder when needed; the old file survives a failed write.
-std::error_code writeIsklyucheniya(const std::filesystem::path& file, const std::set<std::string>& words);
+// The author's change from the list `before` (as shown) to `after`, applied
+// to the file as it is now under its lock, so that words another window
+// excluded meanwhile stay. Creates the file's folder when needed; the old
+// file survives a failed write.
+std::error_code updateIsklyucheniya(const std::filesystem::path& file, const std::set<std::string>& before,
+                                    const std::set<std::string>& after);
 
 // The dictionary without the excluded words.
 class ExcludingLookup : public WordLookup {

@@ -7,6 +7,7 @@
 #include "common/core/Cp1251.h"
 #include "common/core/HtmlEscape.h"
 #include "common/core/NumberText.h"
+#include "common/core/SaveOpen.h"
 
 namespace smek::slovoset {
 namespace {
@@ -69,13 +70,13 @@ std::vector<SaveOutcome> SaveHtml(Puzzle& p, std::string path, const std::string
 std::vector<SaveOutcome> SaveHtml(Puzzle& p, std::string path, const HtmlPages& pages,
                                   const AskReplace& askReplace) {
     path = smek::withExtension(std::move(path), ".html");
-    std::vector<SaveOutcome> outcomes;
-    outcomes.push_back(SaveFileText(p, 0, path, pages.puzzle, askReplace));
-    // The answers page goes beside it without a question, also when the
-    // puzzle page could not be written; but after No to replacing the puzzle
-    // page, new answers would no longer match the page kept.
-    if (outcomes.back().kind == SaveOutcome::Kind::Declined) return outcomes;
-    outcomes.push_back(SaveFileText(p, 1, answersPath(path), pages.answers, askReplace));
+    const std::string puzzle = pages.puzzle + "\r\n", answers = pages.answers + "\r\n";
+    // The answers page belongs to the puzzle page: it is replaced without a
+    // question, and only together with it, so the two always match.
+    const std::vector<smek::FileToSave> files{{path, puzzle, path != p.ImyaFile}, {answersPath(path), answers, false}};
+    const std::vector<SaveOutcome> outcomes = smek::saveTogether(files, askReplace);
+    for (size_t i = 0; i < outcomes.size(); ++i)
+        if (outcomes[i].kind == SaveOutcome::Kind::Saved) p.ImyaFile = files[i].path;
     return outcomes;
 }
 

@@ -26,10 +26,10 @@ struct HtmlPages {
 HtmlPages exportPages(const Puzzle& p, const std::string& nazvanie, const std::string& text2);
 
 // After the title box (Nazvanie set, not empty) and the save dialog: appends
-// ".html" when the name has no extension, writes the puzzle page (asking
-// before replacing) and then the answers page (without asking), unless the
-// author declined to replace the puzzle page. Returns the outcomes of the
-// writes in that order.
+// ".html" when the name has no extension and saves the puzzle page (asking
+// before replacing it) and the answers page (without asking) together: when
+// either cannot be written, or the author declines, neither changes. Returns
+// the two outcomes in that order.
 std::vector<SaveOutcome> SaveHtml(Puzzle& p, std::string path, const std::string& text2,
                                   const AskReplace& askReplace);
 // The same for pages made otherwise (the printable ones).

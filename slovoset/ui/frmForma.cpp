@@ -13,6 +13,7 @@
 #include "common/ui/frmWeb.h"
 #include "common/core/FileMessages.h"
 #include "common/core/TextDetect.h"
+#include "common/core/LockedUpdate.h"
 #include "slovoset/core/AnalizTexta.h"
 #include "slovoset/core/Isklyucheniya.h"
 #include "slovoset/core/PrintPages.h"
@@ -437,7 +438,7 @@ void frmForma::mFileIsklyucheniya_Click() {
     prompts_.showModal(dialog);
     if (dialog.result() != QDialog::Accepted) return;
     const std::set<std::string> words = parseIsklyucheniya(smek::toCp1251(dialog.txtSlova->toPlainText()));
-    saveIsklyucheniya(words);
+    saveIsklyucheniya(before, words);
     if (p_.TypGame != 1 || p_.Gotovo != 1 || words == before) return;
     // The created puzzle follows the list at once, keeping the author's ticks.
     const int top = usrSlova1->VScroll1->value();
@@ -451,9 +452,7 @@ void frmForma::mFileIsklyucheniya_Click() {
 
 void frmForma::usrSlova1_Isklyuchit(int line) {
     if (p_.TypGame != 1 || p_.Gotovo != 1 || line < 0 || line > p_.MaxSpisok) return;
-    std::set<std::string> words = readIsklyucheniya(isklyucheniyaFile_);
-    words.insert(slovoOfLine(p_, line).Slovo);
-    saveIsklyucheniya(words);
+    saveIsklyucheniya({}, {slovoOfLine(p_, line).Slovo});
     isklyuchitSlovo(p_, line);
     const int top = usrSlova1->VScroll1->value();
     repaintList();
@@ -461,8 +460,9 @@ void frmForma::usrSlova1_Isklyuchit(int line) {
     ShowSlovo();
 }
 
-void frmForma::saveIsklyucheniya(const std::set<std::string>& words) {
-    if (const std::error_code error = writeIsklyucheniya(isklyucheniyaFile_, words)) {
+void frmForma::saveIsklyucheniya(const std::set<std::string>& before, const std::set<std::string>& after) {
+    // A change given up because another window held the list too long is lost quietly, as any per-user file's.
+    if (const std::error_code error = updateIsklyucheniya(isklyucheniyaFile_, before, after); error && error != smek::kBusy) {
         prompts_.error(smek::fromUtf8(smek::fileMessage(isklyucheniyaFile_, smek::saveFailureTail(error))));
     }
 }

@@ -118,7 +118,7 @@ private:
     void SaveHtml();
     void reportSave(const SaveOutcome& outcome);
     QString helpPage() const;
-    void saveIsklyucheniya(const std::set<std::string>& words);
+    void saveIsklyucheniya(const std::set<std::string>& before, const std::set<std::string>& after);
 
     Puzzle& p_;
     smek::Prompts& prompts_;

@@ -64,6 +64,7 @@ private slots:
     void helpLinksToTheWebGoToTheBrowser();
     void helpOpensAtTheTopOfThePage();
     void startUpWindowsAreCentred();
+    void anEmptyFileArgumentIsNone();
     void textInputBoxShowsTheWholeCaption();
     void windowsLargerThanTheScreenScroll();
     void saveFileUrlOpensDirectlyOrThroughAPrivatePage();
@@ -229,6 +230,16 @@ void CommonWindowsTest::textInputBoxShowsTheWholeCaption() {
     });
     QCOMPARE(prompts.inputText(QStringLiteral("Введите название словосети"), QStringLiteral("Лес")), std::nullopt);
     QVERIFY2(width >= captionWidth + 100, qPrintable(QStringLiteral("%1 for %2").arg(width).arg(captionWidth)));
+}
+
+void CommonWindowsTest::anEmptyFileArgumentIsNone() {
+    char program[] = "slovolov", empty[] = "", named[] = "/home/u/\xc8\xe3\xf0\xe0.slv"; // a CP1251 name
+    char* none[] = {program, nullptr};
+    char* blank[] = {program, empty, nullptr};
+    char* file[] = {program, named, nullptr};
+    QVERIFY(smek::fileArgument(1, none).isEmpty());
+    QVERIFY(smek::fileArgument(2, blank).isEmpty());
+    QCOMPARE(smek::toPath(smek::fileArgument(2, file)), std::string(named)); // its bytes kept
 }
 
 void CommonWindowsTest::startUpWindowsAreCentred() {

@@ -104,6 +104,10 @@ TEST_F(UserFilesTest, FoldersFileKeepsOneLinePerKind) {
     EXPECT_EQ(folders, (FolderMap{{"slv", "/home/u/игры"}, {"html", "/srv/a b"}}));
     EXPECT_EQ(parseFolders(foldersText(folders)), folders);
     EXPECT_EQ(foldersText({{"slv", "/a\nb"}, {"sst", "/c"}}), "sst\t/c\n"); // a name that could not be read back
+    // A CR inside a name is kept; one left at its end after the line end's is
+    // no name written here, on either side.
+    EXPECT_EQ(parseFolders("slv\t/a\rb\r\nsst\t/c\r\r\n"), (FolderMap{{"slv", "/a\rb"}}));
+    EXPECT_EQ(foldersText({{"slv", "/a\rb"}, {"sst", "/c\r"}}), "slv\t/a\rb\n");
 }
 
 TEST_F(UserFilesTest, DialogsStartInTheRememberedFolderElseDocumentsElseHome) {

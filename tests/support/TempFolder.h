@@ -15,8 +15,9 @@ namespace smek {
 
 class TempFolder {
 public:
-    TempFolder() {
-        std::string name = (std::filesystem::temp_directory_path() / "smekalia-test-XXXXXX").string();
+    // base: where the folder is made, the system's temporary folder unless given.
+    explicit TempFolder(const std::filesystem::path& base = std::filesystem::temp_directory_path()) {
+        std::string name = (base / "smekalia-test-XXXXXX").string();
         if (!mkdtemp(name.data())) throw std::runtime_error("cannot make a temporary folder");
         path_ = name;
     }

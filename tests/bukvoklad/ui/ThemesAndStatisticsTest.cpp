@@ -96,6 +96,66 @@ private slots:
                                     QStringLiteral("Не успели по времени: 1"), QStringLiteral("Сдались: 1"),
                                     QStringLiteral("Самая длинная серия побед: 1"), QStringLiteral("Подсказок: 1")}));
     }
+
+    void twoWindowsOfOneGameLoseNoCount() {
+        Table a(6, own()), b(6, own());
+        for (int round = 0; round < 3; ++round) {
+            a.form->kNew_Click();
+            b.form->kNew_Click();
+            b.form->Text1->setText(QStringLiteral("дерево"));
+            a.form->Text1->setText(QStringLiteral("д"));
+            a.form->kSdatsya_Click();
+        }
+        b.form->statistics().hintUsed();
+        const std::optional<Statistics> s =
+            parseStatistics(readTextFile(own_.path() / "bukvoklad-statistics").content);
+        QVERIFY(s);
+        QCOMPARE(s->started, 6);
+        QCOMPARE(s->won, 3);
+        QCOMPARE(s->givenUp, 3);
+        QCOMPARE(s->hints, 1);
+        // The statistics window shows both windows' games.
+        QStringList rows;
+        a.prompts.onModal = [&](QDialog& dialog) {
+            if (auto* w = qobject_cast<frmStatistika*>(&dialog)) rows = w->rowTexts();
+        };
+        a.form->MenuStatistika_Click();
+        QCOMPARE(rows, (QStringList{QStringLiteral("Начато игр: 6"), QStringLiteral("Выиграно: 3"),
+                                    QStringLiteral("Не успели по времени: 0"), QStringLiteral("Сдались: 3"),
+                                    QStringLiteral("Самая длинная серия побед: 1"), QStringLiteral("Подсказок: 1")}));
+    }
+
+    void aThemesFileThatCannotBeUsedFallsBackToAllWords() {
+        Table t(6, own());
+        frmForma& f = *t.form;
+        // 17 MB, beyond any word file (sparse: quick to make).
+        const std::filesystem::path big = t.folder.path() / kThemesFolder / "Еда" / "Слова.6";
+        std::filesystem::resize_file(big, std::uintmax_t{17} << 20);
+        f.MenuTema->themeActions[0]->trigger();
+        t.prompts.asked.clear();
+        f.kNew_Click();
+        QCOMPARE(t.prompts.texts(), QStringList{QStringLiteral("Файл \"") + QString::fromStdString(big.string()) +
+                                                QStringLiteral("\" не подходит к программе.")});
+        QCOMPARE(t.game.Slovo, w1251("ДЕРЕВО"));
+        QCOMPARE(t.game.GameState, 1);
+        QVERIFY(f.MenuTema->allWords->isChecked());
+        QVERIFY(!f.lblTema->isVisible());
+        // Only for this run: the kept choice waits for the mended file.
+        QCOMPARE(readTextFile(own_.path() / "bukvoklad-theme").content, std::string("Еда\n"));
+        t.prompts.asked.clear();
+        f.kNew_Click();
+        QVERIFY(!t.prompts.texts().join(QString()).contains(QStringLiteral("Файл")));
+        QCOMPARE(t.game.Slovo, w1251("ДЕРЕВО"));
+
+        // All words' file of a length the theme lacks gets the same words: a
+        // file that does not suit, not one that cannot be opened (which ends the program).
+        Table data(7, own());
+        const std::filesystem::path words = data.folder.path() / "Слова.7";
+        std::filesystem::resize_file(words, std::uintmax_t{17} << 20);
+        data.form->kNew_Click();
+        QCOMPARE(data.prompts.texts(), QStringList{QStringLiteral("Файл \"") + QString::fromStdString(words.string()) +
+                                                   QStringLiteral("\" не подходит к программе.")});
+    }
 };
 
 QTEST_MAIN(ThemesAndStatisticsTest)

@@ -142,6 +142,24 @@ private slots:
         QCOMPARE(w.lblTema->text(), QStringLiteral("Тема: Еда. Слов из 3–7 букв в теме нет, они взяты из всех слов"));
     }
 
+    void aThemesFileThatDoesNotSuitFallsBackToAllWordsForTheRun() {
+        frmSlovolov& w = start();
+        themeAction(QStringLiteral("Животные"))->trigger();
+        const fs::path big = fs::path(data()) / smek::kThemesFolder / "Животные" / "Слова.5";
+        fs::resize_file(big, std::uintmax_t{17} << 20); // beyond any word file
+        prompts_->asked.clear();
+        w.MenuNewGame_Click();
+        QCOMPARE(prompts_->texts().filter(QStringLiteral("Файл")),
+                 QStringList{QStringLiteral("Файл \"") + QString::fromStdString(big.string()) +
+                             QStringLiteral("\" не подходит к программе.")});
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.state().Remain, w.state().NumWords); // a whole board of all words
+        QVERIFY(!hasThemeWords());
+        QVERIFY(w.MenuTema->allWords->isChecked());
+        QVERIFY(!w.lblTema->isVisible());
+        QCOMPARE(smek::readTextFile(themeFile()).content, std::string("Животные\n"));
+    }
+
     void gamesAreCountedByTheirFirstEnd() {
         frmSlovolov& w = start();
         findAll(); // a win

@@ -57,9 +57,20 @@ TEST(Isklyucheniya, FileInAFolderOfItsOwn) {
     const smek::TempFolder dir;
     const fs::path file = dir.path() / "a" / "b" / "excluded-words.txt";
     EXPECT_TRUE(readIsklyucheniya(file).empty()); // missing: empty
-    ASSERT_FALSE(writeIsklyucheniya(file, {w("МОРГ"), w("ИГО")}));
+    ASSERT_FALSE(updateIsklyucheniya(file, {}, {w("МОРГ"), w("ИГО")}));
     EXPECT_EQ(smek::readTextFile(file).content, w("ИГО\r\nМОРГ\r\n"));
     EXPECT_EQ(readIsklyucheniya(file), (std::set<std::string>{w("ИГО"), w("МОРГ")}));
+}
+
+TEST(Isklyucheniya, AnEditKeepsWhatAnotherWindowExcludedMeanwhile) {
+    const smek::TempFolder dir;
+    const fs::path file = dir.path() / "excluded-words.txt";
+    ASSERT_FALSE(updateIsklyucheniya(file, {}, {w("МОРГ"), w("ИГО")}));
+    const std::set<std::string> shown = readIsklyucheniya(file);
+    ASSERT_FALSE(updateIsklyucheniya(file, {}, {w("ЯД")})); // the other window
+    // The author took ИГО out and put ЛОМ in, in a list that did not show ЯД.
+    ASSERT_FALSE(updateIsklyucheniya(file, shown, {w("МОРГ"), w("ЛОМ")}));
+    EXPECT_EQ(readIsklyucheniya(file), (std::set<std::string>{w("ЛОМ"), w("МОРГ"), w("ЯД")}));
 }
 
 TEST(Isklyucheniya, CreateModeSkipsThemThroughTheDictionaryTree) {

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <unistd.h>
 
@@ -89,8 +90,9 @@ TEST(SaveHtml, WritesBothPagesAndTheAnswersWithoutAQuestion) {
     // No to replacing the puzzle page writes neither page: the kept puzzle
     // page and its answers stay a pair.
     std::vector<SaveOutcome> r = SaveHtml(p, base, "BODY", no);
-    ASSERT_EQ(r.size(), 1u);
+    ASSERT_EQ(r.size(), 2u);
     EXPECT_EQ(r[0].kind, SaveOutcome::Kind::Declined);
+    EXPECT_EQ(r[1].kind, SaveOutcome::Kind::Withheld);
     EXPECT_EQ(questions, 1);
     EXPECT_EQ(smek::readTextFile(base + ".html").content, "old page");
     EXPECT_EQ(smek::readTextFile(base + "_ответы.html").content, "old answers");
@@ -104,6 +106,49 @@ TEST(SaveHtml, WritesBothPagesAndTheAnswersWithoutAQuestion) {
     EXPECT_EQ(smek::readTextFile(base + ".html").content, pages.puzzle + "\r\n");
     EXPECT_EQ(smek::readTextFile(base + "_ответы.html").content, pages.answers + "\r\n");
     EXPECT_EQ(p.ImyaFile, base + "_ответы.html");
+}
+
+TEST(SaveHtml, APageThatCannotBeWrittenLeavesBothPagesAsTheyWere) {
+    const smek::TempFolder folder;
+    const std::string base = (folder.path() / "Лес").string();
+    const auto yes = [](const std::string&) { return true; };
+    const auto files = [&] {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder.path())) names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    };
+    Puzzle p = smallPuzzle();
+    p.Nazvanie = w("Лес");
+
+    // The puzzle page is write-protected: no answers page appears.
+    smek::writeTextFileAtomic(base + ".html", "old page");
+    fs::permissions(base + ".html", fs::perms::owner_read);
+    std::vector<SaveOutcome> r = SaveHtml(p, base, "BODY", yes);
+    ASSERT_EQ(r.size(), 2u);
+    EXPECT_EQ(r[0].kind, SaveOutcome::Kind::Failed);
+    EXPECT_NE(r[0].message.find("защищён от записи."), std::string::npos);
+    EXPECT_EQ(r[1].kind, SaveOutcome::Kind::Withheld);
+    EXPECT_EQ(files(), std::vector<std::string>{"Лес.html"});
+    EXPECT_EQ(smek::readTextFile(base + ".html").content, "old page");
+
+    // The puzzle page's name is a folder: likewise.
+    fs::remove(base + ".html");
+    fs::create_directory(base + ".html");
+    r = SaveHtml(p, base, "BODY", yes);
+    EXPECT_EQ(r[0].kind, SaveOutcome::Kind::Failed);
+    EXPECT_EQ(files(), std::vector<std::string>{"Лес.html"});
+
+    // The answers page cannot be written: the puzzle page keeps its old text.
+    fs::remove(base + ".html");
+    smek::writeTextFileAtomic(base + ".html", "old page");
+    fs::create_directory(base + "_ответы.html");
+    r = SaveHtml(p, base, "BODY", yes);
+    EXPECT_EQ(r[0].kind, SaveOutcome::Kind::Withheld);
+    EXPECT_EQ(r[1].kind, SaveOutcome::Kind::Failed);
+    EXPECT_EQ(smek::readTextFile(base + ".html").content, "old page");
+    EXPECT_EQ(files(), (std::vector<std::string>{"Лес.html", "Лес_ответы.html"}));
+    EXPECT_EQ(p.ImyaFile, "");
 }
 
 } // namespace
