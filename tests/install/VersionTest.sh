@@ -36,6 +36,7 @@ b="$tree/build"
 grep -qx 'CMAKE_PROJECT_VERSION:STATIC=9.10.3' "$b/CMakeCache.txt" || fail "project version"
 grep -qxF 'inline constexpr char kVersion[] = "9.10.3";' "$b/generated/common/core/Version.h" ||
   fail "Version.h: $(grep kVersion "$b/generated/common/core/Version.h")"
+find "$b" -path '*/man/*' -name '*.[16]' >"$dir/pages"
 pages=0
 while IFS= read -r page; do
   pages=$((pages + 1))
@@ -44,15 +45,16 @@ while IFS= read -r page; do
     *' "2031-02-03" "Smekalia 9.10.3" '*|*' "2031-02-03" "Смекалия 9.10.3" '*) ;;
     *) fail "$page: $th" ;;
   esac
-done < <(find "$b" -path '*/man/*' -name '*.[16]')
+done <"$dir/pages"
 ((pages == 8)) || fail "$pages manual pages, not 8 (four in English, four in Russian)"
+find "$b" -name '*.metainfo.xml' >"$dir/infos"
 infos=0
 while IFS= read -r info; do
   infos=$((infos + 1))
   releases="$(grep -c '<release ' "$info")"
   ((releases == 1)) || fail "$info: $releases releases"
   grep -qF '<release version="9.10.3" date="2031-02-03"/>' "$info" || fail "$info: $(grep '<release ' "$info")"
-done < <(find "$b" -name '*.metainfo.xml')
+done <"$dir/infos"
 ((infos == 6)) || fail "$infos metainfo files, not 6"
 
 # A first entry without a date is refused, naming the file.
