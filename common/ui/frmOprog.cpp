@@ -2,6 +2,7 @@
 
 #include "Geometry.h"
 #include "WebLinks.h"
+#include "common/core/Version.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -93,7 +94,7 @@ frmOprog::frmOprog(QWidget* parent, Prompts& prompts, Places places, const QStri
     Label1->setFocusPolicy(Qt::TabFocus);
     Label1->installEventFilter(this);
 
-    textLine(this, QStringLiteral("Версия: v2.1"), twRect(1560, 1200, 1560, 300));
+    textLine(this, QStringLiteral("Версия: v") + QString::fromUtf8(kVersion), twRect(1560, 1200, 1560, 300));
     textLine(this, QStringLiteral("Дата: 1 сентября 2008 года -"), twRect(1560, 1560, 3585, 300));
     textLine(this, QStringLiteral("30 июля 2015 года"), twRect(2400, 1920, 2235, 300));
 

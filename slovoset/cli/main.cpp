@@ -13,6 +13,7 @@
 #include "common/core/Paths.h"
 #include "common/core/SaveOpen.h"
 #include "common/core/TextDetect.h"
+#include "common/core/Version.h"
 #include "common/core/TextFile.h"
 
 #include <cctype>
@@ -452,7 +453,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (argc == 2 && std::string(argv[1]) == "--version") {
-        std::cout << "slovoset-cli " << SMEKALIA_VERSION << "\n";
+        std::cout << "slovoset-cli " << smek::kVersion << "\n";
         return 0;
     }
     std::string why;
