@@ -13,19 +13,25 @@ void drawCellLetter(PictureBox& box, const QRect& inside, const QString& letter,
     QFont font = boardFont;
     QFontMetricsF metrics(font);
     QRectF ink = metrics.tightBoundingRect(letter);
-    // Twice the farther reach from the middle of the capitals, up or down.
-    const auto height = [&] {
-        const qreal half = metrics.capHeight() / 2;
-        return 2 * std::max({half, -ink.top() - half, ink.bottom() + half});
-    };
-    if (ink.width() > across || height() > down) {
-        const qreal scale = std::min(across / ink.width(), down / height());
+    // Too wide: narrowed, so it keeps the capitals' height and never reads as a
+    // small letter among them.
+    if (ink.width() > across) {
+        font.setStretch(std::max(1, static_cast<int>(100 * across / ink.width())));
+        metrics = QFontMetricsF(font);
+        ink = metrics.tightBoundingRect(letter);
+    }
+    if (ink.width() > across || ink.height() > down) {
+        const qreal scale = std::min(across / ink.width(), down / ink.height());
         font.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * scale)));
         metrics = QFontMetricsF(font);
         ink = metrics.tightBoundingRect(letter);
     }
     const int left = static_cast<int>(std::lround(inside.left() + (inside.width() - ink.width()) / 2 - ink.left()));
-    const int baseline = static_cast<int>(std::lround(inside.top() + (inside.height() + metrics.capHeight()) / 2));
+    // The capitals centred down; a tail or an accent that would come too near a
+    // line moves the letter off the shared baseline by what it lacks.
+    const qreal centred = inside.top() + (inside.height() + metrics.capHeight()) / 2;
+    const qreal lowest = inside.bottom() - 1 - ink.bottom(), highest = inside.top() + 2 - ink.top();
+    const int baseline = static_cast<int>(std::lround(std::clamp(centred, highest, std::max(highest, lowest))));
     box.setDrawFont(font);
     box.text(left, baseline - QFontMetrics(font).ascent(), letter, colour);
     box.setDrawFont(boardFont);

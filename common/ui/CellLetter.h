@@ -13,8 +13,9 @@ namespace smek {
 // in the box's face: the ink centred across, the capital height centred down
 // (so a row's letters share a baseline and Д, Ц, Щ hang below it), a tenth of
 // the cell clear of the side lines and two pixels clear of the others. A
-// letter the face would not leave that room (Ж, Ш, Щ, Ы, Ю on large cells, Й's
-// breve on small ones) is drawn in a smaller size of it.
+// letter too wide for that room (Ж, Ш, Щ, Ы, Ю) is narrowed; one whose tail or
+// accent would come too near a line leaves the baseline by what it lacks; only
+// a letter taller than the room is drawn in a smaller size.
 void drawCellLetter(PictureBox& box, const QRect& inside, const QString& letter, const QColor& colour);
 
 } // namespace smek

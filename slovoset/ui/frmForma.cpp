@@ -38,8 +38,12 @@ namespace smek::slovoset {
 namespace {
 
 const QString kCaption = QStringLiteral("Смекалия - Словосеть");
-constexpr int kPanelTopDesigned = 226;
-constexpr int kPanelTopHidden = 88;
+// Twips of the designed client area above the labels that stay out: the band
+// holds no control and would stand empty under the menu bar. Every designed
+// top moves up by it, the strip's pixel tops too.
+constexpr int kBand = 960;
+constexpr int kPanelTopDesigned = 226 - smek::tw(kBand);
+constexpr int kPanelTopHidden = 88 - smek::tw(kBand);
 constexpr int kPanelTopStep = 156;
 // The picUp pair sits at the right end of the strip; each widget is a little
 // larger than its 24 x 24 active area.
@@ -52,9 +56,9 @@ const smek::FilterPair kAllFiles{QStringLiteral("All Files (*.*)"), QStringLiter
 const smek::FilterPair kGameFiles{QStringLiteral("Словосети (*.sst)"), QStringLiteral("*.sst")};
 const smek::FilterPair kPages{QStringLiteral("Словосети (*.html)"), QStringLiteral("*.html")};
 const smek::FilterPair kTexts{QStringLiteral("Тексты (*.txt)"), QStringLiteral("*.txt")};
-// The client area as designed, in twips; the window starts at this size.
+// The client area as designed less the band, in twips; the window starts at this size.
 constexpr int kClientWidth = 11895;
-constexpr int kClientHeight = 8175;
+constexpr int kClientHeight = 8175 - kBand;
 
 // Repaints without taking the player's input, so nothing can be started
 // again while a puzzle is being built.
@@ -99,18 +103,19 @@ void frmForma::buildControls() {
     setCentralWidget(client);
 
     Label1 = new QLabel(QStringLiteral("Исходный текст: "), client);
-    placeLabel(Label1, smek::twRect(120, 1080, 1890, 240));
+    placeLabel(Label1, smek::twRect(120, 1080 - kBand, 1890, 240));
 
     Text1 = new QPlainTextEdit(client);
-    Text1->setGeometry(smek::twRect(120, 1320, 8775, 2055));
+    Text1->setGeometry(smek::twRect(120, 1320 - kBand, 8775, 2055));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setTabChangesFocus(true);
 
     usrMyWeb1 = new usrMyWeb(client);
-    usrMyWeb1->setGeometry(smek::twRect(120, 3840, 8775, 4095));
+    usrMyWeb1->setGeometry(smek::twRect(120, 3840 - kBand, 8775, 4095));
 
-    // The strip lies above the view: at its lower top (244 px) it covers the
-    // view's top edge, so the view starts its page below the strip.
+    // The strip lies above the view: at its lower top (244 px as designed, less
+    // the band) it covers the view's top edge, so the view starts its page below
+    // the strip.
     picPanel = new QWidget(client);
     picPanel->setGeometry(smek::tw(120), kPanelTopDesigned, smek::tw(8775), smek::tw(420));
     picPanel->setFont(smek::sansFont(8.25));
@@ -144,9 +149,9 @@ void frmForma::buildControls() {
     picUp[1]->hide();
 
     Label3 = new QLabel(QStringLiteral("Введите слово:"), client);
-    placeLabel(Label3, smek::twRect(9000, 1080, 1740, 240));
+    placeLabel(Label3, smek::twRect(9000, 1080 - kBand, 1740, 240));
     txtAddSlovo = new QLineEdit(client);
-    txtAddSlovo->setGeometry(smek::twRect(9000, 1320, 2055, 420));
+    txtAddSlovo->setGeometry(smek::twRect(9000, 1320 - kBand, 2055, 420));
     txtAddSlovo->installEventFilter(this);
     new smek::TypingFilter(txtAddSlovo, [](const QString& typed) { return !txtAddSlovo_KeyPress(typed); });
     // "Вставить" and Ctrl+V bring text past the keys: it keeps only what typing lets in.
@@ -154,13 +159,13 @@ void frmForma::buildControls() {
     connect(txtAddSlovo, &QLineEdit::textChanged, this, &frmForma::txtAddSlovo_Change);
     setAnswerBox(false);
     kOtvet = new QPushButton(QStringLiteral(">>"), client);
-    kOtvet->setGeometry(smek::twRect(11160, 1320, 615, 420));
+    kOtvet->setGeometry(smek::twRect(11160, 1320 - kBand, 615, 420));
     kOtvet->setFont(smek::sansFont(13.5, true));
     kOtvet->setEnabled(false);
     connect(kOtvet, &QPushButton::clicked, this, &frmForma::kOtvet_Click);
 
     usrSlova1 = new usrSlova(client);
-    usrSlova1->move(smek::tw(9000), smek::tw(1800));
+    usrSlova1->move(smek::tw(9000), smek::tw(1800 - kBand));
     usrSlova1->wordOfLine = [this](int line) {
         const SkrytoeSlovo& w = slovoOfLine(p_, line);
         return usrSlova::LineWord{slovoKakNapisano(p_, w), w.Vybrano, w.Otgadano};
@@ -177,7 +182,7 @@ void frmForma::buildControls() {
     lblVybrano->hide();
 
     Text2 = new QPlainTextEdit(client);
-    Text2->setGeometry(smek::twRect(4440, 2160, 2655, 855));
+    Text2->setGeometry(smek::twRect(4440, 2160 - kBand, 2655, 855));
     Text2->hide();
     layoutControls();
 }
@@ -188,11 +193,11 @@ void frmForma::layoutControls() {
     Text1->resize(smek::tw(8775) + growX, Text1->height());
     picPanel->resize(smek::tw(8775) + growX, picPanel->height());
     for (smek::PictureBox* up : picUp) up->move(kUpLeft + growX, kUpTop);
-    usrMyWeb1->setGeometry(smek::tw(120), smek::tw(3840), smek::tw(8775) + growX, smek::tw(4095) + growY);
-    Label3->move(smek::tw(9000) + growX, smek::tw(1080));
-    txtAddSlovo->move(smek::tw(9000) + growX, smek::tw(1320));
-    kOtvet->move(smek::tw(11160) + growX, smek::tw(1320));
-    usrSlova1->move(smek::tw(9000) + growX, smek::tw(1800));
+    usrMyWeb1->setGeometry(smek::tw(120), smek::tw(3840 - kBand), smek::tw(8775) + growX, smek::tw(4095) + growY);
+    Label3->move(smek::tw(9000) + growX, smek::tw(1080 - kBand));
+    txtAddSlovo->move(smek::tw(9000) + growX, smek::tw(1320 - kBand));
+    kOtvet->move(smek::tw(11160) + growX, smek::tw(1320 - kBand));
+    usrSlova1->move(smek::tw(9000) + growX, smek::tw(1800 - kBand));
     usrSlova1->setVisibleLines(kVisibleLines + growY / kLineHeight);
     lblVybrano->setGeometry(usrSlova1->x(), usrSlova1->geometry().bottom() + 1, usrSlova1->width(),
                             client_->height() - usrSlova1->geometry().bottom() - 1);

@@ -22,6 +22,7 @@ inline QStringList cellLetterFaults() {
         box.setDrawFont(serifFont(b.points, true));
         box.setOuterSize(b.cell + 1, b.cell + 1);
         const qreal r = box.pixelRatio();
+        int capitalHeight = 0; // of В, a plain capital drawn before the wide ones
         for (const QChar c : QStringLiteral("АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ")) {
             box.clear();
             drawCellLetter(box, QRect(1, 1, b.cell - 1, b.cell - 1), QString(c), Qt::black);
@@ -35,6 +36,10 @@ inline QStringList cellLetterFaults() {
             const double top = ink.top() / r - 1, bottom = b.cell - (ink.bottom() + 1) / r;
             if (std::min({left, right, top, bottom}) < 1 || std::abs(left - right) > 2)
                 faults << QStringLiteral("%1:%2 %3 %4 %5 %6").arg(b.cell).arg(c).arg(left).arg(right).arg(top).arg(bottom);
+            // A wide capital is narrowed, never made small beside the others.
+            if (c == QChar(0x0412)) capitalHeight = ink.height();
+            if (QStringLiteral("ЖШЫЮ").contains(c) && ink.height() < capitalHeight - 1)
+                faults << QStringLiteral("%1:%2 height %3 of %4").arg(b.cell).arg(c).arg(ink.height()).arg(capitalHeight);
         }
     }
     return faults;
