@@ -4,6 +4,7 @@
 // together. Every dialog goes through Prompts.
 #include "bukvoklad/core/Game.h"
 #include "bukvoklad/core/Worksheet.h"
+#include "bukvoklad/print/WorksheetPages.h"
 #include "common/core/Random.h"
 #include "common/core/UserFiles.h"
 #include "common/ui/Prompts.h"
@@ -37,13 +38,6 @@ public:
 private:
     Prompts& prompts_;
 };
-
-// The puzzle page, then the answers page, on any paged device; false when the
-// device cannot be painted on.
-bool paintWorksheet(QPagedPaintDevice& device, const Worksheet& sheet);
-
-// The worksheet as a PDF document on A4 paper.
-QByteArray worksheetPdf(const Worksheet& sheet);
 
 enum class WorksheetOutput { Printer, Pdf };
 
