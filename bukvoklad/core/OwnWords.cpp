@@ -2,11 +2,16 @@
 
 #include "NewGame.h"
 #include "common/core/Cp1251.h"
+#include "common/core/TextFile.h"
 
 #include <numeric>
 
 namespace smek::bukvoklad {
 namespace {
+
+constexpr const char* kKeptListFile = "bukvoklad-words.txt";
+constexpr const char* kKeptOrderFile = "bukvoklad-words-order";
+constexpr const char* kShuffled = "shuffled";
 
 std::string named(const OwnWords& own) {
     return own.list.title.empty() ? std::string("Свои слова") : "Свои слова «" + own.list.title + "»";
@@ -48,6 +53,25 @@ std::string boardRefusal(const OwnList& list) {
 
 std::string ownWordsNote(const OwnWords& own) {
     return named(own) + ": " + std::to_string(own.dealt) + " из " + std::to_string(own.deal.size());
+}
+
+std::optional<KeptList> readKeptList(const std::filesystem::path& ownFolder) {
+    const ReadResult file = readTextFile(ownFolder / kKeptListFile);
+    if (file.error) return std::nullopt;
+    OwnListParse parsed = parseOwnListFile(file.content);
+    if (parsed.notText || parsed.list.words.empty()) return std::nullopt;
+    KeptList kept{std::move(parsed.list), false};
+    const ReadResult order = readTextFile(ownFolder / kKeptOrderFile);
+    kept.shuffled = !order.error && order.content.rfind(kShuffled, 0) == 0;
+    return kept;
+}
+
+std::error_code keepList(const std::filesystem::path& ownFolder, const KeptList& kept) {
+    std::error_code ec;
+    std::filesystem::create_directories(ownFolder, ec);
+    if (ec) return ec;
+    if ((ec = writeTextFileAtomic(ownFolder / kKeptListFile, ownListFileText(kept.list)))) return ec;
+    return writeTextFileAtomic(ownFolder / kKeptOrderFile, std::string(kept.shuffled ? kShuffled : "in order") + "\n");
 }
 
 } // namespace smek::bukvoklad

@@ -5,6 +5,7 @@
 #include "common/core/Random.h"
 
 #include <cstddef>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,5 +37,16 @@ std::string boardRefusal(const OwnList& list);
 // The line above the board while own words are played (UTF-8):
 // "Свои слова «Осень»: 3 из 12".
 std::string ownWordsNote(const OwnWords& own);
+
+// The last list the player chose to play, kept per user so that the dialog
+// opens with it: the list in the author's file form ("bukvoklad-words.txt")
+// and, in a file of its own, the order ("bukvoklad-words-order": "shuffled"
+// or "in order"). A missing or unreadable list reads as none.
+struct KeptList {
+    OwnList list;
+    bool shuffled = false;
+};
+std::optional<KeptList> readKeptList(const std::filesystem::path& ownFolder);
+std::error_code keepList(const std::filesystem::path& ownFolder, const KeptList& kept);
 
 } // namespace smek::bukvoklad

@@ -13,7 +13,8 @@
 
 namespace smek::bukvoklad {
 
-frmWorksheet::frmWorksheet(QWidget* parent, const Game& game, Prompts& prompts) : QDialog(parent), prompts_(prompts) {
+frmWorksheet::frmWorksheet(QWidget* parent, const Game& game, Prompts& prompts, const OwnList& list)
+    : QDialog(parent), prompts_(prompts) {
     setWindowTitle(QStringLiteral("Лист с анаграммами"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     auto* form = new QFormLayout;
@@ -27,6 +28,19 @@ frmWorksheet::frmWorksheet(QWidget* parent, const Game& game, Prompts& prompts) 
     const int fixed = selLenSlov->findData(game.OptKolBukv);
     if (fixed > 0) selLenSlov->setCurrentIndex(fixed);
     form->addRow(QStringLiteral("Букв в слове:"), selLenSlov);
+    if (!list.words.empty()) {
+        const QString title = list.title.empty() ? QString() : QStringLiteral(" «%1»").arg(fromUtf8(list.title));
+        chSvoiSlova = new QCheckBox(
+            QStringLiteral("Свои слова%1: %2").arg(title).arg(std::min<size_t>(list.words.size(), kWorksheetMaxWords)), this);
+        const auto fromList = [this](bool checked) {
+            selWords->setEnabled(!checked);
+            selLenSlov->setEnabled(!checked);
+        };
+        connect(chSvoiSlova, &QCheckBox::toggled, this, fromList);
+        chSvoiSlova->setChecked(game.own.has_value());
+        fromList(chSvoiSlova->isChecked());
+        form->addRow(chSvoiSlova);
+    }
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &frmWorksheet::kOK_Click);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -40,6 +54,10 @@ frmWorksheet::frmWorksheet(QWidget* parent, const Game& game, Prompts& prompts) 
 void frmWorksheet::kOK_Click() {
     // A count typed outside the range would otherwise fall back to the last
     // valid one without a word.
+    if (fromList()) {
+        accept();
+        return;
+    }
     bool number = false;
     const int n = selWords->cleanText().toInt(&number);
     if (!number || n < kWorksheetMinWords || n > kWorksheetMaxWords) {
@@ -57,11 +75,13 @@ int frmWorksheet::length() const {
 }
 
 void printWorksheet(QWidget* parent, Prompts& prompts, const Game& game, const Places& places, Random& random,
-                    WorksheetOutput output) {
-    frmWorksheet choice(parent, game, prompts);
+                    WorksheetOutput output, const OwnList& list) {
+    frmWorksheet choice(parent, game, prompts, list);
     prompts.showModal(choice);
     if (choice.result() != QDialog::Accepted) return;
-    const Worksheet sheet = makeWorksheet(std::filesystem::path(game.PathData), choice.words(), choice.length(), random);
+    const Worksheet sheet = choice.fromList() ? worksheetFromList(list, 0, random)
+                                              : makeWorksheet(std::filesystem::path(game.PathData), choice.words(),
+                                                              choice.length(), random);
     if (sheet.status != NewGameResult::Status::Ok) {
         prompts.error(fromUtf8(worksheetMessage(sheet)));
         return;
