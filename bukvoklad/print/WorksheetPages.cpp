@@ -46,9 +46,20 @@ void paintCells(QPainter& painter, const Paper& paper, double left, double top, 
         const QRectF box = paper.rect(left + j * cell, top, cell, cell);
         painter.drawRect(box);
         if (static_cast<size_t>(j) < letters.size()) {
+            const QString letter = fromCp1251(std::string(1, letters[static_cast<size_t>(j)]));
+            // A wide capital (Ж, Ш, Ю) is narrowed rather than made small,
+            // so it keeps the others' height and clear of the cell's sides.
+            const double room = 0.8 * box.width();
+            const double width = QFontMetricsF(painter.font()).horizontalAdvance(letter);
+            painter.save();
             painter.setPen(kInk);
-            painter.drawText(box, Qt::AlignCenter, fromCp1251(std::string(1, letters[static_cast<size_t>(j)])));
-            painter.setPen(framePen);
+            if (width > room) {
+                painter.translate(box.center());
+                painter.scale(room / width, 1);
+                painter.translate(-box.center());
+            }
+            painter.drawText(box, Qt::AlignCenter, letter);
+            painter.restore();
         }
     }
 }

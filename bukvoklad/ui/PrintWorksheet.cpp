@@ -31,7 +31,7 @@ frmWorksheet::frmWorksheet(QWidget* parent, const Game& game, Prompts& prompts, 
     if (!list.words.empty()) {
         const QString title = list.title.empty() ? QString() : QStringLiteral(" «%1»").arg(fromUtf8(list.title));
         chSvoiSlova = new QCheckBox(
-            QStringLiteral("Свои слова%1: %2").arg(title).arg(std::min<size_t>(list.words.size(), kWorksheetMaxWords)), this);
+            QStringLiteral("Свои слова%1 (%2)").arg(title).arg(std::min<size_t>(list.words.size(), kWorksheetMaxWords)), this);
         const auto fromList = [this](bool checked) {
             selWords->setEnabled(!checked);
             selLenSlov->setEnabled(!checked);
