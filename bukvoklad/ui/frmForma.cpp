@@ -121,6 +121,12 @@ frmForma::frmForma(Game& game, Prompts& prompts, Random& random, std::function<v
     connect(pauseCover, &PauseCover::resumeRequested, this, &frmForma::MenuPause_Click);
     MenuTema = new ThemeMenu(menuBar(), game_.PathData, this);
     MenuTema->setChoiceFile(std::filesystem::path(places_.own) / "bukvoklad-theme");
+    // A theme chosen while own words are played is a wish for the game's
+    // words: the next game comes from the theme.
+    MenuTema->onChosen = [this](const std::string&) {
+        game_.own.reset();
+        MenuSlovaIgry->setEnabled(false);
+    };
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
 }
 

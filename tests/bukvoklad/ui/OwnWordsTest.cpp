@@ -152,6 +152,14 @@ void OwnWordsTest::gamesDealTheListThenAskAndGoBackToTheGamesWords() {
     w.form->MenuSlovaIgry->trigger();
     QVERIFY(!w.game.own);
     QCOMPARE(w.word(), QStringLiteral("СЛОН"));
+    // So does a theme chosen while the list is played, from the next game.
+    w.chooseList(QString(), QStringLiteral("кот, ёж"));
+    w.form->MenuTema->choose(std::string());
+    QCOMPARE(w.word(), QStringLiteral("КОТ"));
+    QVERIFY(!w.form->MenuSlovaIgry->isEnabled());
+    w.form->Otvet();
+    w.form->kNew->click();
+    QCOMPARE(w.word(), QStringLiteral("СЛОН"));
 }
 
 void OwnWordsTest::theLastListIsKeptAndOffered() {
