@@ -38,8 +38,9 @@ void installFontSubstitutions() {
     for (const auto& [designed, substitute] : {std::pair{QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")},
                                                std::pair{QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")}}) {
         QFont::insertSubstitution(designed, substitute);
-        if (installed.contains(designed, Qt::CaseInsensitive)) installedFaces().insert(designed, designed);
-        else if (installed.contains(substitute, Qt::CaseInsensitive)) installedFaces().insert(designed, substitute);
+        // The substitute first, as the list names them.
+        if (installed.contains(substitute, Qt::CaseInsensitive)) installedFaces().insert(designed, substitute);
+        else if (installed.contains(designed, Qt::CaseInsensitive)) installedFaces().insert(designed, designed);
     }
 }
 
