@@ -139,7 +139,7 @@ void frmForma::buildMenu() {
     MenuSdatsya->setShortcut(QKeySequence(Qt::Key_F8));
     MenuSdatsya->setEnabled(false);
     MenuPause = menu->addAction(QStringLiteral("Пауза"), this, &frmForma::MenuPause_Click);
-    MenuPause->setShortcut(QKeySequence(Qt::Key_P));
+    MenuPause->setShortcuts(pauseKeys());
     MenuPause->setCheckable(true);
     MenuPause->setEnabled(false);
     MenuOptions = menu->addAction(QStringLiteral("Опции"), this, &frmForma::MenuOptions_Click);
@@ -354,7 +354,9 @@ void frmForma::Text1_Change() {
 
 bool frmForma::Text1_KeyPress(const QString& typed) {
     // The answer box takes every key, so the pause key is caught here; no
-    // Latin letter reaches the answer anyway.
+    // Latin letter reaches the answer anyway. Under a Russian layout the same
+    // key types З, a letter of the answer: the box keeps it, and the menu
+    // entry, or the key with the focus elsewhere, pauses.
     if (typed.compare(QStringLiteral("p"), Qt::CaseInsensitive) == 0) {
         MenuPause_Click();
         return true;
