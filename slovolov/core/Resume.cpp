@@ -8,7 +8,8 @@ bool keepForResume(const GameState& g, const std::filesystem::path& file) {
     std::error_code ignored;
     if (g.Remain < 0 || !completeGame(g)) {
         std::filesystem::remove(file, ignored);
-        return true;
+        // An own puzzle in play that no saved game holds cannot be kept.
+        return g.Remain < 0 || !g.own;
     }
     std::filesystem::create_directories(file.parent_path(), ignored);
     return !writeTextFileAtomic(file, slvText(g));
