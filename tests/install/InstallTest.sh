@@ -43,6 +43,11 @@ for program in slovolov bukvoklad; do
   [ -f "$prefix/lib/smekalia/$program/Data/Темы/Животные/Слова.5" ] || fail "$program: no themes"
 done
 [ -x "$prefix/bin/slovoset-cli" ] || fail "slovoset-cli not installed"
+[ -x "$prefix/bin/slovolov-cli" ] || fail "slovolov-cli not installed"
+[ -f "$prefix/share/man/ru/man1/slovolov-cli.1.gz" ] || fail "slovolov-cli has no Russian manual page"
+# Installed, it finds the game's words beside itself and needs no display.
+env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/slovolov-cli" make --level 1 --seed 1 "$HOME/installed.pdf" \
+  || fail "the installed slovolov-cli made no puzzle"
 [ -f "$prefix/share/doc/smekalia/copyright" ] || fail "no copyright file"
 grep -q "Alexander I. Lebedev" "$prefix/share/doc/smekalia/copyright" || fail "no word-list notice"
 
