@@ -7,12 +7,15 @@
 
 #include <QFontMetricsF>
 #include <algorithm>
+#include <cmath>
 
 namespace smek::slovolov {
 namespace {
 
 const QString kDocument = QStringLiteral("Словолов");
-constexpr qreal kLetterMm = 5; // the least height of a printed capital
+// The least height of a printed capital, 5 mm, with room for rounding and the
+// face's own measure.
+constexpr qreal kLetterMm = 5.3;
 
 // The board's own face, as on the screen and on bukvoklad's worksheet.
 QFont pageFont(qreal pixels, bool bold) {
@@ -87,13 +90,22 @@ void drawPage(QPainter& p, const QRect& area, const PrintSheet& sheet, bool answ
     // where the cells leave room.
     QFont letterFont = pageFont(cell * 0.6, false);
     const qreal capRatio = QFontMetricsF(letterFont, p.device()).capHeight() / letterFont.pixelSize();
-    letterFont.setPixelSize(static_cast<int>(std::max(kLetterMm * mm, 0.5 * cell) / capRatio));
+    letterFont.setPixelSize(static_cast<int>(std::ceil(std::max(kLetterMm * mm, 0.5 * cell) / capRatio)));
+    // A wide letter (Ш, Ж, Ю) is narrowed rather than made smaller, so it
+    // keeps clear of the cell's sides at the capitals' height.
     p.setFont(letterFont);
+    const QFontMetricsF letterMetrics(letterFont, p.device());
+    const qreal room = 0.8 * cell;
     for (int cx = 0; cx < n; ++cx)
         for (int cy = 0; cy < n; ++cy)
             if (const int v = sheet.letter(cx, cy); v > 0) {
-                const QRectF box(origin + QPointF(cx * cell, cy * cell), QSizeF(cell, cell));
-                p.drawText(box, Qt::AlignCenter, smek::fromCp1251(std::string(1, smek::letterAt(v))));
+                const QString letter = smek::fromCp1251(std::string(1, smek::letterAt(v)));
+                const qreal narrow = std::min<qreal>(1, room / letterMetrics.horizontalAdvance(letter));
+                p.save();
+                p.translate(origin + QPointF((cx + 0.5) * cell, (cy + 0.5) * cell));
+                p.scale(narrow, 1);
+                p.drawText(QRectF(-cell / (2 * narrow), -cell / 2, cell / narrow, cell), Qt::AlignCenter, letter);
+                p.restore();
             }
     y += side + 8 * mm;
 
