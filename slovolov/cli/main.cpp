@@ -221,7 +221,7 @@ std::optional<smek::OwnList> readList(const std::string& name) {
         return std::nullopt;
     }
     if (!parse.ok()) {
-        std::cerr << "slovolov-cli: " << name << ": " << smek::ownListRefusal(parse, parse.problems.size()) << "\n";
+        std::cerr << "slovolov-cli: " << name << ": " << smek::ownListRefusal(parse, 50) << "\n";
         return std::nullopt;
     }
     return std::move(parse.list);
