@@ -10,9 +10,12 @@ namespace {
 
 std::string sideText(int side) { return std::to_string(side) + "×" + std::to_string(side); }
 
+// The words named in a refusal: at most ten, then how many more.
 std::string wordList(const std::vector<std::string>& cp1251) {
+    constexpr size_t kNamed = 10;
     std::string out;
-    for (const std::string& w : cp1251) out += (out.empty() ? "" : ", ") + cp1251ToUtf8(w);
+    for (size_t i = 0; i < cp1251.size() && i < kNamed; ++i) out += (i ? ", " : "") + cp1251ToUtf8(cp1251[i]);
+    if (cp1251.size() > kNamed) out += " и ещё " + std::to_string(cp1251.size() - kNamed);
     return out;
 }
 

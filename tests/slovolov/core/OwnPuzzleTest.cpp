@@ -125,6 +125,10 @@ TEST(OwnPuzzle, TooManyLettersOrWordsAreRefusedWithTheReason) {
               0u) << build(many).refusal;
     many.words.pop_back();
     EXPECT_TRUE(build(many).ok);
+    // A pasted book names ten of its extra words, then counts the rest.
+    for (int i = 0; i < 15; ++i) many.words.push_back(w1251("ЁЖ") + std::string(1, smek::letterAt(i + 1)));
+    EXPECT_EQ(build(many).refusal, "В головоломке может быть не больше 20 слов, а в списке 35. Лишние: ЁЖА, ЁЖБ, ЁЖВ, "
+                                   "ЁЖГ, ЁЖД, ЁЖЕ, ЁЖЁ, ЁЖЖ, ЁЖЗ, ЁЖИ и ещё 5.");
     EXPECT_EQ(build(puzzle({}, 10)).refusal, "В списке нет ни одного слова.");
     EXPECT_FALSE(build(puzzle(kAutumn, 12)).ok);
 }
