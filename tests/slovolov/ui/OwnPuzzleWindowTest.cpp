@@ -3,6 +3,7 @@
 #include "WindowFolder.h"
 #include "common/ui/Text.h"
 #include "common/ui/frmEnd.h"
+#include "slovolov/core/Resume.h"
 #include "slovolov/ui/OwnPuzzleDialog.h"
 
 #include <QtTest>
@@ -157,6 +158,11 @@ private slots:
         QVERIFY(prompts_->texts().last().startsWith(QStringLiteral("Головоломку из своих слов можно сохранить как игру")));
         QVERIFY(prompts_->fileRequests.isEmpty());
         QVERIFY(!fs::exists(path("own.slv")));
+        // Nor is it kept for the next start: closing asks first, and No keeps the window.
+        prompts_->answers = {false};
+        QVERIFY(!w_->close());
+        QVERIFY(prompts_->texts().last().startsWith(QStringLiteral("Начатая игра будет потеряна.")));
+        QVERIFY(!fs::exists(fs::path(test::dataOf(*dir_)) / kResumeFile));
         // Level 1's lengths: saved, and opened again as a game of that level.
         own(QStringLiteral("Т"), QStringLiteral("журавль урожай осень лист гриб ёжи"));
         prompts_->files = {QString::fromStdString(path("own.slv").string())};
