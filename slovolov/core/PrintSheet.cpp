@@ -8,6 +8,8 @@ namespace smek::slovolov {
 
 PrintSheet printSheet(const GameState& g) {
     PrintSheet sheet;
+    sheet.title = g.title;
+    sheet.allDirections = g.allDirections;
     sheet.GridMax = g.GridMax;
     sheet.words = g.Slova;
     // As dealt, whatever giving up or the refill did to the board since.

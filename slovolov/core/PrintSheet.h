@@ -9,6 +9,8 @@
 namespace smek::slovolov {
 
 struct PrintSheet {
+    std::string title;          // UTF-8: an own puzzle's, empty for a dealt one
+    bool allDirections = false; // words may lie on the up-right diagonal too
     int GridMax = 0;
     // Alphabet positions 1..33, 0 for an empty cell; column-major like Grid.
     std::vector<int> letters;

@@ -18,8 +18,10 @@
 #include "common/ui/frmWeb.h"
 #include "PrintBoard.h"
 #include "WordListMarks.h"
+#include "OwnPuzzleDialog.h"
 #include "frmSlovolovSelLevel.h"
 #include "slovolov/core/Lookup.h"
+#include "slovolov/core/OwnPuzzle.h"
 #include "slovolov/core/Progress.h"
 #include "slovolov/core/Resume.h"
 #include "slovolov/core/SavedGame.h"
@@ -139,6 +141,9 @@ void frmSlovolov::buildControls() {
     lblTema->setWordWrap(true);
     lblTema->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     lblTema->hide();
+    lblTitle = label(client, QString(), QRect(312, 40 - kBand, 404, 36), smek::serifFont(14.25, true));
+    lblTitle->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    lblTitle->hide();
 
     picShar[0] = ballPicture(false, picBox->pixelRatio());
     picShar[1] = ballPicture(true, picBox->pixelRatio());
@@ -155,6 +160,8 @@ void frmSlovolov::buildMenu() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("Меню"));
     MenuNewGame = menu->addAction(QStringLiteral("Новая игра"), this, &frmSlovolov::MenuNewGame_Click);
     MenuNewGame->setShortcut(Qt::Key_F4);
+    MenuOwn = menu->addAction(QStringLiteral("Своя головоломка…"), this, &frmSlovolov::MenuOwn_Click);
+    MenuOwn->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     MenuSelLevel = menu->addAction(QStringLiteral("Выбор уровня"), this, &frmSlovolov::MenuSelLevel_Click);
     MenuSelLevel->setShortcut(Qt::Key_F6);
     MenuEndGame = menu->addAction(QStringLiteral("Сдаться"), this, &frmSlovolov::MenuEndGame_Click);
@@ -225,6 +232,8 @@ void frmSlovolov::NewGame(int mode) {
     MenuPrint->setEnabled(false);
     MenuPdf->setEnabled(false);
     lblTema->hide(); // an opened game's words may come from anywhere
+    lblTitle->setText(lblTitle->fontMetrics().elidedText(smek::fromUtf8(g.title), Qt::ElideRight, lblTitle->width()));
+    lblTitle->setVisible(g.own && !g.title.empty());
 
     if (mode == 0) {
         picBox->clear();
@@ -436,6 +445,16 @@ void frmSlovolov::fillSlovarMenu() {
 // ---- Saved games ----
 
 void frmSlovolov::SaveFileDialog(int index) {
+    // A saved game holds the level's slots; other own words would make a file
+    // that never opens.
+    if (state_.own && !fitsLevelSlots(state_)) {
+        prompts_.message(QStringLiteral("Головоломку из своих слов можно сохранить как игру, только когда её слова "
+                                        "совпадают со словами уровня по числу и длине.\n\n"
+                                        "Чтобы сохранить её, запишите список слов («Своя головоломка…», "
+                                        "«Сохранить список…») или саму доску («Сохранить в PDF…»)."),
+                         smek::Prompts::Icon::Information);
+        return;
+    }
     // A board left half-built by a missing word file would save as a file
     // that never opens again.
     if (!completeGame(state_)) {
@@ -498,6 +517,22 @@ bool frmSlovolov::resumeGame() {
     showOpenedGame();
     // Counted as started before the close: its next move is no new game.
     if (kept->started) firstMove_.alreadyStarted();
+    return true;
+}
+
+// ---- Own puzzles ----
+
+void frmSlovolov::MenuOwn_Click() {
+    OwnPuzzleDialog dialog(this, prompts_, places_, state_.settings, *random_,
+                           [this](GameState&& game) { return playOwnGame(std::move(game)); });
+    prompts_.showModal(dialog);
+}
+
+bool frmSlovolov::playOwnGame(GameState&& game) {
+    if (!loseQuestion->mayLose(state_.Remain >= 0)) return false;
+    game.theme = state_.theme;
+    state_ = std::move(game);
+    showOpenedGame();
     return true;
 }
 
