@@ -1,14 +1,13 @@
 // slovolov-cli: word-search puzzles as PDF without a window, from an author's
 // word list or dealt from the game's own words, for making many at once.
 #include "common/core/Cp1251.h"
+#include "common/core/CommandLine.h"
 #include "common/core/FileMessages.h"
 #include "common/core/OwnList.h"
 #include "common/core/Paths.h"
-#include "common/core/SaveOpen.h"
-#include "common/core/TextFile.h"
 #include "common/core/Themes.h"
-#include "common/core/Version.h"
 #include "common/core/WordFiles.h"
+#include "common/ui/NoDisplay.h"
 #include "common/ui/PrintOut.h"
 #include "slovolov/core/OwnPuzzle.h"
 #include "slovolov/core/PrintSheet.h"
@@ -64,11 +63,7 @@ constexpr const char* kHelp =
     "a word refused, words that do not fit the board, no word files, a PDF that\n"
     "cannot be written); 2 wrong usage.\n";
 
-int usage(const std::string& why = {}) {
-    if (!why.empty()) std::cerr << "slovolov-cli: " << why << "\n";
-    std::cerr << kUsage;
-    return 2;
-}
+int usage(const std::string& why = {}) { return smek::usageError("slovolov-cli", kUsage, why); }
 
 struct Options {
     std::optional<std::string> words; // the list file, "-" for standard input
@@ -172,61 +167,6 @@ std::optional<Options> parse(int argc, char** argv, std::string& why) {
     return o;
 }
 
-std::string programFolder(const char* argv0) {
-    std::error_code ec;
-    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec) exe = std::filesystem::absolute(argv0, ec);
-    return exe.parent_path().string();
-}
-
-std::string readFailure(const smek::ReadResult& file) {
-    switch (file.refused) {
-    case smek::ReadResult::Refused::NotRegular: return "not a regular file (a folder, a device or a pipe)";
-    case smek::ReadResult::Refused::TooLarge:
-        return "larger than " + std::to_string(smek::kMaxTextFileBytes >> 20) + " MB, the most a list may have";
-    case smek::ReadResult::Refused::WrongStart:
-    case smek::ReadResult::Refused::No: break;
-    }
-    return file.error.message();
-}
-
-// A named file, or standard input for "-", held to the bound of a file.
-smek::ReadResult readInput(const std::string& name) {
-    if (name != "-") return smek::readTextFile(name);
-    smek::ReadResult r;
-    char buffer[65536];
-    while (std::cin.read(buffer, sizeof buffer) || std::cin.gcount() > 0) {
-        r.content.append(buffer, static_cast<size_t>(std::cin.gcount()));
-        if (r.content.size() > smek::kMaxTextFileBytes) {
-            r.content.clear();
-            r.refused = smek::ReadResult::Refused::TooLarge;
-            r.error = std::make_error_code(std::errc::file_too_large);
-            return r;
-        }
-    }
-    if (std::cin.bad()) r.error = std::make_error_code(std::errc::io_error);
-    return r;
-}
-
-// The author's list, or nullopt after saying why not.
-std::optional<smek::OwnList> readList(const std::string& name) {
-    const smek::ReadResult file = readInput(name);
-    if (file.error) {
-        std::cerr << "slovolov-cli: " << name << ": " << readFailure(file) << "\n";
-        return std::nullopt;
-    }
-    smek::OwnListParse parse = smek::parseOwnListFile(file.content);
-    if (parse.notText) {
-        std::cerr << "slovolov-cli: " << name << ": не похож на текст (no text in UTF-8, UTF-16, Windows-1251 or KOI8-R)\n";
-        return std::nullopt;
-    }
-    if (!parse.ok()) {
-        std::cerr << "slovolov-cli: " << name << ": " << smek::ownListRefusal(parse, 50) << "\n";
-        return std::nullopt;
-    }
-    return std::move(parse.list);
-}
-
 std::string buildFailure(const BuildResult& result) {
     switch (result.status) {
     case BuildResult::Status::Ok: return {};
@@ -243,7 +183,7 @@ std::string buildFailure(const BuildResult& result) {
 // The game to print, or nullopt after saying why there is none.
 std::optional<GameState> makeGame(const Options& o, const std::string& pathData, smek::Random& random) {
     if (o.words) {
-        std::optional<smek::OwnList> list = readList(*o.words);
+        std::optional<smek::OwnList> list = smek::readOwnListInput("slovolov-cli", *o.words);
         if (!list) return std::nullopt;
         const OwnPuzzle puzzle{o.title.value_or(list->title), std::move(list->words), o.side.value_or(10),
                                o.allDirections};
@@ -280,60 +220,33 @@ std::optional<GameState> makeGame(const Options& o, const std::string& pathData,
 }
 
 int writePdf(const Options& o, const GameState& g) {
-    namespace fs = std::filesystem;
     // The name's own extension, however short the name (the games' rule looks
     // for one only past a drive's three characters).
-    const std::string out = fs::path(o.out).extension().empty() ? o.out + ".pdf" : o.out;
-    std::error_code ec;
-    const fs::file_status status = fs::status(out, ec);
-    if (fs::exists(status) && !fs::is_regular_file(status)) {
-        std::cerr << "slovolov-cli: " << out << ": a folder or a device, not a file to write\n";
-        return 1;
-    }
-    const bool existed = fs::exists(status);
+    const std::string out = std::filesystem::path(o.out).extension().empty() ? o.out + ".pdf" : o.out;
     const PrintSheet sheet = printSheet(g);
     const QString name = sheet.title.empty() ? QStringLiteral("Словолов") : QString::fromStdString(sheet.title);
     const QByteArray bytes = smek::pdfBytes(name, [&](QPainter& painter, QPagedPaintDevice& device) {
         drawPuzzlePages(painter, device, sheet, o.answers);
     });
-    const smek::SaveOutcome saved =
-        smek::saveFile(out, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), false, {});
-    if (bytes.isEmpty() || saved.kind != smek::SaveOutcome::Kind::Saved) {
-        std::cerr << "slovolov-cli: "
-                  << (saved.message.empty() ? smek::fileMessage(out, smek::FileTail::CannotSave) : saved.message)
-                  << "\n";
+    if (bytes.isEmpty()) {
+        std::cerr << "slovolov-cli: the PDF could not be made\n";
         return 1;
     }
-    if (existed) std::cerr << "slovolov-cli: replaced " << out << "\n";
-    return 0;
-}
-
-// No window is ever shown: the PDF is drawn the same on a machine without a
-// display, and Qt's notes about the session stay off the terminal.
-void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << "slovolov-cli: " << text.toStdString() << "\n";
+    return smek::writeOutput("slovolov-cli", out, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")) {
-        std::cout << kUsage << "\n" << kHelp;
-        return 0;
-    }
-    if (argc == 2 && std::string(argv[1]) == "--version") {
-        std::cout << "slovolov-cli " << smek::kVersion << "\n";
-        return 0;
-    }
+    if (const std::optional<int> done = smek::helpOrVersion(argc, argv, "slovolov-cli", kUsage, kHelp)) return *done;
     std::string why;
     const std::optional<Options> o = parse(argc, argv, why);
     if (!o) return usage(why);
 
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(quietMessages);
+    smek::drawWithoutDisplay("slovolov-cli");
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
-    const std::string pathData = smek::PathData(programFolder(argv[0]));
+    const std::string pathData = smek::PathData(smek::programFolder(argv[0]));
     smek::Random random = o->seed ? smek::Random(*o->seed) : smek::Random::fromClock();
     const std::optional<GameState> game = makeGame(*o, pathData, random);
     if (!game) return 1;
