@@ -45,11 +45,11 @@ bool paintWorksheet(QPagedPaintDevice& device, const Worksheet& sheet);
 // The worksheet as a PDF document on A4 paper.
 QByteArray worksheetPdf(const Worksheet& sheet);
 
-enum class WorksheetOutput { Printer, Pdf };
+enum class WorksheetOutput { Printer, Pdf, WebPage };
 
 // Asks for the size, makes the worksheet from the game's word files and
-// prints it or saves it as a PDF (the save dialog starts where the last PDF
-// went), reporting any failure.
+// prints it, saves it as a PDF (the save dialog starts where the last PDF
+// went) or as a page to play in a browser, reporting any failure.
 void printWorksheet(QWidget* parent, Prompts& prompts, const Game& game, const Places& places, Random& random,
                     WorksheetOutput output);
 

@@ -7,6 +7,8 @@
 #include "common/core/Themes.h"
 #include "common/core/WordFiles.h"
 #include "common/ui/AppStart.h"
+#include "common/ui/SaveWebPage.h"
+#include "slovolov/core/WebPage.h"
 #include "common/ui/CellLetter.h"
 #include "common/ui/Geometry.h"
 #include "common/ui/Text.h"
@@ -179,8 +181,11 @@ void frmSlovolov::buildMenu() {
     MenuPrint = menu->addAction(QStringLiteral("Печать…"), this, [this] { printPuzzle(prompts_, printSheet(state_)); });
     MenuPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     MenuPdf = menu->addAction(QStringLiteral("Сохранить в PDF…"), this, [this] { savePuzzlePdf(prompts_, places_, printSheet(state_)); });
+    // And as one page to play in a browser, with the game's clock when it has one.
+    MenuWeb = menu->addAction(smek::saveWebPageCaption(), this, &frmSlovolov::MenuWeb_Click);
     MenuPrint->setEnabled(false);
     MenuPdf->setEnabled(false);
+    MenuWeb->setEnabled(false);
     menu->addSeparator();
     loseQuestion = new smek::LoseGameQuestion(menu, prompts_, std::filesystem::path(places_.own) / "slovolov-ask", this);
     menu->addSeparator();
@@ -190,6 +195,12 @@ void frmSlovolov::buildMenu() {
     HelpCallHelp = help->addAction(QStringLiteral("Вызов справки"), this, &frmSlovolov::HelpCallHelp_Click);
     HelpCallHelp->setShortcut(Qt::Key_F1);
     HelpAbout = help->addAction(QStringLiteral("О программе"), this, &frmSlovolov::HelpAbout_Click);
+}
+
+void frmSlovolov::MenuWeb_Click() {
+    const Settings& s = state_.settings;
+    const int clock = s.IgraNaVremya == 1 ? s.VremyaMin * 60 + s.VremyaSec : 0;
+    smek::saveWebPage(prompts_, places_, QStringLiteral("Словолов.html"), [&] { return webPage(state_, clock); });
 }
 
 // ---- Board painting ----
@@ -224,6 +235,7 @@ void frmSlovolov::NewGame(int mode) {
     showProgress();
     MenuPrint->setEnabled(false);
     MenuPdf->setEnabled(false);
+    MenuWeb->setEnabled(false);
     lblTema->hide(); // an opened game's words may come from anywhere
 
     if (mode == 0) {
@@ -255,6 +267,7 @@ void frmSlovolov::NewGame(int mode) {
     boardInput->gameStarted();
     MenuPrint->setEnabled(true);
     MenuPdf->setEnabled(true);
+    MenuWeb->setEnabled(true);
     MenuSlovar->setEnabled(true);
     MenuPause->setEnabled(g.Remain >= 0);
     if (g.Remain >= 0) firstMove_.dealt();
