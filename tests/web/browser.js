@@ -17,7 +17,7 @@ async function launch() {
     '--disable-component-update', '--disable-dev-shm-usage', '--allow-file-access-from-files'];
   if (process.getuid && process.getuid() === 0) args.push('--no-sandbox');
   const browser = await puppeteer.launch({
-    executablePath: chromium, args, userDataDir: profile, headless: true,
+    executablePath: chromium, args, userDataDir: profile, headless: true, protocolTimeout: 30000,
     env: { ...process.env, HOME: profile, XDG_CONFIG_HOME: profile, XDG_CACHE_HOME: profile },
   });
   // The profile goes once chromium has let go of it (it may still be writing

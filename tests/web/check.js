@@ -77,7 +77,12 @@ async function text(page, selector) {
 async function press(loaded, viewport, handleOrSelector) {
   const { page } = loaded;
   const handle = typeof handleOrSelector === 'string' ? await page.$(handleOrSelector) : handleOrSelector;
-  const box = await handle.boundingBox();
+  let box = await handle.boundingBox();
+  const view = page.viewport();
+  if (box.y < 0 || box.y + box.height > view.height || box.x < 0 || box.x + box.width > view.width) {
+    await handle.evaluate(e => e.scrollIntoView({ block: 'center', inline: 'center' }));
+    box = await handle.boundingBox();
+  }
   const x = box.x + box.width / 2, y = box.y + box.height / 2;
   if (viewport.hasTouch) await page.touchscreen.tap(x, y);
   else await page.mouse.click(x, y);

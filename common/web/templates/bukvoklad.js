@@ -13,7 +13,7 @@
       'aria-describedby': id + '-letters',
     });
     const ok = el('span', { class: 'ok', 'aria-live': 'polite' });
-    const letters = el('span', { class: 'letters', id: id + '-letters', 'aria-label': 'Буквы: ' + Array.from(r.l).join(' ') },
+    const letters = el('span', { class: 'letters', id: id + '-letters', role: 'group', 'aria-label': 'Буквы: ' + Array.from(r.l).join(' ') },
       ...Array.from(r.l).map(ch => el('span', { 'aria-hidden': 'true', text: ch })));
     const line = el('li', {}, el('span', { class: 'num', 'aria-hidden': 'true', text: (i + 1) + '.' }), letters,
       el('label', { for: id, class: 'visually-hidden', text: 'Слово ' + (i + 1) }), input, ok);
