@@ -16,8 +16,9 @@
   });
   const submit = el('button', { type: 'button', id: 'submit', 'aria-label': 'Проверить ответ', text: '>>' });
   const message = el('p', { id: 'message', class: 'message', role: 'alert' });
-  const box = el('div', { class: 'answerbox' },
-    el('label', { for: 'answer', text: 'Ваш ответ:' }), answer, submit);
+  // The box stays in sight at the foot of the screen while the text scrolls.
+  const box = el('div', { class: 'answerbar' }, el('div', { class: 'answerbox' },
+    el('label', { for: 'answer', text: 'Ваш ответ:' }), answer, submit), message);
   const list = el('ol', { class: 'words', 'aria-label': 'Загаданные слова' });
   const lines = words.map((w, i) => {
     const label = el('span', { class: 'word', text: w.n });
@@ -32,7 +33,7 @@
   const score = el('p', { class: 'count', id: 'count' });
 
   gameRoot.append(
-    el('section', { class: 'puzzle', 'aria-label': 'Текст' }, text, hints, box, message),
+    el('section', { class: 'puzzle', 'aria-label': 'Текст' }, text, hints, box),
     el('aside', { class: 'side' }, el('h2', { text: 'Слова' }), list, score, restartButton(restart)));
 
   // The word as the text spells it: the letters of its stretch.
