@@ -36,7 +36,7 @@
   const showButton = el('button', { type: 'button', id: 'show', text: 'Показать ответы', onclick: reveal });
   gameRoot.append(
     el('div', { class: 'boardwrap' }, board,
-      el('p', { class: 'hint', text: 'Нажмите на первую и последнюю букву найденного слова или проведите по нему.' })),
+      el('p', { class: 'hint tap-hint', text: 'Нажмите на первую и последнюю букву найденного слова или проведите по нему.' })),
     el('aside', { class: 'side' }, el('h2', { text: 'Список загаданных слов:' }), list, count, clock,
       el('div', { class: 'tools' }, showButton, restartButton(restart))));
 
