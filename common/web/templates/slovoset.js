@@ -77,6 +77,8 @@
     progress.save({ opened });
     show(i);
     update();
+    // The player sees where the word lies, clear of the answer bar.
+    segments[words[i].s]?.scrollIntoView({ block: 'center' });
   }
 
   function check() {
