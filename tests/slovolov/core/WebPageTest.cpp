@@ -50,6 +50,23 @@ TEST(WebPage, FoundWordsAndRefillsLeaveThePageAsDealt) {
     EXPECT_NE(webPage(g, 0), before) << "a page with a clock is another puzzle";
 }
 
+TEST(WebPage, AnOpenedGameWithEmptyCellsBecomesAWholePuzzleAgain) {
+    GameState g = built(0, 5);
+    const std::string whole = gridOf(webPage(g, 0));
+    // As a saved game opens after a find and a give-up: its cells are the board.
+    for (const Cell& c : g.wordCells(1)) g.Grid(c.x, c.y) = 0;
+    clearFillers(g);
+    g.dealt = g.cells;
+    const std::string page = webPage(g, 0);
+    const std::string grid = gridOf(page);
+    ASSERT_EQ(grid.size(), whole.size());
+    for (int i = 0; i < 6; ++i)
+        for (const Cell& c : g.wordCells(i))
+            EXPECT_EQ(grid[static_cast<size_t>(c.y * 10 + c.x)], whole[static_cast<size_t>(c.y * 10 + c.x)]);
+    for (char c : grid) EXPECT_TRUE(smek::letterPosition(c) >= 1 && smek::letterPosition(c) <= 32) << int(c);
+    EXPECT_EQ(page, webPage(g, 0));
+}
+
 TEST(WebPage, SameBoardSameBytesAndTheLargestWithinTheLimit) {
     const std::string a = webPage(built(2, 21, shippedDir()), 600);
     EXPECT_EQ(a, webPage(built(2, 21, shippedDir()), 600));
