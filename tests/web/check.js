@@ -61,12 +61,20 @@ async function pageChecks(loaded) {
   const widths = await page.evaluate(() => [document.documentElement.scrollWidth, window.innerWidth]);
   assert(widths[0] <= widths[1], `page scrolls sideways: ${widths[0]} > ${widths[1]}`);
   await page.evaluate(axeSource);
-  const faults = await page.evaluate(async () => {
-    const result = await window.axe.run(document, { resultTypes: ['violations'] });
-    return result.violations.filter(v => v.impact === 'serious' || v.impact === 'critical')
-      .map(v => v.id + ': ' + v.nodes.map(n => n.target.join(' ')).slice(0, 3).join(', '));
-  });
-  equal(faults.length, 0, 'axe-core: ' + faults.join('; '));
+  // Both colour schemes: the dark one follows the system's setting.
+  const backgrounds = [];
+  for (const scheme of ['light', 'dark']) {
+    await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: scheme }]);
+    backgrounds.push(await page.evaluate(() => getComputedStyle(document.body).backgroundColor));
+    const faults = await page.evaluate(async () => {
+      const result = await window.axe.run(document, { resultTypes: ['violations'] });
+      return result.violations.filter(v => v.impact === 'serious' || v.impact === 'critical')
+        .map(v => v.id + ': ' + v.nodes.map(n => n.target.join(' ')).slice(0, 3).join(', '));
+    });
+    equal(faults.length, 0, `axe-core (${scheme}): ` + faults.join('; '));
+  }
+  await page.emulateMediaFeatures([]);
+  assert(backgrounds[0] !== backgrounds[1], 'the dark scheme changes the page: ' + backgrounds.join(' / '));
 }
 
 async function text(page, selector) {
