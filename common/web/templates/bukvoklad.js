@@ -55,8 +55,8 @@
   }
 
   restart();
-  const saved = progress.load().solved || {};
-  for (const [i, typed] of Object.entries(saved)) {
+  const saved = progress.load().solved;
+  for (const [i, typed] of Object.entries(saved && typeof saved === 'object' ? saved : {})) {
     if (!lines[i] || typeof typed !== 'string') continue;
     lines[i].input.value = typed;
     if (answerHash(Number(i) + 1, typed) === rows[i].h) solved[i] = typed;

@@ -219,7 +219,8 @@
   }
 
   const saved = progress.load();
-  (saved.found || []).forEach(i => { if (words[i]) found.add(i); });
+  // What the storage holds may come from anywhere: only valid word numbers count.
+  (Array.isArray(saved.found) ? saved.found : []).forEach(i => { if (Number.isInteger(i) && words[i]) found.add(i); });
   shown = Boolean(saved.shown);
   if (puzzle.clock && Number.isInteger(saved.left)) left = Math.max(0, Math.min(puzzle.clock, saved.left));
   cells[0].tabIndex = 0;

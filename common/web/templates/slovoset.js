@@ -119,7 +119,10 @@
   }
 
   restart();
-  opened = progress.load().opened || {};
-  for (const i of Object.keys(opened)) if (words[i]) show(Number(i)); else delete opened[i];
+  // What the storage holds may come from anywhere: only valid entries count.
+  const saved = progress.load().opened;
+  for (const [i, kind] of Object.entries(saved && typeof saved === 'object' ? saved : {}))
+    if (words[i] && (kind === 'g' || kind === 'r')) opened[i] = kind;
+  for (const i of Object.keys(opened)) show(Number(i));
   update();
 })();
