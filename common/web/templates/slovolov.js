@@ -176,9 +176,7 @@
     if (!end) return;
     if (start.x !== end.x || start.y !== end.y) click(start);
     click(end);
-    cellAt(cursor).tabIndex = -1;
-    cursor = end;
-    cellAt(cursor).tabIndex = 0;
+    focusCell(end); // the keys go on from where the pointer left off
   });
   board.addEventListener('pointercancel', () => { dragStart = null; showPath(null); });
 
