@@ -1,7 +1,9 @@
 #pragma once
 // The compose-a-word game: one record for the whole run, owned by Main.
 #include "Board.h"
+#include "OwnWords.h"
 
+#include <optional>
 #include <string>
 
 namespace smek::bukvoklad {
@@ -14,6 +16,9 @@ struct Game {
     int OptSec = 0;     // time limit in seconds
     int OptKolBukv = 0; // fixed word length; below 3 (or above 19) a random one
     std::string Tema;   // the word theme, kept per user apart from the settings; empty = all words
+    // The author's list while the games deal from it; theme and length then
+    // give way to the list's words.
+    std::optional<OwnWords> own;
 
     int KolBukv = 0;     // letter cells on the board; 0 once the word is revealed
     std::string Slovo;   // the hidden word, CP1251 capitals

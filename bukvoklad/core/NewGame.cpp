@@ -56,10 +56,34 @@ std::vector<int> scrambledOrder(const std::string& word, Random& random) {
     return order;
 }
 
+namespace {
+
+void startWord(Game& game, std::string word, NewGameResult& result, Random& random) {
+    game.Slovo = std::move(word);
+    game.wordLoaded = true;
+    result.order = scrambledOrder(game.Slovo, random);
+    game.board = startBoard(result.order);
+    // A negative limit from an edited settings file counts as no time left.
+    if (game.OptTime == 1) game.TimeOst = std::max(game.OptSec, 0);
+}
+
+} // namespace
+
 NewGameResult NewGame(Game& game, Random& random) {
     NewGameResult result;
+    if (game.own && usedUp(*game.own)) {
+        result.status = NewGameResult::Status::OwnWordsUsedUp;
+        result.length = game.KolBukv;
+        return result;
+    }
     game.GameState = 1;
     random.reseed();
+    if (game.own) {
+        std::string word = *nextOwnWord(*game.own);
+        game.KolBukv = result.length = static_cast<int>(word.size());
+        startWord(game, std::move(word), result, random);
+        return result;
+    }
     const int n = game.Tema.empty() ? chooseLength(game.OptKolBukv, random)
                                     : chooseLength(game.OptKolBukv, themeLengths(game.PathData, game.Tema), random);
     game.KolBukv = n;
@@ -85,12 +109,7 @@ NewGameResult NewGame(Game& game, Random& random) {
         return result;
     }
     const int k = random.between(0, static_cast<int>(words.words.size()) - 1);
-    game.Slovo = std::move(words.words[static_cast<size_t>(k)]);
-    game.wordLoaded = true;
-    result.order = scrambledOrder(game.Slovo, random);
-    game.board = startBoard(result.order);
-    // A negative limit from an edited settings file counts as no time left.
-    if (game.OptTime == 1) game.TimeOst = std::max(game.OptSec, 0);
+    startWord(game, std::move(words.words[static_cast<size_t>(k)]), result, random);
     return result;
 }
 
@@ -100,6 +119,7 @@ std::string newGameMessage(const NewGameResult& result) {
     case NewGameResult::Status::NoDatabase: return noWordDatabaseMessage(result.length);
     case NewGameResult::Status::CannotOpen: return fileMessage(result.file.string(), FileTail::CannotOpen);
     case NewGameResult::Status::NotSuitable: return fileMessage(result.file.string(), FileTail::NotSuitable);
+    case NewGameResult::Status::OwnWordsUsedUp: return {}; // a question, not an error: usedUpQuestion
     }
     return {};
 }

@@ -29,7 +29,7 @@ std::vector<int> shuffleOrder(int n, Random& random);
 std::vector<int> scrambledOrder(const std::string& word, Random& random);
 
 struct NewGameResult {
-    enum class Status { Ok, NoDatabase, CannotOpen, NotSuitable };
+    enum class Status { Ok, NoDatabase, CannotOpen, NotSuitable, OwnWordsUsedUp };
     Status status = Status::Ok;
     int length = 0;                   // cells to draw, whatever the status
     std::filesystem::path file;       // the chosen database file
@@ -37,6 +37,9 @@ struct NewGameResult {
     bool themeFellBack = false;       // the theme lacks the length: all words served
 };
 
+// With own words, the next word of the list; once the list is used up
+// (OwnWordsUsedUp) nothing of the game changes, and the caller asks whether
+// to play the list again or go back to the game's words.
 // Sets GameState = 1 and KolBukv; with a word (Ok) also Slovo, wordLoaded and,
 // in a timed game, TimeOst. Otherwise the board stays empty and the answer
 // check is suspended until a later game loads a word.

@@ -6,7 +6,7 @@
 namespace smek::bukvoklad {
 
 std::string webPage(const Worksheet& sheet) {
-    std::string identity = "bukvoklad";
+    std::string identity = "bukvoklad|" + sheet.title;
     for (const WorksheetItem& item : sheet.items) identity += "|" + item.word + ":" + item.letters;
     const std::string salt = web::puzzleSalt(identity);
     std::string rows;
@@ -18,7 +18,8 @@ std::string webPage(const Worksheet& sheet) {
     }
     web::PageContent page;
     page.game = web::Game::Bukvoklad;
-    page.title = "Буквоклад: составьте из букв слова";
+    // An own list's title heads its sheet, as on paper.
+    page.title = sheet.title.empty() ? "Буквоклад: составьте из букв слова" : sheet.title;
     page.salt = salt;
     page.data = "\"rows\":[" + rows + "]";
     return web::writePage(page);

@@ -89,6 +89,15 @@ Worksheet makeWorksheet(const std::filesystem::path& folder, int count, int leng
     return sheet;
 }
 
+Worksheet worksheetFromList(const OwnList& list, int count, Random& random) {
+    Worksheet sheet;
+    sheet.title = list.title;
+    const size_t rows = std::min(list.words.size(), static_cast<size_t>(count > 0 ? std::min(count, kWorksheetMaxWords)
+                                                                                   : kWorksheetMaxWords));
+    for (size_t i = 0; i < rows; ++i) sheet.items.push_back({list.words[i], shuffled(list.words[i], random)});
+    return sheet;
+}
+
 std::string worksheetMessage(const Worksheet& sheet) {
     NewGameResult result;
     result.status = sheet.status;
@@ -106,14 +115,30 @@ WorksheetLayout layoutWorksheet(int rows, int longest, double pageWidth, double 
     l.margin = std::min(15.0, pageWidth / 14);
     l.titleTop = l.margin;
     l.titleHeight = 12;
-    l.firstRow = l.titleTop + l.titleHeight + 8;
-    l.rowPitch = std::min(14.0, (pageHeight - l.margin - l.firstRow) / rows);
+    l.firstRow = l.titleTop + l.titleHeight + 6;
     l.numberWidth = 12;
     l.lettersLeft = l.margin + l.numberWidth;
-    // The letters, one empty cell, the answer cells: 2n + 1 cells across.
-    const double across = (pageWidth - 2 * l.margin - l.numberWidth) / (2 * longest + 1);
-    l.cell = std::min({10.0, 0.8 * l.rowPitch, across});
-    l.answerLeft = l.lettersLeft + (longest + 1) * l.cell;
+    const double across = pageWidth - 2 * l.margin - l.numberWidth;
+    const double down = pageHeight - l.margin - l.firstRow;
+    // Beside: the letters, one empty cell, the answer cells. Under: the
+    // answer cells a fifth of a cell below the letters.
+    const bool beside = across / (2 * longest + 1) >= kMinCell;
+    const double perRow = beside ? 1 : 2.2; // row height in cells
+    constexpr double gap = 0.6;             // least room between rows, in cells
+    l.cell = std::min(kMaxCell, across / (beside ? 2 * longest + 1 : longest));
+    // Smaller cells, down to the least a child writes in, when that puts
+    // every row on one page.
+    const double onePage = down / (rows * perRow + (rows - 1) * gap);
+    if (onePage < l.cell) l.cell = std::max(onePage, std::min(l.cell, kMinCell));
+    l.rowHeight = perRow * l.cell;
+    l.answerTop = beside ? 0 : 1.2 * l.cell;
+    l.answerLeft = beside ? l.lettersLeft + (longest + 1) * l.cell : l.lettersLeft;
+    l.letterHeight = std::min(kLetterHeight, 0.62 * l.cell);
+    const int fit = std::max(1, static_cast<int>((down + gap * l.cell) / (l.rowHeight + gap * l.cell) + 1e-9));
+    l.pages = (rows + fit - 1) / fit;
+    l.rowsPerPage = (rows + l.pages - 1) / l.pages;
+    // The rows spread down the whole page rather than bunching at its top.
+    l.rowPitch = down / l.rowsPerPage;
     return l;
 }
 

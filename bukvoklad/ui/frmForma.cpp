@@ -17,6 +17,7 @@
 #include "common/ui/frmStatistika.h"
 #include "common/ui/frmWeb.h"
 #include "frmOptions.h"
+#include "frmSvoiSlova.h"
 
 #include <QApplication>
 #include <algorithm>
@@ -121,6 +122,12 @@ frmForma::frmForma(Game& game, Prompts& prompts, Random& random, std::function<v
     connect(pauseCover, &PauseCover::resumeRequested, this, &frmForma::MenuPause_Click);
     MenuTema = new ThemeMenu(menuBar(), game_.PathData, this);
     MenuTema->setChoiceFile(std::filesystem::path(places_.own) / "bukvoklad-theme");
+    // A theme chosen while own words are played is a wish for the game's
+    // words: the next game comes from the theme.
+    MenuTema->onChosen = [this](const std::string&) {
+        game_.own.reset();
+        MenuSlovaIgry->setEnabled(false);
+    };
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
 }
 
@@ -133,26 +140,30 @@ void frmForma::buildMenu() {
     MenuSdatsya->setShortcut(QKeySequence(Qt::Key_F8));
     MenuSdatsya->setEnabled(false);
     MenuPause = menu->addAction(QStringLiteral("Пауза"), this, &frmForma::MenuPause_Click);
-    MenuPause->setShortcut(QKeySequence(Qt::Key_P));
+    MenuPause->setShortcuts(pauseKeys());
     MenuPause->setCheckable(true);
     MenuPause->setEnabled(false);
     MenuOptions = menu->addAction(QStringLiteral("Опции"), this, &frmForma::MenuOptions_Click);
     MenuOptions->setShortcut(QKeySequence(Qt::Key_F6));
+    MenuSvoiSlova = menu->addAction(QStringLiteral("Свои слова…"), this, &frmForma::MenuSvoiSlova_Click);
+    MenuSvoiSlova->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    MenuSlovaIgry = menu->addAction(QStringLiteral("Слова игры"), this, &frmForma::MenuSlovaIgry_Click);
+    MenuSlovaIgry->setEnabled(false);
     MenuPodskazka = menu->addAction(QStringLiteral("Подсказка"), this, &frmForma::Podskazka_Click);
     MenuPodskazka->setShortcut(QKeySequence(Qt::Key_F2));
     MenuPeremeshat = menu->addAction(QStringLiteral("Перемешать"), this, &frmForma::Peremeshat_Click);
     MenuPeremeshat->setShortcut(QKeySequence(Qt::Key_F3));
     menu->addSeparator();
     MenuPrint = menu->addAction(QStringLiteral("Печать листа с анаграммами…"), this, [this] {
-        printWorksheet(this, prompts_, game_, places_, random_, WorksheetOutput::Printer);
+        printWorksheet(this, prompts_, game_, places_, random_, WorksheetOutput::Printer, listToOffer().list);
     });
     MenuPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     MenuPdf = menu->addAction(QStringLiteral("Лист с анаграммами в PDF…"), this, [this] {
-        printWorksheet(this, prompts_, game_, places_, random_, WorksheetOutput::Pdf);
+        printWorksheet(this, prompts_, game_, places_, random_, WorksheetOutput::Pdf, listToOffer().list);
     });
     // The same worksheet as a page to play in a browser.
     MenuWeb = menu->addAction(saveWebPageCaption(), this, [this] {
-        printWorksheet(this, prompts_, game_, places_, random_, WorksheetOutput::WebPage);
+        printWorksheet(this, prompts_, game_, places_, random_, WorksheetOutput::WebPage, listToOffer().list);
     });
     MenuStatistika = menu->addAction(QStringLiteral("Статистика"), this, &frmForma::MenuStatistika_Click);
     menu->addSeparator();
@@ -210,6 +221,15 @@ void frmForma::NewGame() {
     game_.Tema = MenuTema->theme();
     endPause();
     NewGameResult result = bukvoklad::NewGame(game_, random_);
+    if (result.status == NewGameResult::Status::OwnWordsUsedUp) {
+        // Yes plays the list again; No goes back to the game's words.
+        if (prompts_.question(fromUtf8(usedUpQuestion(*game_.own)), Prompts::Icon::None, false))
+            startDeal(*game_.own, random_);
+        else
+            game_.own.reset();
+        MenuSlovaIgry->setEnabled(game_.own.has_value());
+        result = bukvoklad::NewGame(game_, random_);
+    }
     if (result.status != NewGameResult::Status::Ok && isThemeFile(game_.PathData, game_.Tema, result.file)) {
         // A theme's file that cannot be used never locks the game out: its
         // message, then all words for the rest of the run.
@@ -218,8 +238,7 @@ void frmForma::NewGame() {
         game_.Tema.clear();
         result = bukvoklad::NewGame(game_, random_);
     }
-    lblTema->setText(fromUtf8(themeNote(game_.Tema, result.themeFellBack ? std::vector<int>{result.length} : std::vector<int>{})));
-    lblTema->setVisible(!lblTema->text().isEmpty());
+    showWordsNote(result);
     tmTimer->stop();
     setGiveUpEnabled(false);
     drawEmptyBoard(result.length);
@@ -244,6 +263,36 @@ void frmForma::NewGame() {
     setGiveUpEnabled(true);
     MenuPause->setEnabled(true);
     firstMove_.dealt();
+}
+
+void frmForma::showWordsNote(const NewGameResult& result) {
+    lblTema->setText(fromUtf8(game_.own ? ownWordsNote(*game_.own)
+                                        : themeNote(game_.Tema, result.themeFellBack ? std::vector<int>{result.length}
+                                                                                     : std::vector<int>{})));
+    lblTema->setVisible(!lblTema->text().isEmpty());
+}
+
+KeptList frmForma::listToOffer() const {
+    if (game_.own) return {game_.own->list, game_.own->shuffled};
+    return readKeptList(places_.own).value_or(KeptList{});
+}
+
+void frmForma::MenuSvoiSlova_Click() {
+    frmSvoiSlova dialog(this, prompts_, places_, KnownWords::ofDataFolder(game_.PathData), listToOffer());
+    prompts_.showModal(dialog);
+    if (dialog.result() != QDialog::Accepted || !loseQuestion->mayLose(game_.GameState == 1)) return;
+    keepList(places_.own, dialog.chosen()); // a list that cannot be kept is still played
+    game_.own = OwnWords{dialog.chosen().list, dialog.chosen().shuffled, {}, 0};
+    startDeal(*game_.own, random_);
+    MenuSlovaIgry->setEnabled(true);
+    NewGame();
+}
+
+void frmForma::MenuSlovaIgry_Click() {
+    if (!game_.own || !loseQuestion->mayLose(game_.GameState == 1)) return;
+    game_.own.reset();
+    MenuSlovaIgry->setEnabled(false);
+    NewGame();
 }
 
 void frmForma::NewTime() {
@@ -310,7 +359,9 @@ void frmForma::Text1_Change() {
 
 bool frmForma::Text1_KeyPress(const QString& typed) {
     // The answer box takes every key, so the pause key is caught here; no
-    // Latin letter reaches the answer anyway.
+    // Latin letter reaches the answer anyway. Under a Russian layout the same
+    // key types З, a letter of the answer: the box keeps it, and the menu
+    // entry, or the key with the focus elsewhere, pauses.
     if (typed.compare(QStringLiteral("p"), Qt::CaseInsensitive) == 0) {
         MenuPause_Click();
         return true;

@@ -1,6 +1,7 @@
 #pragma once
 // The play window: the letter board, the answer box, the countdown and the menu.
 #include "bukvoklad/core/Game.h"
+#include "bukvoklad/core/NewGame.h"
 #include "common/core/FirstMove.h"
 #include "common/core/Random.h"
 #include "common/core/Statistics.h"
@@ -49,6 +50,9 @@ public:
     void Peremeshat_Click();
     // Beyond the design: the clock stops and the letters hide until resumed.
     void MenuPause_Click();
+    // Beyond the design: the author's own list, and back to the game's words.
+    void MenuSvoiSlova_Click();
+    void MenuSlovaIgry_Click();
 
     QLabel* Label1 = nullptr;
     PictureBox* picControl = nullptr;
@@ -68,6 +72,8 @@ public:
     PauseCover* pauseCover = nullptr;
     LoseGameQuestion* loseQuestion = nullptr;
     QAction* MenuOptions = nullptr;
+    QAction* MenuSvoiSlova = nullptr;
+    QAction* MenuSlovaIgry = nullptr;
     QAction* MenuPodskazka = nullptr;
     QAction* MenuPeremeshat = nullptr;
     QAction* MenuPrint = nullptr;
@@ -95,6 +101,10 @@ private:
     void setGiveUpEnabled(bool enabled);
     // The clock stopped by a pause stays stopped; the cover goes.
     void endPause();
+    // The list to offer: the one in play, else the one kept from before.
+    KeptList listToOffer() const;
+    // The line beside the label: own words, or the theme.
+    void showWordsNote(const NewGameResult& result);
 
     Game& game_;
     Prompts& prompts_;

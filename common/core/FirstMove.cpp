@@ -18,6 +18,11 @@ bool FirstMove::ended(Outcome outcome, int level, long long seconds) {
     return book_.gameEnded(outcome, level, seconds);
 }
 
+void FirstMove::alreadyStarted() {
+    waiting_ = false;
+    book_.gameResumed();
+}
+
 void FirstMove::left() {
     waiting_ = false;
     book_.gameLeft();

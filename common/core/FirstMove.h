@@ -20,6 +20,9 @@ public:
     // after the end (a word-search board given up, a word retyped) starts
     // nothing.
     bool ended(Outcome outcome, int level = -1, long long seconds = -1);
+    // The game just dealt was counted as started before the program last
+    // closed: it is in play again, and its first move here counts nothing.
+    void alreadyStarted();
     // No game any more (a puzzle built for an author, an opened game that was over).
     void left();
 

@@ -68,6 +68,9 @@ public:
 
     // A new game. A game still in play is left unfinished: the run of wins ends.
     void gameStarted();
+    // A game counted as started in an earlier run comes back (kept at close):
+    // it is in play again without being counted again.
+    void gameResumed() { inPlay_ = true; }
     // The game in play is left unfinished without a new one (an opened game
     // that is already over takes its place): the run of wins ends.
     void gameLeft();

@@ -16,7 +16,8 @@ QFont fontPt(const QString& family, double points, bool bold = false);
 inline QFont sansFont(double points, bool bold = false) { return fontPt(QStringLiteral("MS Sans Serif"), points, bold); }
 inline QFont serifFont(double points, bool bold = false) { return fontPt(QStringLiteral("Times New Roman"), points, bold); }
 
-// Maps the designed faces to the metric-compatible ones the setup installs.
+// Maps the designed faces to the metric-compatible ones the setup installs,
+// and settles which of the two the fonts ask for (needs the application).
 void installFontSubstitutions();
 
 } // namespace smek

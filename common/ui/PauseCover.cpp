@@ -7,12 +7,15 @@
 
 namespace smek {
 
+QList<QKeySequence> pauseKeys() {
+    return {QKeySequence(Qt::Key_P), QKeySequence(QChar(u'З').unicode())};
+}
+
 PauseCover::PauseCover(QWidget* area, std::vector<QTimer*> timers)
     : QLabel(QStringLiteral("Пауза\n\nНажмите P или щёлкните здесь, чтобы продолжить"), area), timers_(std::move(timers)) {
     setAlignment(Qt::AlignCenter);
     setFont(serifFont(14.25, true));
     setAutoFillBackground(true);
-    setFocusPolicy(Qt::StrongFocus); // keys go to the cover, not to the hidden board or answer box
     setGeometry(area->rect());
     area->installEventFilter(this);
     hide();
@@ -30,6 +33,10 @@ void PauseCover::pause() {
     setGeometry(parentWidget()->rect());
     raise();
     show();
+    // Focus only once paused: keys go to the cover, not to the hidden board or
+    // answer box. A label that may take focus lays its text out as a document,
+    // which at start-up would cost the window a font it does not show yet.
+    setFocusPolicy(Qt::StrongFocus);
     setFocus();
 }
 

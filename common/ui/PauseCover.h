@@ -3,12 +3,17 @@
 // playing area until the player resumes (the same key, the menu entry, or a
 // click on the cover). The windows decide when a pause is allowed; this keeps
 // the timers that were running and starts them again.
+#include <QKeySequence>
 #include <QLabel>
+#include <QList>
 #include <QPointer>
 #include <QTimer>
 #include <vector>
 
 namespace smek {
+
+// The pause key: P, and the same key under a Russian layout, where it types З.
+QList<QKeySequence> pauseKeys();
 
 class PauseCover : public QLabel {
     Q_OBJECT

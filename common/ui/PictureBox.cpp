@@ -106,11 +106,13 @@ void PictureBox::outlineRect(int x1, int y1, int x2, int y2, const QColor& colou
     line(left, bottom, left, top, colour);
 }
 
-void PictureBox::text(int x, int y, const QString& text, const QColor& colour) {
+void PictureBox::text(int x, int y, const QString& text, const QColor& colour, qreal narrowed) {
     QPainter p(&image_);
     p.setFont(font_);
     p.setPen(colour);
-    p.drawText(x, y + QFontMetrics(font_).ascent(), text);
+    p.translate(x, 0);
+    p.scale(narrowed, 1);
+    p.drawText(0, y + QFontMetrics(font_).ascent(), text);
     update();
 }
 

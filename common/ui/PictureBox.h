@@ -35,8 +35,9 @@ public:
     // Corners inclusive.
     void fillRect(int x1, int y1, int x2, int y2, const QColor& colour);
     void outlineRect(int x1, int y1, int x2, int y2, const QColor& colour);
-    // Text with its top-left corner at (x, y), in the drawing font.
-    void text(int x, int y, const QString& text, const QColor& colour);
+    // Text with its top-left corner at (x, y), in the drawing font; narrowed
+    // across by that factor, from x, when below 1.
+    void text(int x, int y, const QString& text, const QColor& colour, qreal narrowed = 1);
     int textWidth(const QString& text) const;
     int textHeight() const;
     void paste(int x, int y, const QImage& picture);

@@ -169,7 +169,7 @@ void frmSlovolov::buildMenu() {
     MenuSave[1] = menu->addAction(QStringLiteral("Сохранить как…"), this, [this] { SaveFileDialog(1); });
     MenuStatistika = menu->addAction(QStringLiteral("Статистика"), this, &frmSlovolov::MenuStatistika_Click);
     MenuPause = menu->addAction(QStringLiteral("Пауза"), this, &frmSlovolov::MenuPause_Click);
-    MenuPause->setShortcut(Qt::Key_P);
+    MenuPause->setShortcuts(smek::pauseKeys());
     MenuPause->setCheckable(true);
     MenuPause->setEnabled(false);
     MenuSlovar = menu->addMenu(QStringLiteral("Найти в словаре"));
@@ -503,12 +503,14 @@ std::filesystem::path frmSlovolov::resumeFile() const {
 }
 
 bool frmSlovolov::resumeGame() {
-    const std::optional<LoadedGame> kept = takeResume(resumeFile());
+    const std::optional<KeptGame> kept = takeResume(resumeFile());
     if (!kept || !prompts_.question(QStringLiteral("Продолжить прерванную игру?"), smek::Prompts::Icon::None, false))
         return false;
-    applyLoaded(state_, *kept);
+    applyLoaded(state_, kept->game);
     state_.FileName.clear(); // "Сохранить" asks for a name: the kept file is no saved game
     showOpenedGame();
+    // Counted as started before the close: its next move is no new game.
+    if (kept->started) firstMove_.alreadyStarted();
     return true;
 }
 
@@ -583,7 +585,7 @@ void frmSlovolov::Form_Unload() {
 void frmSlovolov::closeEvent(QCloseEvent* event) {
     // A game in progress is kept for the next start; only when it cannot be
     // kept would closing lose it.
-    if (!unloaded_ && !endRequested_ && !keepForResume(state_, resumeFile()) &&
+    if (!unloaded_ && !endRequested_ && !keepForResume(state_, resumeFile(), statistics_.inPlay()) &&
         !loseQuestion->mayLose(state_.Remain >= 0)) {
         event->ignore();
         return;

@@ -10,6 +10,7 @@
 #include "slovoset/core/TekstKakNapisan.h"
 #include "slovoset/core/WebPage.h"
 
+#include "common/core/CommandLine.h"
 #include "common/core/Cp1251.h"
 #include "common/core/Paths.h"
 #include "common/core/SaveOpen.h"
@@ -200,55 +201,18 @@ std::optional<Options> parse(int argc, char** argv, std::string& why) {
     return o;
 }
 
-std::string programFolder(const char* argv0) {
-    std::error_code ec;
-    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec) exe = std::filesystem::absolute(argv0, ec);
-    return exe.parent_path().string();
-}
-
-std::string readFailure(const smek::ReadResult& file) {
-    switch (file.refused) {
-    case smek::ReadResult::Refused::NotRegular: return "not a regular file (a folder, a device or a pipe)";
-    case smek::ReadResult::Refused::TooLarge:
-        return "larger than " + std::to_string(smek::kMaxTextFileBytes >> 20) + " MB, the most a text may have";
-    case smek::ReadResult::Refused::WrongStart:
-    case smek::ReadResult::Refused::No: break;
-    }
-    return file.error.message();
-}
-
 bool inList(const Puzzle& p, int index) {
     for (int line = 0; line <= p.MaxSpisok; ++line)
         if (p.Spisok[static_cast<size_t>(line)] == index) return true;
     return false;
 }
 
-// A named file, or standard input for "-".
-smek::ReadResult readInput(const std::string& name) {
-    if (name != "-") return smek::readTextFile(name);
-    // Held to the bound of a file: /dev/zero on standard input ends too.
-    smek::ReadResult r;
-    char buffer[65536];
-    while (std::cin.read(buffer, sizeof buffer) || std::cin.gcount() > 0) {
-        r.content.append(buffer, static_cast<size_t>(std::cin.gcount()));
-        if (r.content.size() > smek::kMaxTextFileBytes) {
-            r.content.clear();
-            r.refused = smek::ReadResult::Refused::TooLarge;
-            r.error = std::make_error_code(std::errc::file_too_large);
-            return r;
-        }
-    }
-    if (std::cin.bad()) r.error = std::make_error_code(std::errc::io_error);
-    return r;
-}
-
 // A file in any encoding a text comes in, as UTF-8; empty optional after
 // reporting one that cannot be read or is no text.
 std::optional<std::string> decodedFile(const std::string& path) {
-    const smek::ReadResult file = readInput(path);
+    const smek::ReadResult file = smek::readInput(path);
     if (file.error) {
-        std::cerr << "slovoset-cli: " << path << ": " << readFailure(file) << "\n";
+        std::cerr << "slovoset-cli: " << path << ": " << smek::readFailure(file) << "\n";
         return std::nullopt;
     }
     std::optional<smek::DecodedText> text = smek::decodeText(file.content);
@@ -489,7 +453,7 @@ int main(int argc, char** argv) {
     std::optional<Options> o = parse(argc, argv, why);
     if (!o) return usage(why);
     if (!readExcludeFiles(*o)) return 1;
-    const std::string pathData = smek::PathData(programFolder(argv[0]));
+    const std::string pathData = smek::PathData(smek::programFolder(argv[0]));
     if (o->command == "list") return runList(*o, pathData);
     if (o->command == "stats") return runStats(*o, pathData);
     return o->outDir ? runBatchExport(*o, pathData) : runExport(*o, pathData);

@@ -49,3 +49,17 @@ TEST(FirstMove, ANewBoardOverAStartedGameEndsTheRunOfWins) {
     start.moved(); // no game to start
     EXPECT_EQ(book.totals().started, 3);
 }
+
+TEST(FirstMove, AGameCountedBeforeTheCloseComesBackWithoutCountingAgain) {
+    StatisticsBook book;
+    FirstMove start(book);
+    start.dealt();
+    start.alreadyStarted();
+    EXPECT_FALSE(start.waiting());
+    start.moved();
+    EXPECT_EQ(book.totals().started, 0); // counted in the run that dealt it
+    EXPECT_TRUE(book.inPlay());
+    EXPECT_TRUE(start.ended(Outcome::Won)); // its end counts as any game's
+    EXPECT_EQ(book.totals().won, 1);
+    EXPECT_EQ(book.totals().streak, 1);
+}

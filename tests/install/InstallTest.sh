@@ -43,6 +43,9 @@ for program in slovolov bukvoklad; do
   [ -f "$prefix/lib/smekalia/$program/Data/Темы/Животные/Слова.5" ] || fail "$program: no themes"
 done
 [ -x "$prefix/bin/slovoset-cli" ] || fail "slovoset-cli not installed"
+[ -x "$prefix/bin/bukvoklad-cli" ] || fail "bukvoklad-cli not installed"
+# Through the link in bin/ it finds the game's words beside itself.
+"$prefix/bin/bukvoklad-cli" sheet --theme Животные --count 10 --seed 1 "$dir/лист.pdf" || fail "bukvoklad-cli from bin/"
 [ -f "$prefix/share/doc/smekalia/copyright" ] || fail "no copyright file"
 grep -q "Alexander I. Lebedev" "$prefix/share/doc/smekalia/copyright" || fail "no word-list notice"
 

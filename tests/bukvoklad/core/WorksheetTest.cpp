@@ -97,18 +97,59 @@ TEST(Worksheet, OneLetterWordsKeepTheirOnlyOrder) {
     for (const WorksheetItem& item : sheet.items) EXPECT_EQ(item.letters, item.word);
 }
 
-TEST(WorksheetLayout, ThirtyLongestWordsFitOnAnA4Page) {
-    for (const int rows : {10, 30})
-        for (const int longest : {3, 12, 19}) {
-            const WorksheetLayout l = layoutWorksheet(rows, longest, 210, 297);
-            EXPECT_LE(l.answerLeft + longest * l.cell, 210 - l.margin + 1e-9) << rows << " " << longest;
-            EXPECT_LE(l.firstRow + rows * l.rowPitch, 297 - l.margin + 1e-9);
-            EXPECT_LE(l.cell, l.rowPitch);
-            EXPECT_GT(l.cell, 4.0); // still a letter a child can read
+TEST(Worksheet, AListGivesOneRowPerWordInItsOrderUpToThirty) {
+    Random random(2);
+    OwnList list{"Осень", {}};
+    for (int i = 0; i < 35; ++i) list.words.push_back(w1251("ЛИСТ") + std::string(1, static_cast<char>(0xC0 + i % 32)));
+    for (const size_t size : {1u, 3u, 30u, 31u}) {
+        OwnList part{list.title, {list.words.begin(), list.words.begin() + static_cast<long>(size)}};
+        const Worksheet sheet = worksheetFromList(part, 0, random);
+        ASSERT_EQ(sheet.items.size(), std::min<size_t>(size, 30)) << size;
+        EXPECT_EQ(sheet.title, "Осень");
+        for (size_t i = 0; i < sheet.items.size(); ++i) {
+            EXPECT_EQ(sheet.items[i].word, list.words[i]);
+            EXPECT_EQ(sortedLetters(sheet.items[i].letters), sortedLetters(list.words[i]));
         }
-    // Few short words get large cells, but not huge ones.
-    EXPECT_DOUBLE_EQ(layoutWorksheet(10, 4, 210, 297).cell, 10.0);
+    }
+    EXPECT_EQ(worksheetFromList(list, 7, random).items.size(), 7u);
+    EXPECT_EQ(worksheetFromList(list, 99, random).items.size(), 30u);
+}
+
+TEST(WorksheetLayout, AnswerCellsAreAtLeastEightMillimetresAndStayOnTheirPage) {
+    for (int rows = 1; rows <= 30; ++rows)
+        for (int longest = 2; longest <= 20; ++longest) {
+            const WorksheetLayout l = layoutWorksheet(rows, longest, 210, 297);
+            const std::string at = std::to_string(rows) + " rows of " + std::to_string(longest);
+            ASSERT_GE(l.cell, kMinCell) << at;
+            ASSERT_LE(l.cell, kMaxCell) << at;
+            ASSERT_LE(l.answerLeft + longest * l.cell, 210 - l.margin + 1e-9) << at;
+            ASSERT_GE(l.pages * l.rowsPerPage, rows) << at;
+            ASSERT_LT((l.pages - 1) * l.rowsPerPage, rows) << at; // no empty page
+            const double lastBottom = l.firstRow + (l.rowsPerPage - 1) * l.rowPitch + l.rowHeight;
+            ASSERT_LE(lastBottom, 297 - l.margin + 1e-9) << at;
+            ASSERT_GT(l.rowPitch, l.rowHeight) << at; // rows never touch
+            // The rows fill the page: the last one ends in its lower half.
+            if (l.rowsPerPage > 1) ASSERT_GT(lastBottom, 297 / 2.0) << at;
+            ASSERT_NEAR(l.letterHeight, kLetterHeight, 0.1) << at;
+        }
+}
+
+TEST(WorksheetLayout, AnswerBesideTheLettersWhileTheLongestWordLeavesRoomElseUnder) {
+    // A4: 168 mm across for 2n + 1 cells of 8 mm.
+    const WorksheetLayout ten = layoutWorksheet(10, 10, 210, 297);
+    EXPECT_EQ(ten.answerTop, 0);
+    EXPECT_DOUBLE_EQ(ten.answerLeft, ten.lettersLeft + 11 * ten.cell);
+    const WorksheetLayout eleven = layoutWorksheet(10, 11, 210, 297);
+    EXPECT_GE(eleven.answerTop, eleven.cell); // under the letters
+    EXPECT_DOUBLE_EQ(eleven.answerLeft, eleven.lettersLeft);
+    // Few short words get the largest cells; many rows go on to a second page.
+    EXPECT_DOUBLE_EQ(layoutWorksheet(5, 4, 210, 297).cell, kMaxCell);
+    EXPECT_EQ(layoutWorksheet(19, 5, 210, 297).pages, 1);
+    EXPECT_EQ(layoutWorksheet(20, 5, 210, 297).pages, 2);
+    const WorksheetLayout thirty = layoutWorksheet(30, 5, 210, 297);
+    EXPECT_EQ(thirty.pages, 2);
+    EXPECT_EQ(thirty.rowsPerPage, 15);
     // Letter paper, landscape: still inside.
     const WorksheetLayout wide = layoutWorksheet(30, 19, 279.4, 215.9);
-    EXPECT_LE(wide.firstRow + 30 * wide.rowPitch, 215.9 - wide.margin + 1e-9);
+    EXPECT_LE(wide.firstRow + (wide.rowsPerPage - 1) * wide.rowPitch + wide.rowHeight, 215.9 - wide.margin + 1e-9);
 }

@@ -328,10 +328,11 @@ TEST(Resume, AGameInProgressComesBackOnceWithItsTimeLeft) {
     g.Found[3] = 1; // as if found: its cells are any the board has
     g.Remain -= 1;
     ASSERT_TRUE(keepForResume(g, file));
-    const std::optional<LoadedGame> back = takeResume(file);
+    const std::optional<KeptGame> back = takeResume(file);
     ASSERT_TRUE(back);
+    EXPECT_FALSE(back->started);
     GameState resumed;
-    applyLoaded(resumed, *back);
+    applyLoaded(resumed, back->game);
     EXPECT_EQ(resumed.Slova, g.Slova);
     EXPECT_EQ(resumed.cells, g.cells);
     EXPECT_EQ(resumed.Found, g.Found);
@@ -341,6 +342,33 @@ TEST(Resume, AGameInProgressComesBackOnceWithItsTimeLeft) {
     EXPECT_TRUE(resumed.FileName.empty()); // never saved over by "Сохранить"
     EXPECT_FALSE(std::filesystem::exists(file));
     EXPECT_FALSE(takeResume(file));
+}
+
+TEST(Resume, AGameCountedAsStartedSaysSoOnce) {
+    TempFolder own;
+    const auto file = own.path() / kResumeFile;
+    const GameState g = built(0, 24);
+    ASSERT_TRUE(keepForResume(g, file, true));
+    std::optional<KeptGame> back = takeResume(file);
+    ASSERT_TRUE(back);
+    EXPECT_TRUE(back->started);
+    EXPECT_FALSE(std::filesystem::exists(startedMark(file)));
+    // Kept again before its first move: the old mark does not linger.
+    ASSERT_TRUE(keepForResume(g, file, true));
+    ASSERT_TRUE(keepForResume(g, file, false));
+    back = takeResume(file);
+    ASSERT_TRUE(back);
+    EXPECT_FALSE(back->started);
+    // Ended: both files go.
+    ASSERT_TRUE(keepForResume(g, file, true));
+    GameState ended = g;
+    ended.Remain = -1;
+    ASSERT_TRUE(keepForResume(ended, file, true));
+    EXPECT_FALSE(std::filesystem::exists(startedMark(file)));
+    // A mark without its game offers nothing, and is gone after the look.
+    ASSERT_FALSE(smek::writeTextFileAtomic(startedMark(file), ""));
+    EXPECT_FALSE(takeResume(file));
+    EXPECT_FALSE(std::filesystem::exists(startedMark(file)));
 }
 
 TEST(Resume, EndedHalfBuiltOrDamagedGamesAreNotOffered) {

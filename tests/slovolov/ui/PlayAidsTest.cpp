@@ -47,6 +47,8 @@ private:
     }
     // A key as the keyboard gives it: to the window, which hands it to the focus.
     void key(Qt::Key k) { QTest::keyClick(w_->windowHandle(), k); }
+    // The P key under a Russian layout: QTest's clicks carry Latin-1 text only.
+    void russianP() { QTest::sendKeyEvent(QTest::Click, w_->windowHandle(), Qt::Key(u'З'), QStringLiteral("з"), Qt::NoModifier); }
     // Arrow keys from the cursor to a cell, then a key that clicks it.
     void walkTo(Cell target, Qt::Key click) {
         while (w_->boardInput->cursor().x < target.x) key(Qt::Key_Right);
@@ -125,6 +127,11 @@ private slots:
         clickAt(last(0)); // the refill is on its way
         QVERIFY(w.tmNewBukvy->isActive());
         key(Qt::Key_P);
+        QVERIFY(w.pauseCover->paused());
+        // The same key under a Russian layout, where it types З, resumes and pauses.
+        russianP();
+        QVERIFY(!w.pauseCover->paused());
+        russianP();
         QVERIFY(w.pauseCover->paused());
         QVERIFY(w.MenuPause->isChecked());
         QVERIFY(!w.tmTimer->isActive() && !w.tmNewBukvy->isActive());
@@ -274,6 +281,39 @@ private slots:
         QCOMPARE(prompts_->asked.size(), asked);
         w_ = test::openWindow(*prompts_, *dir_, {}, 7);
         QVERIFY(!w_->resumeGame());
+    }
+
+    void aKeptGameCountsAsStartedOnce() {
+        start();
+        clickAt(first(0)); // the first move counts the game
+        QCOMPARE(w_->statistics().totals().started, 1);
+        QVERIFY(w_->close());
+        w_ = test::openWindow(*prompts_, *dir_, {}, 7);
+        prompts_->answers = {true};
+        QVERIFY(w_->resumeGame());
+        clickAt(first(1));
+        clickAt(last(1));
+        QCOMPARE(w_->statistics().totals().started, 1); // no new game
+        // Closed and taken up once more: still the same one game.
+        QVERIFY(w_->close());
+        w_ = test::openWindow(*prompts_, *dir_, {}, 7);
+        prompts_->answers = {true};
+        QVERIFY(w_->resumeGame());
+        w_->MenuPause->trigger();
+        w_->MenuPause->trigger();
+        prompts_->answers = {true};
+        w_->MenuEndGame_Click();
+        QCOMPARE(w_->statistics().totals().started, 1);
+        QCOMPARE(w_->statistics().totals().givenUp, 1); // its end counts
+        // A kept game never touched counts at its first move after the start.
+        w_->NewGame(0);
+        QVERIFY(w_->close());
+        w_ = test::openWindow(*prompts_, *dir_, {}, 7);
+        prompts_->answers = {true};
+        QVERIFY(w_->resumeGame());
+        QCOMPARE(w_->statistics().totals().started, 1);
+        clickAt(first(0));
+        QCOMPARE(w_->statistics().totals().started, 2);
     }
 
     void aGameKeptAtCloseCanBeDeclined() {
