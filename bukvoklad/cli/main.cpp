@@ -8,8 +8,9 @@
 #include "common/core/OwnList.h"
 #include "common/core/Paths.h"
 #include "common/core/Themes.h"
-#include "common/core/Version.h"
 #include "common/core/WordFiles.h"
+
+#include "common/ui/NoDisplay.h"
 
 #include <QGuiApplication>
 #include <charconv>
@@ -61,11 +62,7 @@ constexpr const char* kHelp =
     "a word that cannot be used, word files that cannot be read, a PDF that\n"
     "cannot be written); 2 wrong usage.\n";
 
-int usage(const std::string& why = {}) {
-    if (!why.empty()) std::cerr << "bukvoklad-cli: " << why << "\n";
-    std::cerr << kUsage;
-    return 2;
-}
+int usage(const std::string& why = {}) { return smek::usageError("bukvoklad-cli", kUsage, why); }
 
 struct Options {
     std::string command;
@@ -164,37 +161,17 @@ std::optional<Options> parse(int argc, char** argv, std::string& why) {
     return o;
 }
 
-// The author's list; empty optional after reporting why it cannot be used.
+// The author's list, or nullopt after saying why it cannot be used.
 std::optional<smek::OwnList> readList(const std::string& name) {
-    const smek::ReadResult file = smek::readInput(name);
-    if (file.error) {
-        std::cerr << "bukvoklad-cli: " << name << ": " << smek::readFailure(file) << "\n";
-        return std::nullopt;
-    }
-    const smek::OwnListParse parsed = smek::parseOwnListFile(file.content);
-    if (parsed.notText) {
-        std::cerr << "bukvoklad-cli: " << name << ": не похож на список слов (no text)\n";
-        return std::nullopt;
-    }
-    if (!parsed.ok()) {
-        std::cerr << "bukvoklad-cli: " << name << ":\n" << smek::ownListRefusal(parsed, 50) << "\n";
-        return std::nullopt;
-    }
-    if (parsed.list.words.size() > static_cast<size_t>(kWorksheetMaxWords))
-        std::cerr << "bukvoklad-cli: " << name << ": the list has " << parsed.list.words.size()
+    std::optional<smek::OwnList> list = smek::readOwnListInput("bukvoklad-cli", name);
+    if (list && list->words.size() > static_cast<size_t>(kWorksheetMaxWords))
+        std::cerr << "bukvoklad-cli: " << name << ": the list has " << list->words.size()
                   << " words; a sheet takes the first " << kWorksheetMaxWords << "\n";
-    return parsed.list;
+    return list;
 }
 
 int runSheet(const Options& o, const std::string& pathData) {
     namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::file_status given = fs::status(o.out, ec);
-    if (fs::exists(given) && !fs::is_regular_file(given)) {
-        std::cerr << "bukvoklad-cli: " << o.out << ": a folder or a device, not a " << (o.web ? "page" : "PDF")
-                  << " to write\n";
-        return 1;
-    }
     smek::Random random = o.seed ? smek::Random(*o.seed) : smek::Random::fromClock();
     Worksheet sheet;
     if (o.words) {
@@ -213,20 +190,13 @@ int runSheet(const Options& o, const std::string& pathData) {
             std::cerr << "bukvoklad-cli: the words give only " << sheet.items.size() << " different rows\n";
         if (!o.theme.empty()) sheet.title = o.theme + ": составьте из букв слова";
     }
-    const QByteArray pdf = o.web ? QByteArray() : worksheetPdf(sheet);
-    if (!o.web && pdf.isEmpty()) {
+    if (o.web) return smek::writeOutput("bukvoklad-cli", o.out, webPage(sheet));
+    const QByteArray pdf = worksheetPdf(sheet);
+    if (pdf.isEmpty()) {
         std::cerr << "bukvoklad-cli: the PDF could not be made\n";
         return 1;
     }
-    const std::string page = o.web ? webPage(sheet) : std::string();
-    const std::string_view content = o.web ? std::string_view(page) : std::string_view(pdf.constData(), pdf.size());
-    const bool existed = fs::exists(given);
-    if (const std::error_code written = smek::writeTextFileAtomic(o.out, content)) {
-        std::cerr << "bukvoklad-cli: " << o.out << ": " << written.message() << "\n";
-        return 1;
-    }
-    if (existed) std::cerr << "bukvoklad-cli: replaced " << o.out << "\n";
-    return 0;
+    return smek::writeOutput("bukvoklad-cli", o.out, std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())));
 }
 
 int runThemes(const std::string& pathData) {
@@ -237,14 +207,7 @@ int runThemes(const std::string& pathData) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")) {
-        std::cout << kUsage << "\n" << kHelp;
-        return 0;
-    }
-    if (argc == 2 && std::string(argv[1]) == "--version") {
-        std::cout << "bukvoklad-cli " << smek::kVersion << "\n";
-        return 0;
-    }
+    if (const std::optional<int> done = smek::helpOrVersion(argc, argv, "bukvoklad-cli", kUsage, kHelp)) return *done;
     std::string why;
     const std::optional<Options> o = parse(argc, argv, why);
     if (!o) return usage(why);
@@ -252,14 +215,7 @@ int main(int argc, char** argv) {
     if (o->command == "themes") return runThemes(pathData);
     if (!o->theme.empty() && !std::filesystem::is_directory(std::filesystem::path(pathData) / smek::kThemesFolder / o->theme))
         return usage("no theme " + o->theme + " (bukvoklad-cli themes lists them)");
-    // The PDF needs fonts, not a screen: no display is asked for, whatever
-    // the session has.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Qt's own notes (a session without a runtime folder) are no business of
-    // the teacher's; the tool reports its failures itself.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-        if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << "\n";
-    });
+    smek::drawWithoutDisplay("bukvoklad-cli");
     QGuiApplication app(argc, argv);
     return runSheet(*o, pathData);
 }

@@ -6,6 +6,7 @@
 #include "TextFile.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace smek {
 
@@ -44,7 +45,11 @@ std::string shownWord(std::string_view utf8) {
     return out;
 }
 
-void takeWord(std::string_view item, int line, OwnListParse& out) {
+// The words taken so far, for the check of repeats: a pasted list may hold
+// many thousands.
+using Seen = std::unordered_set<std::string>;
+
+void takeWord(std::string_view item, int line, OwnListParse& out, Seen& seen) {
     std::string word;
     bool russian = true;
     size_t i = 0;
@@ -68,24 +73,24 @@ void takeWord(std::string_view item, int line, OwnListParse& out) {
         refuse(Reason::TooShort);
     else if (letters > kOwnWordMaxLetters)
         refuse(Reason::TooLong);
-    else if (std::find(out.list.words.begin(), out.list.words.end(), word) != out.list.words.end())
+    else if (!seen.insert(word).second)
         refuse(Reason::Repeated);
     else
         out.list.words.push_back(std::move(word));
 }
 
-void takeLine(std::string_view line, int number, OwnListParse& out) {
+void takeLine(std::string_view line, int number, OwnListParse& out, Seen& seen) {
     size_t i = 0, itemStart = 0;
     char32_t c = 0;
     while (i < line.size()) {
         const size_t start = i;
         nextUtf8(line, i, c);
         if (isSeparator(c)) {
-            if (start > itemStart) takeWord(line.substr(itemStart, start - itemStart), number, out);
+            if (start > itemStart) takeWord(line.substr(itemStart, start - itemStart), number, out, seen);
             itemStart = i;
         }
     }
-    if (line.size() > itemStart) takeWord(line.substr(itemStart), number, out);
+    if (line.size() > itemStart) takeWord(line.substr(itemStart), number, out, seen);
 }
 
 // One line, without control characters or blanks at its ends.
@@ -102,7 +107,8 @@ std::string cleanTitle(std::string_view utf8) {
 OwnListParse parseOwnWords(std::string_view utf8, int firstLine) {
     OwnListParse out;
     int number = firstLine;
-    for (std::string_view line : splitLines(utf8)) takeLine(line, number++, out);
+    Seen seen;
+    for (std::string_view line : splitLines(utf8)) takeLine(line, number++, out, seen);
     return out;
 }
 

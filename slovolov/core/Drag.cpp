@@ -7,7 +7,7 @@ namespace smek::slovolov {
 
 bool onWordLine(Cell from, Cell to) {
     const int dx = to.x - from.x, dy = to.y - from.y;
-    return dx == 0 || dy == 0 || dx == dy;
+    return dx == 0 || dy == 0 || dx == dy || dx == -dy;
 }
 
 std::vector<Cell> dragPath(Cell from, Cell to) {

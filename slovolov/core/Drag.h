@@ -1,6 +1,7 @@
 #pragma once
 // Dragging across a word: the straight lines a word can lie on are a row, a
-// column and the down-right diagonal, each read either way.
+// column and either diagonal (the up-right one holds words of own puzzles),
+// each read either way.
 #include "Game.h"
 
 #include <vector>

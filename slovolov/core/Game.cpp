@@ -13,7 +13,7 @@ namespace smek::slovolov {
 std::vector<Cell> GameState::wordCells(int i) const {
     const auto& r = Recs[static_cast<size_t>(i)];
     const int f = r[5];
-    const auto& step = tabDir[static_cast<size_t>(r[4])];
+    const auto& step = kSteps[static_cast<size_t>(r[4])];
     std::vector<Cell> out;
     const int length = wordLength(i);
     out.reserve(static_cast<size_t>(length));
@@ -38,6 +38,9 @@ void resetForLevel(GameState& g, int level) {
     g.cells.assign(static_cast<size_t>((g.GridMax + 1) * (g.GridMax + 1)), 0);
     g.dealt.clear();
     g.toRefill.clear();
+    g.own = false;
+    g.title.clear();
+    g.allDirections = false;
 }
 
 void resetForNewGame(GameState& g) {
@@ -83,33 +86,6 @@ void clearBoard(GameState& g) {
     std::fill(g.Slova.begin(), g.Slova.end(), std::string());
     std::fill(g.Found.begin(), g.Found.end(), 0);
     std::fill(g.Recs.begin(), g.Recs.end(), std::array<int, 6>{0, 0, 0, 0, 0, 0});
-}
-
-struct Placement {
-    int d = 0;  // direction, an index into tabDir
-    int x0 = 0; // start cell
-    int y0 = 0;
-};
-
-// Draws directions and start cells until a word of length L fits over empty
-// or filler cells; nullopt once the draws for one slot are used up.
-std::optional<Placement> placeSlot(const GameState& g, int L, smek::Random& random, int draws) {
-    for (int n = 0; n < draws; ++n) {
-        Placement p;
-        p.d = random.between(0, 2);
-        const int xTop = p.d == 1 ? g.GridMax : g.GridMax - L;
-        const int yTop = p.d == 0 ? g.GridMax : g.GridMax - L;
-        p.x0 = random.between(0, xTop);
-        p.y0 = random.between(0, yTop);
-        bool free = true;
-        for (int k = 0, x = p.x0, y = p.y0; k < L && free; ++k) {
-            free = g.Grid(x, y) <= 0;
-            x += tabDir[static_cast<size_t>(p.d)][0];
-            y += tabDir[static_cast<size_t>(p.d)][1];
-        }
-        if (free) return p;
-    }
-    return std::nullopt;
 }
 
 bool onBoard(const std::vector<std::string>& board, const std::string& word) {
@@ -187,6 +163,51 @@ BuildResult::Status chooseWord(const std::string& pathData, const std::string& t
     }
 }
 
+enum class SlotsOutcome { Filled, NoRoom, Failed };
+
+// One attempt at the whole board: each slot placed, given a word and laid.
+SlotsOutcome fillSlots(GameState& g, const std::string& pathData, smek::Random& random, const BuildLimits& limits,
+                       BuildResult& result) {
+    clearBoard(g);
+    for (int w = 0; w <= g.NumWords; ++w) {
+        const int L = g.wordLength(w);
+        const std::optional<Placement> place = placeSlot(g, L, random, limits.drawsPerWord, false);
+        if (!place) return SlotsOutcome::NoRoom;
+        result.status = chooseWord(pathData, g.theme, L, random, g.Slova, g.Slova[static_cast<size_t>(w)], result);
+        if (result.status != BuildResult::Status::Ok) {
+            result.slotsFilled = w;
+            return SlotsOutcome::Failed;
+        }
+        layWord(g, w, *place, random);
+        result.slotsFilled = w + 1;
+    }
+    return SlotsOutcome::Filled;
+}
+
+} // namespace
+
+std::optional<Placement> placeSlot(const GameState& g, int L, smek::Random& random, int draws, bool upRight) {
+    for (int n = 0; n < draws; ++n) {
+        Placement p;
+        p.d = random.between(0, upRight ? kUpRight : 2);
+        const int xTop = p.d == 1 ? g.GridMax : g.GridMax - L;
+        const int yTop = p.d == 0 ? g.GridMax : g.GridMax - L;
+        p.x0 = random.between(0, xTop);
+        p.y0 = random.between(0, yTop);
+        // Up-right takes the rows of a down-right run and starts at its bottom.
+        if (p.d == kUpRight) p.y0 += L - 1;
+        const auto& step = kSteps[static_cast<size_t>(p.d)];
+        bool free = true;
+        for (int k = 0, x = p.x0, y = p.y0; k < L && free; ++k) {
+            free = g.Grid(x, y) <= 0;
+            x += step[0];
+            y += step[1];
+        }
+        if (free) return p;
+    }
+    return std::nullopt;
+}
+
 // Lays word w into the grid from the placement, forwards or (a random draw)
 // backwards, and records its first and last cells.
 void layWord(GameState& g, int w, const Placement& p, smek::Random& random) {
@@ -202,8 +223,8 @@ void layWord(GameState& g, int w, const Placement& p, smek::Random& random) {
         g.Grid(x, y) = smek::letterPosition(word[static_cast<size_t>(pos)]);
         xe = x;
         ye = y;
-        x += tabDir[static_cast<size_t>(p.d)][0];
-        y += tabDir[static_cast<size_t>(p.d)][1];
+        x += kSteps[static_cast<size_t>(p.d)][0];
+        y += kSteps[static_cast<size_t>(p.d)][1];
     }
     rec[static_cast<size_t>(2 - 2 * rev)] = xe;
     rec[static_cast<size_t>(3 - 2 * rev)] = ye;
@@ -217,29 +238,6 @@ void fillBlanks(GameState& g, smek::Random& random) {
         for (int x = 0; x <= g.GridMax; ++x)
             if (g.Grid(x, y) == 0) g.Grid(x, y) = -random.between(1, 32);
 }
-
-enum class SlotsOutcome { Filled, NoRoom, Failed };
-
-// One attempt at the whole board: each slot placed, given a word and laid.
-SlotsOutcome fillSlots(GameState& g, const std::string& pathData, smek::Random& random, const BuildLimits& limits,
-                       BuildResult& result) {
-    clearBoard(g);
-    for (int w = 0; w <= g.NumWords; ++w) {
-        const int L = g.wordLength(w);
-        const std::optional<Placement> place = placeSlot(g, L, random, limits.drawsPerWord);
-        if (!place) return SlotsOutcome::NoRoom;
-        result.status = chooseWord(pathData, g.theme, L, random, g.Slova, g.Slova[static_cast<size_t>(w)], result);
-        if (result.status != BuildResult::Status::Ok) {
-            result.slotsFilled = w;
-            return SlotsOutcome::Failed;
-        }
-        layWord(g, w, *place, random);
-        result.slotsFilled = w + 1;
-    }
-    return SlotsOutcome::Filled;
-}
-
-} // namespace
 
 BuildResult buildBoard(GameState& g, const std::string& pathData, smek::Random& random, const BuildLimits& limits) {
     BuildResult result;

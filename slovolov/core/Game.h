@@ -8,6 +8,7 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -36,6 +37,12 @@ struct GameState {
     std::vector<std::array<int, 6>> Recs;
     std::string FileName; // UTF-8 path of the saved game, empty if none
     std::string theme;    // the word theme of new boards; empty = all words
+    // An author's own puzzle: its words (any number and lengths) stand in the
+    // level's slots, its title above the board. Every new or opened game
+    // clears it.
+    bool own = false;
+    std::string title;          // UTF-8
+    bool allDirections = false; // the up-right diagonal may hold words too
 
     int OstMin = 0;
     int OstSec = 0;
@@ -51,8 +58,11 @@ struct GameState {
     int& Grid(int x, int y) { return cells[static_cast<size_t>(x * (GridMax + 1) + y)]; }
     int Grid(int x, int y) const { return cells[static_cast<size_t>(x * (GridMax + 1) + y)]; }
     int level() const { return settings.Level; }
-    // Length of word i at the current level.
-    int wordLength(int i) const { return tabLen[static_cast<size_t>(settings.Level)][static_cast<size_t>(i)]; }
+    // Length of word i: its slot's at the current level, an own word's own.
+    int wordLength(int i) const {
+        return own ? static_cast<int>(Slova[static_cast<size_t>(i)].size())
+                   : tabLen[static_cast<size_t>(settings.Level)][static_cast<size_t>(i)];
+    }
     // The cells of word i, from its start cell along its direction.
     std::vector<Cell> wordCells(int i) const;
 };
@@ -107,6 +117,23 @@ struct WordPick {
     std::error_code error;
 };
 WordPick pickWord(const std::filesystem::path& file, int length, smek::Random& random);
+
+// The designed placement, shared by dealt and own boards.
+struct Placement {
+    int d = 0;  // direction, an index into kSteps
+    int x0 = 0; // start cell
+    int y0 = 0;
+};
+// Draws directions (the designed three, or four with the up-right diagonal)
+// and start cells until a word of length L fits over empty or filler cells;
+// nullopt once the draws are used up. The start cell stays off the last
+// column and row as designed, so the longest word has GridMax letters.
+std::optional<Placement> placeSlot(const GameState& g, int L, smek::Random& random, int draws, bool upRight);
+// Lays word w (Slova[w]) into the grid from the placement, forwards or (a
+// random draw) backwards, and records its first and last cells.
+void layWord(GameState& g, int w, const Placement& p, smek::Random& random);
+// Every cell no word took gets a filler letter А..Ю, stored negated.
+void fillBlanks(GameState& g, smek::Random& random);
 
 // Board click at a pixel of the board.
 struct ClickResult {

@@ -2,6 +2,7 @@
 // The fixed level tables of the word-search game. Levels are 0, 1
 // and 2 inside the program (shown to the player as 1, 2 and 3).
 #include <array>
+#include <cstddef>
 
 namespace smek::slovolov {
 
@@ -21,8 +22,18 @@ constexpr std::array<std::array<int, 20>, kLevels> tabLen{{
 }};
 // The step from one letter to the next: [direction][0] column, [1] row.
 constexpr std::array<std::array<int, 2>, 3> tabDir{{{1, 0}, {0, 1}, {1, 1}}};
+// An own puzzle may also hide words on the up-right diagonal: direction 3.
+// Saved games never hold it, so tabDir stays the designed three.
+constexpr int kUpRight = 3;
+constexpr std::array<std::array<int, 2>, 4> kSteps{{{1, 0}, {0, 1}, {1, 1}, {1, -1}}};
 
 constexpr bool validLevel(int level) { return level >= 0 && level < kLevels; }
+// The level whose grid has this many cells a side (10, 15, 20); -1 for none.
+constexpr int levelOfSide(int side) {
+    for (int level = 0; level < kLevels; ++level)
+        if (tabGrid[static_cast<size_t>(level)] + 1 == side) return level;
+    return -1;
+}
 // 400 divided by the number of cells in a row: 40, 26 or 20 pixels.
 constexpr int cellSizeFor(int gridMax) { return 400 / (gridMax + 1); }
 // The board surface: the cell area, its closing right and bottom grid line

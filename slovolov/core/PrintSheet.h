@@ -9,6 +9,8 @@
 namespace smek::slovolov {
 
 struct PrintSheet {
+    std::string title;          // UTF-8: an own puzzle's, empty for a dealt one
+    bool allDirections = false; // words may lie on the up-right diagonal too
     int GridMax = 0;
     // Alphabet positions 1..33, 0 for an empty cell; column-major like Grid.
     std::vector<int> letters;
@@ -27,5 +29,9 @@ struct PrintSheet {
 // back (an opened game's board has them emptied or refilled), so a
 // half-played game prints as the whole puzzle.
 PrintSheet printSheet(const GameState& g);
+
+// The rule above the board, on paper and on the web page (UTF-8): "Найдите
+// 6 слов. Слова читаются …, а также в обратную сторону."
+std::string ruleText(const PrintSheet& sheet);
 
 } // namespace smek::slovolov

@@ -15,7 +15,8 @@ bool keepForResume(const GameState& g, const std::filesystem::path& file, bool s
     if (g.Remain < 0 || !completeGame(g)) {
         std::filesystem::remove(file, ignored);
         std::filesystem::remove(startedMark(file), ignored);
-        return true;
+        // An own puzzle in play that no saved game holds cannot be kept.
+        return g.Remain < 0 || !g.own;
     }
     std::filesystem::create_directories(file.parent_path(), ignored);
     if (writeTextFileAtomic(file, slvText(g))) return false;

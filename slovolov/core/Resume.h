@@ -23,7 +23,8 @@ std::filesystem::path startedMark(const std::filesystem::path& file);
 
 // At close: a game in progress that would open again is written to file (the
 // time left of a timed game included); otherwise an old file is removed, so
-// a finished game is never offered. False when a game could not be kept.
+// a finished game is never offered. False when a game could not be kept
+// (an own puzzle in play whose words are not the level's slots).
 bool keepForResume(const GameState& g, const std::filesystem::path& file, bool started = false);
 
 // At start: the kept game, read and checked as an opened game is, or nullopt

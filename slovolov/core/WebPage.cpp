@@ -1,5 +1,7 @@
 #include "WebPage.h"
 
+#include "PrintSheet.h"
+
 #include "common/core/Alphabet.h"
 #include "common/core/Cp1251.h"
 #include "common/web/Sha256.h"
@@ -12,27 +14,17 @@ namespace smek::slovolov {
 
 namespace {
 
-// The board row by row, one letter a cell. A game opened from a file may
-// hold empty cells (words found, fillers cleared by giving up): the words'
-// letters go back from the list, and a cleared filler gets a letter drawn
-// from the board itself, so the page is a whole puzzle, the same every time.
-std::string boardLetters(const GameState& g) {
-    const int n = g.GridMax + 1;
-    const std::vector<int>& board = g.dealt.size() == g.cells.size() ? g.dealt : g.cells;
+// The board row by row, one letter a cell, as the printed sheet has it (found
+// words' letters back). A game opened from a file may still hold empty cells
+// (fillers cleared by giving up): they get letters drawn from the board
+// itself, so the page is a whole puzzle, the same every time.
+std::string boardLetters(const PrintSheet& sheet) {
+    const int n = sheet.GridMax + 1;
     std::string grid(static_cast<size_t>(n * n), ' ');
     for (int y = 0; y < n; ++y)
-        for (int x = 0; x < n; ++x) {
-            const int code = std::abs(board[static_cast<size_t>(x * n + y)]); // fillers are stored negated
-            if (code >= 1 && code <= 33) grid[static_cast<size_t>(y * n + x)] = smek::letterAt(code);
-        }
-    for (size_t i = 0; i < g.Slova.size() && i < g.Recs.size(); ++i) {
-        const std::vector<Cell> cells = g.wordCells(static_cast<int>(i));
-        const std::string& word = g.Slova[i];
-        if (word.size() != cells.size()) continue;
-        const bool backwards = g.Recs[i][5] == 2; // the walk starts at the word's last letter
-        for (size_t k = 0; k < cells.size(); ++k)
-            grid[static_cast<size_t>(cells[k].y * n + cells[k].x)] = word[backwards ? word.size() - 1 - k : k];
-    }
+        for (int x = 0; x < n; ++x)
+            if (const int code = sheet.letter(x, y); code >= 1 && code <= 33)
+                grid[static_cast<size_t>(y * n + x)] = smek::letterAt(code);
     const std::string digest = web::sha256Hex(grid);
     for (size_t k = 0; k < grid.size(); ++k)
         if (grid[k] == ' ')
@@ -43,25 +35,27 @@ std::string boardLetters(const GameState& g) {
 } // namespace
 
 std::string webPage(const GameState& g, int clockSeconds) {
-    const int n = g.GridMax + 1;
-    const std::string grid = boardLetters(g);
+    const PrintSheet sheet = printSheet(g);
+    const std::string grid = boardLetters(sheet);
+    const std::string title = sheet.title.empty() ? "Словолов" : sheet.title;
     std::string words;
-    std::string identity = "slovolov|" + grid;
-    for (size_t i = 0; i < g.Slova.size() && i < g.Recs.size(); ++i) {
-        const auto& r = g.Recs[i];
-        const std::string coords = "[" + std::to_string(r[0]) + "," + std::to_string(r[1]) + "],\"b\":[" +
-                                   std::to_string(r[2]) + "," + std::to_string(r[3]) + "]";
+    std::string identity = "slovolov|" + title + "|" + grid;
+    for (size_t i = 0; i < sheet.words.size(); ++i) {
+        const PrintSheet::Line& line = sheet.answers[i];
+        const std::string ends = "[" + std::to_string(line.first.x) + "," + std::to_string(line.first.y) + "],\"b\":[" +
+                                 std::to_string(line.last.x) + "," + std::to_string(line.last.y) + "]";
         if (!words.empty()) words += ',';
-        words += "{\"w\":" + web::jsonString(cp1251ToUtf8(g.Slova[i])) + ",\"a\":" + coords + "}";
-        identity += "|" + g.Slova[i] + coords;
+        words += "{\"w\":" + web::jsonString(cp1251ToUtf8(sheet.words[i])) + ",\"a\":" + ends + "}";
+        identity += "|" + sheet.words[i] + ends;
     }
     identity += "|" + std::to_string(clockSeconds);
 
     web::PageContent page;
     page.game = web::Game::Slovolov;
-    page.title = "Словолов";
+    page.title = title;
     page.salt = web::puzzleSalt(identity);
-    page.data = "\"size\":" + std::to_string(n) + ",\"grid\":" + web::jsonString(cp1251ToUtf8(grid)) +
+    page.data = "\"size\":" + std::to_string(sheet.GridMax + 1) + ",\"grid\":" + web::jsonString(cp1251ToUtf8(grid)) +
+                ",\"rule\":" + web::jsonString(ruleText(sheet)) +
                 ",\"clock\":" + std::to_string(clockSeconds > 0 ? clockSeconds : 0) + ",\"words\":[" + words + "]";
     return web::writePage(page);
 }

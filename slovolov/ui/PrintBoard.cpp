@@ -1,16 +1,21 @@
 #include "PrintBoard.h"
 
 #include "common/core/Alphabet.h"
+#include "common/core/Paths.h"
 #include "common/ui/Geometry.h"
 #include "common/ui/Text.h"
 
 #include <QFontMetricsF>
 #include <algorithm>
+#include <cmath>
 
 namespace smek::slovolov {
 namespace {
 
 const QString kDocument = QStringLiteral("Словолов");
+// The least height of a printed capital, 5 mm, with room for rounding and the
+// face's own measure.
+constexpr qreal kLetterMm = 5.3;
 
 // The board's own face, as on the screen and on bukvoklad's worksheet.
 QFont pageFont(qreal pixels, bool bold) {
@@ -35,17 +40,18 @@ void drawPage(QPainter& p, const QRect& area, const PrintSheet& sheet, bool answ
     const int rows = (words + columns - 1) / columns;
     const qreal rowHeight = 8 * mm;
 
-    // Title and the rule of the game.
+    // The title, the author's for an own puzzle, and the rule of the game.
     qreal y = 0;
     p.setPen(Qt::black);
-    p.setFont(pageFont(9 * mm, true));
-    const QString title = answers ? kDocument + QStringLiteral(": ответы") : kDocument;
-    p.drawText(QRectF(0, y, area.width(), 12 * mm), Qt::AlignLeft | Qt::AlignVCenter, title);
+    const QFont titleFont = pageFont(9 * mm, true);
+    p.setFont(titleFont);
+    const QString name = sheet.title.empty() ? kDocument : smek::fromUtf8(sheet.title);
+    const QString title = answers ? name + QStringLiteral(": ответы") : name;
+    p.drawText(QRectF(0, y, area.width(), 12 * mm), Qt::AlignLeft | Qt::AlignVCenter,
+               QFontMetricsF(titleFont, p.device()).elidedText(title, Qt::ElideRight, area.width()));
     y += 13 * mm;
     p.setFont(pageFont(4.2 * mm, false));
-    const QString rule = QStringLiteral("Найдите %1 слов. Слова читаются по горизонтали, по вертикали и по диагонали "
-                                        "сверху слева вниз направо, а также в обратную сторону.")
-                             .arg(words);
+    const QString rule = smek::fromUtf8(ruleText(sheet));
     const QRectF ruleBox(0, y, area.width(), 12 * mm);
     p.drawText(ruleBox, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, rule);
     y += 14 * mm;
@@ -68,12 +74,26 @@ void drawPage(QPainter& p, const QRect& area, const PrintSheet& sheet, bool answ
     p.setPen(QPen(Qt::black, std::max<qreal>(1, 0.6 * mm)));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(origin, QSizeF(n * cell, n * cell)));
-    p.setFont(pageFont(cell * 0.6, false));
+    // Capitals at least 5 mm tall, for a child's hand, on every grid; larger
+    // where the cells leave room.
+    QFont letterFont = pageFont(cell * 0.6, false);
+    const qreal capRatio = QFontMetricsF(letterFont, p.device()).capHeight() / letterFont.pixelSize();
+    letterFont.setPixelSize(static_cast<int>(std::ceil(std::max(kLetterMm * mm, 0.5 * cell) / capRatio)));
+    // A wide letter (Ш, Ж, Ю) is narrowed rather than made smaller, so it
+    // keeps clear of the cell's sides at the capitals' height.
+    p.setFont(letterFont);
+    const QFontMetricsF letterMetrics(letterFont, p.device());
+    const qreal room = 0.8 * cell;
     for (int cx = 0; cx < n; ++cx)
         for (int cy = 0; cy < n; ++cy)
             if (const int v = sheet.letter(cx, cy); v > 0) {
-                const QRectF box(origin + QPointF(cx * cell, cy * cell), QSizeF(cell, cell));
-                p.drawText(box, Qt::AlignCenter, smek::fromCp1251(std::string(1, smek::letterAt(v))));
+                const QString letter = smek::fromCp1251(std::string(1, smek::letterAt(v)));
+                const qreal narrow = std::min<qreal>(1, room / letterMetrics.horizontalAdvance(letter));
+                p.save();
+                p.translate(origin + QPointF((cx + 0.5) * cell, (cy + 0.5) * cell));
+                p.scale(narrow, 1);
+                p.drawText(QRectF(-cell / (2 * narrow), -cell / 2, cell / narrow, cell), Qt::AlignCenter, letter);
+                p.restore();
             }
     y += side + 8 * mm;
 
@@ -113,7 +133,9 @@ void printPuzzle(smek::Prompts& prompts, const PrintSheet& sheet) {
 
 void savePuzzlePdf(smek::Prompts& prompts, const smek::Places& places, const PrintSheet& sheet) {
     const bool answers = askAnswers(prompts);
-    smek::savePdf(prompts, places, kDocument + QStringLiteral(".pdf"), kDocument, pages(sheet, answers));
+    const std::string own = smek::fileNameOfTitle(sheet.title);
+    const QString name = own.empty() ? kDocument : smek::fromUtf8(own);
+    smek::savePdf(prompts, places, name + QStringLiteral(".pdf"), name, pages(sheet, answers));
 }
 
 } // namespace smek::slovolov

@@ -1,5 +1,5 @@
 #pragma once
-// The printed puzzle: one page with the title, the board (large letters in a
+// The printed puzzle: one page with the title (an own puzzle's own), the board (large letters in a
 // ruled grid) and the word list; with answers, a second page the same with a
 // stroke along every hidden word.
 #include "common/ui/PrintOut.h"

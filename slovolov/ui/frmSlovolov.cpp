@@ -20,8 +20,10 @@
 #include "common/ui/frmWeb.h"
 #include "PrintBoard.h"
 #include "WordListMarks.h"
+#include "OwnPuzzleDialog.h"
 #include "frmSlovolovSelLevel.h"
 #include "slovolov/core/Lookup.h"
+#include "slovolov/core/OwnPuzzle.h"
 #include "slovolov/core/Progress.h"
 #include "slovolov/core/Resume.h"
 #include "slovolov/core/SavedGame.h"
@@ -141,6 +143,9 @@ void frmSlovolov::buildControls() {
     lblTema->setWordWrap(true);
     lblTema->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     lblTema->hide();
+    lblTitle = label(client, QString(), QRect(312, 40 - kBand, 404, 36), smek::serifFont(14.25, true));
+    lblTitle->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    lblTitle->hide();
 
     picShar[0] = ballPicture(false, picBox->pixelRatio());
     picShar[1] = ballPicture(true, picBox->pixelRatio());
@@ -157,6 +162,8 @@ void frmSlovolov::buildMenu() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("Меню"));
     MenuNewGame = menu->addAction(QStringLiteral("Новая игра"), this, &frmSlovolov::MenuNewGame_Click);
     MenuNewGame->setShortcut(Qt::Key_F4);
+    MenuOwn = menu->addAction(QStringLiteral("Своя головоломка…"), this, &frmSlovolov::MenuOwn_Click);
+    MenuOwn->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     MenuSelLevel = menu->addAction(QStringLiteral("Выбор уровня"), this, &frmSlovolov::MenuSelLevel_Click);
     MenuSelLevel->setShortcut(Qt::Key_F6);
     MenuEndGame = menu->addAction(QStringLiteral("Сдаться"), this, &frmSlovolov::MenuEndGame_Click);
@@ -200,7 +207,10 @@ void frmSlovolov::buildMenu() {
 void frmSlovolov::MenuWeb_Click() {
     const Settings& s = state_.settings;
     const int clock = s.IgraNaVremya == 1 ? s.VremyaMin * 60 + s.VremyaSec : 0;
-    smek::saveWebPage(prompts_, places_, QStringLiteral("Словолов.html"), [&] { return webPage(state_, clock); });
+    // An own puzzle's page is named after its title, as its PDF is.
+    const std::string own = smek::fileNameOfTitle(state_.title);
+    const QString name = own.empty() ? QStringLiteral("Словолов") : smek::fromUtf8(own);
+    smek::saveWebPage(prompts_, places_, name + QStringLiteral(".html"), [&] { return webPage(state_, clock); });
 }
 
 // ---- Board painting ----
@@ -237,6 +247,8 @@ void frmSlovolov::NewGame(int mode) {
     MenuPdf->setEnabled(false);
     MenuWeb->setEnabled(false);
     lblTema->hide(); // an opened game's words may come from anywhere
+    lblTitle->setText(lblTitle->fontMetrics().elidedText(smek::fromUtf8(g.title), Qt::ElideRight, lblTitle->width()));
+    lblTitle->setVisible(g.own && !g.title.empty());
 
     if (mode == 0) {
         picBox->clear();
@@ -449,6 +461,16 @@ void frmSlovolov::fillSlovarMenu() {
 // ---- Saved games ----
 
 void frmSlovolov::SaveFileDialog(int index) {
+    // A saved game holds the level's slots; other own words would make a file
+    // that never opens.
+    if (state_.own && !fitsLevelSlots(state_)) {
+        prompts_.message(QStringLiteral("Головоломку из своих слов можно сохранить как игру, только когда её слова "
+                                        "совпадают со словами уровня по числу и длине.\n\n"
+                                        "Чтобы сохранить её, запишите список слов («Своя головоломка…», "
+                                        "«Сохранить список…») или саму доску («Сохранить в PDF…»)."),
+                         smek::Prompts::Icon::Information);
+        return;
+    }
     // A board left half-built by a missing word file would save as a file
     // that never opens again.
     if (!completeGame(state_)) {
@@ -511,6 +533,22 @@ bool frmSlovolov::resumeGame() {
     showOpenedGame();
     // Counted as started before the close: its next move is no new game.
     if (kept->started) firstMove_.alreadyStarted();
+    return true;
+}
+
+// ---- Own puzzles ----
+
+void frmSlovolov::MenuOwn_Click() {
+    OwnPuzzleDialog dialog(this, prompts_, places_, state_.settings, *random_,
+                           [this](GameState&& game) { return playOwnGame(std::move(game)); });
+    prompts_.showModal(dialog);
+}
+
+bool frmSlovolov::playOwnGame(GameState&& game) {
+    if (!loseQuestion->mayLose(state_.Remain >= 0)) return false;
+    game.theme = state_.theme;
+    state_ = std::move(game);
+    showOpenedGame();
     return true;
 }
 

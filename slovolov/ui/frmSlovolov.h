@@ -80,6 +80,12 @@ public:
     // back; false when there is none or the player declines it.
     bool resumeGame();
 
+    // Beyond the design: a puzzle from the author's own words ("Своя головоломка…").
+    void MenuOwn_Click();
+    // Plays a built own game, after the question before a game in progress
+    // is lost; false when the player keeps the old game.
+    bool playOwnGame(GameState&& game);
+
     // Dictionary look-up
     void CodeText(const std::string& cp1251Word);
 
@@ -105,11 +111,13 @@ public:
     QLabel* lbVremya = nullptr;
     QLabel* lblTimer = nullptr;
     QLabel* lblTema = nullptr; // the theme of the board, above it; hidden for all words
+    QLabel* lblTitle = nullptr; // an own puzzle's title, above the board
     smek::ThemeMenu* MenuTema = nullptr;
     std::array<QImage, 2> picShar;
     QTimer* tmTimer = nullptr;
     QTimer* tmNewBukvy = nullptr;
     QAction* MenuNewGame = nullptr;
+    QAction* MenuOwn = nullptr;
     QAction* MenuSelLevel = nullptr;
     QAction* MenuEndGame = nullptr;
     QAction* MenuOpen = nullptr;

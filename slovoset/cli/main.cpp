@@ -15,7 +15,6 @@
 #include "common/core/Paths.h"
 #include "common/core/SaveOpen.h"
 #include "common/core/TextDetect.h"
-#include "common/core/Version.h"
 #include "common/core/TextFile.h"
 
 #include <cctype>
@@ -90,11 +89,7 @@ constexpr const char* kHelp =
     "text or holds no hidden words, a page that cannot be written); 2 wrong\n"
     "usage.\n";
 
-int usage(const std::string& why = {}) {
-    if (!why.empty()) std::cerr << "slovoset-cli: " << why << "\n";
-    std::cerr << kUsage;
-    return 2;
-}
+int usage(const std::string& why = {}) { return smek::usageError("slovoset-cli", kUsage, why); }
 
 struct Options {
     std::string command;
@@ -441,14 +436,7 @@ int runStats(const Options& o, const std::string& pathData) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")) {
-        std::cout << kUsage << "\n" << kHelp;
-        return 0;
-    }
-    if (argc == 2 && std::string(argv[1]) == "--version") {
-        std::cout << "slovoset-cli " << smek::kVersion << "\n";
-        return 0;
-    }
+    if (const std::optional<int> done = smek::helpOrVersion(argc, argv, "slovoset-cli", kUsage, kHelp)) return *done;
     std::string why;
     std::optional<Options> o = parse(argc, argv, why);
     if (!o) return usage(why);

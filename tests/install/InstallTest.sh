@@ -46,6 +46,11 @@ done
 [ -x "$prefix/bin/bukvoklad-cli" ] || fail "bukvoklad-cli not installed"
 # Through the link in bin/ it finds the game's words beside itself.
 "$prefix/bin/bukvoklad-cli" sheet --theme Животные --count 10 --seed 1 "$dir/лист.pdf" || fail "bukvoklad-cli from bin/"
+[ -x "$prefix/bin/slovolov-cli" ] || fail "slovolov-cli not installed"
+[ -f "$prefix/share/man/ru/man1/slovolov-cli.1.gz" ] || fail "slovolov-cli has no Russian manual page"
+# Installed, it finds the game's words beside itself and needs no display.
+env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/slovolov-cli" make --level 1 --seed 1 "$HOME/installed.pdf" \
+  || fail "the installed slovolov-cli made no puzzle"
 [ -f "$prefix/share/doc/smekalia/copyright" ] || fail "no copyright file"
 grep -q "Alexander I. Lebedev" "$prefix/share/doc/smekalia/copyright" || fail "no word-list notice"
 

@@ -35,7 +35,7 @@
   const clock = el('p', { class: 'clock', id: 'clock', hidden: '' });
   const showButton = el('button', { type: 'button', id: 'show', text: 'Показать ответы', onclick: reveal });
   gameRoot.append(
-    el('div', { class: 'boardwrap' }, board,
+    el('div', { class: 'boardwrap' }, el('p', { class: 'rule', text: puzzle.rule }), board,
       el('p', { class: 'hint tap-hint', text: 'Нажмите на первую и последнюю букву найденного слова или проведите по нему.' })),
     el('aside', { class: 'side' }, el('h2', { text: 'Список загаданных слов:' }), list, count, clock,
       el('div', { class: 'tools' }, showButton, restartButton(restart))));

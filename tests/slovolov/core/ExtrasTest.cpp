@@ -53,21 +53,23 @@ TEST(Cursor, CellCentreAndCellAtAgreeWithTheBoardClick) {
     }
 }
 
-TEST(Drag, RowsColumnsAndTheDownRightDiagonalEitherWay) {
+TEST(Drag, RowsColumnsAndBothDiagonalsEitherWay) {
     EXPECT_EQ(dragPath({2, 3}, {5, 3}), (std::vector<Cell>{{2, 3}, {3, 3}, {4, 3}, {5, 3}}));
     EXPECT_EQ(dragPath({5, 3}, {3, 3}), (std::vector<Cell>{{5, 3}, {4, 3}, {3, 3}}));
     EXPECT_EQ(dragPath({1, 4}, {1, 2}), (std::vector<Cell>{{1, 4}, {1, 3}, {1, 2}}));
     EXPECT_EQ(dragPath({1, 1}, {3, 3}), (std::vector<Cell>{{1, 1}, {2, 2}, {3, 3}}));
     EXPECT_EQ(dragPath({3, 3}, {1, 1}), (std::vector<Cell>{{3, 3}, {2, 2}, {1, 1}}));
     EXPECT_EQ(dragPath({4, 4}, {4, 4}), (std::vector<Cell>{{4, 4}}));
+    // The up-right diagonal, where own puzzles may hide words.
+    EXPECT_EQ(dragPath({1, 3}, {3, 1}), (std::vector<Cell>{{1, 3}, {2, 2}, {3, 1}}));
+    EXPECT_EQ(dragPath({3, 1}, {1, 3}), (std::vector<Cell>{{3, 1}, {2, 2}, {1, 3}}));
 }
 
 TEST(Drag, OffTheLinesOnlyTheStartIsLit) {
-    // The other diagonal holds no word; nor does a knight's move.
-    EXPECT_FALSE(onWordLine({3, 1}, {1, 3}));
-    EXPECT_EQ(dragPath({3, 1}, {1, 3}), (std::vector<Cell>{{3, 1}}));
-    EXPECT_EQ(dragPath({1, 3}, {3, 1}), (std::vector<Cell>{{1, 3}}));
+    // A knight's move, or any slope but a diagonal's, holds no word.
+    EXPECT_FALSE(onWordLine({0, 0}, {2, 1}));
     EXPECT_EQ(dragPath({0, 0}, {2, 1}), (std::vector<Cell>{{0, 0}}));
+    EXPECT_EQ(dragPath({4, 0}, {1, 2}), (std::vector<Cell>{{4, 0}}));
 }
 
 TEST(Drag, EveryPlacedWordLiesOnAWordLine) {

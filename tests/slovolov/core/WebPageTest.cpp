@@ -38,6 +38,10 @@ TEST(WebPage, TheDealtBoardRowByRowWithEachWordsEnds) {
     }
     EXPECT_EQ(i, 6);
     EXPECT_NE(page.find("\"clock\":0,"), std::string::npos);
+    EXPECT_NE(page.find("<title>Словолов</title>"), std::string::npos);
+    // An own puzzle's title heads its page.
+    g.title = "Осень <в лесу>";
+    EXPECT_NE(webPage(g, 0).find("<title>Осень &lt;в лесу&gt;</title>"), std::string::npos);
 }
 
 TEST(WebPage, FoundWordsAndRefillsLeaveThePageAsDealt) {
@@ -55,6 +59,7 @@ TEST(WebPage, AnOpenedGameWithEmptyCellsBecomesAWholePuzzleAgain) {
     const std::string whole = gridOf(webPage(g, 0));
     // As a saved game opens after a find and a give-up: its cells are the board.
     for (const Cell& c : g.wordCells(1)) g.Grid(c.x, c.y) = 0;
+    g.Found[1] = 1;
     clearFillers(g);
     g.dealt = g.cells;
     const std::string page = webPage(g, 0);

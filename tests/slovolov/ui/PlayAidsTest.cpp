@@ -427,7 +427,7 @@ private slots:
 
     void dragOffTheLinesLightsOnlyItsStart() {
         frmSlovolov& w = start();
-        const Cell from{5, 2}, off{3, 4}; // the up-right diagonal holds no word
+        const Cell from{5, 2}, off{3, 3}; // a knight's move away: no line of any word
         QTest::mousePress(w.picControl, Qt::LeftButton, {}, at(from));
         QTest::mouseMove(w.picControl, at(off));
         QCOMPARE(w.boardInput->overlay()->path(), std::vector<Cell>{from});
