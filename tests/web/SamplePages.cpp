@@ -4,6 +4,7 @@
 // as hashes.
 //   web_sample_pages DATA_SOURCE_DIR TEXTS_DIR OUT_DIR
 #include "bukvoklad/core/WebPage.h"
+#include "slovolov/core/OwnPuzzle.h"
 #include "slovolov/core/WebPage.h"
 #include "slovoset/core/AnalizTexta.h"
 #include "slovoset/core/SaveHtml.h"
@@ -49,6 +50,16 @@ std::string wordSearch(const fs::path& data, int level, int clock, std::uint64_t
     return smek::slovolov::webPage(g, clock);
 }
 
+// An own puzzle whose words may also lie on the up-right diagonal.
+std::string ownWordSearch() {
+    smek::slovolov::OwnPuzzle puzzle{"Осень <3 класс>", {}, 10, true};
+    for (const char* w : {"ЛИСТОПАД", "ЖУРАВЛЬ", "УРОЖАЙ", "ЁЖИК", "ДОЖДЬ", "ТУЧА", "ЗОНТ", "ГРИБ", "ЛУЖА", "ОСЕНЬ"})
+        puzzle.words.push_back(smek::w1251(w));
+    smek::Random random(1);
+    smek::slovolov::OwnBuild built = smek::slovolov::buildOwnBoard(puzzle, {}, random);
+    return built.ok ? smek::slovolov::webPage(built.game, 0) : std::string();
+}
+
 // A created puzzle of a text, and its words with their positions.
 std::string hiddenWords(const fs::path& data, const std::string& text, std::string& words) {
     smek::slovoset::Puzzle p;
@@ -88,6 +99,7 @@ int main(int argc, char** argv) {
     const std::pair<const char*, std::string> pages[] = {
         {"slovolov-small.html", wordSearch(data, 0, 0, 11)},
         {"slovolov-large.html", wordSearch(data, 2, 300, 12)},
+        {"slovolov-own.html", ownWordSearch()},
         {"slovoset.html", hiddenWords(data, readAll(texts / "03-les.txt"), setWords)},
         {"slovoset-long.html", hiddenWords(data, longText, longWords)},
         {"bukvoklad.html", worksheet(data, 10, sheetWords)},

@@ -156,6 +156,27 @@ steps.push(['stored progress that is not the page\'s own is ignored', async brow
   await page.close();
 }]);
 
+steps.push(['an own puzzle: its title and rule, and words on every line it allows', async browser => {
+  const file = path.join(dir, 'slovolov-own.html');
+  const own = c.pageData(file).data;
+  const upRight = own.words.filter(w => Math.sign(w.b[0] - w.a[0]) * Math.sign(w.b[1] - w.a[1]) === -1);
+  c.assert(upRight.length > 0, 'the sample has a word on the up-right diagonal');
+  const loaded = await c.open(browser, file, c.phone);
+  const { page } = loaded;
+  c.equal(await page.title(), 'Осень <3 класс>', 'the author\'s title');
+  c.assert((await c.text(page, '.rule')).includes('по обеим диагоналям'), 'the rule names both diagonals');
+  for (const [k, w] of own.words.entries()) {
+    if (k % 2) {
+      await tap(loaded, c.phone, w.a[0], w.a[1]);
+      await tap(loaded, c.phone, w.b[0], w.b[1]);
+    } else {
+      await drag(loaded, c.phone, w.a, w.b);
+    }
+  }
+  c.equal(await c.text(page, '#banner strong'), 'ПОБЕДА!!!', 'every word found');
+  await page.close();
+}]);
+
 // The clock runs on the browser's virtual time, so no test waits for it:
 // paused first, then advanced by a budget of milliseconds.
 async function virtualTime(page) {
