@@ -109,7 +109,7 @@ std::string writePage(const PageContent& content) {
     const std::string values[] = {
         htmlEscape(content.title),
         "default-src 'none'; script-src " + hashSource(script) + "; style-src " + hashSource(style) +
-            "; img-src data:; base-uri 'none'; form-action 'none'",
+            "; base-uri 'none'; form-action 'none'",
         style,
         script,
         "{\"game\":\"" + std::string(gameName(content.game)) + "\",\"salt\":" + jsonString(content.salt) +
