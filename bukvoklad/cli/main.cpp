@@ -1,5 +1,6 @@
 // bukvoklad-cli: anagram worksheets without a window, for teachers who make
 // many of them, from the game's words, a theme or their own list.
+#include "bukvoklad/core/WebPage.h"
 #include "bukvoklad/core/Worksheet.h"
 #include "bukvoklad/print/WorksheetPages.h"
 
@@ -24,6 +25,7 @@ using namespace smek::bukvoklad;
 
 constexpr const char* kUsage =
     "usage: bukvoklad-cli sheet [--words FILE | [--length N] [--theme NAME]] [--count N] [--seed N] [--] OUT.pdf\n"
+    "       bukvoklad-cli sheet --web [--words FILE | [--length N] [--theme NAME]] [--count N] [--seed N] [--] OUT.html\n"
     "       bukvoklad-cli themes\n"
     "       bukvoklad-cli --help | --version\n";
 
@@ -34,8 +36,8 @@ constexpr const char* kHelp =
     "to further pages when they do not fit on one, and the answers take as many\n"
     "pages again.\n"
     "\n"
-    "sheet: writes OUT.pdf (an existing file is replaced, and named on standard\n"
-    "  error); a folder or a device is refused.\n"
+    "sheet: writes OUT.pdf, or OUT.html with --web (an existing file is replaced,\n"
+    "  and named on standard error); a folder or a device is refused.\n"
     "  --words FILE   the author's own list: the title on the first line, then\n"
     "                 the words (2..20 Russian letters, one a line or separated\n"
     "                 by commas; lower case and Ё are fine), in UTF-8, UTF-16,\n"
@@ -50,6 +52,9 @@ constexpr const char* kHelp =
     "                 list (default all)\n"
     "  --seed N       the same words and letters for the same N every time\n"
     "                 (0..2^64-1; default: the clock)\n"
+    "  --web          one page to play in a browser instead of the PDF: the rows\n"
+    "                 with an answer box each, checked as the player types; the\n"
+    "                 words are kept in it only as hashes\n"
     "\n"
     "themes: the themes of the game's data, one a line.\n"
     "\n"
@@ -66,6 +71,7 @@ struct Options {
     std::string theme;
     std::optional<int> count;
     std::optional<std::uint64_t> seed;
+    bool web = false; // a page to play in a browser instead of the PDF
     std::string out;
 };
 
@@ -98,6 +104,10 @@ std::optional<Options> parse(int argc, char** argv, std::string& why) {
         }
         if (a == "--") {
             optionsEnded = true;
+            continue;
+        }
+        if (a == "--web") {
+            o.web = true;
             continue;
         }
         if (a != "--words" && a != "--length" && a != "--theme" && a != "--count" && a != "--seed") {
@@ -180,6 +190,7 @@ int runSheet(const Options& o, const std::string& pathData) {
             std::cerr << "bukvoklad-cli: the words give only " << sheet.items.size() << " different rows\n";
         if (!o.theme.empty()) sheet.title = o.theme + ": составьте из букв слова";
     }
+    if (o.web) return smek::writeOutput("bukvoklad-cli", o.out, webPage(sheet));
     const QByteArray pdf = worksheetPdf(sheet);
     if (pdf.isEmpty()) {
         std::cerr << "bukvoklad-cli: the PDF could not be made\n";

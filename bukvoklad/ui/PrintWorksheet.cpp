@@ -3,6 +3,8 @@
 #include "common/ui/Geometry.h"
 #include "common/ui/Text.h"
 #include "common/ui/PrintOut.h"
+#include "common/ui/SaveWebPage.h"
+#include "bukvoklad/core/WebPage.h"
 
 #include <QFormLayout>
 #include <QPrintDialog>
@@ -97,6 +99,10 @@ void printWorksheet(QWidget* parent, Prompts& prompts, const Game& game, const P
         return;
     }
 
+    if (output == WorksheetOutput::WebPage) {
+        saveWebPage(prompts, places, QStringLiteral("Анаграммы.html"), [&] { return webPage(sheet); });
+        return;
+    }
     savePdfFile(prompts, places, QStringLiteral("Анаграммы.pdf"), [&] { return worksheetPdf(sheet); });
 }
 

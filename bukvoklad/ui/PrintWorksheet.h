@@ -44,11 +44,12 @@ private:
     Prompts& prompts_;
 };
 
-enum class WorksheetOutput { Printer, Pdf };
+enum class WorksheetOutput { Printer, Pdf, WebPage };
 
 // Asks for the size, makes the worksheet from the game's word files (or the
-// own list, one row a word) and prints it or saves it as a PDF (the save
-// dialog starts where the last PDF went), reporting any failure.
+// own list, one row a word) and prints it, saves it as a PDF (the save dialog
+// starts where the last PDF went) or as a page to play in a browser,
+// reporting any failure.
 void printWorksheet(QWidget* parent, Prompts& prompts, const Game& game, const Places& places, Random& random,
                     WorksheetOutput output, const OwnList& list);
 

@@ -9,6 +9,7 @@
 #include "common/ui/AppStart.h"
 #include "common/ui/CellLetter.h"
 #include "common/ui/Geometry.h"
+#include "common/ui/SaveWebPage.h"
 #include "common/ui/Text.h"
 #include "common/ui/TypingFilter.h"
 #include "common/ui/frmEnd.h"
@@ -159,6 +160,10 @@ void frmForma::buildMenu() {
     MenuPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     MenuPdf = menu->addAction(QStringLiteral("Лист с анаграммами в PDF…"), this, [this] {
         printWorksheet(this, prompts_, game_, places_, random_, WorksheetOutput::Pdf, listToOffer().list);
+    });
+    // The same worksheet as a page to play in a browser.
+    MenuWeb = menu->addAction(saveWebPageCaption(), this, [this] {
+        printWorksheet(this, prompts_, game_, places_, random_, WorksheetOutput::WebPage, listToOffer().list);
     });
     MenuStatistika = menu->addAction(QStringLiteral("Статистика"), this, &frmForma::MenuStatistika_Click);
     menu->addSeparator();

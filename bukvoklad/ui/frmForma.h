@@ -78,6 +78,7 @@ public:
     QAction* MenuPeremeshat = nullptr;
     QAction* MenuPrint = nullptr;
     QAction* MenuPdf = nullptr;
+    QAction* MenuWeb = nullptr;
     QAction* MenuStatistika = nullptr;
     QAction* FileExit = nullptr;
     QAction* HelpCallHelp = nullptr;

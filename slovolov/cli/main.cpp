@@ -11,6 +11,7 @@
 #include "common/ui/PrintOut.h"
 #include "slovolov/core/OwnPuzzle.h"
 #include "slovolov/core/PrintSheet.h"
+#include "slovolov/core/WebPage.h"
 #include "slovolov/ui/PrintBoard.h"
 
 #include <QGuiApplication>
@@ -27,8 +28,9 @@ using namespace smek::slovolov;
 
 constexpr const char* kUsage =
     "usage: slovolov-cli make --words FILE [--size 10|15|20] [--all-directions] [--title T]\n"
-    "                         [--seed N] [--answers] OUT\n"
-    "       slovolov-cli make [--level 1|2|3] [--theme NAME] [--title T] [--seed N] [--answers] OUT\n"
+    "                         [--seed N] [--answers | --web [--clock SECONDS]] OUT\n"
+    "       slovolov-cli make [--level 1|2|3] [--theme NAME] [--title T] [--seed N]\n"
+    "                         [--answers | --web [--clock SECONDS]] OUT\n"
     "       slovolov-cli --help | --version\n";
 
 constexpr const char* kHelp =
@@ -55,9 +57,13 @@ constexpr const char* kHelp =
     "  --seed N          the same puzzle for the same N and words, every time\n"
     "                    (N: 0..18446744073709551615); without it every run differs\n"
     "  --answers         add the answers page\n"
+    "  --web             one page to play in a browser instead of the PDF: tap or\n"
+    "                    click a word's first and last letter, drag across it, or\n"
+    "                    play by keys; \"Показать ответы\" shows the words\n"
+    "  --clock SECONDS   the page counts down from this many seconds (1..5999)\n"
     "\n"
-    "OUT gets .pdf when it has no extension; an existing file is replaced (and\n"
-    "named on standard error). No display is needed.\n"
+    "OUT gets .pdf (.html with --web) when it has no extension; an existing file\n"
+    "is replaced (and named on standard error). No display is needed.\n"
     "\n"
     "Exit status: 0 done; 1 a list or file problem (a list that cannot be read,\n"
     "a word refused, words that do not fit the board, no word files, a PDF that\n"
@@ -74,6 +80,8 @@ struct Options {
     std::optional<std::string> title;
     std::optional<std::uint64_t> seed;
     bool answers = false;
+    bool web = false; // a page to play in a browser instead of the PDF
+    int clock = 0;    // the page's countdown in seconds, 0 for none
     std::string out;
 };
 
@@ -112,8 +120,12 @@ std::optional<Options> parse(int argc, char** argv, std::string& why) {
             o.answers = true;
             continue;
         }
-        const bool takesValue =
-            a == "--words" || a == "--size" || a == "--level" || a == "--theme" || a == "--title" || a == "--seed";
+        if (a == "--web") {
+            o.web = true;
+            continue;
+        }
+        const bool takesValue = a == "--words" || a == "--size" || a == "--level" || a == "--theme" ||
+                                a == "--title" || a == "--seed" || a == "--clock";
         if (!takesValue) {
             why = "unknown option " + a;
             return std::nullopt;
@@ -143,6 +155,13 @@ std::optional<Options> parse(int argc, char** argv, std::string& why) {
             o.theme = v;
         } else if (a == "--title") {
             o.title = v;
+        } else if (a == "--clock") {
+            const std::optional<int> seconds = number<int>(v);
+            if (!seconds || *seconds < 1 || *seconds > 5999) {
+                why = "--clock takes a number of seconds from 1 to 5999";
+                return std::nullopt;
+            }
+            o.clock = *seconds;
         } else {
             o.seed = number<std::uint64_t>(v);
             if (!o.seed) {
@@ -158,6 +177,14 @@ std::optional<Options> parse(int argc, char** argv, std::string& why) {
     o.out = outs[0];
     if (o.words && (o.level || o.theme)) {
         why = "--words makes a puzzle of its own words: no --level or --theme with it";
+        return std::nullopt;
+    }
+    if (o.web && o.answers) {
+        why = "--answers goes with the PDF; the page shows the answers on request";
+        return std::nullopt;
+    }
+    if (o.clock && !o.web) {
+        why = "--clock goes with --web";
         return std::nullopt;
     }
     if (!o.words && (o.side || o.allDirections)) {
@@ -219,6 +246,11 @@ std::optional<GameState> makeGame(const Options& o, const std::string& pathData,
     return g;
 }
 
+int writePage(const Options& o, const GameState& g) {
+    const std::string out = std::filesystem::path(o.out).extension().empty() ? o.out + ".html" : o.out;
+    return smek::writeOutput("slovolov-cli", out, webPage(g, o.clock));
+}
+
 int writePdf(const Options& o, const GameState& g) {
     // The name's own extension, however short the name (the games' rule looks
     // for one only past a drive's three characters).
@@ -250,5 +282,5 @@ int main(int argc, char** argv) {
     smek::Random random = o->seed ? smek::Random(*o->seed) : smek::Random::fromClock();
     const std::optional<GameState> game = makeGame(*o, pathData, random);
     if (!game) return 1;
-    return writePdf(*o, *game);
+    return o->web ? writePage(*o, *game) : writePdf(*o, *game);
 }

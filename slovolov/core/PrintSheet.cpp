@@ -32,4 +32,23 @@ PrintSheet printSheet(const GameState& g) {
     return sheet;
 }
 
+namespace {
+
+// "6 слов", "1 слово", "3 слова".
+std::string wordCount(int n) {
+    const int lastTwo = n % 100, last = n % 10;
+    const bool teens = lastTwo >= 11 && lastTwo <= 14;
+    const char* noun = teens || last == 0 || last >= 5 ? "слов" : last == 1 ? "слово" : "слова";
+    return std::to_string(n) + " " + noun;
+}
+
+} // namespace
+
+std::string ruleText(const PrintSheet& sheet) {
+    const char* lines = sheet.allDirections ? "по горизонтали, по вертикали и по обеим диагоналям"
+                                            : "по горизонтали, по вертикали и по диагонали сверху слева вниз направо";
+    return "Найдите " + wordCount(static_cast<int>(sheet.words.size())) + ". Слова читаются " + lines +
+           ", а также в обратную сторону.";
+}
+
 } // namespace smek::slovolov

@@ -30,4 +30,8 @@ struct PrintSheet {
 // half-played game prints as the whole puzzle.
 PrintSheet printSheet(const GameState& g);
 
+// The rule above the board, on paper and on the web page (UTF-8): "Найдите
+// 6 слов. Слова читаются …, а также в обратную сторону."
+std::string ruleText(const PrintSheet& sheet);
+
 } // namespace smek::slovolov

@@ -24,14 +24,6 @@ QFont pageFont(qreal pixels, bool bold) {
     return font;
 }
 
-// "6 слов", "1 слово", "3 слова".
-QString wordCount(int n) {
-    const int lastTwo = n % 100, last = n % 10;
-    const bool teens = lastTwo >= 11 && lastTwo <= 14;
-    const char* noun = teens || last == 0 || last >= 5 ? "слов" : last == 1 ? "слово" : "слова";
-    return QString::number(n) + QLatin1Char(' ') + QString::fromUtf8(noun);
-}
-
 QString listRow(const PrintSheet& sheet, int i) {
     return QString::number(i + 1) + QStringLiteral(") ") + smek::fromCp1251(sheet.words[static_cast<size_t>(i)]);
 }
@@ -59,11 +51,7 @@ void drawPage(QPainter& p, const QRect& area, const PrintSheet& sheet, bool answ
                QFontMetricsF(titleFont, p.device()).elidedText(title, Qt::ElideRight, area.width()));
     y += 13 * mm;
     p.setFont(pageFont(4.2 * mm, false));
-    const QString lines = sheet.allDirections ? QStringLiteral("по горизонтали, по вертикали и по обеим диагоналям")
-                                              : QStringLiteral("по горизонтали, по вертикали и по диагонали "
-                                                               "сверху слева вниз направо");
-    const QString rule =
-        QStringLiteral("Найдите %1. Слова читаются %2, а также в обратную сторону.").arg(wordCount(words), lines);
+    const QString rule = smek::fromUtf8(ruleText(sheet));
     const QRectF ruleBox(0, y, area.width(), 12 * mm);
     p.drawText(ruleBox, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, rule);
     y += 14 * mm;

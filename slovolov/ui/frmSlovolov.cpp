@@ -7,6 +7,8 @@
 #include "common/core/Themes.h"
 #include "common/core/WordFiles.h"
 #include "common/ui/AppStart.h"
+#include "common/ui/SaveWebPage.h"
+#include "slovolov/core/WebPage.h"
 #include "common/ui/CellLetter.h"
 #include "common/ui/Geometry.h"
 #include "common/ui/Text.h"
@@ -186,8 +188,11 @@ void frmSlovolov::buildMenu() {
     MenuPrint = menu->addAction(QStringLiteral("Печать…"), this, [this] { printPuzzle(prompts_, printSheet(state_)); });
     MenuPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     MenuPdf = menu->addAction(QStringLiteral("Сохранить в PDF…"), this, [this] { savePuzzlePdf(prompts_, places_, printSheet(state_)); });
+    // And as one page to play in a browser, with the game's clock when it has one.
+    MenuWeb = menu->addAction(smek::saveWebPageCaption(), this, &frmSlovolov::MenuWeb_Click);
     MenuPrint->setEnabled(false);
     MenuPdf->setEnabled(false);
+    MenuWeb->setEnabled(false);
     menu->addSeparator();
     loseQuestion = new smek::LoseGameQuestion(menu, prompts_, std::filesystem::path(places_.own) / "slovolov-ask", this);
     menu->addSeparator();
@@ -197,6 +202,15 @@ void frmSlovolov::buildMenu() {
     HelpCallHelp = help->addAction(QStringLiteral("Вызов справки"), this, &frmSlovolov::HelpCallHelp_Click);
     HelpCallHelp->setShortcut(Qt::Key_F1);
     HelpAbout = help->addAction(QStringLiteral("О программе"), this, &frmSlovolov::HelpAbout_Click);
+}
+
+void frmSlovolov::MenuWeb_Click() {
+    const Settings& s = state_.settings;
+    const int clock = s.IgraNaVremya == 1 ? s.VremyaMin * 60 + s.VremyaSec : 0;
+    // An own puzzle's page is named after its title, as its PDF is.
+    const std::string own = smek::fileNameOfTitle(state_.title);
+    const QString name = own.empty() ? QStringLiteral("Словолов") : smek::fromUtf8(own);
+    smek::saveWebPage(prompts_, places_, name + QStringLiteral(".html"), [&] { return webPage(state_, clock); });
 }
 
 // ---- Board painting ----
@@ -231,6 +245,7 @@ void frmSlovolov::NewGame(int mode) {
     showProgress();
     MenuPrint->setEnabled(false);
     MenuPdf->setEnabled(false);
+    MenuWeb->setEnabled(false);
     lblTema->hide(); // an opened game's words may come from anywhere
     lblTitle->setText(lblTitle->fontMetrics().elidedText(smek::fromUtf8(g.title), Qt::ElideRight, lblTitle->width()));
     lblTitle->setVisible(g.own && !g.title.empty());
@@ -264,6 +279,7 @@ void frmSlovolov::NewGame(int mode) {
     boardInput->gameStarted();
     MenuPrint->setEnabled(true);
     MenuPdf->setEnabled(true);
+    MenuWeb->setEnabled(true);
     MenuSlovar->setEnabled(true);
     MenuPause->setEnabled(g.Remain >= 0);
     if (g.Remain >= 0) firstMove_.dealt();

@@ -57,6 +57,7 @@ public:
     void HelpCallHelp_Click();
     void HelpAbout_Click();
     void MenuStatistika_Click();
+    void MenuWeb_Click();
     // Beyond the design: pause, the look-up from menus, the question before a
     // game in progress is thrown away.
     void MenuPause_Click();
@@ -131,6 +132,7 @@ public:
     QLabel* lblNaideno = nullptr;
     QAction* MenuPrint = nullptr;
     QAction* MenuPdf = nullptr;
+    QAction* MenuWeb = nullptr; // "Сохранить как веб-страницу…", enabled with MenuPdf
     QAction* MenuPause = nullptr;
     QMenu* MenuSlovar = nullptr; // "Найти в словаре": one entry per word of the board
     smek::PauseCover* pauseCover = nullptr;

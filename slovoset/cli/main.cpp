@@ -8,6 +8,7 @@
 #include "slovoset/core/ShowHtml.h"
 #include "slovoset/core/StartGame.h"
 #include "slovoset/core/TekstKakNapisan.h"
+#include "slovoset/core/WebPage.h"
 
 #include "common/core/CommandLine.h"
 #include "common/core/Cp1251.h"
@@ -33,8 +34,8 @@ using namespace smek::slovoset;
 
 constexpr const char* kUsage =
     "usage: slovoset-cli list [--play] [--min-length N] [EXCLUDE] [--] FILE\n"
-    "       slovoset-cli export --title T [--print] [--min-length N] [EXCLUDE] [--] FILE OUT\n"
-    "       slovoset-cli export --out-dir DIR [--title T] [--print] [--min-length N] [EXCLUDE] [--] FILE...\n"
+    "       slovoset-cli export --title T [--print | --web] [--min-length N] [EXCLUDE] [--] FILE OUT\n"
+    "       slovoset-cli export --out-dir DIR [--title T] [--print | --web] [--min-length N] [EXCLUDE] [--] FILE...\n"
     "       slovoset-cli stats [--min-length N] [EXCLUDE] [--] FILE...\n"
     "       slovoset-cli --help | --version\n";
 
@@ -68,6 +69,10 @@ constexpr const char* kHelp =
     "  --print        pages made for printing (A4 margins, an instruction line,\n"
     "                 numbered answer lines) instead of the program's pages\n"
     "  --plain        the program's pages (the default)\n"
+    "  --web          one page to play in a browser instead (OUT.html, or\n"
+    "                 DIR/NAME.html): the text, the hints and an answer box;\n"
+    "                 the words are kept only as hashes, and no answers page\n"
+    "                 is written\n"
     "  --out-dir DIR  each FILE gives DIR/NAME.html and DIR/NAME_ответы.html\n"
     "                 (NAME: the file's name without its extension); the title\n"
     "                 is --title T when given, else the text's first line when\n"
@@ -90,6 +95,7 @@ struct Options {
     std::string command;
     bool play = false;
     bool print = false; // export: pages made for printing instead of the program's own
+    bool web = false;   // export: one page to play in a browser
     int minLength = 3;
     std::optional<std::string> title;
     std::vector<std::string> files;
@@ -153,8 +159,13 @@ std::optional<Options> parse(int argc, char** argv, std::string& why) {
             o.outDir = argv[++i];
         } else if (a == "--plain" && o.command == "export") {
             o.print = false;
+            o.web = false;
         } else if (a == "--print" && o.command == "export") {
             o.print = true;
+            o.web = false;
+        } else if (a == "--web" && o.command == "export") {
+            o.web = true;
+            o.print = false;
         } else if (a == "--title") {
             o.title = argv[++i];
         } else {
@@ -270,10 +281,28 @@ std::optional<Puzzle> analysed(const std::string& text, int typ, const Options& 
     return p;
 }
 
+// Writes the page to play in a browser, naming it on standard error when it
+// replaced one: 0, or 1 after reporting a failure.
+int exportWebPage(const Puzzle& p, const std::string& out) {
+    const std::string page = pageName(out);
+    if (page.empty()) return 1;
+    std::error_code ec;
+    const bool existed = std::filesystem::exists(page, ec);
+    const SaveOutcome saved = smek::saveFile(page, webPage(p, p.Nazvanie), false, {});
+    if (saved.kind == SaveOutcome::Kind::Failed) {
+        std::cerr << saved.message << "\n";
+        return 1;
+    }
+    if (existed) std::cerr << "slovoset-cli: replaced " << page << "\n";
+    return 0;
+}
+
 // Writes the two pages of a created puzzle, naming on standard error each
 // page it replaced: 0, or 1 after reporting a failure.
-int exportPages(Puzzle& p, const std::string& titleUtf8, std::string page, bool print) {
+int exportPages(Puzzle& p, const std::string& titleUtf8, std::string page, const Options& o) {
     p.Nazvanie = smek::utf8ToCp1251(titleUtf8);
+    if (o.web) return exportWebPage(p, page);
+    const bool print = o.print;
     // The view last showed the puzzle display; the program's answers page repeats it.
     const std::string text2 = htmlViewBody(ShowSlovo(p).html);
     page = pageName(page);
@@ -340,7 +369,7 @@ int runExport(const Options& o, const std::string& pathData) {
     if (!text) return 1;
     std::optional<Puzzle> p = analysed(*text, 1, o, pathData, {});
     if (!p) return 1;
-    return exportPages(*p, *o.title, o.files[1], o.print);
+    return exportPages(*p, *o.title, o.files[1], o);
 }
 
 // One page pair per text file in the output folder; a file that fails is
@@ -371,7 +400,7 @@ int runBatchExport(const Options& o, const std::string& pathData) {
         const bool ownTitle = !o.title || o.title->empty();
         const TitledText titled = ownTitle ? titleOfText(*text, name) : TitledText{*o.title, *text};
         std::optional<Puzzle> p = analysed(titled.text, 1, o, pathData, file);
-        if (!p || exportPages(*p, titled.title, (fs::path(*o.outDir) / (name + ".html")).string(), o.print) != 0)
+        if (!p || exportPages(*p, titled.title, (fs::path(*o.outDir) / (name + ".html")).string(), o) != 0)
             status = 1;
     }
     return status;

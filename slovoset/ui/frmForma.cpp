@@ -5,6 +5,7 @@
 #include "common/ui/AppStart.h"
 #include "common/ui/Geometry.h"
 #include "common/ui/Text.h"
+#include "common/ui/SaveWebPage.h"
 #include "common/ui/TypingFilter.h"
 #include "common/ui/apiOpenSave.h"
 #include "common/ui/frmEnd.h"
@@ -19,6 +20,7 @@
 #include "slovoset/core/PrintPages.h"
 #include "slovoset/core/ProverkaOtveta.h"
 #include "slovoset/core/SaveHtml.h"
+#include "slovoset/core/WebPage.h"
 #include "slovoset/core/SettingsIni.h"
 #include "slovoset/core/ShowHtml.h"
 #include "slovoset/core/StartGame.h"
@@ -227,6 +229,10 @@ void frmForma::buildMenu() {
                                      &frmForma::mFileOpenText_Click);
     mFileSave = mFile->addAction(QStringLiteral("Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_S), this, &frmForma::mFileSave_Click);
     mFileSave->setEnabled(false);
+    // A created puzzle can also leave as one page to play in a browser.
+    mFileSaveWeb = mFile->addAction(smek::saveWebPageCaption(), this, &frmForma::mFileSaveWeb_Click);
+    mFileSaveWeb->setEnabled(false);
+    connect(mFile, &QMenu::aboutToShow, this, [this] { mFileSaveWeb->setEnabled(canSaveWebPage()); });
     // Exported pages are made for printing unless the author asks for the plain ones.
     mFilePlain = mFile->addAction(QStringLiteral("Простые страницы"));
     mFilePlain->setCheckable(true);
@@ -489,11 +495,23 @@ void frmForma::SaveGame() {
     reportSave(smek::slovoset::SaveGame(p_, smek::toPath(path), smek::replaceQuestion(prompts_)));
 }
 
-void frmForma::SaveHtml() {
+bool frmForma::askNazvanie() {
     const std::optional<QString> title =
         prompts_.inputText(QStringLiteral("Введите название словосети"), smek::fromCp1251(p_.Nazvanie));
     p_.Nazvanie = title ? smek::toCp1251(*title) : std::string();
-    if (p_.Nazvanie.empty()) return;
+    return !p_.Nazvanie.empty();
+}
+
+bool frmForma::canSaveWebPage() const { return p_.TypGame == 1 && mFileSave->isEnabled(); }
+
+void frmForma::mFileSaveWeb_Click() {
+    if (!canSaveWebPage() || !askNazvanie()) return;
+    const QString proposed = smek::fromCp1251(smek::fileNameOfTitle(p_.Nazvanie));
+    smek::saveWebPage(prompts_, places_, proposed, [this] { return webPage(p_, p_.Nazvanie); });
+}
+
+void frmForma::SaveHtml() {
+    if (!askNazvanie()) return;
     // A title may hold characters a file name cannot ("Лес/Поле"): the name
     // proposed is cleaned of them; the pages keep the title as typed.
     const QString proposed = smek::fromCp1251(smek::fileNameOfTitle(p_.Nazvanie));

@@ -48,6 +48,8 @@ public:
     // file named on the command line).
     void OpenNamedGame(const QString& path);
     void mFileSave_Click();
+    // Create mode: the title as for the export, then the page to play in a browser.
+    void mFileSaveWeb_Click();
     void HelpCallHelp_Click();
     void mStatistika_Click();
     // The player's statistics, in their own folder.
@@ -85,6 +87,7 @@ public:
     QAction* mFileOpen = nullptr;
     QAction* mFileOpenText = nullptr;
     QAction* mFileSave = nullptr;
+    QAction* mFileSaveWeb = nullptr; // enabled with "Сохранить" in create mode
     QAction* mFilePlain = nullptr; // checked: the export writes the plain pages
     QAction* mFileIsklyucheniya = nullptr;
     QAction* mStatistika = nullptr;
@@ -116,6 +119,8 @@ private:
     void setAnswerBox(bool enabled);
     void SaveGame();
     void SaveHtml();
+    bool askNazvanie(); // false: cancelled or empty, nothing to export
+    bool canSaveWebPage() const;
     void reportSave(const SaveOutcome& outcome);
     QString helpPage() const;
     void saveIsklyucheniya(const std::set<std::string>& before, const std::set<std::string>& after);

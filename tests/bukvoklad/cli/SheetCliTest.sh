@@ -12,7 +12,7 @@ page() { pdftotext -f "$2" -l "$2" "$1" -; }
 
 out="$("$cli" --help 2>"$dir/err")" || fail "--help exits $?"
 [ -s "$dir/err" ] && fail "--help writes to standard error"
-for option in --words --length --theme --count --seed; do
+for option in --words --length --theme --count --seed --web; do
   grep -q -- "$option" <<<"$out" || fail "--help does not document $option"
 done
 [ "$("$cli" --version)" = "bukvoklad-cli $2" ] || fail "--version: $("$cli" --version)"
@@ -78,6 +78,15 @@ page "$dir/g.pdf" 1 | grep -q "^3\." && fail "--count 2 gave a third row"
 grep -q "the first 30" "$dir/err" || fail "a list cut to thirty is not said"
 pdftotext "$dir/h.pdf" - | grep -q "^30\." || fail "no thirtieth row of a long list"
 pdftotext "$dir/h.pdf" - | grep -q "^31\." && fail "a thirty-first row"
+
+# --web: the same rows as a page to play, the list's title on top, no word in it.
+"$cli" sheet --web --words "$dir/list.txt" --seed 3 "$dir/e.html" || fail "a page of a list"
+grep -q '<title>Осень</title>' "$dir/e.html" || fail "the list's title does not head the page"
+[ "$(grep -o '{"l":' "$dir/e.html" | wc -l)" = 4 ] || fail "the page has not four rows"
+# (ОСЕНЬ is also the title, which the page shows.)
+grep -qi -e ЛИСТОПАД -e ЖУРАВЛЬ -e ЁЖИК -e ЕЖИК "$dir/e.html" && fail "the page names an answer"
+"$cli" sheet --web --words "$dir/list.txt" --seed 3 "$dir/f.html" 2>/dev/null
+cmp -s "$dir/e.html" "$dir/f.html" || fail "the same seed gave another page"
 
 # Lists and outputs that cannot be used: status 1, the word named, nothing written.
 printf 'Осень\nлист0пад\nКОТ\n' >"$dir/bad.txt"

@@ -67,6 +67,7 @@ private slots:
     void extrasRestOutsidePlay();
     void worksheetSavedAsPdf();
     void worksheetPrinted();
+    void worksheetSavedAsWebPage();
     void worksheetRefusalsAndCancels();
 };
 
@@ -201,6 +202,25 @@ void ExtrasTest::worksheetSavedAsPdf() {
     w.prompts.files.push_back(path + QStringLiteral(".pdf"));
     w.form->MenuPdf->trigger(); // Yes
     QCOMPARE(pdfPages(readAll(path + QStringLiteral(".pdf"))), 6);
+}
+
+void ExtrasTest::worksheetSavedAsWebPage() {
+    Window w(0);
+    w.folder.manyWords("a.7", 7, 60);
+    w.prompts.onModal = choose(12, 7);
+    const QString path = QString::fromStdString((w.folder.path() / "лист").string());
+    w.prompts.files.push_back(path);
+    w.form->MenuWeb->trigger();
+    QCOMPARE(w.prompts.fileRequests.size(), 1);
+    QCOMPARE(w.prompts.fileRequests[0].proposedName, QStringLiteral("Анаграммы.html"));
+    const QString page = QString::fromUtf8(readAll(path + QStringLiteral(".html")));
+    QVERIFY(page.startsWith(QStringLiteral("<!DOCTYPE html>")));
+    QCOMPARE(page.count(QStringLiteral("{\"l\":")), 12);
+    QVERIFY(w.prompts.texts().isEmpty());
+    // A cancelled size dialog writes nothing.
+    w.prompts.onModal = [](QDialog& dialog) { dialog.reject(); };
+    w.form->MenuWeb->trigger();
+    QCOMPARE(w.prompts.fileRequests.size(), 1);
 }
 
 void ExtrasTest::worksheetPrinted() {

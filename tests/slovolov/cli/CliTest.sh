@@ -125,8 +125,21 @@ run 1 make --words autumn.txt locked.pdf
 grep -q 'защищён от записи.' <<<"$err" || fail "a write-protected output: $err"
 cmp -s own.pdf locked.pdf || fail "the write-protected file changed"
 
+# --web: the page to play, .html added, the list's title on it, the same
+# bytes for the same seed; --clock only with it, --answers only without.
+run 2 make --words autumn.txt --web --answers page
+run 2 make --words autumn.txt --clock 60 out.pdf
+run 2 make --words autumn.txt --web --clock 0 page
+run 0 make --words autumn.txt --web --clock 90 --seed 3 page
+grep -q '<title>Осень, 3 класс</title>' page.html || fail "the page lacks the list's title"
+grep -q '"clock":90,' page.html || fail "the page lacks its clock"
+run 0 make --words autumn.txt --web --clock 90 --seed 3 again.html
+cmp -s page.html again.html || fail "the same seed gave another page"
+run 0 make --level 3 --web --seed 4 level.html
+[ "$(grep -o '"w":' level.html | wc -l)" = 20 ] || fail "a level-3 page has not twenty words"
+
 # The manual page names every option.
-for option in --words --size --all-directions --title --seed --answers --level --theme --help --version; do
+for option in --words --size --all-directions --title --seed --answers --web --clock --level --theme --help --version; do
   grep -q -- "${option//-/\\\\-}" "$man_page" || fail "the manual page lacks $option"
 done
 exit $status

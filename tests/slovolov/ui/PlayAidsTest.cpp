@@ -7,6 +7,8 @@
 #include "slovolov/core/Drag.h"
 #include "slovolov/core/Lookup.h"
 #include "slovolov/core/SavedGame.h"
+#include "slovolov/core/WebPage.h"
+#include "common/core/TextFile.h"
 #include "slovolov/ui/frmSlovolovSelLevel.h"
 
 #include <QMenu>
@@ -550,6 +552,29 @@ private slots:
         QCOMPARE(static_cast<int>(prompts_->texts().size()), said + 2); // the answers page, then the failure
         QVERIFY(prompts_->texts().last().endsWith(QStringLiteral("папка.pdf\" сохранить не возможно.")));
         QVERIFY(QFileInfo(dir_->path() + QStringLiteral("/папка.pdf")).isDir());
+    }
+
+    void webPageOfTheDealtBoardWithTheGamesClock() {
+        Settings timed;
+        timed.IgraNaVremya = 1;
+        timed.VremyaMin = 2;
+        timed.VremyaSec = 5;
+        frmSlovolov& w = start(timed);
+        QVERIFY(w.MenuWeb->isEnabled());
+        const std::string dealt = webPage(g(), 125);
+        clickAt(first(0));
+        clickAt(last(0)); // a found word changes the board, not the page
+        prompts_->files = {dir_->path() + QStringLiteral("/доска")};
+        w.MenuWeb->trigger();
+        QCOMPARE(prompts_->fileRequests.last().proposedName, QStringLiteral("Словолов.html"));
+        const QString file = dir_->path() + QStringLiteral("/доска.html");
+        QCOMPARE(smek::readTextFile(file.toStdString()).content, dealt);
+        // An untimed game's page has no clock.
+        w.state().settings.IgraNaVremya = 0;
+        prompts_->files = {file};
+        prompts_->answers = {true};
+        w.MenuWeb->trigger();
+        QVERIFY(smek::readTextFile(file.toStdString()).content.find("\"clock\":0,") != std::string::npos);
     }
 
     void printGoesThroughThePrintDialog() {

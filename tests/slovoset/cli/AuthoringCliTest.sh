@@ -86,6 +86,19 @@ printf 'Другой\n\nЕл ка, ле с\n' >"$work/texts2/осень.txt"
 expect_error batch-same-name "came earlier" export --out-dir "$work/batch" "$work/texts/осень.txt" "$work/texts2/осень.txt"
 utf8 "$work/batch/осень.html" | grep -q "Словосеть: Осенний лес" || fail "batch: the first text's pages were replaced"
 
+# --web: one page to play, no answers page, no word spelled out beyond the
+# text; a batch gives one page per text.
+"$cli" export --web --title 'Лес <1>' "$text" "$work/web/игра" 2>/dev/null && fail "web: a missing folder went unreported"
+mkdir -p "$work/web"
+"$cli" export --web --title 'Лес <1>' "$text" "$work/web/игра" || fail "web: exit status"
+[ -f "$work/web/игра.html" ] || fail "web: no page"
+[ ! -e "$work/web/игра_ответы.html" ] || fail "web: an answers page beside the page to play"
+grep -q '<html lang="ru">' "$work/web/игра.html" || fail "web: not the page to play"
+grep -q '<title>Словосеть: Лес &lt;1&gt;</title>' "$work/web/игра.html" || fail "web: title not escaped"
+sed 's/"segments":\[[^]]*\]//' "$work/web/игра.html" | grep -q -e КОТИК -e ЕЛКА && fail "web: a word is spelled out"
+"$cli" export --web --out-dir "$work/webbatch" "$work/texts/осень.txt" "$work/texts/без.txt" || fail "web batch: exit status"
+[ "$(ls "$work/webbatch" | sort | tr '\n' ' ')" = "без.html осень.html " ] || fail "web batch: $(ls "$work/webbatch")"
+
 # Stats: name, words kept when created, words hidden in play, kept by length.
 got=$("$cli" stats "$work/texts/без.txt" "$work/texts/осень.txt" 2>/dev/null)
 want=$(printf '%s\t5\t3\t3:2 4:2 5:1\n%s\t5\t3\t3:2 4:2 5:1' "$work/texts/без.txt" "$work/texts/осень.txt")

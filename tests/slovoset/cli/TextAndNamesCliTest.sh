@@ -85,8 +85,8 @@ cp utf8.txt ./-t.txt
 # --help, the synopsis and the manual page name the same forms.
 help="$("$cli" --help)"
 for form in "list \[--play\] \[--min-length N\] \[EXCLUDE\] \[--\] FILE" \
-            "export --title T \[--print\] \[--min-length N\] \[EXCLUDE\] \[--\] FILE OUT" \
-            "export --out-dir DIR \[--title T\] \[--print\] \[--min-length N\] \[EXCLUDE\] \[--\] FILE\.\.\." \
+            "export --title T \[--print | --web\] \[--min-length N\] \[EXCLUDE\] \[--\] FILE OUT" \
+            "export --out-dir DIR \[--title T\] \[--print | --web\] \[--min-length N\] \[EXCLUDE\] \[--\] FILE\.\.\." \
             "stats \[--min-length N\] \[EXCLUDE\] \[--\] FILE\.\.\."; do
   grep -q "slovoset-cli $form" <<<"$help" || fail "--help lacks: $form"
 done

@@ -11,6 +11,7 @@
 #include "common/ui/frmWeb.h"
 #include "slovoset/core/ProverkaOtveta.h"
 #include "slovoset/core/SaveHtml.h"
+#include "slovoset/core/WebPage.h"
 #include "slovoset/core/SettingsIni.h"
 #include "slovoset/ui/dlgIsklyucheniya.h"
 #include "slovoset/ui/frmForma.h"
@@ -624,6 +625,29 @@ private slots:
         g.prompts.files = {g.path(QStringLiteral("нет"))};
         g.form->mFileOpen_Click();
         QVERIFY(g.lastText().endsWith(QStringLiteral("нет.sst\" не найден.")));
+    }
+
+    void webPageOnlyForACreatedPuzzle() {
+        Game g;
+        g.form->Text1->setPlainText(kText);
+        g.form->mFileSaveWeb_Click(); // no puzzle yet
+        QVERIFY(g.prompts.asked.isEmpty());
+        g.form->kTypGame_Click(0);
+        g.form->mFileSaveWeb_Click(); // play mode has its game file instead
+        QVERIFY(g.prompts.asked.isEmpty());
+        g.form->kTypGame_Click(1);
+        g.prompts.inputs = {std::nullopt};
+        g.form->mFileSaveWeb_Click(); // a cancelled title writes nothing
+        QCOMPARE(g.prompts.fileRequests.size(), 0);
+        g.prompts.inputs = {QStringLiteral("Лес")};
+        g.prompts.files = {g.path(QStringLiteral("игра"))};
+        g.form->mFileSaveWeb_Click();
+        QCOMPARE(g.prompts.fileRequests.last().proposedName, QStringLiteral("Лес"));
+        const std::string page = smek::readTextFile(g.path(QStringLiteral("игра.html")).toStdString()).content;
+        QCOMPARE(page, webPage(g.puzzle, smek::w1251("Лес")));
+        QVERIFY(!QFileInfo::exists(g.path(QStringLiteral("игра_ответы.html"))));
+        // The puzzle's current file stays what it was: the page is no export pair.
+        QVERIFY(!g.form->windowTitle().contains(QStringLiteral("игра")));
     }
 
     void exportWritesBothPages() {
