@@ -12,9 +12,7 @@
 #include "common/ui/Text.h"
 #include "common/ui/TypingFilter.h"
 #include "common/ui/frmEnd.h"
-#include "common/ui/frmOprog.h"
-#include "common/ui/frmStatistika.h"
-#include "common/ui/frmWeb.h"
+#include "common/ui/SharedMenu.h"
 #include "frmOptions.h"
 
 #include <QApplication>
@@ -35,10 +33,6 @@ const QColor kOpened(0, 128, 0);
 const QColor kUsedCell(0xD8, 0xD8, 0xD8);
 const QColor kUsedLetter(0x98, 0x98, 0x98);
 const QColor kUsedOpened(0x80, 0xB8, 0x80);
-
-QString helpPage() {
-    return helpPagePath(QStringLiteral("Буквоклад.htm"));
-}
 
 } // namespace
 
@@ -149,16 +143,15 @@ void frmForma::buildMenu() {
     MenuPdf = menu->addAction(QStringLiteral("Лист с анаграммами в PDF…"), this, [this] {
         printWorksheet(this, prompts_, game_, places_, random_, WorksheetOutput::Pdf);
     });
-    MenuStatistika = menu->addAction(QStringLiteral("Статистика"), this, &frmForma::MenuStatistika_Click);
+    StatistikaRows rows;
+    rows.hints = QStringLiteral("Подсказок:");
+    MenuStatistika = addStatistikaEntry(menu, this, prompts_, statistics_, rows);
     menu->addSeparator();
     loseQuestion = new LoseGameQuestion(menu, prompts_, std::filesystem::path(places_.own) / "bukvoklad-ask", this);
-    menu->addSeparator();
-    FileExit = menu->addAction(QStringLiteral("Выход"), this, &QWidget::close);
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Справка"));
-    HelpCallHelp = help->addAction(QStringLiteral("Вызов справки"), this, &frmForma::HelpCallHelp_Click);
-    HelpCallHelp->setShortcut(QKeySequence(Qt::Key_F1));
-    HelpAbout = help->addAction(QStringLiteral("О программе"), this, &frmForma::HelpAbout_Click);
+    FileExit = addExitEntry(menu, this);
+    const HelpMenu help = addHelpMenu(menuBar(), this, prompts_, places_, helpPagePath(QStringLiteral("Буквоклад.htm")));
+    HelpCallHelp = help.callHelp;
+    HelpAbout = help.about;
 }
 
 void frmForma::drawEmptyBoard(int cells) {
@@ -202,17 +195,10 @@ void frmForma::refreshExtras() {
 }
 
 void frmForma::NewGame() {
-    game_.Tema = MenuTema->theme();
     endPause();
-    NewGameResult result = bukvoklad::NewGame(game_, random_);
-    if (result.status != NewGameResult::Status::Ok && isThemeFile(game_.PathData, game_.Tema, result.file)) {
-        // A theme's file that cannot be used never locks the game out: its
-        // message, then all words for the rest of the run.
-        prompts_.error(fromUtf8(newGameMessage(result)));
-        MenuTema->forgetForRun();
-        game_.Tema.clear();
-        result = bukvoklad::NewGame(game_, random_);
-    }
+    const NewGameResult result = MenuTema->deal<NewGameResult>(
+        game_.Tema, [this] { return bukvoklad::NewGame(game_, random_); },
+        [this](const NewGameResult& failed) { prompts_.error(fromUtf8(newGameMessage(failed))); });
     lblTema->setText(fromUtf8(themeNote(game_.Tema, result.themeFellBack ? std::vector<int>{result.length} : std::vector<int>{})));
     lblTema->setVisible(!lblTema->text().isEmpty());
     tmTimer->stop();
@@ -357,25 +343,8 @@ void frmForma::MenuOptions_Click() {
     prompts_.showModal(options);
 }
 
-void frmForma::MenuStatistika_Click() {
-    StatistikaRows rows;
-    rows.hints = QStringLiteral("Подсказок:");
-    frmStatistika window(this, prompts_, statistics_, rows);
-    prompts_.showModal(window);
-}
-
-void frmForma::HelpCallHelp_Click() {
-    frmWeb web(this, prompts_, helpPage());
-    prompts_.showModal(web);
-}
-
-void frmForma::HelpAbout_Click() {
-    frmOprog about(this, prompts_, places_, helpPage());
-    prompts_.showModal(about);
-}
-
 void frmForma::Form_Unload() {
-    SaveFileINI(game_, settingsToWrite(places_, kSettingsFile)); // a settings file that cannot be written is left as it was, silently
+    SaveFileINI(settingsToWrite(places_, kSettingsFile), game_); // fails silently, as designed
 }
 
 void frmForma::closeEvent(QCloseEvent* event) {

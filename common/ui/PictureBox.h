@@ -38,7 +38,6 @@ public:
     // Text with its top-left corner at (x, y), in the drawing font.
     void text(int x, int y, const QString& text, const QColor& colour);
     int textWidth(const QString& text) const;
-    int textHeight() const;
     void paste(int x, int y, const QImage& picture);
 
     // The image in device pixels (its devicePixelRatio says how many a

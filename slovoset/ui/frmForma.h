@@ -48,11 +48,8 @@ public:
     // file named on the command line).
     void OpenNamedGame(const QString& path);
     void mFileSave_Click();
-    void HelpCallHelp_Click();
-    void mStatistika_Click();
     // The player's statistics, in their own folder.
     smek::StatisticsBook& statistics() { return statistics_; }
-    void HelpOprog_Click();
     void kOtvet_Click();
     // The author's excluded words: edit the list; take a list line's word
     // out of the created puzzle and into the list.
@@ -117,7 +114,6 @@ private:
     void SaveGame();
     void SaveHtml();
     void reportSave(const SaveOutcome& outcome);
-    QString helpPage() const;
     void saveIsklyucheniya(const std::set<std::string>& before, const std::set<std::string>& after);
 
     Puzzle& p_;
@@ -129,7 +125,7 @@ private:
     std::string text2_;
     QWidget* client_ = nullptr;
     std::string notedTekst_; // the text whose missing characters were last pointed out
-    std::string isklyucheniyaFile_; // the author's excluded words, in the per-user data folder
+    std::filesystem::path isklyucheniyaFile_; // the author's excluded words, in the per-user data folder
 };
 
 } // namespace smek::slovoset

@@ -23,6 +23,10 @@ Game inPlay(const char* wordUtf8, std::vector<int> order) {
     return game;
 }
 
+long hintsUsed(const Game& game) {
+    return std::count(game.board.opened.begin(), game.board.opened.end(), true);
+}
+
 std::vector<int> sorted(std::vector<int> v) {
     std::sort(v.begin(), v.end());
     return v;

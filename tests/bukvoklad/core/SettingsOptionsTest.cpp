@@ -20,13 +20,13 @@ TEST(Settings, RoundTripByteForByte) {
     TempFolder folder;
     Game game;
     game.PathData = folder.pathData();
-    ASSERT_FALSE(SaveFileINI(game, folder.path() / kSettingsFile));
+    ASSERT_FALSE(SaveFileINI(folder.path() / kSettingsFile, game));
     EXPECT_EQ(fileBytes(folder.path() / "Bukvoklad.ini"), " 0 \r\n 0 \r\n 0 \r\n");
 
     game.OptTime = 1;
     game.OptSec = 30;
     game.OptKolBukv = 8;
-    ASSERT_FALSE(SaveFileINI(game, folder.path() / kSettingsFile));
+    ASSERT_FALSE(SaveFileINI(folder.path() / kSettingsFile, game));
     EXPECT_EQ(fileBytes(folder.path() / "Bukvoklad.ini"), " 1 \r\n 30 \r\n 8 \r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1); // nothing left beside it
 
@@ -71,7 +71,7 @@ TEST(Settings, AnUnreadableNumberInTheFileCostsOnlyItsOwnValue) {
 
 TEST(Settings, UnwritableFolderFailsWithoutHarm) {
     Game game;
-    EXPECT_TRUE(SaveFileINI(game, "/nonexistent-folder-of-bukvoklad/Data/Bukvoklad.ini"));
+    EXPECT_TRUE(SaveFileINI("/nonexistent-folder-of-bukvoklad/Data/Bukvoklad.ini", game));
 }
 
 TEST(OptionsOk, AcceptsAndRefusesAsDesigned) {

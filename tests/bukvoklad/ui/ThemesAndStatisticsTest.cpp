@@ -91,7 +91,7 @@ private slots:
         t.prompts.onModal = [&](QDialog& dialog) {
             if (auto* w = qobject_cast<frmStatistika*>(&dialog)) rows = w->rowTexts();
         };
-        f.MenuStatistika_Click();
+        f.MenuStatistika->trigger();
         QCOMPARE(rows, (QStringList{QStringLiteral("Начато игр: 3"), QStringLiteral("Выиграно: 1"),
                                     QStringLiteral("Не успели по времени: 1"), QStringLiteral("Сдались: 1"),
                                     QStringLiteral("Самая длинная серия побед: 1"), QStringLiteral("Подсказок: 1")}));
@@ -119,7 +119,7 @@ private slots:
         a.prompts.onModal = [&](QDialog& dialog) {
             if (auto* w = qobject_cast<frmStatistika*>(&dialog)) rows = w->rowTexts();
         };
-        a.form->MenuStatistika_Click();
+        a.form->MenuStatistika->trigger();
         QCOMPARE(rows, (QStringList{QStringLiteral("Начато игр: 6"), QStringLiteral("Выиграно: 3"),
                                     QStringLiteral("Не успели по времени: 0"), QStringLiteral("Сдались: 3"),
                                     QStringLiteral("Самая длинная серия побед: 1"), QStringLiteral("Подсказок: 1")}));
