@@ -1,6 +1,7 @@
 // Per-user files that several windows update at once, and what a writer
 // killed mid-write leaves behind.
-#include "TempDir.h"
+#include "FolderTest.h"
+#include "OrdinaryUser.h"
 #include "common/core/DialogFolders.h"
 #include "common/core/LockedUpdate.h"
 #include "common/core/Statistics.h"
@@ -50,7 +51,7 @@ std::vector<std::string> names(const fs::path& folder) {
     return list;
 }
 
-class SharedFiles : public TempDirTest {};
+class SharedFiles : public FolderTest {};
 
 // A folder in memory where there is one: the disk's syncs on a busy machine
 // would make hundreds of updates slow, and could outlast the lock's wait.
@@ -141,7 +142,7 @@ TEST_F(SharedFiles, TheNextWriteRemovesWhatAKilledWriterLeft) {
     EXPECT_EQ(names(dir), (std::vector<std::string>{living, ".smekalia-Xy34Zw", ".smekalia-notes", "Лес_ответы.html"}));
 }
 
-class StatisticsLimits : public TempDirTest {
+class StatisticsLimits : public FolderTest {
 protected:
     fs::path file() const { return dir / "slovolov-statistics"; }
 };
@@ -178,8 +179,7 @@ TEST_F(StatisticsLimits, AnUnreadableFileIsLeftAloneAndCountingGoesOnInMemory) {
     put(file(), content);
     StatisticsBook opened(file()); // a window that read it before it became unreadable
     fs::permissions(file(), fs::perms::none);
-    if (::access(file().c_str(), R_OK) == 0)
-        GTEST_SKIP() << "root reads a file without read permission; the run as an ordinary user checks this";
+    if (runningAsRoot()) GTEST_SKIP() << kNeedsOrdinaryUser;
     StatisticsBook book(file());
     EXPECT_TRUE(book.inMemoryOnly());
     EXPECT_TRUE(book.setAsideAs().empty());

@@ -1,4 +1,5 @@
 #include "TempFolder.h"
+#include "OrdinaryUser.h"
 #include "bukvoklad/core/NewGame.h"
 
 #include <gtest/gtest.h>
@@ -187,7 +188,7 @@ TEST(NewGame, UnsuitableWordFilesAreReportedAndStartNoGame) {
 }
 
 TEST(NewGame, UnopenableWordFileIsReportedByName) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root reads any file";
+    if (runningAsRoot()) GTEST_SKIP() << kNeedsOrdinaryUser;
     TempFolder folder;
     folder.words("locked.3", {"КОТ"});
     ::chmod((folder.path() / "locked.3").c_str(), 0);

@@ -93,7 +93,7 @@ TEST(Progress, CountsFoundWordsOfAllHidden) {
     EXPECT_EQ(foundCounter(g), "Найдено: 12 из 12");
 }
 
-TEST(PrintSheetTest, ADealtBoardPrintsAsItIs) {
+TEST(PrintSheet, ADealtBoardPrintsAsItIs) {
     const GameState g = built(0, 9);
     const PrintSheet s = printSheet(g);
     EXPECT_EQ(s.GridMax, 9);
@@ -105,7 +105,7 @@ TEST(PrintSheetTest, ADealtBoardPrintsAsItIs) {
         for (int y = 0; y <= 9; ++y) EXPECT_EQ(s.letter(x, y), std::abs(g.Grid(x, y)));
 }
 
-TEST(PrintSheetTest, FoundAndRefilledWordsGetTheirLettersBack) {
+TEST(PrintSheet, FoundAndRefilledWordsGetTheirLettersBack) {
     GameState g = built(0, 10);
     const PrintSheet dealt = printSheet(g);
     smek::Random random(4);
@@ -120,7 +120,7 @@ TEST(PrintSheetTest, FoundAndRefilledWordsGetTheirLettersBack) {
     EXPECT_EQ(printSheet(g).letters, dealt.letters);
 }
 
-TEST(PrintSheetTest, AnOpenedGamePrintsAsOpened) {
+TEST(PrintSheet, AnOpenedGamePrintsAsOpened) {
     GameState g = built(0, 11);
     clearFillers(g); // saved after giving up
     const auto loaded = parseSlv(slvText(g));

@@ -108,14 +108,12 @@ TEST_F(GameFile, SavingOverAFolderAsksNothingAndFails) {
 
 TEST_F(GameFile, WriteFailuresKeepTheOldFile) {
     Puzzle p = playPuzzle();
-    if (::geteuid() != 0) {
-        write(path("ro.sst"), "old");
-        fs::permissions(path("ro.sst"), fs::perms::owner_read);
-        const SaveOutcome r = SaveGame(p, path("ro.sst"), yes);
-        EXPECT_EQ(r.kind, SaveOutcome::Kind::Failed);
-        EXPECT_EQ(r.message, "Файл \"" + path("ro.sst") + "\" защищён от записи.");
-        EXPECT_EQ(read(path("ro.sst")), "old");
-    }
+    write(path("ro.sst"), "old");
+    fs::permissions(path("ro.sst"), fs::perms::owner_read); // protected for root too
+    const SaveOutcome r = SaveGame(p, path("ro.sst"), yes);
+    EXPECT_EQ(r.kind, SaveOutcome::Kind::Failed);
+    EXPECT_EQ(r.message, "Файл \"" + path("ro.sst") + "\" защищён от записи.");
+    EXPECT_EQ(read(path("ro.sst")), "old");
     const SaveOutcome missing = SaveGame(p, path("нет/партия.sst"), yes);
     EXPECT_EQ(missing.kind, SaveOutcome::Kind::Failed);
     EXPECT_EQ(missing.message, "Файл \"" + path("нет/партия.sst") + "\" сохранить не возможно.");
