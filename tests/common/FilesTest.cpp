@@ -1,5 +1,4 @@
 #include "FolderTest.h"
-#include "OrdinaryUser.h"
 #include "common/core/Cp1251.h"
 #include "common/core/FileMessages.h"
 #include "common/core/Redirect.h"

@@ -1,7 +1,6 @@
 // Per-user files that several windows update at once, and what a writer
 // killed mid-write leaves behind.
 #include "FolderTest.h"
-#include "OrdinaryUser.h"
 #include "common/core/DialogFolders.h"
 #include "common/core/LockedUpdate.h"
 #include "common/core/Statistics.h"

@@ -1,7 +1,6 @@
 // Where the programs keep the player's files: the portable rule, settings
 // with shipped defaults, private page folders and remembered dialog folders.
 #include "TempFolder.h"
-#include "OrdinaryUser.h"
 #include "common/core/DialogFolders.h"
 #include "common/core/TextFile.h"
 #include "common/core/UserFiles.h"

@@ -1,5 +1,4 @@
 #include "TempFolder.h"
-#include "OrdinaryUser.h"
 #include "bukvoklad/core/Worksheet.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,4 @@
 #include "WindowTable.h"
-#include "OrdinaryUser.h"
 #include "BoardReading.h"
 #include "bukvoklad/core/Settings.h"
 #include "bukvoklad/ui/frmOptions.h"

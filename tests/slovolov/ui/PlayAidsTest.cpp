@@ -104,10 +104,7 @@ private slots:
     void cleanup() { tearDown(); }
 
     void pauseHoldsTheClockAndHidesTheBoard() {
-        Settings timed;
-        timed.IgraNaVremya = 1;
-        timed.VremyaMin = 1;
-        timed.ZamenaBukv = 1;
+        Settings timed{.ZamenaBukv = 1, .IgraNaVremya = 1, .VremyaMin = 1};
         frmSlovolov& w = start(timed);
         QVERIFY(w.MenuPause->isEnabled());
         QCOMPARE(w.MenuPause->shortcut(), QKeySequence(Qt::Key_P));
@@ -432,9 +429,7 @@ private slots:
     }
 
     void gameEndingDuringAFlashLeavesNoFlash() {
-        Settings timed;
-        timed.IgraNaVremya = 1;
-        timed.VremyaSec = 1;
+        Settings timed{.IgraNaVremya = 1, .VremyaSec = 1};
         frmSlovolov& w = start(timed);
         clickAt(first(0));
         clickAt(first(1));

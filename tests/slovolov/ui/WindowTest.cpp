@@ -160,10 +160,7 @@ private slots:
     // The last find stops the refill and the clock: no letters appear on the
     // won board, no tick can lose it; until then "Новая игра" asks.
     void theLastFindStopsRefillAndClock() {
-        Settings s;
-        s.ZamenaBukv = 1;
-        s.IgraNaVremya = 1;
-        s.VremyaMin = 1;
+        Settings s{.ZamenaBukv = 1, .IgraNaVremya = 1, .VremyaMin = 1};
         frmSlovolov& w = start(s);
         QCOMPARE(w.tmTimer->interval(), 1000);
         for (int i = 0; i < w.state().NumWords; ++i) findWord(i);
@@ -183,9 +180,7 @@ private slots:
     }
 
     void timedGameShowsTheClockAndLosesAfterZero() {
-        Settings s;
-        s.IgraNaVremya = 1;
-        s.VremyaSec = 2;
+        Settings s{.IgraNaVremya = 1, .VremyaSec = 2};
         frmSlovolov& w = start(s);
         QVERIFY(w.lblTimer->isVisible());
         QVERIFY(w.lbVremya->isVisible());
@@ -325,10 +320,7 @@ private slots:
     }
 
     void saveOpenAndRefusals() {
-        Settings timed;
-        timed.IgraNaVremya = 1;
-        timed.VremyaMin = 2;
-        timed.VremyaSec = 5;
+        Settings timed{.IgraNaVremya = 1, .VremyaMin = 2, .VremyaSec = 5};
         frmSlovolov& w = start(timed);
         findWord(3);
         const QString base = smek::qPath(*dir_) + QStringLiteral("/партия");
@@ -431,10 +423,7 @@ private slots:
         smek::writeTextFileAtomic(path.toStdString(), text);
         // A second game whose clock is at 00:00 and whose refill is due, both
         // ticking while the opened game is being shown.
-        Settings timed;
-        timed.IgraNaVremya = 1;
-        timed.ZamenaBukv = 1;
-        timed.VremyaSec = 1;
+        Settings timed{.ZamenaBukv = 1, .IgraNaVremya = 1, .VremyaSec = 1};
         start(timed, 8);
         findWord(0);
         w_->NewTime();
