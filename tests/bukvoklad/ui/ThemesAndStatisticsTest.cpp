@@ -2,7 +2,6 @@
 #include "WindowTable.h"
 #include "common/core/TextFile.h"
 #include "common/core/Themes.h"
-#include "common/ui/frmStatistika.h"
 
 #include <QtTest>
 #include <memory>
@@ -87,11 +86,7 @@ private slots:
         QCOMPARE(s->lostOnTime, 1);
         QCOMPARE(s->hints, 1);
 
-        QStringList rows;
-        t.prompts.onModal = [&](QDialog& dialog) {
-            if (auto* w = qobject_cast<frmStatistika*>(&dialog)) rows = w->rowTexts();
-        };
-        f.MenuStatistika->trigger();
+        const QStringList rows = t.prompts.statistikaRows(f.MenuStatistika);
         QCOMPARE(rows, (QStringList{QStringLiteral("Начато игр: 3"), QStringLiteral("Выиграно: 1"),
                                     QStringLiteral("Не успели по времени: 1"), QStringLiteral("Сдались: 1"),
                                     QStringLiteral("Самая длинная серия побед: 1"), QStringLiteral("Подсказок: 1")}));
@@ -115,11 +110,7 @@ private slots:
         QCOMPARE(s->givenUp, 3);
         QCOMPARE(s->hints, 1);
         // The statistics window shows both windows' games.
-        QStringList rows;
-        a.prompts.onModal = [&](QDialog& dialog) {
-            if (auto* w = qobject_cast<frmStatistika*>(&dialog)) rows = w->rowTexts();
-        };
-        a.form->MenuStatistika->trigger();
+        const QStringList rows = a.prompts.statistikaRows(a.form->MenuStatistika);
         QCOMPARE(rows, (QStringList{QStringLiteral("Начато игр: 6"), QStringLiteral("Выиграно: 3"),
                                     QStringLiteral("Не успели по времени: 0"), QStringLiteral("Сдались: 3"),
                                     QStringLiteral("Самая длинная серия побед: 1"), QStringLiteral("Подсказок: 1")}));

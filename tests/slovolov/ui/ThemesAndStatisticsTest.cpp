@@ -4,7 +4,6 @@
 #include "common/core/Cp1251.h"
 #include "common/core/TextFile.h"
 #include "common/core/Themes.h"
-#include "common/ui/frmStatistika.h"
 
 #include <QtTest>
 #include <filesystem>
@@ -47,18 +46,8 @@ private:
     smek::Statistics onDisk() const {
         return smek::parseStatistics(smek::readTextFile(statisticsFile()).content).value_or(smek::Statistics{});
     }
-    // The rows of the statistics window, and what the test does with it.
     QStringList statistikaRows(const std::function<void(smek::frmStatistika&)>& act = {}) {
-        QStringList rows;
-        prompts_->onModal = [&](QDialog& dialog) {
-            if (auto* s = qobject_cast<smek::frmStatistika*>(&dialog)) {
-                if (act) act(*s);
-                rows = s->rowTexts();
-            }
-        };
-        w_->MenuStatistika->trigger();
-        prompts_->onModal = {};
-        return rows;
+        return prompts_->statistikaRows(w_->MenuStatistika, act);
     }
     bool hasThemeWords() const {
         const auto& s = w_->state().Slova;
