@@ -70,8 +70,7 @@ private slots:
         f.kNew_Click();
         f.statistics().hintUsed(); // the entry a hint button calls
         f.kSdatsya_Click();
-        t.game.OptTime = 1;
-        t.game.OptSec = 0;
+        t.timed(0);
         f.kNew_Click();
         f.Text1->setText(QStringLiteral("д"));
         f.NewTime(); // the tick after "00": lost on time
