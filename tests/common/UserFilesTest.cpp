@@ -1,6 +1,6 @@
 // Where the programs keep the player's files: the portable rule, settings
 // with shipped defaults, private page folders and remembered dialog folders.
-#include "TempFolder.h"
+#include "FolderTest.h"
 #include "common/core/DialogFolders.h"
 #include "common/core/TextFile.h"
 #include "common/core/UserFiles.h"
@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class UserFiles : public ::testing::Test {
+class UserFiles : public FolderTest {
 protected:
     void SetUp() override {
         data = (dir / "prog" / "Data").string() + "/";
@@ -26,14 +26,11 @@ protected:
         fs::create_directories(user.temp);
         fs::create_directories(user.home);
     }
-    static void put(const fs::path& p, const std::string& content) { ASSERT_FALSE(writeTextFileAtomic(p, content)); }
     static mode_t modeOf(const fs::path& p) {
         struct stat st {};
         ::stat(p.c_str(), &st);
         return st.st_mode & 0777;
     }
-    TempFolder folder;
-    const fs::path dir = folder.path();
     std::string data;
     UserFolders user;
 };

@@ -1,5 +1,5 @@
 #include "SlovosetTestSupport.h"
-#include "TempFolder.h"
+#include "FolderTest.h"
 
 #include "slovoset/core/AnalizTexta.h"
 #include "slovoset/core/GameFile.h"
@@ -20,10 +20,8 @@ namespace {
 namespace fs = std::filesystem;
 using test::w;
 
-class GameFile : public ::testing::Test {
+class GameFile : public FolderTest {
 protected:
-    smek::TempFolder folder;
-    const fs::path dir = folder.path();
     std::string path(const std::string& name) const { return (dir / name).string(); }
     static void write(const std::string& file, const std::string& content) {
         std::ofstream(file, std::ios::binary) << content;
