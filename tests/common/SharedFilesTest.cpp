@@ -130,12 +130,14 @@ TEST_F(SharedFiles, TheNextWriteRemovesWhatAKilledWriterLeft) {
     ASSERT_EQ(litter.size(), 1u);
     EXPECT_EQ(litter[0].rfind(".smekalia-" + std::to_string(writer) + "-", 0), 0u) << litter[0];
 
-    // A living writer's file, an old edition's fresh one and a name that only
-    // looks alike stay; an old edition's day-old one goes.
+    // A living writer's file, an old edition's one just under a day old and a
+    // name that only looks alike stay; an old edition's one just over a day goes.
     const std::string living = ".smekalia-" + std::to_string(::getpid()) + "-Ab12Cd";
     for (const char* name : {".smekalia-Xy34Zw", ".smekalia-Qq56Rr", ".smekalia-notes"}) folder.write(name, "x");
     folder.write(living, "x");
-    fs::last_write_time(dir / ".smekalia-Qq56Rr", fs::file_time_type::clock::now() - std::chrono::hours(25));
+    const auto now = fs::file_time_type::clock::now();
+    fs::last_write_time(dir / ".smekalia-Xy34Zw", now - std::chrono::hours(24) + std::chrono::seconds(30));
+    fs::last_write_time(dir / ".smekalia-Qq56Rr", now - std::chrono::hours(24) - std::chrono::seconds(30));
 
     ASSERT_FALSE(writeTextFileAtomic(dir / "Лес_ответы.html", "answers"));
     EXPECT_EQ(names(dir), (std::vector<std::string>{living, ".smekalia-Xy34Zw", ".smekalia-notes", "Лес_ответы.html"}));
