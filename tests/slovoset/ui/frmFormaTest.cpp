@@ -166,7 +166,9 @@ private slots:
         QVERIFY(!f.kOtvet->isEnabled());
         QTest::keyClick(f.txtAddSlovo, Qt::Key_Return); // one letter: nothing is checked
         QVERIFY(g.prompts.asked.isEmpty());
-        typeKeys(f.txtAddSlovo, QStringLiteral("1b -Я,ёЁ?"));
+        typeKeys(f.txtAddSlovo, QStringLiteral("1b -Я"));
+        QVERIFY(f.kOtvet->isEnabled()); // two letters are an answer
+        typeKeys(f.txtAddSlovo, QStringLiteral(",ёЁ?"));
         QCOMPARE(f.txtAddSlovo->text(), QStringLiteral("аЯёЁ"));
         QVERIFY(f.kOtvet->isEnabled());
         QTest::keyClick(f.txtAddSlovo, Qt::Key_Backspace);
@@ -432,6 +434,14 @@ private slots:
         frmForma& f = *g.form;
         const std::string file = g.path(QStringLiteral("share/smekalia/slovoset/excluded-words.txt")).toStdString();
         f.Text1->setPlainText(kText);
+        f.kTypGame_Click(1);
+        QCOMPARE(g.puzzle.MaxSpisok, 1);
+        f.usrSlova1_Isklyuchit(2); // past the last line: nothing
+        QCOMPARE(g.puzzle.MaxSpisok, 1);
+        f.usrSlova1_Isklyuchit(1); // the last line: САД
+        QCOMPARE(g.puzzle.MaxSpisok, 0);
+        QCOMPARE(cp(smek::readTextFile(file).content), QStringLiteral("САД\r\n"));
+        QVERIFY(!smek::writeTextFileAtomic(file, "")); // off the list again
         f.kTypGame_Click(1);
         QCOMPARE(g.puzzle.MaxSpisok, 1);
         f.usrSlova1_Isklyuchit(0); // РОСА
