@@ -481,6 +481,18 @@ private slots:
         QCOMPARE(smek::readTextFile(data() + "Slovolov.ini").content, std::string(" 2 \r\n 1 \r\n 1 \r\n 3 \r\n 0 \r\n"));
     }
 
+    void unopenableWordFileEndsTheProgramWithStatusOneAndNoSettings() {
+        if (smek::runningAsRoot()) QSKIP(smek::kNeedsOrdinaryUser);
+        for (const auto& f : fs::directory_iterator(data())) fs::permissions(f.path(), fs::perms::none);
+        w_ = test::openWindow(*prompts_, *dir_, Settings{}, 7);
+        QTimer::singleShot(0, w_.get(), [this] { w_->NewGame(0); });
+        QCOMPARE(QCoreApplication::exec(), 1);
+        QVERIFY(prompts_->texts().last().endsWith(QStringLiteral("открыть не возможно.")));
+        QVERIFY(!w_->isVisible());
+        w_->close();
+        QVERIFY(!fs::exists(data() + "Slovolov.ini"));
+    }
+
     void installedWindowWritesSettingsAndFoldersPerUser() {
         const std::string own = dir_->path().string() + "/config/smekalia/";
         frmSlovolov& w = start(Settings{1, 0, 0, 0, 0}, 7, own);
