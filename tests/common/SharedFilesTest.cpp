@@ -136,8 +136,8 @@ TEST_F(SharedFiles, TheNextWriteRemovesWhatAKilledWriterLeft) {
     for (const char* name : {".smekalia-Xy34Zw", ".smekalia-Qq56Rr", ".smekalia-notes"}) folder.write(name, "x");
     folder.write(living, "x");
     const auto now = fs::file_time_type::clock::now();
-    fs::last_write_time(dir / ".smekalia-Xy34Zw", now - std::chrono::hours(24) + std::chrono::seconds(30));
-    fs::last_write_time(dir / ".smekalia-Qq56Rr", now - std::chrono::hours(24) - std::chrono::seconds(30));
+    fs::last_write_time(dir / ".smekalia-Xy34Zw", now - std::chrono::hours(24) + std::chrono::seconds(10));
+    fs::last_write_time(dir / ".smekalia-Qq56Rr", now - std::chrono::hours(24) - std::chrono::seconds(10));
 
     ASSERT_FALSE(writeTextFileAtomic(dir / "Лес_ответы.html", "answers"));
     EXPECT_EQ(names(dir), (std::vector<std::string>{living, ".smekalia-Xy34Zw", ".smekalia-notes", "Лес_ответы.html"}));
