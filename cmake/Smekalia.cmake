@@ -135,7 +135,8 @@ function(smekalia_discover_cases name kind)
   set(listed ${CMAKE_CURRENT_BINARY_DIR}/${name}_cases.cmake)
   add_custom_command(TARGET ${name} POST_BUILD
     COMMAND ${CMAKE_COMMAND} -D KIND=${kind} -D EXE=$<TARGET_FILE:${name}> -D PREFIX=${name} -D OUT=${listed}
-            -D HOMES=${CMAKE_BINARY_DIR}/test-home -P ${PROJECT_SOURCE_DIR}/cmake/TestDiscover.cmake
+            -D HOMES=${CMAKE_BINARY_DIR}/test-home -D ORDINARY=${PROJECT_SOURCE_DIR}/tests/ordinary-user.txt
+            -D AS_USER=${PROJECT_SOURCE_DIR}/tests/support/as-ordinary-user -P ${PROJECT_SOURCE_DIR}/cmake/TestDiscover.cmake
     VERBATIM)
   # Until the executable is built there is no list: ctest then shows the
   # executable as one test that cannot run.

@@ -26,10 +26,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 "bukvoklad: written settings read back otherwise");
 
     const std::string file = fuzz::putFile(smek::slovoset::kSettingsFile, text);
-    const int lenSlov = smek::slovoset::readLenSlov(file);
+    const int lenSlov = smek::slovoset::LoadFileINI(file);
     fuzz::check(lenSlov >= 0 && lenSlov <= 21, "slovoset: a length index outside the choice");
-    // What writeLenSlov writes, without its syncs.
-    fuzz::check(smek::slovoset::readLenSlov(fuzz::putFile(smek::slovoset::kSettingsFile, smek::settingsLine(lenSlov))) == lenSlov,
+    // What SaveFileINI writes, without its syncs.
+    fuzz::check(smek::slovoset::LoadFileINI(fuzz::putFile(smek::slovoset::kSettingsFile, smek::settingsLine(lenSlov))) == lenSlov,
                 "slovoset: the written length reads back otherwise");
     return 0;
 }

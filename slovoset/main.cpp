@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
     smek::slovoset::Puzzle puzzle;
     puzzle.PathData = places.data;
     puzzle.TypGame = -1;
-    puzzle.LenSlov = smek::slovoset::readLenSlov(smek::settingsToRead(places, smek::slovoset::kSettingsFile));
+    puzzle.LenSlov = smek::slovoset::LoadFileINI(smek::settingsToRead(places, smek::slovoset::kSettingsFile));
 
     smek::QtPrompts prompts(QStringLiteral("Смекалия - Словосеть"));
     smek::slovoset::frmForma form(puzzle, prompts, smek::programFolder(), places);

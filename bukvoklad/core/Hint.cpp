@@ -15,10 +15,6 @@ std::vector<int> closedPositions(const Board& board) {
 
 } // namespace
 
-int hintsUsed(const Game& game) {
-    return static_cast<int>(std::count(game.board.opened.begin(), game.board.opened.end(), true));
-}
-
 bool wordInPlay(const Game& game) {
     return game.GameState == 1 && game.wordLoaded && game.KolBukv > 0;
 }

@@ -9,9 +9,6 @@ namespace smek::bukvoklad {
 // A word is on the board and the player may still win it.
 bool wordInPlay(const Game& game);
 
-// Hints taken in the current game (kept after it ends, until the next one).
-int hintsUsed(const Game& game);
-
 // Whether a hint may be given now: a word is in play and at least two of its
 // letters are not opened yet.
 bool canHint(const Game& game);

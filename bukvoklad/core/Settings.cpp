@@ -18,7 +18,7 @@ std::string settingsText(const Game& game) {
     return settingsLines({game.OptTime, game.OptSec, game.OptKolBukv});
 }
 
-std::error_code SaveFileINI(const Game& game, const std::filesystem::path& file) {
+std::error_code SaveFileINI(const std::filesystem::path& file, const Game& game) {
     return writeTextFileAtomic(file, settingsText(game));
 }
 

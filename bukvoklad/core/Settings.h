@@ -17,6 +17,6 @@ void LoadSettings(Game& game, const std::filesystem::path& file);
 std::string settingsText(const Game& game);
 // Written beside the old file and then renamed over it, so a failed write
 // leaves the previous settings intact. Callers ignore the error.
-std::error_code SaveFileINI(const Game& game, const std::filesystem::path& file);
+std::error_code SaveFileINI(const std::filesystem::path& file, const Game& game);
 
 } // namespace smek::bukvoklad

@@ -13,9 +13,7 @@
 #include "common/ui/Text.h"
 #include "common/ui/TypingFilter.h"
 #include "common/ui/frmEnd.h"
-#include "common/ui/frmOprog.h"
-#include "common/ui/frmStatistika.h"
-#include "common/ui/frmWeb.h"
+#include "common/ui/SharedMenu.h"
 #include "frmOptions.h"
 #include "frmSvoiSlova.h"
 
@@ -37,10 +35,6 @@ const QColor kOpened(0, 128, 0);
 const QColor kUsedCell(0xD8, 0xD8, 0xD8);
 const QColor kUsedLetter(0x98, 0x98, 0x98);
 const QColor kUsedOpened(0x80, 0xB8, 0x80);
-
-QString helpPage() {
-    return helpPagePath(QStringLiteral("Буквоклад.htm"));
-}
 
 } // namespace
 
@@ -165,16 +159,15 @@ void frmForma::buildMenu() {
     MenuWeb = menu->addAction(saveWebPageCaption(), this, [this] {
         printWorksheet(this, prompts_, game_, places_, random_, WorksheetOutput::WebPage, listToOffer().list);
     });
-    MenuStatistika = menu->addAction(QStringLiteral("Статистика"), this, &frmForma::MenuStatistika_Click);
+    StatistikaRows rows;
+    rows.hints = QStringLiteral("Подсказок:");
+    MenuStatistika = addStatistikaEntry(menu, this, prompts_, statistics_, rows);
     menu->addSeparator();
     loseQuestion = new LoseGameQuestion(menu, prompts_, std::filesystem::path(places_.own) / "bukvoklad-ask", this);
-    menu->addSeparator();
-    FileExit = menu->addAction(QStringLiteral("Выход"), this, &QWidget::close);
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Справка"));
-    HelpCallHelp = help->addAction(QStringLiteral("Вызов справки"), this, &frmForma::HelpCallHelp_Click);
-    HelpCallHelp->setShortcut(QKeySequence(Qt::Key_F1));
-    HelpAbout = help->addAction(QStringLiteral("О программе"), this, &frmForma::HelpAbout_Click);
+    FileExit = addExitEntry(menu, this);
+    const HelpMenu help = addHelpMenu(menuBar(), this, prompts_, places_, helpPagePath(QStringLiteral("Буквоклад.htm")));
+    HelpCallHelp = help.callHelp;
+    HelpAbout = help.about;
 }
 
 void frmForma::drawEmptyBoard(int cells) {
@@ -218,26 +211,23 @@ void frmForma::refreshExtras() {
 }
 
 void frmForma::NewGame() {
-    game_.Tema = MenuTema->theme();
     endPause();
-    NewGameResult result = bukvoklad::NewGame(game_, random_);
-    if (result.status == NewGameResult::Status::OwnWordsUsedUp) {
-        // Yes plays the list again; No goes back to the game's words.
-        if (prompts_.question(fromUtf8(usedUpQuestion(*game_.own)), Prompts::Icon::None, false))
-            startDeal(*game_.own, random_);
-        else
-            game_.own.reset();
-        MenuSlovaIgry->setEnabled(game_.own.has_value());
-        result = bukvoklad::NewGame(game_, random_);
-    }
-    if (result.status != NewGameResult::Status::Ok && isThemeFile(game_.PathData, game_.Tema, result.file)) {
-        // A theme's file that cannot be used never locks the game out: its
-        // message, then all words for the rest of the run.
-        prompts_.error(fromUtf8(newGameMessage(result)));
-        MenuTema->forgetForRun();
-        game_.Tema.clear();
-        result = bukvoklad::NewGame(game_, random_);
-    }
+    const NewGameResult result = MenuTema->deal<NewGameResult>(
+        game_.Tema,
+        [this] {
+            NewGameResult dealt = bukvoklad::NewGame(game_, random_);
+            if (dealt.status == NewGameResult::Status::OwnWordsUsedUp) {
+                // Yes plays the list again; No goes back to the game's words.
+                if (prompts_.question(fromUtf8(usedUpQuestion(*game_.own)), Prompts::Icon::None, false))
+                    startDeal(*game_.own, random_);
+                else
+                    game_.own.reset();
+                MenuSlovaIgry->setEnabled(game_.own.has_value());
+                dealt = bukvoklad::NewGame(game_, random_);
+            }
+            return dealt;
+        },
+        [this](const NewGameResult& failed) { prompts_.error(fromUtf8(newGameMessage(failed))); });
     showWordsNote(result);
     tmTimer->stop();
     setGiveUpEnabled(false);
@@ -413,25 +403,8 @@ void frmForma::MenuOptions_Click() {
     prompts_.showModal(options);
 }
 
-void frmForma::MenuStatistika_Click() {
-    StatistikaRows rows;
-    rows.hints = QStringLiteral("Подсказок:");
-    frmStatistika window(this, prompts_, statistics_, rows);
-    prompts_.showModal(window);
-}
-
-void frmForma::HelpCallHelp_Click() {
-    frmWeb web(this, prompts_, helpPage());
-    prompts_.showModal(web);
-}
-
-void frmForma::HelpAbout_Click() {
-    frmOprog about(this, prompts_, places_, helpPage());
-    prompts_.showModal(about);
-}
-
 void frmForma::Form_Unload() {
-    SaveFileINI(game_, settingsToWrite(places_, kSettingsFile)); // a settings file that cannot be written is left as it was, silently
+    SaveFileINI(settingsToWrite(places_, kSettingsFile), game_); // fails silently, as designed
 }
 
 void frmForma::closeEvent(QCloseEvent* event) {

@@ -43,9 +43,6 @@ public:
     void kNew_Click();
     void kSdatsya_Click();
     void MenuOptions_Click();
-    void MenuStatistika_Click();
-    void HelpCallHelp_Click();
-    void HelpAbout_Click();
     void Podskazka_Click();
     void Peremeshat_Click();
     // Beyond the design: the clock stops and the letters hide until resumed.

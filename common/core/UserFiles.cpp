@@ -29,6 +29,7 @@ Places placesFor(const std::string& pathData, const UserFolders& user) {
     p.documents = user.documents;
     p.home = user.home;
     p.temp = user.temp;
+    p.userData = user.data / "smekalia";
     return p;
 }
 

@@ -19,6 +19,7 @@ struct Places {
     std::filesystem::path documents; // the file dialogs' first proposal
     std::filesystem::path home;      // their fallback
     std::filesystem::path temp;      // where a private folder is made when `pages` cannot be had
+    std::filesystem::path userData;  // what an author collects (excluded words), portable or not
 };
 
 // The one rule: a program folder is portable when the player can write its
@@ -29,6 +30,7 @@ bool isPortable(const std::string& pathData);
 // is the user's configuration folder, e.g. ~/.config).
 struct UserFolders {
     std::filesystem::path config;
+    std::filesystem::path data;    // the user's data folder, e.g. ~/.local/share
     std::filesystem::path runtime; // empty when the session has none
     std::filesystem::path temp;
     std::filesystem::path documents;

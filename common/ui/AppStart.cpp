@@ -111,14 +111,15 @@ std::string pathDataOfProgram() {
 
 Places placesOfProgram() {
     UserFolders user;
-    user.config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString();
+    user.config = toPath(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    user.data = toPath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
     // Only the session's own runtime folder: Qt's fallback would be a fixed
     // name in the shared temporary folder.
     const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && QDir::isAbsolutePath(QString::fromLocal8Bit(runtime))) user.runtime = runtime.toStdString();
-    user.temp = QDir::tempPath().toStdString();
-    user.documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
-    user.home = QDir::homePath().toStdString();
+    user.temp = toPath(QDir::tempPath());
+    user.documents = toPath(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    user.home = toPath(QDir::homePath());
     return placesFor(pathDataOfProgram(), user);
 }
 

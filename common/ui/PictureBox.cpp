@@ -120,10 +120,6 @@ int PictureBox::textWidth(const QString& text) const {
     return static_cast<int>(std::lround(QFontMetricsF(font_).horizontalAdvance(text)));
 }
 
-int PictureBox::textHeight() const {
-    return QFontMetrics(font_).height();
-}
-
 void PictureBox::paste(int x, int y, const QImage& picture) {
     QPainter p(&image_);
     p.drawImage(x, y, picture);

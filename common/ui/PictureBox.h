@@ -39,7 +39,6 @@ public:
     // across by that factor, from x, when below 1.
     void text(int x, int y, const QString& text, const QColor& colour, qreal narrowed = 1);
     int textWidth(const QString& text) const;
-    int textHeight() const;
     void paste(int x, int y, const QImage& picture);
 
     // The image in device pixels (its devicePixelRatio says how many a

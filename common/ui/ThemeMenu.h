@@ -2,6 +2,8 @@
 // The "Тема" menu of the word-search and compose-a-word games: "Все слова"
 // (the designed databases) or one of the themes of the data folder. The
 // choice applies from the next game and is kept per user in a file of its own.
+#include "common/core/Themes.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -28,6 +30,23 @@ public:
     // All words for the rest of the run, after a theme's file could not be
     // used; the kept choice stays, for a start after the file is mended.
     void forgetForRun();
+    // Deals a game in the chosen theme, which `theme` is set to. A theme's
+    // file that cannot be used never locks the game out: `report` shows its
+    // message, then the game is dealt again from all words, as is every game
+    // for the rest of the run.
+    template <class Result>
+    Result deal(std::string& theme, const std::function<Result()>& dealGame,
+                const std::function<void(const Result&)>& report) {
+        theme = theme_;
+        Result result = dealGame();
+        if (result.status != Result::Status::Ok && isThemeFile(pathData_, theme, result.file)) {
+            report(result);
+            forgetForRun();
+            theme.clear();
+            result = dealGame();
+        }
+        return result;
+    }
     // Called after every choice.
     std::function<void(const std::string&)> onChosen;
 

@@ -44,7 +44,7 @@ void BM_StartToFirstPaintedBoard(benchmark::State& state) {
         smek::QtPrompts prompts(QStringLiteral("Смекалия - Словолов"));
         smek::slovolov::Settings settings;
         settings.Level = level;
-        smek::slovolov::frmSlovolov w(prompts, smek::Places{kData, kData, {}, {}, {}, {}}, settings);
+        smek::slovolov::frmSlovolov w(prompts, smek::Places{kData, kData, {}, {}, {}, {}, {}}, settings);
         w.show();
         QApplication::processEvents();
         w.NewGame(0);

@@ -15,9 +15,7 @@
 #include "common/ui/WebLinks.h"
 #include "common/ui/apiOpenSave.h"
 #include "common/ui/frmEnd.h"
-#include "common/ui/frmOprog.h"
-#include "common/ui/frmStatistika.h"
-#include "common/ui/frmWeb.h"
+#include "common/ui/SharedMenu.h"
 #include "PrintBoard.h"
 #include "WordListMarks.h"
 #include "OwnPuzzleDialog.h"
@@ -174,7 +172,9 @@ void frmSlovolov::buildMenu() {
     MenuSave[0] = menu->addAction(QStringLiteral("Сохранить"), this, [this] { SaveFileDialog(0); });
     MenuSave[0]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     MenuSave[1] = menu->addAction(QStringLiteral("Сохранить как…"), this, [this] { SaveFileDialog(1); });
-    MenuStatistika = menu->addAction(QStringLiteral("Статистика"), this, &frmSlovolov::MenuStatistika_Click);
+    smek::StatistikaRows rows;
+    rows.levelTimes = true;
+    MenuStatistika = smek::addStatistikaEntry(menu, this, prompts_, statistics_, rows);
     MenuPause = menu->addAction(QStringLiteral("Пауза"), this, &frmSlovolov::MenuPause_Click);
     MenuPause->setShortcuts(smek::pauseKeys());
     MenuPause->setCheckable(true);
@@ -195,13 +195,10 @@ void frmSlovolov::buildMenu() {
     MenuWeb->setEnabled(false);
     menu->addSeparator();
     loseQuestion = new smek::LoseGameQuestion(menu, prompts_, std::filesystem::path(places_.own) / "slovolov-ask", this);
-    menu->addSeparator();
-    FileExit = menu->addAction(QStringLiteral("Выход"), this, &QWidget::close);
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Справка"));
-    HelpCallHelp = help->addAction(QStringLiteral("Вызов справки"), this, &frmSlovolov::HelpCallHelp_Click);
-    HelpCallHelp->setShortcut(Qt::Key_F1);
-    HelpAbout = help->addAction(QStringLiteral("О программе"), this, &frmSlovolov::HelpAbout_Click);
+    FileExit = smek::addExitEntry(menu, this);
+    const smek::HelpMenu help = smek::addHelpMenu(menuBar(), this, prompts_, places_, smek::helpPagePath(QStringLiteral("Словолов.htm")));
+    HelpCallHelp = help.callHelp;
+    HelpAbout = help.about;
 }
 
 void frmSlovolov::MenuWeb_Click() {
@@ -252,18 +249,13 @@ void frmSlovolov::NewGame(int mode) {
 
     if (mode == 0) {
         picBox->clear();
-        g.theme = MenuTema->theme();
-        BuildResult result = buildBoard(g, places_.data, *random_);
-        if (result.status != BuildResult::Status::Ok && smek::isThemeFile(places_.data, g.theme, result.file)) {
-            // A theme's file that cannot be used never locks the game out:
-            // its message, then all words for the rest of the run.
-            const smek::FileTail tail = result.status == BuildResult::Status::CannotOpen ? smek::FileTail::CannotOpen
-                                                                                         : smek::FileTail::NotSuitable;
-            prompts_.error(message(QString::fromStdString(result.file.string()), tail));
-            MenuTema->forgetForRun();
-            g.theme.clear();
-            result = buildBoard(g, places_.data, *random_);
-        }
+        const BuildResult result = MenuTema->deal<BuildResult>(
+            g.theme, [&] { return buildBoard(g, places_.data, *random_); },
+            [this](const BuildResult& failed) {
+                const smek::FileTail tail = failed.status == BuildResult::Status::CannotOpen ? smek::FileTail::CannotOpen
+                                                                                             : smek::FileTail::NotSuitable;
+                prompts_.error(message(smek::fromPath(failed.file.string()), tail));
+            });
         lblTema->setText(QString::fromStdString(smek::themeNote(g.theme, result.themeFellBack)));
         lblTema->setVisible(!lblTema->text().isEmpty());
         for (int w = 0; w < result.slotsFilled; ++w) AddSlovo(w);
@@ -306,10 +298,10 @@ void frmSlovolov::showFailure(const BuildResult& result) {
         prompts_.error(QStringLiteral("База данных слов не найдена"));
         return;
     case BuildResult::Status::NotSuitable:
-        prompts_.error(message(QString::fromStdString(result.file.string()), smek::FileTail::NotSuitable));
+        prompts_.error(message(smek::fromPath(result.file.string()), smek::FileTail::NotSuitable));
         return;
     case BuildResult::Status::CannotOpen:
-        prompts_.error(message(QString::fromStdString(result.file.string()), smek::FileTail::CannotOpen));
+        prompts_.error(message(smek::fromPath(result.file.string()), smek::FileTail::CannotOpen));
         // The program ends at once, without writing its settings.
         endRequested_ = true;
         tmTimer->stop();
@@ -395,24 +387,6 @@ void frmSlovolov::MenuEndGame_Click() {
         return;
     QApplication::processEvents();
     EndGame(0);
-}
-
-void frmSlovolov::HelpCallHelp_Click() {
-    const QString WebPage = smek::helpPagePath(QStringLiteral("Словолов.htm"));
-    smek::frmWeb web(this, prompts_, WebPage);
-    prompts_.showModal(web);
-}
-
-void frmSlovolov::MenuStatistika_Click() {
-    smek::StatistikaRows rows;
-    rows.levelTimes = true;
-    smek::frmStatistika window(this, prompts_, statistics_, rows);
-    prompts_.showModal(window);
-}
-
-void frmSlovolov::HelpAbout_Click() {
-    smek::frmOprog about(this, prompts_, places_, smek::helpPagePath(QStringLiteral("Словолов.htm")));
-    prompts_.showModal(about);
 }
 
 void frmSlovolov::MenuPause_Click() {

@@ -54,9 +54,6 @@ public:
     void MenuNewGame_Click();
     void MenuSelLevel_Click();
     void MenuEndGame_Click();
-    void HelpCallHelp_Click();
-    void HelpAbout_Click();
-    void MenuStatistika_Click();
     void MenuWeb_Click();
     // Beyond the design: pause, the look-up from menus, the question before a
     // game in progress is thrown away.

@@ -5,7 +5,7 @@
 
 namespace smek::slovoset {
 
-int readLenSlov(const std::filesystem::path& file) {
+int LoadFileINI(const std::filesystem::path& file) {
     const smek::ReadResult read = smek::readTextFile(file);
     if (read.error) return 0;
     int lenSlov = 0;
@@ -13,8 +13,8 @@ int readLenSlov(const std::filesystem::path& file) {
     return lenSlov < 0 || lenSlov > 21 ? 0 : lenSlov;
 }
 
-void writeLenSlov(const std::filesystem::path& file, int lenSlov) {
-    (void)smek::writeTextFileAtomic(file, smek::settingsLines({lenSlov}));
+std::error_code SaveFileINI(const std::filesystem::path& file, int lenSlov) {
+    return smek::writeTextFileAtomic(file, smek::settingsLines({lenSlov}));
 }
 
 } // namespace smek::slovoset

@@ -11,10 +11,6 @@ namespace smek::slovoset {
 // (Yes/No, warning icon, No default); on No nothing changes.
 bool needsCreateQuestion(const Puzzle& p, int typ);
 
-// Line breaks of the source box (CR LF, LF or a lone CR) → "<br>".
-std::string lineBreaksToBr(const std::string& text1);
-// lineBreaksToBr, then ZamenaE.
-std::string prepareTekst(const std::string& text1);
 // The source box text of a Tekst or of the text as written (writtenText):
 // each "<br>" a line break (LF) again, so that starting a puzzle from it
 // gives the same Tekst.

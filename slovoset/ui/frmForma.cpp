@@ -9,9 +9,7 @@
 #include "common/ui/TypingFilter.h"
 #include "common/ui/apiOpenSave.h"
 #include "common/ui/frmEnd.h"
-#include "common/ui/frmOprog.h"
-#include "common/ui/frmStatistika.h"
-#include "common/ui/frmWeb.h"
+#include "common/ui/SharedMenu.h"
 #include "common/core/FileMessages.h"
 #include "common/core/TextDetect.h"
 #include "common/core/LockedUpdate.h"
@@ -33,7 +31,6 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QStandardPaths>
 #include <algorithm>
 
 namespace smek::slovoset {
@@ -78,9 +75,7 @@ void placeLabel(QLabel* label, const QRect& rect) {
 frmForma::frmForma(Puzzle& puzzle, smek::Prompts& prompts, const QString& programFolder, smek::Places places)
     : p_(puzzle), prompts_(prompts), programFolder_(programFolder), places_(std::move(places)),
       statistics_(std::filesystem::path(places_.own) / "slovoset-statistics"),
-      isklyucheniyaFile_((QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                          QStringLiteral("/smekalia/slovoset/excluded-words.txt"))
-                             .toStdString()) {
+      isklyucheniyaFile_(places_.userData / "slovoset" / "excluded-words.txt") {
     setWindowTitle(QStringLiteral("Словосеть"));
     setFont(smek::sansFont(12, true));
     buildControls();
@@ -233,21 +228,26 @@ void frmForma::buildMenu() {
     mFileSaveWeb = mFile->addAction(smek::saveWebPageCaption(), this, &frmForma::mFileSaveWeb_Click);
     mFileSaveWeb->setEnabled(false);
     connect(mFile, &QMenu::aboutToShow, this, [this] { mFileSaveWeb->setEnabled(canSaveWebPage()); });
-    // Exported pages are made for printing unless the author asks for the plain ones.
+    // The designed pages are exported unless the author asks for pages made for printing.
     mFilePlain = mFile->addAction(QStringLiteral("Простые страницы"));
     mFilePlain->setCheckable(true);
-    mFilePlain->setChecked(true); // the designed pages unless the author asks for print ones
+    mFilePlain->setChecked(true);
     mFileIsklyucheniya = mFile->addAction(QStringLiteral("Исключённые слова..."), this, &frmForma::mFileIsklyucheniya_Click);
-    mStatistika = mFile->addAction(QStringLiteral("Статистика"), this, &frmForma::mStatistika_Click);
-    mFile->addSeparator();
-    mFileExit = mFile->addAction(QStringLiteral("Выход"), this, &QWidget::close);
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Справка"));
-    HelpCallHelp = help->addAction(QStringLiteral("Вызов справки"), QKeySequence(Qt::Key_F1), this, &frmForma::HelpCallHelp_Click);
-    HelpOprog = help->addAction(QStringLiteral("О программе"), this, &frmForma::HelpOprog_Click);
+    smek::StatistikaRows rows;
+    rows.lostOnTime = false; // no clock in this game
+    rows.givenUp = QStringLiteral("Закончено с открытыми словами:");
+    rows.hints = QStringLiteral("Слов открыто без отгадки:");
+    mStatistika = smek::addStatistikaEntry(mFile, this, prompts_, statistics_, rows);
+    mFileExit = smek::addExitEntry(mFile, this);
+    const smek::HelpMenu help = smek::addHelpMenu(menuBar(), this, prompts_, places_,
+                                                  smek::helpPagePath(programFolder_, QStringLiteral("Словосеть.htm")),
+                                                  QStringLiteral("Справка"));
+    HelpCallHelp = help.callHelp;
+    HelpOprog = help.about;
 }
 
 void frmForma::closeEvent(QCloseEvent* event) {
-    writeLenSlov(smek::settingsToWrite(places_, kSettingsFile), p_.LenSlov);
+    SaveFileINI(smek::settingsToWrite(places_, kSettingsFile), p_.LenSlov); // fails silently, as designed
     event->accept();
 }
 
@@ -474,7 +474,7 @@ void frmForma::usrSlova1_Isklyuchit(int line) {
 void frmForma::saveIsklyucheniya(const std::set<std::string>& before, const std::set<std::string>& after) {
     // A change given up because another window held the list too long is lost quietly, as any per-user file's.
     if (const std::error_code error = updateIsklyucheniya(isklyucheniyaFile_, before, after); error && error != smek::kBusy) {
-        prompts_.error(smek::fromUtf8(smek::fileMessage(isklyucheniyaFile_, smek::saveFailureTail(error))));
+        prompts_.error(smek::fromUtf8(smek::fileMessage(isklyucheniyaFile_.string(), smek::saveFailureTail(error))));
     }
 }
 
@@ -580,29 +580,6 @@ void frmForma::OpenNamedGame(const QString& path) {
     if (outcome.select.showBanner) firstMove_.left(); // its end was counted when it was played
     else firstMove_.dealt();
     if (outcome.select.showBanner) showEndBanner();
-}
-
-QString frmForma::helpPage() const {
-    return smek::helpPagePath(programFolder_, QStringLiteral("Словосеть.htm"));
-}
-
-void frmForma::mStatistika_Click() {
-    smek::StatistikaRows rows;
-    rows.lostOnTime = false; // no clock in this game
-    rows.givenUp = QStringLiteral("Закончено с открытыми словами:");
-    rows.hints = QStringLiteral("Слов открыто без отгадки:");
-    smek::frmStatistika window(this, prompts_, statistics_, rows);
-    prompts_.showModal(window);
-}
-
-void frmForma::HelpCallHelp_Click() {
-    smek::frmWeb help(this, prompts_, helpPage(), QStringLiteral("Справка"));
-    prompts_.showModal(help);
-}
-
-void frmForma::HelpOprog_Click() {
-    smek::frmOprog about(this, prompts_, places_, helpPage());
-    prompts_.showModal(about);
 }
 
 } // namespace smek::slovoset

@@ -50,11 +50,8 @@ public:
     void mFileSave_Click();
     // Create mode: the title as for the export, then the page to play in a browser.
     void mFileSaveWeb_Click();
-    void HelpCallHelp_Click();
-    void mStatistika_Click();
     // The player's statistics, in their own folder.
     smek::StatisticsBook& statistics() { return statistics_; }
-    void HelpOprog_Click();
     void kOtvet_Click();
     // The author's excluded words: edit the list; take a list line's word
     // out of the created puzzle and into the list.
@@ -122,7 +119,6 @@ private:
     bool askNazvanie(); // false: cancelled or empty, nothing to export
     bool canSaveWebPage() const;
     void reportSave(const SaveOutcome& outcome);
-    QString helpPage() const;
     void saveIsklyucheniya(const std::set<std::string>& before, const std::set<std::string>& after);
 
     Puzzle& p_;
@@ -134,7 +130,7 @@ private:
     std::string text2_;
     QWidget* client_ = nullptr;
     std::string notedTekst_; // the text whose missing characters were last pointed out
-    std::string isklyucheniyaFile_; // the author's excluded words, in the per-user data folder
+    std::filesystem::path isklyucheniyaFile_; // the author's excluded words, in the per-user data folder
 };
 
 } // namespace smek::slovoset

@@ -1,4 +1,4 @@
-#include "TempFolder.h"
+#include "FolderTest.h"
 #include "common/core/Cp1251.h"
 #include "common/core/FileMessages.h"
 #include "common/core/Redirect.h"
@@ -14,13 +14,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class TempDir : public ::testing::Test {
-protected:
-    TempFolder folder;
-    const fs::path dir = folder.path();
-    static void put(const fs::path& p, const std::string& content) { ASSERT_FALSE(writeTextFileAtomic(p, content)); }
-    static bool runningAsRoot() { return ::geteuid() == 0; }
-};
+class TextFile : public FolderTest {};
 
 } // namespace
 
@@ -56,7 +50,7 @@ TEST(TextLines, EndsAreCutAndOnlyALastEmptyLineIsDropped) {
     EXPECT_EQ(splitLines("a\rb\r\r\n"), V{"a\rb\r"});
 }
 
-TEST_F(TempDir, AtomicWriteReplacesContentAndLeavesNoTemporaryFiles) {
+TEST_F(TextFile, AtomicWriteReplacesContentAndLeavesNoTemporaryFiles) {
     const fs::path file = dir / "Slovolov.ini";
     put(file, "old");
     put(file, " 1 \r\n 2 \r\n");
@@ -64,7 +58,7 @@ TEST_F(TempDir, AtomicWriteReplacesContentAndLeavesNoTemporaryFiles) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 
-TEST_F(TempDir, FailedWritesKeepTheOldFile) {
+TEST_F(TextFile, FailedWritesKeepTheOldFile) {
     const fs::path file = dir / "game.slv";
     put(file, "precious");
     // Into a missing folder: an error, nothing created.
@@ -72,17 +66,15 @@ TEST_F(TempDir, FailedWritesKeepTheOldFile) {
     // A directory of that name cannot be replaced.
     fs::create_directory(dir / "folder.slv");
     EXPECT_TRUE(writeTextFileAtomic(dir / "folder.slv", "new"));
-    if (!runningAsRoot()) {
-        fs::permissions(file, fs::perms::owner_read, fs::perm_options::replace);
-        const auto error = writeTextFileAtomic(file, "new");
-        EXPECT_EQ(tailForError(error, FileTail::CannotSave), FileTail::WriteProtected);
-    }
+    // Without write permission bits it is protected, for root too.
+    fs::permissions(file, fs::perms::owner_read, fs::perm_options::replace);
+    EXPECT_EQ(tailForError(writeTextFileAtomic(file, "new"), FileTail::CannotSave), FileTail::WriteProtected);
     EXPECT_EQ(readTextFile(file).content, "precious");
 }
 
 // Any name the file system takes can be saved: the temporary file beside it
 // has a short name of its own.
-TEST_F(TempDir, NamesOf254And255BytesAreWritten) {
+TEST_F(TextFile, NamesOf254And255BytesAreWritten) {
     for (const size_t length : {size_t{254}, size_t{255}}) {
         const fs::path file = dir / (std::string(length - 4, 'n') + ".slv");
         ASSERT_FALSE(writeTextFileAtomic(file, "new")) << length;
@@ -96,7 +88,7 @@ TEST_F(TempDir, NamesOf254And255BytesAreWritten) {
 
 // The permission bits decide, as the designed platform's read-only flag, also
 // for root.
-TEST_F(TempDir, AReadOnlyFileIsNeverReplaced) {
+TEST_F(TextFile, AReadOnlyFileIsNeverReplaced) {
     const fs::path file = dir / "game.slv";
     put(file, "precious");
     fs::permissions(file, fs::perms::owner_read | fs::perms::group_read, fs::perm_options::replace);
@@ -107,7 +99,7 @@ TEST_F(TempDir, AReadOnlyFileIsNeverReplaced) {
     EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write); // kept
 }
 
-TEST_F(TempDir, AFolderIsNoFileToReplaceAndALinkIsFollowed) {
+TEST_F(TextFile, AFolderIsNoFileToReplaceAndALinkIsFollowed) {
     fs::create_directory(dir / "folder.slv");
     EXPECT_FALSE(existingFile(dir / "folder.slv"));
     EXPECT_EQ(tailForError(writeTextFileAtomic(dir / "folder.slv", "x"), FileTail::CannotSave), FileTail::CannotSave);
@@ -130,7 +122,7 @@ TEST_F(TempDir, AFolderIsNoFileToReplaceAndALinkIsFollowed) {
 
 // In a shared sticky folder such as /tmp, a link someone else planted is not
 // followed (it could point at any file of the player's); one's own is.
-TEST_F(TempDir, InASharedFolderOnlyOwnLinksAreFollowed) {
+TEST_F(TextFile, InASharedFolderOnlyOwnLinksAreFollowed) {
     const fs::path shared = dir / "shared";
     fs::create_directory(shared);
     fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit, fs::perm_options::replace);
@@ -147,14 +139,14 @@ TEST_F(TempDir, InASharedFolderOnlyOwnLinksAreFollowed) {
     }
 }
 
-TEST_F(TempDir, ReadingMissingFilesAndFoldersReportsErrors) {
+TEST_F(TextFile, ReadingMissingFilesAndFoldersReportsErrors) {
     EXPECT_EQ(tailForError(readTextFile(dir / "none").error, FileTail::CannotOpen), FileTail::NotFound);
     EXPECT_TRUE(readTextFile(dir).error);
 }
 
 // Kind and size come before reading: a pipe never blocks, a device or a huge
 // file is not read into memory.
-TEST_F(TempDir, OnlyRegularFilesWithinTheBoundAreRead) {
+TEST_F(TextFile, OnlyRegularFilesWithinTheBoundAreRead) {
     ASSERT_EQ(::mkfifo((dir / "pipe.slv").c_str(), 0600), 0);
     const ReadResult pipe = readTextFile(dir / "pipe.slv");
     EXPECT_EQ(pipe.refused, ReadResult::Refused::NotRegular);
@@ -182,7 +174,7 @@ TEST_F(TempDir, OnlyRegularFilesWithinTheBoundAreRead) {
     EXPECT_EQ(openFailureTail(readTextFile(dir / "none")), FileTail::NotFound);
 }
 
-TEST_F(TempDir, TheFirstLineIsCheckedBeforeTheRest) {
+TEST_F(TextFile, TheFirstLineIsCheckedBeforeTheRest) {
     std::vector<std::string> seen;
     const auto header = [&seen](std::string_view line) {
         seen.emplace_back(line);
@@ -199,11 +191,13 @@ TEST_F(TempDir, TheFirstLineIsCheckedBeforeTheRest) {
     EXPECT_EQ(seen, (std::vector<std::string>{"[slovolov]", "[slovoset]", ""}));
 }
 
-TEST_F(TempDir, WordFilesAreListedByExactExtensionInNameOrder) {
+TEST_F(TextFile, WordFilesAreListedByExactExtensionInNameOrder) {
     put(dir / "b.7", "1\r\nАБВГДЕЖ\r\n");
     put(dir / "a.7", "1\r\nАБВГДЕЖ\r\n");
     put(dir / "c.17", "x");
     put(dir / "d.7z", "x");
+    put(dir / ".7", "1\r\nАБВГДЕЖ\r\n"); // an extension without a name
+    put(dir / "x.07", "1\r\nАБВГДЕЖ\r\n");
     fs::create_directory(dir / "folder.7");
     const auto files = listWordFiles(dir, 7);
     ASSERT_EQ(files.size(), 2u);
@@ -212,7 +206,7 @@ TEST_F(TempDir, WordFilesAreListedByExactExtensionInNameOrder) {
     EXPECT_TRUE(listWordFiles(dir / "missing", 7).empty());
 }
 
-TEST_F(TempDir, WordFilesAreReadWhenTheyFitAndRefusedOtherwise) {
+TEST_F(TextFile, WordFilesAreReadWhenTheyFitAndRefusedOtherwise) {
     const auto read = [&](const std::string& content, int length) {
         put(dir / "w.3", w1251(content));
         return readWordFile(dir / "w.3", length);
@@ -230,7 +224,7 @@ TEST_F(TempDir, WordFilesAreReadWhenTheyFitAndRefusedOtherwise) {
     EXPECT_EQ(missing.status, WordFile::Status::CannotOpen);
 }
 
-TEST_F(TempDir, RedirectPageIsWrittenByteForByteAndSkipsUnwritableNames) {
+TEST_F(TextFile, RedirectPageIsWrittenByteForByteAndSkipsUnwritableNames) {
     const std::string address = "https://example.org/a?b=1&c='x";
     EXPECT_EQ(redirectPage(address),
               "<html><head><meta http-equiv='refresh' content='0; url=https://example.org/a?b=1&c='x'>"

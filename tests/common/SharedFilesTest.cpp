@@ -1,6 +1,6 @@
 // Per-user files that several windows update at once, and what a writer
 // killed mid-write leaves behind.
-#include "TempDir.h"
+#include "FolderTest.h"
 #include "common/core/DialogFolders.h"
 #include "common/core/LockedUpdate.h"
 #include "common/core/Statistics.h"
@@ -50,7 +50,7 @@ std::vector<std::string> names(const fs::path& folder) {
     return list;
 }
 
-class SharedFiles : public TempDirTest {};
+class SharedFiles : public FolderTest {};
 
 // A folder in memory where there is one: the disk's syncs on a busy machine
 // would make hundreds of updates slow, and could outlast the lock's wait.
@@ -130,18 +130,20 @@ TEST_F(SharedFiles, TheNextWriteRemovesWhatAKilledWriterLeft) {
     ASSERT_EQ(litter.size(), 1u);
     EXPECT_EQ(litter[0].rfind(".smekalia-" + std::to_string(writer) + "-", 0), 0u) << litter[0];
 
-    // A living writer's file, an old edition's fresh one and a name that only
-    // looks alike stay; an old edition's day-old one goes.
+    // A living writer's file, an old edition's one just under a day old and a
+    // name that only looks alike stay; an old edition's one just over a day goes.
     const std::string living = ".smekalia-" + std::to_string(::getpid()) + "-Ab12Cd";
     for (const char* name : {".smekalia-Xy34Zw", ".smekalia-Qq56Rr", ".smekalia-notes"}) folder.write(name, "x");
     folder.write(living, "x");
-    fs::last_write_time(dir / ".smekalia-Qq56Rr", fs::file_time_type::clock::now() - std::chrono::hours(25));
+    const auto now = fs::file_time_type::clock::now();
+    fs::last_write_time(dir / ".smekalia-Xy34Zw", now - std::chrono::hours(24) + std::chrono::seconds(10));
+    fs::last_write_time(dir / ".smekalia-Qq56Rr", now - std::chrono::hours(24) - std::chrono::seconds(10));
 
     ASSERT_FALSE(writeTextFileAtomic(dir / "Лес_ответы.html", "answers"));
     EXPECT_EQ(names(dir), (std::vector<std::string>{living, ".smekalia-Xy34Zw", ".smekalia-notes", "Лес_ответы.html"}));
 }
 
-class StatisticsLimits : public TempDirTest {
+class StatisticsLimits : public FolderTest {
 protected:
     fs::path file() const { return dir / "slovolov-statistics"; }
 };
@@ -178,8 +180,7 @@ TEST_F(StatisticsLimits, AnUnreadableFileIsLeftAloneAndCountingGoesOnInMemory) {
     put(file(), content);
     StatisticsBook opened(file()); // a window that read it before it became unreadable
     fs::permissions(file(), fs::perms::none);
-    if (::access(file().c_str(), R_OK) == 0)
-        GTEST_SKIP() << "root reads a file without read permission; the run as an ordinary user checks this";
+    if (runningAsRoot()) GTEST_SKIP() << kNeedsOrdinaryUser;
     StatisticsBook book(file());
     EXPECT_TRUE(book.inMemoryOnly());
     EXPECT_TRUE(book.setAsideAs().empty());

@@ -1,4 +1,4 @@
-#include "TempDir.h"
+#include "FolderTest.h"
 #include "common/core/Statistics.h"
 
 using namespace smek;
@@ -6,7 +6,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class StatisticsFile : public TempDirTest {
+class StatisticsFile : public FolderTest {
 protected:
     fs::path file() const { return dir / "share" / "smekalia" / "slovolov-statistics"; }
     Statistics reread() const {
@@ -19,20 +19,25 @@ protected:
 TEST(Statistics, EndsCountOncePerGameAndStreaksFollowTheWins) {
     StatisticsBook book;
     EXPECT_FALSE(book.gameEnded(Outcome::Won)); // no game yet
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 1; i <= 3; ++i) {
         book.gameStarted();
         EXPECT_TRUE(book.gameEnded(Outcome::Won));
         // A word-search game given up can still be finished; a compose-a-word
         // win shows again after retyping: neither counts twice.
         EXPECT_FALSE(book.gameEnded(Outcome::Won));
+        EXPECT_EQ(book.totals().streak, i);
     }
     book.gameStarted();
+    EXPECT_EQ(book.totals().streak, 3); // starting alone ends no run
     book.gameEnded(Outcome::GivenUp);
+    EXPECT_EQ(book.totals().streak, 0);
     EXPECT_FALSE(book.gameEnded(Outcome::Won));
     book.gameStarted();
     book.gameEnded(Outcome::Won);
+    EXPECT_EQ(book.totals().streak, 1);
     book.gameStarted();
     book.gameStarted(); // the game in play is left: the run of wins ends
+    EXPECT_EQ(book.totals().streak, 0);
     book.gameEnded(Outcome::LostOnTime);
     const Statistics& s = book.totals();
     EXPECT_EQ(s.started, 7);
@@ -60,7 +65,7 @@ TEST(Statistics, LeavingAGameEndsTheRunOfWinsButCountsNoEnd) {
 
 TEST(Statistics, TimesOfWinsPerLevelGiveBestAndAverage) {
     StatisticsBook book;
-    for (long long seconds : {95LL, 60LL, 126LL}) {
+    for (long long seconds : {95LL, 60LL, 126LL, 61LL}) {
         book.gameStarted();
         book.gameEnded(Outcome::Won, 1, seconds);
     }
@@ -69,9 +74,9 @@ TEST(Statistics, TimesOfWinsPerLevelGiveBestAndAverage) {
     book.gameStarted();
     book.gameEnded(Outcome::LostOnTime, 1, 10); // a loss is no time to beat
     const LevelTimes& t = book.totals().levels[1];
-    EXPECT_EQ(t.wins, 3);
+    EXPECT_EQ(t.wins, 4);
     EXPECT_EQ(t.bestSeconds, 60);
-    EXPECT_EQ(averageSeconds(t), 94); // 281 / 3 = 93.67
+    EXPECT_EQ(averageSeconds(t), 86); // 342 / 4 = 85.5 rounds up
     EXPECT_EQ(averageSeconds(book.totals().levels[0]), std::nullopt);
     EXPECT_EQ(durationText(0), "0:00");
     EXPECT_EQ(durationText(59), "0:59");

@@ -1,4 +1,4 @@
-#include "TempDir.h"
+#include "FolderTest.h"
 #include "common/core/Themes.h"
 
 using namespace smek;
@@ -6,10 +6,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class Themes : public TempDirTest {
+class Themes : public FolderTest {
 protected:
     void SetUp() override {
-        TempDirTest::SetUp();
+        FolderTest::SetUp();
         put(fs::path(data()) / "Слова.5", " 1 \r\nАААААА\r\n");
         put(fs::path(data()) / "Слова.7", " 1 \r\nААААААА\r\n");
         put(theme("Животные") / "Слова.5", " 1 \r\nБЕЛКА\r\n");

@@ -1,6 +1,6 @@
 // Where the programs keep the player's files: the portable rule, settings
 // with shipped defaults, private page folders and remembered dialog folders.
-#include "TempFolder.h"
+#include "FolderTest.h"
 #include "common/core/DialogFolders.h"
 #include "common/core/TextFile.h"
 #include "common/core/UserFiles.h"
@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class UserFilesTest : public ::testing::Test {
+class UserFiles : public FolderTest {
 protected:
     void SetUp() override {
         data = (dir / "prog" / "Data").string() + "/";
@@ -26,21 +26,18 @@ protected:
         fs::create_directories(user.temp);
         fs::create_directories(user.home);
     }
-    static void put(const fs::path& p, const std::string& content) { ASSERT_FALSE(writeTextFileAtomic(p, content)); }
     static mode_t modeOf(const fs::path& p) {
         struct stat st {};
         ::stat(p.c_str(), &st);
         return st.st_mode & 0777;
     }
-    TempFolder folder;
-    const fs::path dir = folder.path();
     std::string data;
     UserFolders user;
 };
 
 } // namespace
 
-TEST_F(UserFilesTest, AWritableUnmarkedFolderIsPortableAndKeepsTheDesignedPlace) {
+TEST_F(UserFiles, AWritableUnmarkedFolderIsPortableAndKeepsTheDesignedPlace) {
     const Places p = placesFor(data, user);
     EXPECT_TRUE(isPortable(data));
     EXPECT_EQ(p.own, data);
@@ -49,7 +46,7 @@ TEST_F(UserFilesTest, AWritableUnmarkedFolderIsPortableAndKeepsTheDesignedPlace)
     EXPECT_FALSE(fs::exists(user.config)); // nothing made in the user's folders
 }
 
-TEST_F(UserFilesTest, AnInstalledFolderReadsShippedDefaultsAndWritesPerUser) {
+TEST_F(UserFiles, AnInstalledFolderReadsShippedDefaultsAndWritesPerUser) {
     put(fs::path(data) / kInstalledMarker, "");
     put(fs::path(data) / "Slovoset.ini", " 5 \r\n"); // the shipped default
     const Places p = placesFor(data, user);
@@ -65,15 +62,15 @@ TEST_F(UserFilesTest, AnInstalledFolderReadsShippedDefaultsAndWritesPerUser) {
     EXPECT_EQ(readTextFile(fs::path(data) / "Slovoset.ini").content, " 5 \r\n");
 }
 
-TEST_F(UserFilesTest, AnUnwritableFolderIsNotPortable) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes any folder";
+TEST_F(UserFiles, AnUnwritableFolderIsNotPortable) {
+    if (runningAsRoot()) GTEST_SKIP() << kNeedsOrdinaryUser;
     fs::permissions(data, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
     EXPECT_FALSE(isPortable(data));
     EXPECT_EQ(placesFor(data, user).own, (user.config / "smekalia").string() + "/");
 }
 
-TEST_F(UserFilesTest, PagesGoToTheSessionFolderElseAPrivateOneInTemp) {
+TEST_F(UserFiles, PagesGoToTheSessionFolderElseAPrivateOneInTemp) {
     user.runtime = dir / "run";
     fs::create_directories(user.runtime);
     EXPECT_EQ(placesFor(data, user).pages, user.runtime / "smekalia");
@@ -99,7 +96,7 @@ TEST_F(UserFilesTest, PagesGoToTheSessionFolderElseAPrivateOneInTemp) {
     EXPECT_FALSE(privateFolder(dir / "none" / "x", dir / "none"));
 }
 
-TEST_F(UserFilesTest, FoldersFileKeepsOneLinePerKind) {
+TEST_F(UserFiles, FoldersFileKeepsOneLinePerKind) {
     const FolderMap folders = parseFolders("slv\t/home/u/игры\r\nhtml\t/srv/a b\nbroken line\n\t/x\nsst\t\n");
     EXPECT_EQ(folders, (FolderMap{{"slv", "/home/u/игры"}, {"html", "/srv/a b"}}));
     EXPECT_EQ(parseFolders(foldersText(folders)), folders);
@@ -110,7 +107,7 @@ TEST_F(UserFilesTest, FoldersFileKeepsOneLinePerKind) {
     EXPECT_EQ(foldersText({{"slv", "/a\rb"}, {"sst", "/c\r"}}), "slv\t/a\rb\n");
 }
 
-TEST_F(UserFilesTest, DialogsStartInTheRememberedFolderElseDocumentsElseHome) {
+TEST_F(UserFiles, DialogsStartInTheRememberedFolderElseDocumentsElseHome) {
     const fs::path file = user.config / "smekalia" / kFoldersFile;
     EXPECT_EQ(startFolder(file, "slv", user.documents, user.home), user.home); // no Documents folder yet
     fs::create_directories(user.documents);
@@ -132,8 +129,8 @@ TEST_F(UserFilesTest, DialogsStartInTheRememberedFolderElseDocumentsElseHome) {
     EXPECT_EQ(parseFolders(readTextFile(file).content).at("slv"), games.string());
 }
 
-TEST_F(UserFilesTest, AnUnwritableRememberedFolderIsPassedOver) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes any folder";
+TEST_F(UserFiles, AnUnwritableRememberedFolderIsPassedOver) {
+    if (runningAsRoot()) GTEST_SKIP() << kNeedsOrdinaryUser;
     const fs::path file = user.config / kFoldersFile;
     const fs::path locked = dir / "locked";
     fs::create_directories(locked);

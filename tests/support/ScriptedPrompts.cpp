@@ -1,6 +1,8 @@
 #include "ScriptedPrompts.h"
 
+#include <QAction>
 #include <QPrinter>
+#include <utility>
 
 namespace smek {
 
@@ -58,6 +60,19 @@ QStringList ScriptedPrompts::texts() const {
     for (const Asked& a : asked)
         if (a.kind == QStringLiteral("message") || a.kind == QStringLiteral("question")) out << a.text;
     return out;
+}
+
+QStringList ScriptedPrompts::statistikaRows(QAction* entry, const std::function<void(frmStatistika&)>& act) {
+    QStringList rows;
+    const auto kept = std::exchange(onModal, [&](QDialog& dialog) {
+        if (auto* statistika = qobject_cast<frmStatistika*>(&dialog)) {
+            if (act) act(*statistika);
+            rows = statistika->rowTexts();
+        }
+    });
+    entry->trigger();
+    onModal = kept;
+    return rows;
 }
 
 } // namespace smek

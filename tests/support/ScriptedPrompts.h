@@ -2,6 +2,7 @@
 // Prompts for window tests: records every box, question and dialog, and
 // answers from a script instead of waiting for a person.
 #include "common/ui/Prompts.h"
+#include "common/ui/frmStatistika.h"
 
 #include <QDialog>
 #include <QList>
@@ -52,6 +53,9 @@ public:
 
     // The texts of all messages and questions so far.
     QStringList texts() const;
+    // The rows of the statistics window that `entry` opens, after `act` has
+    // done its part there.
+    QStringList statistikaRows(QAction* entry, const std::function<void(frmStatistika&)>& act = {});
 };
 
 } // namespace smek

@@ -19,6 +19,7 @@ inline Places testPlaces(const std::string& data, const std::string& own = {}) {
     p.temp = base;
     p.documents = base / "documents";
     p.home = base;
+    p.userData = base / "share" / "smekalia";
     return p;
 }
 

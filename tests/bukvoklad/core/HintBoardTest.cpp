@@ -1,3 +1,4 @@
+#include "GameInPlay.h"
 #include "TempFolder.h"
 #include "bukvoklad/core/Hint.h"
 #include "bukvoklad/core/NewGame.h"
@@ -12,15 +13,10 @@ using namespace smek::bukvoklad;
 
 namespace {
 
-// A game in play with the given word, its letters in the given cell order.
-Game inPlay(const char* wordUtf8, std::vector<int> order) {
-    Game game;
-    game.Slovo = w1251(wordUtf8);
-    game.KolBukv = static_cast<int>(game.Slovo.size());
-    game.GameState = 1;
-    game.wordLoaded = true;
-    game.board = startBoard(std::move(order));
-    return game;
+using test::inPlay;
+
+long hintsUsed(const Game& game) {
+    return std::count(game.board.opened.begin(), game.board.opened.end(), true);
 }
 
 std::vector<int> sorted(std::vector<int> v) {

@@ -1,3 +1,4 @@
+#include "GameInPlay.h"
 #include "bukvoklad/core/Play.h"
 #include "common/core/Cp1251.h"
 
@@ -6,18 +7,7 @@
 using namespace smek;
 using namespace smek::bukvoklad;
 
-namespace {
-
-Game inPlay(const char* wordUtf8) {
-    Game game;
-    game.Slovo = w1251(wordUtf8);
-    game.KolBukv = static_cast<int>(game.Slovo.size());
-    game.GameState = 1;
-    game.wordLoaded = true;
-    return game;
-}
-
-} // namespace
+using test::inPlay;
 
 TEST(AnswerCheck, UpperCasedWholeTextWins) {
     Game game = inPlay("ЁЛКА");

@@ -1,6 +1,7 @@
 // "Свои слова…": the dialog's refusals and second answers, games dealt from
 // the list until it is used up, the list kept for the next time, opened and
 // saved as a file, and a worksheet made of it.
+#include "QtFolder.h"
 #include "WindowTable.h"
 #include "bukvoklad/ui/PrintWorksheet.h"
 #include "bukvoklad/ui/frmSvoiSlova.h"
@@ -164,8 +165,8 @@ void OwnWordsTest::gamesDealTheListThenAskAndGoBackToTheGamesWords() {
 
 void OwnWordsTest::theLastListIsKeptAndOffered() {
     Window w;
-    QTemporaryDir own;
-    w.open(4, [] {}, own.path().toStdString() + "/");
+    smek::TempFolder own;
+    w.open(4, [] {}, own.path().string() + "/");
     KeptList offered;
     const auto look = [&](frmSvoiSlova& dialog) {
         offered = {{dialog.txtNazvanie->text().toStdString(), {}}, dialog.optVperemeshku->isChecked()};
@@ -179,10 +180,10 @@ void OwnWordsTest::theLastListIsKeptAndOffered() {
     QVERIFY(offered.list.words.empty()); // nothing kept yet
 
     w.chooseList(QStringLiteral("Осень"), QStringLiteral("лист\nёжик"), true);
-    QCOMPARE(readAll(own.path() + QStringLiteral("/bukvoklad-words.txt")), QByteArray("Осень\nЛИСТ\nЁЖИК\n"));
+    QCOMPARE(readAll(smek::qPath(own, QStringLiteral("bukvoklad-words.txt"))), QByteArray("Осень\nЛИСТ\nЁЖИК\n"));
     // A window of the next start offers it, with its order.
     Window next;
-    next.open(4, [] {}, own.path().toStdString() + "/");
+    next.open(4, [] {}, own.path().string() + "/");
     next.prompts.onModal = w.prompts.onModal = [&](QDialog& dialog) {
         if (auto* d = qobject_cast<frmSvoiSlova*>(&dialog)) look(*d);
     };

@@ -2,7 +2,6 @@
 #include "WindowTable.h"
 #include "common/core/TextFile.h"
 #include "common/core/Themes.h"
-#include "common/ui/frmStatistika.h"
 
 #include <QtTest>
 #include <memory>
@@ -71,8 +70,7 @@ private slots:
         f.kNew_Click();
         f.statistics().hintUsed(); // the entry a hint button calls
         f.kSdatsya_Click();
-        t.game.OptTime = 1;
-        t.game.OptSec = 0;
+        t.timed(0);
         f.kNew_Click();
         f.Text1->setText(QStringLiteral("д"));
         f.NewTime(); // the tick after "00": lost on time
@@ -87,11 +85,7 @@ private slots:
         QCOMPARE(s->lostOnTime, 1);
         QCOMPARE(s->hints, 1);
 
-        QStringList rows;
-        t.prompts.onModal = [&](QDialog& dialog) {
-            if (auto* w = qobject_cast<frmStatistika*>(&dialog)) rows = w->rowTexts();
-        };
-        f.MenuStatistika_Click();
+        const QStringList rows = t.prompts.statistikaRows(f.MenuStatistika);
         QCOMPARE(rows, (QStringList{QStringLiteral("Начато игр: 3"), QStringLiteral("Выиграно: 1"),
                                     QStringLiteral("Не успели по времени: 1"), QStringLiteral("Сдались: 1"),
                                     QStringLiteral("Самая длинная серия побед: 1"), QStringLiteral("Подсказок: 1")}));
@@ -115,11 +109,7 @@ private slots:
         QCOMPARE(s->givenUp, 3);
         QCOMPARE(s->hints, 1);
         // The statistics window shows both windows' games.
-        QStringList rows;
-        a.prompts.onModal = [&](QDialog& dialog) {
-            if (auto* w = qobject_cast<frmStatistika*>(&dialog)) rows = w->rowTexts();
-        };
-        a.form->MenuStatistika_Click();
+        const QStringList rows = a.prompts.statistikaRows(a.form->MenuStatistika);
         QCOMPARE(rows, (QStringList{QStringLiteral("Начато игр: 6"), QStringLiteral("Выиграно: 3"),
                                     QStringLiteral("Не успели по времени: 0"), QStringLiteral("Сдались: 3"),
                                     QStringLiteral("Самая длинная серия побед: 1"), QStringLiteral("Подсказок: 1")}));

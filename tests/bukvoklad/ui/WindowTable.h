@@ -28,6 +28,7 @@ struct WindowTable {
         form = std::make_unique<frmForma>(game, prompts, random, std::move(onEnd), testPlaces(game.PathData, own));
         prompts.setOwner(form.get());
     }
+    void timed(int seconds) { game.OptTime = 1, game.OptSec = seconds; }
 };
 
 } // namespace smek::bukvoklad::test

@@ -167,8 +167,7 @@ void frmFormaTest::keysPassTheFilterAsCapitals() {
 void frmFormaTest::lowerCaseAnswerWinsAndWinsAgain() {
     Table t(3);
     t.folder.words("a.3", {"КОТ"});
-    t.game.OptTime = 1;
-    t.game.OptSec = 30;
+    t.timed(30);
     t.form->NewGame();
     QVERIFY(t.form->tmTimer->isActive());
     typeText(t.form->Text1, QStringLiteral("ко"));
@@ -222,8 +221,7 @@ void frmFormaTest::boardShowsEveryLetterOnceCentred() {
 void frmFormaTest::timedGameCountsDownAndIsLostOnTheTickAfterZero() {
     Table t(5);
     t.folder.words("a.5", {"ЛАМПА"});
-    t.game.OptTime = 1;
-    t.game.OptSec = 2;
+    t.timed(2);
     t.form->NewGame();
     QCOMPARE(t.form->lblTimer->text(), QStringLiteral("02"));
     QVERIFY(!t.form->lblTimer->isHidden() && !t.form->lbVremya->isHidden());
@@ -254,8 +252,7 @@ void frmFormaTest::timedGameCountsDownAndIsLostOnTheTickAfterZero() {
 void frmFormaTest::giveUpStopsTheCountdown() {
     Table t(5);
     t.folder.words("a.5", {"ЛАМПА"});
-    t.game.OptTime = 1;
-    t.game.OptSec = 59;
+    t.timed(59);
     t.form->NewGame();
     QCOMPARE(t.form->lblTimer->text(), QStringLiteral("59"));
     QVERIFY(t.form->tmTimer->isActive());
@@ -305,7 +302,7 @@ void frmFormaTest::unsuitableWordFileIsReportedAndPlayGoesOn() {
 }
 
 void frmFormaTest::unopenableWordFileEndsTheProgramWithoutSaving() {
-    if (::geteuid() == 0) QSKIP("root opens any file");
+    if (smek::runningAsRoot()) QSKIP(smek::kNeedsOrdinaryUser);
     Table t(3);
     t.folder.words("a.3", {"КОТ"});
     ::chmod((t.folder.path() / "a.3").c_str(), 0);
@@ -359,8 +356,7 @@ void frmFormaTest::timeOutDuringTheGiveUpQuestionKeepsTheWordShown() {
 
 void frmFormaTest::closingSavesTheSettings() {
     Table t(8);
-    t.game.OptTime = 1;
-    t.game.OptSec = 30;
+    t.timed(30);
     t.form->show();
     t.form->FileExit->trigger();
     QCOMPARE(readTextFile(t.folder.path() / "Bukvoklad.ini").content, std::string(" 1 \r\n 30 \r\n 8 \r\n"));
@@ -373,8 +369,7 @@ void frmFormaTest::closingSavesTheSettings() {
 void frmFormaTest::pauseHidesTheLettersAndHoldsTheCountdown() {
     Table t(3);
     t.folder.words("a.3", {"КОТ"});
-    t.game.OptTime = 1;
-    t.game.OptSec = 9;
+    t.timed(9);
     frmForma& f = *t.form;
     f.show();
     QVERIFY(QTest::qWaitForWindowActive(&f));

@@ -95,7 +95,7 @@ TEST(Progress, CountsFoundWordsOfAllHidden) {
     EXPECT_EQ(foundCounter(g), "Найдено: 12 из 12");
 }
 
-TEST(PrintSheetTest, ADealtBoardPrintsAsItIs) {
+TEST(PrintSheet, ADealtBoardPrintsAsItIs) {
     const GameState g = built(0, 9);
     const PrintSheet s = printSheet(g);
     EXPECT_EQ(s.GridMax, 9);
@@ -107,7 +107,7 @@ TEST(PrintSheetTest, ADealtBoardPrintsAsItIs) {
         for (int y = 0; y <= 9; ++y) EXPECT_EQ(s.letter(x, y), std::abs(g.Grid(x, y)));
 }
 
-TEST(PrintSheetTest, FoundAndRefilledWordsGetTheirLettersBack) {
+TEST(PrintSheet, FoundAndRefilledWordsGetTheirLettersBack) {
     GameState g = built(0, 10);
     const PrintSheet dealt = printSheet(g);
     smek::Random random(4);
@@ -122,7 +122,7 @@ TEST(PrintSheetTest, FoundAndRefilledWordsGetTheirLettersBack) {
     EXPECT_EQ(printSheet(g).letters, dealt.letters);
 }
 
-TEST(PrintSheetTest, AnOpenedGamePrintsAsOpened) {
+TEST(PrintSheet, AnOpenedGamePrintsAsOpened) {
     GameState g = built(0, 11);
     clearFillers(g); // saved after giving up
     const auto loaded = parseSlv(slvText(g));

@@ -13,13 +13,10 @@
 using namespace smek::slovolov;
 namespace fs = std::filesystem;
 
-class OwnPuzzleWindowTest : public QObject {
+class OwnPuzzleWindowTest : public QObject, test::WindowCase {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<smek::ScriptedPrompts> prompts_;
-    std::unique_ptr<frmSlovolov> w_;
     int wins_ = 0;
 
     frmSlovolov& start() {
@@ -51,19 +48,14 @@ private:
         QTest::mouseClick(w_->picControl, Qt::LeftButton, {},
                           QPoint(b + x * g().CellSize + g().CellSize / 2, b + y * g().CellSize + g().CellSize / 2));
     }
-    fs::path path(const char* name) const { return fs::path(dir_->path().toStdString()) / name; }
+    fs::path path(const char* name) const { return dir_->path() / name; }
 
 private slots:
     void init() {
-        dir_ = test::folderWithWords();
-        prompts_ = std::make_unique<smek::ScriptedPrompts>(QStringLiteral("Смекалия - Словолов"));
+        setUp();
         wins_ = 0;
     }
-    void cleanup() {
-        w_.reset();
-        prompts_.reset();
-        dir_.reset();
-    }
+    void cleanup() { tearDown(); }
 
     void refusalsNameTheWordsAndChangeNothing() {
         start();
@@ -83,7 +75,7 @@ private slots:
         QCOMPARE(g().Slova, before.Slova);
         QCOMPARE(g().cells, before.cells);
         QVERIFY(!g().own);
-        QVERIFY(!fs::exists(rememberedListFile(smek::testPlaces(test::dataOf(*dir_)))));
+        QVERIFY(!fs::exists(rememberedListFile(smek::testPlaces(data()))));
         // The question before the game is lost, answered No, keeps it too.
         prompts_->answers = {false};
         own(QStringLiteral("Т"), QStringLiteral("осень"));
@@ -112,7 +104,7 @@ private slots:
         QVERIFY(!w_->tmNewBukvy->isActive());
         // The list is remembered for the next time, and the dialog opens with it.
         own(QString(), QString(), 0, false, [](OwnPuzzleDialog&) {});
-        smek::OwnList kept = rememberedList(smek::testPlaces(test::dataOf(*dir_)));
+        smek::OwnList kept = rememberedList(smek::testPlaces(data()));
         QCOMPARE(kept.title, std::string("Осень"));
         QCOMPARE(kept.words.size(), size_t{4});
         prompts_->onModal = [](QDialog& d) {
@@ -162,7 +154,7 @@ private slots:
         prompts_->answers = {false};
         QVERIFY(!w_->close());
         QVERIFY(prompts_->texts().last().startsWith(QStringLiteral("Начатая игра будет потеряна.")));
-        QVERIFY(!fs::exists(fs::path(test::dataOf(*dir_)) / kResumeFile));
+        QVERIFY(!fs::exists(fs::path(data()) / kResumeFile));
         // Level 1's lengths: saved, and opened again as a game of that level.
         own(QStringLiteral("Т"), QStringLiteral("журавль урожай осень лист гриб ёжи"));
         prompts_->files = {QString::fromStdString(path("own.slv").string())};

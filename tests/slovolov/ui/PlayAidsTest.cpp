@@ -1,5 +1,6 @@
 // Offscreen tests of play beyond the design: keyboard play, drags, the found
 // counter, struck-through words, the flash of a missed mark, the printed puzzle.
+#include "QtFolder.h"
 #include "WindowFolder.h"
 #include "common/ui/Text.h"
 #include "common/ui/frmEnd.h"
@@ -13,20 +14,16 @@
 
 #include <QMenu>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <filesystem>
 
 using namespace smek::slovolov;
 namespace fs = std::filesystem;
 
-class PlayAidsTest : public QObject {
+class PlayAidsTest : public QObject, test::WindowCase {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<smek::ScriptedPrompts> prompts_;
-    std::unique_ptr<frmSlovolov> w_;
     int wins_ = 0;
 
     frmSlovolov& start(Settings settings = {}, std::uint64_t seed = 7) {
@@ -102,24 +99,16 @@ private:
 
 private slots:
     void init() {
-        dir_ = test::folderWithWords();
-        prompts_ = std::make_unique<smek::ScriptedPrompts>(QStringLiteral("Смекалия - Словолов"));
+        setUp();
         wins_ = 0;
         prompts_->onModal = [this](QDialog& d) {
             if (auto* end = qobject_cast<smek::frmEnd*>(&d); end && end->banner().text == "ПОБЕДА!!!") ++wins_;
         };
     }
-    void cleanup() {
-        w_.reset();
-        prompts_.reset();
-        dir_.reset();
-    }
+    void cleanup() { tearDown(); }
 
     void pauseHoldsTheClockAndHidesTheBoard() {
-        Settings timed;
-        timed.IgraNaVremya = 1;
-        timed.VremyaMin = 1;
-        timed.ZamenaBukv = 1;
+        Settings timed{.ZamenaBukv = 1, .IgraNaVremya = 1, .VremyaMin = 1};
         frmSlovolov& w = start(timed);
         QVERIFY(w.MenuPause->isEnabled());
         QCOMPARE(w.MenuPause->shortcut(), QKeySequence(Qt::Key_P));
@@ -215,7 +204,7 @@ private slots:
 
     void questionBeforeAGameInProgressIsThrownAway() {
         frmSlovolov& w = start();
-        const QString saved = dir_->path() + QStringLiteral("/kept.slv");
+        const QString saved = smek::qPath(*dir_) + QStringLiteral("/kept.slv");
         w.SaveFile(saved);
         const std::vector<std::string> words = g().Slova;
         // Open: No keeps the game, with No the default answer.
@@ -449,7 +438,7 @@ private slots:
         QVERIFY(struckPixels(3) > 25);
         QVERIFY(struckPixels(2) < 20);
         // An opened game strikes its found words as it lists them.
-        const QString path = dir_->path() + QStringLiteral("/part.slv");
+        const QString path = smek::qPath(*dir_) + QStringLiteral("/part.slv");
         prompts_->files = {path};
         w.SaveFileDialog(1);
         Settings s;
@@ -482,9 +471,7 @@ private slots:
     }
 
     void gameEndingDuringAFlashLeavesNoFlash() {
-        Settings timed;
-        timed.IgraNaVremya = 1;
-        timed.VremyaSec = 1;
+        Settings timed{.IgraNaVremya = 1, .VremyaSec = 1};
         frmSlovolov& w = start(timed);
         clickAt(first(0));
         clickAt(first(1));
@@ -512,7 +499,7 @@ private slots:
     void pdfOfThePuzzleWithAndWithoutAnswers() {
         frmSlovolov& w = start();
         QVERIFY(w.MenuPdf->isEnabled() && w.MenuPrint->isEnabled());
-        const QString base = dir_->path() + QStringLiteral("/головоломка");
+        const QString base = smek::qPath(*dir_) + QStringLiteral("/головоломка");
         const QString file = base + QStringLiteral(".pdf");
         prompts_->answers = {false};
         prompts_->files = {base};
@@ -540,18 +527,18 @@ private slots:
         w.MenuPdf->trigger();
         QCOMPARE(readPdf(file).pages, 2);
         QVERIFY([&] { QFile f(file); f.open(QIODevice::ReadOnly); return f.readAll(); }() == before);
-        prompts_->files = {dir_->path() + QStringLiteral("/нет/такой/папки/x.pdf")};
+        prompts_->files = {smek::qPath(*dir_) + QStringLiteral("/нет/такой/папки/x.pdf")};
         w.MenuPdf->trigger();
         QVERIFY(prompts_->texts().last().endsWith(QStringLiteral("x.pdf\" сохранить не возможно.")));
         // A folder of that name is no file to replace: no question, only the failure.
-        QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("папка.pdf")));
+        QVERIFY(QDir(smek::qPath(*dir_)).mkdir(QStringLiteral("папка.pdf")));
         const int said = static_cast<int>(prompts_->texts().size());
         prompts_->answers = {false, true};
-        prompts_->files = {dir_->path() + QStringLiteral("/папка.pdf")};
+        prompts_->files = {smek::qPath(*dir_) + QStringLiteral("/папка.pdf")};
         w.MenuPdf->trigger();
         QCOMPARE(static_cast<int>(prompts_->texts().size()), said + 2); // the answers page, then the failure
         QVERIFY(prompts_->texts().last().endsWith(QStringLiteral("папка.pdf\" сохранить не возможно.")));
-        QVERIFY(QFileInfo(dir_->path() + QStringLiteral("/папка.pdf")).isDir());
+        QVERIFY(QFileInfo(smek::qPath(*dir_) + QStringLiteral("/папка.pdf")).isDir());
     }
 
     void webPageOfTheDealtBoardWithTheGamesClock() {
@@ -564,10 +551,10 @@ private slots:
         const std::string dealt = webPage(g(), 125);
         clickAt(first(0));
         clickAt(last(0)); // a found word changes the board, not the page
-        prompts_->files = {dir_->path() + QStringLiteral("/доска")};
+        prompts_->files = {smek::qPath(*dir_, QStringLiteral("доска"))};
         w.MenuWeb->trigger();
         QCOMPARE(prompts_->fileRequests.last().proposedName, QStringLiteral("Словолов.html"));
-        const QString file = dir_->path() + QStringLiteral("/доска.html");
+        const QString file = smek::qPath(*dir_, QStringLiteral("доска.html"));
         QCOMPARE(smek::readTextFile(file.toStdString()).content, dealt);
         // An untimed game's page has no clock.
         w.state().settings.IgraNaVremya = 0;
@@ -586,7 +573,7 @@ private slots:
         QCOMPARE(prompts_->asked.last().text, QStringLiteral("Словолов"));
         QCOMPARE(prompts_->texts().size(), 1);
         // A printer chosen (a PDF file stands for it here).
-        const QString out = dir_->path() + QStringLiteral("/printer.pdf");
+        const QString out = smek::qPath(*dir_) + QStringLiteral("/printer.pdf");
         prompts_->answers = {true};
         prompts_->printers = {out};
         w.MenuPrint->trigger();
@@ -598,7 +585,7 @@ private slots:
     void printingWaitsForAWholeBoard() {
         w_ = test::openWindow(*prompts_, *dir_, Settings{}, 3);
         QVERIFY(!w_->MenuPrint->isEnabled() && !w_->MenuPdf->isEnabled());
-        for (const char* name : {"/Data/Ещё.3", "/Data/Слова.3"}) fs::remove(dir_->path().toStdString() + name);
+        for (const char* name : {"/Data/Ещё.3", "/Data/Слова.3"}) fs::remove(dir_->path().string() + name);
         w_->NewGame(0); // "База данных слов не найдена": a half-dealt board
         QVERIFY(!w_->MenuPrint->isEnabled() && !w_->MenuPdf->isEnabled());
     }

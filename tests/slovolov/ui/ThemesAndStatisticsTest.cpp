@@ -1,9 +1,9 @@
 // The word-search window's additions: the theme menu and the statistics.
+#include "QtFolder.h"
 #include "WindowFolder.h"
 #include "common/core/Cp1251.h"
 #include "common/core/TextFile.h"
 #include "common/core/Themes.h"
-#include "common/ui/frmStatistika.h"
 
 #include <QtTest>
 #include <filesystem>
@@ -11,17 +11,13 @@
 using namespace smek::slovolov;
 namespace fs = std::filesystem;
 
-class ThemesAndStatisticsTest : public QObject {
+class ThemesAndStatisticsTest : public QObject, test::WindowCase {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<smek::ScriptedPrompts> prompts_;
-    std::unique_ptr<frmSlovolov> w_;
 
-    std::string data() const { return test::dataOf(*dir_); }
     // The player's own folder, apart from the data folder as in an installed game.
-    std::string own() const { return dir_->path().toStdString() + "/own/"; }
+    std::string own() const { return dir_->path().string() + "/own/"; }
     fs::path themeFile() const { return own() + "slovolov-theme"; }
     fs::path statisticsFile() const { return own() + "slovolov-statistics"; }
 
@@ -50,18 +46,8 @@ private:
     smek::Statistics onDisk() const {
         return smek::parseStatistics(smek::readTextFile(statisticsFile()).content).value_or(smek::Statistics{});
     }
-    // The rows of the statistics window, and what the test does with it.
     QStringList statistikaRows(const std::function<void(smek::frmStatistika&)>& act = {}) {
-        QStringList rows;
-        prompts_->onModal = [&](QDialog& dialog) {
-            if (auto* s = qobject_cast<smek::frmStatistika*>(&dialog)) {
-                if (act) act(*s);
-                rows = s->rowTexts();
-            }
-        };
-        w_->MenuStatistika_Click();
-        prompts_->onModal = {};
-        return rows;
+        return prompts_->statistikaRows(w_->MenuStatistika, act);
     }
     bool hasThemeWords() const {
         const auto& s = w_->state().Slova;
@@ -73,20 +59,15 @@ private:
 
 private slots:
     void init() {
-        dir_ = test::folderWithWords();
+        setUp();
         const fs::path theme = fs::path(data()) / smek::kThemesFolder / "Животные";
         fs::create_directories(theme);
         QVERIFY(!smek::writeTextFileAtomic(theme / "Слова.4", " 2 \r\n" + smek::w1251("ЛИСА") + "\r\n" +
                                                                   smek::w1251("ЛОСЬ") + "\r\n"));
         QVERIFY(!smek::writeTextFileAtomic(theme / "Слова.5", " 1 \r\n" + smek::w1251("БЕЛКА") + "\r\n"));
         fs::create_directories(fs::path(data()) / smek::kThemesFolder / "Еда");
-        prompts_ = std::make_unique<smek::ScriptedPrompts>(QStringLiteral("Смекалия - Словолов"));
     }
-    void cleanup() {
-        w_.reset();
-        prompts_.reset();
-        dir_.reset();
-    }
+    void cleanup() { tearDown(); }
 
     void themeMenuListsAllWordsAndTheThemes() {
         frmSlovolov& w = start();
@@ -189,8 +170,8 @@ private slots:
         QVERIFY(s.levels[0].bestSeconds < 5);
 
         // Opening a saved game that was already lost counts no new game.
-        w.SaveFile(QString::fromStdString(dir_->path().toStdString() + "/lost.slv"));
-        w.OpenNamedFile(dir_->path() + QStringLiteral("/lost.slv"));
+        w.SaveFile(QString::fromStdString(dir_->path().string() + "/lost.slv"));
+        w.OpenNamedFile(smek::qPath(*dir_) + QStringLiteral("/lost.slv"));
         QCOMPARE(onDisk().started, 3);
     }
 

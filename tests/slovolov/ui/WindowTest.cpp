@@ -1,5 +1,6 @@
 // Offscreen tests of the word-search windows: board pixels, the word list,
 // the level dialog, the end banner, saved games, look-up, settings on close.
+#include "QtFolder.h"
 #include "WindowFolder.h"
 #include "common/core/Cp1251.h"
 #include "common/core/TextFile.h"
@@ -11,22 +12,17 @@
 
 #include <QClipboard>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <filesystem>
 
 using namespace smek::slovolov;
 namespace fs = std::filesystem;
 
-class WindowTest : public QObject {
+class WindowTest : public QObject, test::WindowCase {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<smek::ScriptedPrompts> prompts_;
-    std::unique_ptr<frmSlovolov> w_;
 
-    std::string data() const { return test::dataOf(*dir_); }
 
     frmSlovolov& start(Settings settings = {}, std::uint64_t seed = 7, const std::string& own = {}) {
         w_ = test::openWindow(*prompts_, *dir_, settings, seed, own);
@@ -63,14 +59,9 @@ private:
 
 private slots:
     void init() {
-        dir_ = test::folderWithWords();
-        prompts_ = std::make_unique<smek::ScriptedPrompts>(QStringLiteral("Смекалия - Словолов"));
+        setUp();
     }
-    void cleanup() {
-        w_.reset();
-        prompts_.reset();
-        dir_.reset();
-    }
+    void cleanup() { tearDown(); }
 
     void firstGameLayout() {
         frmSlovolov& w = start();
@@ -86,6 +77,9 @@ private slots:
         // Grid lines: black at every cell's top and left line.
         QCOMPARE(pixel(40, 17), QRgb(0x000000));
         QCOMPARE(pixel(17, 40), QRgb(0x000000));
+        // Every cell holds its letter: ink on the white inside.
+        for (int y = 0; y <= w.state().GridMax; ++y)
+            for (int x = 0; x <= w.state().GridMax; ++x) QVERIFY(otherPixels(x, y, kWhite) > 0);
         // List rows: a red ball at (2, 20 i), row text from x = 25.
         const QRgb ball = w.picBox->image().pixel(11, 20 * 3 + 9);
         QVERIFY(qRed(ball) > 150 && qGreen(ball) < 100);
@@ -166,10 +160,7 @@ private slots:
     // The last find stops the refill and the clock: no letters appear on the
     // won board, no tick can lose it; until then "Новая игра" asks.
     void theLastFindStopsRefillAndClock() {
-        Settings s;
-        s.ZamenaBukv = 1;
-        s.IgraNaVremya = 1;
-        s.VremyaMin = 1;
+        Settings s{.ZamenaBukv = 1, .IgraNaVremya = 1, .VremyaMin = 1};
         frmSlovolov& w = start(s);
         QCOMPARE(w.tmTimer->interval(), 1000);
         for (int i = 0; i < w.state().NumWords; ++i) findWord(i);
@@ -189,9 +180,7 @@ private slots:
     }
 
     void timedGameShowsTheClockAndLosesAfterZero() {
-        Settings s;
-        s.IgraNaVremya = 1;
-        s.VremyaSec = 2;
+        Settings s{.IgraNaVremya = 1, .VremyaSec = 2};
         frmSlovolov& w = start(s);
         QVERIFY(w.lblTimer->isVisible());
         QVERIFY(w.lbVremya->isVisible());
@@ -244,7 +233,10 @@ private slots:
             dlg->txtSec->setEditText(QStringLiteral("60"));
             dlg->kUroven[1]->click();
             steps << prompts_->texts().last();
-            dlg->txtSec->setEditText(QStringLiteral("0"));
+            dlg->txtSec->setEditText(QStringLiteral("59"));
+            dlg->txtMin->setEditText(QStringLiteral("60"));
+            dlg->kUroven[1]->click();
+            steps << prompts_->texts().last();
             dlg->txtMin->lineEdit()->clear();
             // Keys go to the combo box, which has the focus, as on a real display.
             QTest::keyClicks(dlg->txtMin, QStringLiteral("a-7x5"));
@@ -256,16 +248,17 @@ private slots:
         };
         w.MenuSelLevel_Click();
         QCOMPARE(steps, QStringList({QStringLiteral("Вы не установили время игры"),
+                                     QStringLiteral("Максимальное количество минут или секунд - 59"),
                                      QStringLiteral("Максимальное количество минут или секунд - 59")}));
         const Settings& s = w.state().settings;
         QCOMPARE(s.Level, 1);
         QCOMPARE(s.ZamenaBukv, 1);
         QCOMPARE(s.IgraNaVremya, 1);
         QCOMPARE(s.VremyaMin, 7);
-        QCOMPARE(s.VremyaSec, 0);
+        QCOMPARE(s.VremyaSec, 59);
         QCOMPARE(w.state().CellSize, 26);
         QCOMPARE(w.picControl->size(), QSize(395, 395));
-        QCOMPARE(w.lblTimer->text(), QStringLiteral("07:00"));
+        QCOMPARE(w.lblTimer->text(), QStringLiteral("07:59"));
         // Отмена changes nothing.
         prompts_->onModal = [&](QDialog& d) {
             auto* dlg = qobject_cast<frmSlovolovSelLevel*>(&d);
@@ -327,13 +320,10 @@ private slots:
     }
 
     void saveOpenAndRefusals() {
-        Settings timed;
-        timed.IgraNaVremya = 1;
-        timed.VremyaMin = 2;
-        timed.VremyaSec = 5;
+        Settings timed{.IgraNaVremya = 1, .VremyaMin = 2, .VremyaSec = 5};
         frmSlovolov& w = start(timed);
         findWord(3);
-        const QString base = dir_->path() + QStringLiteral("/партия");
+        const QString base = smek::qPath(*dir_) + QStringLiteral("/партия");
         prompts_->files = {base};
         w.SaveFileDialog(0);
         QCOMPARE(prompts_->fileRequests.last().save, true);
@@ -363,7 +353,7 @@ private slots:
         QCOMPARE(smek::readTextFile((base + QStringLiteral(".slv")).toStdString()).content, saved);
 
         // Save as an existing other file: the question, No keeps it.
-        const QString other = dir_->path() + QStringLiteral("/other.slv");
+        const QString other = smek::qPath(*dir_) + QStringLiteral("/other.slv");
         smek::writeTextFileAtomic(other.toStdString(), "keep");
         prompts_->files = {other};
         prompts_->answers = {false};
@@ -376,9 +366,9 @@ private slots:
 
         // Refused files leave the game as it was.
         const auto cells = w.state().cells;
-        const QString bad = dir_->path() + QStringLiteral("/bad.slv");
+        const QString bad = smek::qPath(*dir_) + QStringLiteral("/bad.slv");
         smek::writeTextFileAtomic(bad.toStdString(), "[slovolov]\r\n 7 \r\n");
-        prompts_->files = {bad, dir_->path() + QStringLiteral("/none.slv"), other};
+        prompts_->files = {bad, smek::qPath(*dir_) + QStringLiteral("/none.slv"), other};
         w.OpenFile();
         QCOMPARE(prompts_->texts().last(), QStringLiteral("Файл \"") + bad + QStringLiteral("\" не подходит к программе."));
         w.OpenFile();
@@ -389,7 +379,7 @@ private slots:
         QCOMPARE(w.state().level(), 0);
 
         // A folder that cannot be written: the save message.
-        prompts_->files = {dir_->path() + QStringLiteral("/no/such/folder/x.slv")};
+        prompts_->files = {smek::qPath(*dir_) + QStringLiteral("/no/such/folder/x.slv")};
         w.SaveFileDialog(1);
         QVERIFY(prompts_->texts().last().endsWith(QStringLiteral("x.slv\" сохранить не возможно.")));
     }
@@ -397,7 +387,7 @@ private slots:
     // A name from an old CP1251 archive opens, and saving writes back to it.
     void aNameThatIsNotUtf8OpensAndSavesBack() {
         frmSlovolov& w = start();
-        const std::string path = dir_->path().toStdString() + "/\xC8\xE3\xF0\xE0.slv"; // Игра in CP1251
+        const std::string path = dir_->path().string() + "/\xC8\xE3\xF0\xE0.slv"; // Игра in CP1251
         const std::string text = slvText(w.state());
         QVERIFY(!smek::writeTextFileAtomic(path, text));
         start({}, 9);
@@ -416,7 +406,7 @@ private slots:
     // A folder is no file to replace: no overwrite question, the save message.
     void savingOverAFolderAsksNothing() {
         frmSlovolov& w = start();
-        const QString folder = dir_->path() + QStringLiteral("/партия.slv");
+        const QString folder = smek::qPath(*dir_) + QStringLiteral("/партия.slv");
         fs::create_directory(folder.toStdString());
         prompts_->files = {folder};
         w.SaveFileDialog(1);
@@ -428,15 +418,12 @@ private slots:
 
     void oldGameTimersDoNotTouchTheOpenedGame() {
         frmSlovolov& w = start();
-        const QString path = dir_->path() + QStringLiteral("/opened.slv");
+        const QString path = smek::qPath(*dir_) + QStringLiteral("/opened.slv");
         const std::string text = slvText(w.state());
         smek::writeTextFileAtomic(path.toStdString(), text);
         // A second game whose clock is at 00:00 and whose refill is due, both
         // ticking while the opened game is being shown.
-        Settings timed;
-        timed.IgraNaVremya = 1;
-        timed.ZamenaBukv = 1;
-        timed.VremyaSec = 1;
+        Settings timed{.ZamenaBukv = 1, .IgraNaVremya = 1, .VremyaSec = 1};
         start(timed, 8);
         findWord(0);
         w_->NewTime();
@@ -456,7 +443,7 @@ private slots:
         w.picBox_DblClick();
         // The article opens directly: no page is written anywhere.
         QCOMPARE(prompts_->opened, QStringList{QString::fromStdString(lookupAddress(w.state().Slova[1]))});
-        QVERIFY(!fs::exists(dir_->path().toStdString() + "/pages"));
+        QVERIFY(!fs::exists(dir_->path().string() + "/pages"));
         // The last pixel row of the last word is that word; one below is nothing.
         const int b = w.picBox->borderWidth();
         QTest::mouseClick(w.picBox, Qt::LeftButton, {}, QPoint(60, b + 20 * 6 - 1));
@@ -471,7 +458,7 @@ private slots:
         // the player's private folder, and that page is opened.
         prompts_->openSucceeds = false;
         w.CodeText(w.state().Slova[0]);
-        const QString page = dir_->path() + QStringLiteral("/pages/0.html");
+        const QString page = smek::qPath(*dir_) + QStringLiteral("/pages/0.html");
         QCOMPARE(prompts_->opened.size(), 3);
         QCOMPARE(prompts_->opened.last(), page);
         QVERIFY(smek::readTextFile(page.toStdString()).content.find("url=" + lookupAddress(w.state().Slova[0]) + "'") !=
@@ -480,8 +467,8 @@ private slots:
 
     void helpAndAboutAreModal() {
         frmSlovolov& w = start();
-        w.HelpCallHelp_Click();
-        w.HelpAbout_Click();
+        w.HelpCallHelp->trigger();
+        w.HelpAbout->trigger();
         QCOMPARE(modalsOf(QStringLiteral("smek::frmWeb")), 1);
         QCOMPARE(modalsOf(QStringLiteral("smek::frmOprog")), 1);
     }
@@ -494,21 +481,33 @@ private slots:
         QCOMPARE(smek::readTextFile(data() + "Slovolov.ini").content, std::string(" 2 \r\n 1 \r\n 1 \r\n 3 \r\n 0 \r\n"));
     }
 
+    void unopenableWordFileEndsTheProgramWithStatusOneAndNoSettings() {
+        if (smek::runningAsRoot()) QSKIP(smek::kNeedsOrdinaryUser);
+        for (const auto& f : fs::directory_iterator(data())) fs::permissions(f.path(), fs::perms::none);
+        w_ = test::openWindow(*prompts_, *dir_, Settings{}, 7);
+        QTimer::singleShot(0, w_.get(), [this] { w_->NewGame(0); });
+        QCOMPARE(QCoreApplication::exec(), 1);
+        QVERIFY(prompts_->texts().last().endsWith(QStringLiteral("открыть не возможно.")));
+        QVERIFY(!w_->isVisible());
+        w_->close();
+        QVERIFY(!fs::exists(data() + "Slovolov.ini"));
+    }
+
     void installedWindowWritesSettingsAndFoldersPerUser() {
-        const std::string own = dir_->path().toStdString() + "/config/smekalia/";
+        const std::string own = dir_->path().string() + "/config/smekalia/";
         frmSlovolov& w = start(Settings{1, 0, 0, 0, 0}, 7, own);
         // The first dialog proposes the documents folder; the chosen folder is
         // proposed by the next one, for opening as for saving.
-        const QString documents = dir_->path() + QStringLiteral("/documents");
+        const QString documents = smek::qPath(*dir_) + QStringLiteral("/documents");
         QDir().mkpath(documents);
-        QDir().mkpath(dir_->path() + QStringLiteral("/игры"));
-        prompts_->files = {dir_->path() + QStringLiteral("/игры/партия")};
+        QDir().mkpath(smek::qPath(*dir_) + QStringLiteral("/игры"));
+        prompts_->files = {smek::qPath(*dir_) + QStringLiteral("/игры/партия")};
         w.SaveFileDialog(1);
         QCOMPARE(prompts_->fileRequests.last().startFolder, documents);
-        QVERIFY(QFileInfo::exists(dir_->path() + QStringLiteral("/игры/партия.slv")));
+        QVERIFY(QFileInfo::exists(smek::qPath(*dir_) + QStringLiteral("/игры/партия.slv")));
         prompts_->files = {QString()};
         w.OpenFile();
-        QCOMPARE(prompts_->fileRequests.last().startFolder, dir_->path() + QStringLiteral("/игры"));
+        QCOMPARE(prompts_->fileRequests.last().startFolder, smek::qPath(*dir_) + QStringLiteral("/игры"));
         w.close();
         QCOMPARE(smek::readTextFile(own + "Slovolov.ini").content, std::string(" 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"));
         QVERIFY(!fs::exists(data() + "Slovolov.ini"));
@@ -519,7 +518,7 @@ private slots:
     void namedFileOpensAsTheOpenCommandDoes() {
         frmSlovolov& w = start();
         const std::string before = slvText(w.state());
-        const QString name = dir_->path() + QStringLiteral("/чужой");
+        const QString name = smek::qPath(*dir_) + QStringLiteral("/чужой");
         smek::writeTextFileAtomic((name + QStringLiteral(".slv")).toStdString(), "[slovoset]\r\n");
         w.OpenNamedFile(name); // the extension is added as after the dialog
         QCOMPARE(prompts_->texts().last(),
@@ -540,7 +539,7 @@ private slots:
         QCOMPARE(w.picBox->image().pixel(11, 20 * 5 + 9) & 0xFFFFFF, QRgb(0xFFFFFF)); // five rows listed
         // That board cannot be saved: the player is told and nothing is written.
         QVERIFY(w.MenuSave[0]->isEnabled());
-        const QString path = dir_->path() + QStringLiteral("/half.slv");
+        const QString path = smek::qPath(*dir_) + QStringLiteral("/half.slv");
         prompts_->files = {path};
         w.SaveFileDialog(0);
         QCOMPARE(prompts_->texts().last(), QStringLiteral("Игра построена не полностью, сохранить её не возможно."));
@@ -554,7 +553,7 @@ private slots:
         const std::string word = w.state().Slova[0];
         const size_t at = text.find("\r\n" + word + "\r\n") + 2;
         text.replace(at, word.size(), "\"" + word.substr(0, 3) + "," + word.substr(3) + "\"");
-        const QString path = dir_->path() + QStringLiteral("/comma.slv");
+        const QString path = smek::qPath(*dir_) + QStringLiteral("/comma.slv");
         smek::writeTextFileAtomic(path.toStdString(), text);
         const std::string before = slvText(w.state());
         prompts_->files = {path};

@@ -174,9 +174,9 @@ TEST(AuthorText, UnderlineStartsAtTheFirstLetterAndHintsFollowTheText) {
 }
 
 TEST(SourceText, StartingFromItGivesTheSameTekst) {
-    const std::string tekst = prepareTekst(w("Ёж\r\nлес\nрека\rморе <br> x"));
+    const std::string tekst = authorText("Ёж\r\nлес\nрека\rморе <br> x").Tekst;
     EXPECT_EQ(u(sourceTextOf(tekst)), "Еж\nлес\nрека\nморе \n x");
-    EXPECT_EQ(prepareTekst(sourceTextOf(tekst)), tekst);
+    EXPECT_EQ(authorText(u(sourceTextOf(tekst))).Tekst, tekst);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "common/core/Cp1251.h"
 
 #include <gtest/gtest.h>
+#include <utility>
 
 using namespace smek::slovoset;
 
@@ -16,6 +17,10 @@ usrSlovaState listOf(int lines) {
 }
 
 int alwaysClosed(int) { return 0; }
+
+// The first line shown and the current line.
+using Place = std::pair<int, int>;
+Place place(const usrSlovaState& s) { return {s.top, s.NomLine}; }
 
 } // namespace
 
@@ -40,19 +45,16 @@ TEST(usrSlovaIcons, ElementByModeAndState) {
 TEST(usrSlovaKeys, DownScrollsOneLineAtTheBottomEdge) {
     usrSlovaState s = listOf(20);
     for (int i = 0; i < 16; ++i) s.keyDown(kKeyDown);
-    EXPECT_EQ(s.NomLine, 16);
-    EXPECT_EQ(s.top, 0);
+    EXPECT_EQ(place(s), Place(0, 16));
     const auto move = s.keyDown(kKeyDown);
     EXPECT_TRUE(move.moved);
     EXPECT_EQ(move.from, 16);
-    EXPECT_EQ(s.NomLine, 17);
-    EXPECT_EQ(s.top, 1);
+    EXPECT_EQ(place(s), Place(1, 17));
     s.keyDown(kKeyUp);
     EXPECT_EQ(s.top, 1);
     s.keyDown(kKeyUp);
     s.keyDown(kKeyUp);
-    EXPECT_EQ(s.NomLine, 14);
-    EXPECT_EQ(s.top, 1);
+    EXPECT_EQ(place(s), Place(1, 14));
 }
 
 TEST(usrSlovaKeys, UpAboveTheTopScrollsBack) {
@@ -60,8 +62,7 @@ TEST(usrSlovaKeys, UpAboveTheTopScrollsBack) {
     s.setTop(5);
     s.NomLine = 5;
     s.keyDown(kKeyUp);
-    EXPECT_EQ(s.NomLine, 4);
-    EXPECT_EQ(s.top, 4);
+    EXPECT_EQ(place(s), Place(4, 4));
 }
 
 TEST(usrSlovaKeys, OffScreenLineJumpsToTheTop) {
@@ -78,31 +79,24 @@ TEST(usrSlovaKeys, OffScreenLineJumpsToTheTop) {
 TEST(usrSlovaKeys, PagesAndEnds) {
     usrSlovaState s = listOf(40); // scroll maximum 23
     s.keyDown(kKeyPageDown);
-    EXPECT_EQ(s.top, 17);
-    EXPECT_EQ(s.NomLine, 33);
+    EXPECT_EQ(place(s), Place(17, 33));
     // Near the end: the last line and the maximum.
     s.keyDown(kKeyPageDown);
-    EXPECT_EQ(s.NomLine, 39);
-    EXPECT_EQ(s.top, 23);
+    EXPECT_EQ(place(s), Place(23, 39));
     s.keyDown(kKeyPageUp);
-    EXPECT_EQ(s.top, 6);
-    EXPECT_EQ(s.NomLine, 6);
+    EXPECT_EQ(place(s), Place(6, 6));
     s.keyDown(kKeyPageUp);
-    EXPECT_EQ(s.top, 0);
-    EXPECT_EQ(s.NomLine, 0);
+    EXPECT_EQ(place(s), Place(0, 0));
     s.keyDown(kKeyEnd);
-    EXPECT_EQ(s.NomLine, 39);
-    EXPECT_EQ(s.top, 23);
+    EXPECT_EQ(place(s), Place(23, 39));
     s.keyDown(kKeyHome);
-    EXPECT_EQ(s.NomLine, 0);
-    EXPECT_EQ(s.top, 0);
+    EXPECT_EQ(place(s), Place(0, 0));
 }
 
 TEST(usrSlovaKeys, PageDownOnAShortListStopsOnItsLastLine) {
     usrSlovaState s = listOf(10);
     s.keyDown(kKeyPageDown);
-    EXPECT_EQ(s.NomLine, 9);
-    EXPECT_EQ(s.top, 0);
+    EXPECT_EQ(place(s), Place(0, 9));
 }
 
 TEST(usrSlovaMouse, IconClickNeedsPressAndReleaseOnTheSameLineAndZone) {

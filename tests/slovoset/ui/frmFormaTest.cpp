@@ -1,5 +1,6 @@
 // The main window driven as a player would: start-up, the source area
 // buttons, the answer box, whole games, the game file and the export.
+#include "QtFolder.h"
 #include "ScriptedPrompts.h"
 #include "TestPlaces.h"
 #include "common/core/Cp1251.h"
@@ -7,7 +8,6 @@
 #include "common/ui/Geometry.h"
 #include "common/ui/Text.h"
 #include "common/ui/frmEnd.h"
-#include "common/ui/frmStatistika.h"
 #include "common/ui/frmWeb.h"
 #include "slovoset/core/ProverkaOtveta.h"
 #include "slovoset/core/SaveHtml.h"
@@ -20,7 +20,6 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
@@ -48,26 +47,24 @@ QString cp(const std::string& s) {
 }
 
 struct Game {
-    QTemporaryDir dir;
+    smek::TempFolder dir;
     Puzzle puzzle;
     smek::ScriptedPrompts prompts{QStringLiteral("Смекалия - Словосеть")};
     std::unique_ptr<frmForma> form;
     QStringList banners; // texts of the end banners shown
 
     Game() {
-        const fs::path data = fs::path(dir.path().toStdString()) / "Data";
+        const fs::path data = fs::path(dir.path().string()) / "Data";
         fs::create_directories(data);
         (void)smek::writeTextFileAtomic(data / "Р.4", smek::w1251("1\r\nРОСА\r\n"));
         (void)smek::writeTextFileAtomic(data / "С.3", smek::w1251("1\r\nСАД\r\n"));
         puzzle.PathData = data.string() + "/";
-        // The per-user data folder (excluded words) lies in the test's own folder.
-        qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("share")).toLocal8Bit());
         open();
     }
     // A new window on the same folder, as after a restart.
     void open() {
         form.reset();
-        form = std::make_unique<frmForma>(puzzle, prompts, dir.path(), smek::testPlaces(puzzle.PathData));
+        form = std::make_unique<frmForma>(puzzle, prompts, smek::qPath(dir), smek::testPlaces(puzzle.PathData));
         prompts.setOwner(form.get());
         prompts.onModal = [this](QDialog& dialog) {
             if (auto* end = qobject_cast<smek::frmEnd*>(&dialog))
@@ -86,7 +83,7 @@ struct Game {
     }
     QString lastText() const { return prompts.asked.isEmpty() ? QString() : prompts.asked.last().text; }
     QString body() const { return smek::fromCp1251(form->text2()); }
-    QString path(const QString& name) const { return dir.filePath(name); }
+    QString path(const QString& name) const { return smek::qPath(dir, name); }
 };
 
 } // namespace
@@ -117,7 +114,7 @@ private slots:
         QCOMPARE(g.puzzle.LenSlov, 4);
         QCOMPARE(g.puzzle.Gotovo, 0);
         f.close();
-        QCOMPARE(readLenSlov(g.puzzle.PathData + kSettingsFile), 4);
+        QCOMPARE(LoadFileINI(g.puzzle.PathData + kSettingsFile), 4);
         QCOMPARE(QString::fromStdString(smek::readTextFile(g.puzzle.PathData + kSettingsFile).content),
                  QStringLiteral(" 4 \r\n"));
     }
@@ -170,7 +167,9 @@ private slots:
         QVERIFY(!f.kOtvet->isEnabled());
         QTest::keyClick(f.txtAddSlovo, Qt::Key_Return); // one letter: nothing is checked
         QVERIFY(g.prompts.asked.isEmpty());
-        typeKeys(f.txtAddSlovo, QStringLiteral("1b -Я,ёЁ?"));
+        typeKeys(f.txtAddSlovo, QStringLiteral("1b -Я"));
+        QVERIFY(f.kOtvet->isEnabled()); // two letters are an answer
+        typeKeys(f.txtAddSlovo, QStringLiteral(",ёЁ?"));
         QCOMPARE(f.txtAddSlovo->text(), QStringLiteral("аЯёЁ"));
         QVERIFY(f.kOtvet->isEnabled());
         QTest::keyClick(f.txtAddSlovo, Qt::Key_Backspace);
@@ -438,6 +437,14 @@ private slots:
         f.Text1->setPlainText(kText);
         f.kTypGame_Click(1);
         QCOMPARE(g.puzzle.MaxSpisok, 1);
+        f.usrSlova1_Isklyuchit(2); // past the last line: nothing
+        QCOMPARE(g.puzzle.MaxSpisok, 1);
+        f.usrSlova1_Isklyuchit(1); // the last line: САД
+        QCOMPARE(g.puzzle.MaxSpisok, 0);
+        QCOMPARE(cp(smek::readTextFile(file).content), QStringLiteral("САД\r\n"));
+        QVERIFY(!smek::writeTextFileAtomic(file, "")); // off the list again
+        f.kTypGame_Click(1);
+        QCOMPARE(g.puzzle.MaxSpisok, 1);
         f.usrSlova1_Isklyuchit(0); // РОСА
         QCOMPARE(g.puzzle.MaxSpisok, 0);
         QCOMPARE(f.usrSlova1->state().KolLine, 1);
@@ -480,15 +487,17 @@ private slots:
         emit f.usrSlova1->picList->mouseDown(Qt::LeftButton, 10, 5); // РОСА revealed
         emit f.usrSlova1->picList->mouseUp(Qt::LeftButton, 10, 5);
         g.answer(QStringLiteral("сад"));
+        // Each end counts as what it was, at once.
+        QCOMPARE(f.statistics().totals().givenUp, 1);
+        QCOMPARE(f.statistics().totals().won, 0);
         g.play();
         g.answer(QStringLiteral("роса"));
+        QCOMPARE(f.statistics().totals().won, 0); // one word is still hidden
         g.answer(QStringLiteral("сад"));
+        QCOMPARE(f.statistics().totals().won, 1);
+        QCOMPARE(f.statistics().totals().givenUp, 1);
         QCOMPARE(g.banners.size(), 2);
-        QStringList rows;
-        g.prompts.onModal = [&](QDialog& dialog) {
-            if (auto* w = qobject_cast<smek::frmStatistika*>(&dialog)) rows = w->rowTexts();
-        };
-        f.mStatistika_Click();
+        const QStringList rows = g.prompts.statistikaRows(f.mStatistika);
         // No clock in this game: no row for it.
         QCOMPARE(rows, (QStringList{QStringLiteral("Начато игр: 2"), QStringLiteral("Выиграно: 1"),
                                     QStringLiteral("Закончено с открытыми словами: 1"),
@@ -572,7 +581,7 @@ private slots:
         QCOMPARE(g.form->windowTitle(), QStringLiteral("партия.sst - Смекалия - Словосеть - Играть"));
         QCOMPARE(g.prompts.fileRequests.last().filters.first(), QStringLiteral("Словосети (*.sst)"));
         QVERIFY(g.prompts.fileRequests.last().filters.last().startsWith(QStringLiteral("All Files")));
-        QCOMPARE(g.prompts.fileRequests.last().startFolder, g.dir.path());
+        QCOMPARE(g.prompts.fileRequests.last().startFolder, smek::qPath(g.dir));
 
         // Saving again to the current file asks nothing; over another file it asks.
         const int asked = g.prompts.asked.size();
@@ -583,7 +592,7 @@ private slots:
 
         // A fresh start, then open.
         g.puzzle = Puzzle();
-        g.puzzle.PathData = (fs::path(g.dir.path().toStdString()) / "Data").string() + "/";
+        g.puzzle.PathData = (fs::path(g.dir.path().string()) / "Data").string() + "/";
         g.open();
         g.prompts.files = {saved};
         g.form->mFileOpen_Click();
@@ -711,10 +720,10 @@ private slots:
         Game g;
         QString caption;
         g.prompts.onModal = [&](QDialog& dialog) { caption = dialog.windowTitle(); };
-        g.form->HelpCallHelp_Click();
+        g.form->HelpCallHelp->trigger();
         QCOMPARE(g.prompts.asked.last().text, QStringLiteral("smek::frmWeb"));
         QCOMPARE(caption, QStringLiteral("Справка"));
-        g.form->HelpOprog_Click();
+        g.form->HelpOprog->trigger();
         QCOMPARE(g.prompts.asked.last().text, QStringLiteral("smek::frmOprog"));
     }
 };

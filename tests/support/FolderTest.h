@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 #include <string>
 
-class TempDirTest : public ::testing::Test {
+class FolderTest : public ::testing::Test {
 protected:
     static void put(const std::filesystem::path& p, const std::string& content) {
         std::filesystem::create_directories(p.parent_path());
