@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The compose-a-word program.
 #include "bukvoklad/ui/Main.h"
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Turns text files into one C++ source of string constants, so the page
 # templates stay plain files in the source tree and the programs need no
 # files beside them at run time.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers shared by the three programs.
 
 # Qt code: no byte string silently becomes a QString in the wrong encoding.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run after a test executable is built: lists its cases and writes a CTest
 # file that registers each one as a test of its own, so ctest shows which case
 # failed, each with a home of its own (TestHome.cmake). Called as

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A home, per-user folders and a temporary folder of a test's own under
 # <root>/<test>/, so nothing it does (or anything Qt looks up) reaches the
 # real home or the shared temporary folder. Sets <out> to the environment

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The one version of the project: the first entry of debian/changelog.
 # Everything else takes it from here at build time: project(VERSION), the
 # generated common/core/Version.h (About box, --version), the manual pages and

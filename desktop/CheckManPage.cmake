@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the manual page PAGE as man does, in a UTF-8 locale and under
 # LANG=C, and fails on any warning of troff or man.
 foreach(locale C.UTF-8 C)

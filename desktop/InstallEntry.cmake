@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run at install time (install(CODE) sets ENTRY_SOURCE, ENTRY_NAME,
 # PROGRAM_DIR and PROGRAM): writes the .desktop entry with Exec= naming the
 # program under the prefix of this install, and lists it in the manifest.

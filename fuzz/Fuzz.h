@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every harness shares: the oracle check and a scratch folder of the
 // process for readers that take a path.

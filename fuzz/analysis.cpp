@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The analysis, the puzzle display and the export on any text with the test
 // dictionary: every word found is a dictionary word spelled by its fragment
 // of the text, play mode hides at most one word per run, and the pages carry

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The codec: CP1251 to UTF-8 is valid UTF-8 and comes back byte for byte;
 // UTF-8 of any bytes becomes at most one CP1251 byte a character.
 #include "Fuzz.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dictionary files: the cached dictionary answers exactly as a scan of the
 // file for every word the analysis could ask about, and knows its longest word.
 #include "Fuzz.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The free-format reader: items never cross a line end, every read moves on,
 // and numbers written as settings lines read back the same.
 #include "Fuzz.h"

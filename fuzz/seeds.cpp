@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the seed corpus of every harness with the project's own writers:
 // fuzz_seeds <folder> makes <folder>/<harness>/ for each.
 #include "Fuzz.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three settings files: any bytes give settings the game can use, and
 // what is written back reads back the same.
 #include "Fuzz.h"

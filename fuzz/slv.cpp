@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // .slv: whatever loads saves back to a file that loads to the same game.
 #include "Fuzz.h"
 #include "slovolov/core/SavedGame.h"

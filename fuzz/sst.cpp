@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // .sst with the test dictionary: whatever opens saves back to a file that
 // opens to the same game.
 #include "Fuzz.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The per-user files the programs rewrite: statistics and remembered dialog
 // folders. What a reader takes from any bytes is written back and read again
 // unchanged; a record read is counted on without overflow.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Word files of slovolov and bukvoklad: what the reader accepts is what a
 // board can show, and a draw from an accepted file always succeeds.
 #include "Fuzz.h"

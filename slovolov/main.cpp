@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Смекалия - Словолов: the word-search game.
 #include "ui/Main.h"
 

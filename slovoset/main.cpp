@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Main: the data folder, the one setting, and the main window, which then
 // waits for a text.
 #include "common/ui/AppStart.h"

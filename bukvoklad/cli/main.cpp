@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bukvoklad-cli: anagram worksheets without a window, for teachers who make
 // many of them, from the game's words, a theme or their own list.
 #include "bukvoklad/core/WebPage.h"

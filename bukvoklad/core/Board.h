@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The letter board of the game in play, as data: which letter of the word
 // stands in which cell, which letters a hint has put in their own cells, and

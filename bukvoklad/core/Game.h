@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The compose-a-word game: one record for the whole run, owned by Main.
 #include "Board.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Hints: a hint puts one letter of the word in its own cell, so the player
 // sees where it belongs. The last missing letter is never given away.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Starting a game: the letter count, a word from a random database file of
 // that length, and the order in which its letters go into the cells.

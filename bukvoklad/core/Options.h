@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The options dialog's rules: how the settings are shown when it opens, and
 // what "OK" accepts or refuses.

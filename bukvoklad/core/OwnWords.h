@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The author's own words: a list the games deal from, in the author's order
 // or shuffled, one word a game, until every word has been played.

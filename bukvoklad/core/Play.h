@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A game in progress: what a typed key does, when the answer wins, the
 // countdown and the reveal.

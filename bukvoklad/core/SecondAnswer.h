@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A second answer: the game takes only its hidden word (Е and Ё alike), so a
 // word whose letters also spell another known word leaves a player who finds

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Bukvoklad.ini: OptTime, OptSec, OptKolBukv, one settings line each. A
 // missing or unreadable file leaves the defaults, silently.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The anagram worksheet as one web page: each row's shuffled letters and an
 // answer box the page checks as the player types. The words are kept only as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A printable worksheet of anagrams: the words, their shuffled letters, and
 // where everything goes on a page (in millimetres), for any paper size.

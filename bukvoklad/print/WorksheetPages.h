@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The anagram worksheet painted on pages: the puzzle pages, then as many
 // answers pages. Qt GUI only, so the command-line tool makes the same PDF as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The anagram worksheet on paper: a small dialog for its size, the pages
 // painted onto a printer or a PDF, and the two menu commands that tie them

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The options dialog: a fixed word length and a time limit.
 #include "bukvoklad/core/Game.h"

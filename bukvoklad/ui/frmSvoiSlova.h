@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Свои слова…": the author's list of words, typed, pasted or opened from a
 // text file, the order the games deal it in, and the words whose letters

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // For start-up probes: ends the event loop at the first paint of the watched
 // widget. exit(), not quit(): quitting closes the window, which would write

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 33-letter alphabet "АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ" in CP1251 bytes.
 // Letter tests, upper-casing and the word-search letter codes all refer to it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the command-line tools share: --help and --version, wrong usage,
 // their data folder, their input (a file or "-" for standard input, held to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every file the games read or write is Windows-1251; inside the cores text is
 // a std::string of CP1251 bytes, so one character is one byte.

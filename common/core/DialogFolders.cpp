@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "DialogFolders.h"
 
 #include "LockedUpdate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The folder each kind of file was last opened from or saved to, remembered
 // per user in a file of its own ("Folders.txt": one "kind<TAB>folder" line

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the end-of-game banner says and how its letters dance.
 #include "Random.h"

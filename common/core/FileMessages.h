@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Messages about a file: "Файл", a blank, the quoted path, a blank, a tail.
 // Messages and captions are UTF-8 (they carry file names, which are the

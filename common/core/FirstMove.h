@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // When a game counts as started: at the player's first move on it, not when
 // its board is dealt or its file opened, so that a launch, a look at a fresh

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads a text file item by item: leading blanks are skipped; a text item ends
 // at a comma or the line end (enclosing double quotes removed; a quoted item

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text written into an HTML page as characters, never as markup: "<", ">"
 // and "&" become entities. Byte-wise, so CP1251 and UTF-8 text alike.

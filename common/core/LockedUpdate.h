@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Read-modify-write of a per-user file that several windows share (two copies
 // of a game, or the three programs): under an advisory lock on a lock file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An author's own word list: a plain UTF-8 text file that can be edited
 // anywhere, the title on the first line and one word a line after it. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The games' one source of chance: uniform u in [0, 1) and whole numbers
 // a..b = a + floor(u * (b - a + 1)). Programs seed it from the clock; tests

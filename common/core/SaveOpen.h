@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Saving and opening a player's file the same way in every program: the
 // extension a bare name gets, the question before another file is replaced,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings files of the three programs: bare numbers, one a line, each as
 // a settings line (" 1 " CR LF). They are read free-format and fail silently.

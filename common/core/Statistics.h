@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A player's statistics of one program: games started, won, lost on time and
 // given up, hints, the longest run of wins and, per word-search level, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which encoding a Russian text file is in: UTF-8 (with or without its mark),
 // UTF-16 (with its mark, or plainly so), Windows-1251 or KOI8-R, the last two

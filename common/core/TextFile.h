@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whole-file reading and writing. Writing never destroys what was there: the
 // new content goes to a file beside the old one, which is replaced only when

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Word themes of the word-search and compose-a-word games: a theme is a
 // folder under the data folder's "Темы/" holding word files in the games' own

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a program's files live. The program folder holds what was shipped
 // (word lists, help, default settings) and stays read-only once installed;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The word database of the word-search and compose-a-word games: files in the
 // data folder whose extension is the word length, each a count N followed by

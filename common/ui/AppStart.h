@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every program's Main does first: fonts mapped to the installed faces,
 // the program folder the data folder hangs from, and the per-user places.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A board letter in its cell, for the word-search board and the
 // compose-a-word letters alike.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Layouts are given in twips (15 to a pixel) and font sizes in points at 96 dpi;
 // fonts get pixel sizes so every screen shows the designed geometry.

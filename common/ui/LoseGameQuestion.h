@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Начатая игра будет потеряна. Продолжить?" before a command (opening a
 // game, a new level, closing the window) would throw away a game in progress.

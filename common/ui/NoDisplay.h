@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // For the command-line tools that draw PDFs: Qt's offscreen platform,
 // whatever the session has, so that no display is ever asked for; Qt's own

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A pause of a game in play: the game's timers stop and a cover hides the
 // playing area until the player resumes (the same key, the menu entry, or a

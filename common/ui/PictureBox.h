@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A drawing surface that keeps what is drawn on it: it owns a QImage, the
 // drawing operations paint into that image, and painting copies it to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pages on paper or in a PDF file: the caller draws them, this asks where
 // they go (through the prompts, so tests never open a dialog) and writes the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one seam for everything modal: message boxes, questions, the text-input
 // box, file dialogs, modal windows and the shell's open operation. Programs use

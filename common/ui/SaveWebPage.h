@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Сохранить как веб-страницу…" of every game: the save dialog (starting
 // where the last page went), the overwrite question, the write that never

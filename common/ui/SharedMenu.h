@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The menu entries the three programs share: "Статистика", "Выход" and the
 // "Справка" menu, each with what it opens.

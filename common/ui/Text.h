@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where text meets a widget: CP1251 game text and UTF-8 messages to QString and back.
 #include "../core/Cp1251.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Тема" menu of the word-search and compose-a-word games: "Все слова"
 // (the designed databases) or one of the themes of the data folder. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one key filter of the programs' text boxes. Keys that edit or move
 // (Backspace, Delete, Tab, Enter, Escape, arrows, Ctrl shortcuts: every key

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Qt's file dialog leaves out files whose names are not valid UTF-8 (names
 // unpacked from an old CP1251 archive). The open dialog lists them below its

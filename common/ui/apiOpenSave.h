@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Asks for a file name with the open (mode 0) or save (any other mode) dialog.
 #include "Prompts.h"

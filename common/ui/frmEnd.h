@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The end-of-game banner: big dancing letters over a black shadow, an OK button,
 // and in the hidden-word variant a score line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Статистика" window of all three programs: the player's counts, read
 // from the program's StatisticsBook, and a button that starts them afresh.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help window: a maximized window filled by an HTML view. Its caption
 // follows the page's title, or stays fixed when the caller gives one.

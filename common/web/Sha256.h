@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // SHA-256, for the answer hashes of the web pages (the page's script computes
 // the same) and the hashes of its inline script and style in the page's

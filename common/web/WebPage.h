@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One self-contained web page per puzzle: the templates (HTML, CSS, plain
 // script) filled with the puzzle's data. UTF-8, nothing fetched, a security

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Benchmarks of the word-search game: NewGame at level 2 with the shipped
 // word files, and the start of the window up to its first painted board.
 #include "common/core/Random.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // slovolov-cli: word-search puzzles as PDF without a window, from an author's
 // word list or dealt from the game's own words, for making many at once.
 #include "common/core/Cp1251.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keyboard cursor of the board: one cell the player moves with the arrow
 // keys and "clicks" with Space or Enter. Moves stop at the edges (no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dragging across a word: the straight lines a word can lie on are a row, a
 // column and either diagonal (the up-right one holds words of own puzzles),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The state of a word-search game and everything that decides it: building a
 // board, the board click, the clock, the refill and giving up. The window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fixed level tables of the word-search game. Levels are 0, 1
 // and 2 inside the program (shown to the player as 1, 2 and 3).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The on-line dictionary look-up: the address of a word's article.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "OwnPuzzle.h"
 
 #include "common/core/Cp1251.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A word search from an author's own words: any number of words up to the
 // list's twenty rows, on a 10, 15 or 20 cell grid, placed longest first by the

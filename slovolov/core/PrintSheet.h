@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a printed puzzle shows: the board as it was dealt, the word list and,
 // for the answers page, where each word lies.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game in progress kept when the window closes and offered back at the
 // next start: a file of its own in the player's own folder, in the saved-game

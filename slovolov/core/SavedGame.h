@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The saved game ".slv": CP1251 text, one item a line, CR LF;
 // numbers as " 5 " / "-7 ". 152, 325 or 564 lines, two more when timed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The five settings of the word-search game and its settings file
 // "Slovolov.ini": five numbers, one a line, " 1 " CR LF.

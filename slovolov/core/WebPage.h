@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The dealt board as one web page to play in a browser: the grid as it was
 // dealt, the word list and "Найдено: N из M", with an optional clock.

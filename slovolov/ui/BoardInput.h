@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keyboard and drag play on the board, beyond the designed clicks: a cursor
 // cell moved by the arrow keys, Home/End (first/last column) and PgUp/PgDn

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the board shows beyond the designed picture, drawn over it and never
 // into it: the keyboard cursor's frame, the cells of a drag and the brief

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Своя головоломка": the author's title and words, the grid size and the
 // directions; the list read from and written to its text file. Nothing of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printed puzzle: one page with the title (an own puzzle's own), the board (large letters in a
 // ruled grid) and the word list; with answers, a second page the same with a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Marks in the word list: a found word struck through beside its green ball,
 // a missed one in red.

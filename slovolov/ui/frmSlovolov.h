@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The play window of the word-search game with the board and list painters,
 // the saved-game commands, the look-up and the timer procedures. The decisions are the core's; this window

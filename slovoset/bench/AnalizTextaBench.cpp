@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Create-mode analysis with the shipped dictionary: a 60,000-character Russian
 // text with the cached dictionary against a scan of the file for every
 // candidate, as the analysis would do without the cache; then the sizes that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // slovoset-cli: the analysis and the export of the hidden-word program
 // without a window, for authors who prepare many puzzles.
 #include "slovoset/core/AnalizTexta.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text analysis: the letter runs of Tekst and the dictionary words hidden
 // across two or three neighbouring runs.

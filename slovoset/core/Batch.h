@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the command-line tool needs to prepare many puzzles at once: a title
 // for each text and a count of its words by length.

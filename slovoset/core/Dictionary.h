@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The dictionary of the hidden-word program: one file per first letter and
 // length in the data folder (К.5 holds five-letter words beginning with К).

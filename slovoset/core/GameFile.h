@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game file (.sst) and the program's writer of text files.
 #include "Puzzle.h"

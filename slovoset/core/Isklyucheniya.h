@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The author's excluded words: dictionary words (МОРГ, ИГО) that a created
 // puzzle never offers. The list is the author's own, kept in a small file of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The export pages made for printing: an A4 page style with margins and a
 // serif face, an instruction line, the text, the hints right after it and one

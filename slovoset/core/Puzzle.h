@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The state of the current hidden-word puzzle: one object per run, owned by
 // the main window (or by main in the command-line tool). Game text is CP1251

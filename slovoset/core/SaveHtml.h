@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The export of a created puzzle as two HTML pages.
 #include "GameFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Slovoset.ini": the one setting of the program, the index of the shortest
 // word length, as one settings line.

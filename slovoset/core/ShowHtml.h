@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The HTML that the view shows, the pieces the export shares with it, and
 // the escaping of the author's text. All CP1251.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Puzzle construction: starting a puzzle, choosing its words by length and
 // drawing the text with the puzzle's words underlined.

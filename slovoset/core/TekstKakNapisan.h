@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The author's text as written, beside Tekst. Tekst is what the analysis,
 // the positions, the game file and the answer check use: CP1251, one byte a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The created puzzle as one web page to play in a browser: the text as
 // written, the hints, a list of the chosen words and an answer box. The words

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the word list decides without drawing: line texts, icons, the press and
 // release zones of the mouse and the keyboard navigation with its scrolling.

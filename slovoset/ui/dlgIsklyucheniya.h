@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small dialog in which the author edits the excluded words, one a line.
 #include <QDialog>

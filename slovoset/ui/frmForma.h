@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: the source text, the mode buttons and the length choice on
 // a strip that moves up when the source is hidden, the HTML view, the answer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pictures of the two buttons that hide (element 0, arrow up) and show
 // (element 1, arrow down) the source text, and their pressed looks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The view that shows a puzzle as HTML. It is a picture of the puzzle, not a
 // page to work with: only the up and down arrows act on it (they scroll), and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The word list: numbered lines of 23 pixels with a state icon at the left,
 // 17 visible, on one tall drawing surface that the scroll bar moves. The list

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "usrSlovaIcons.h"
 
 #include "common/ui/PictureBox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The eight 22 x 22 pictures of the word list: five state icons and the
 // pressed looks of the three that can be pressed.

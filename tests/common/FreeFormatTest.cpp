@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/core/FreeFormat.h"
 #include "common/core/NumberText.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picture surfaces on a screen of device pixel ratio 2: the backing image has
 // twice the pixels each way and shows the same drawing, at the same logical
 // coordinates, as at ratio 1.

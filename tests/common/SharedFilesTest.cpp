@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Per-user files that several windows update at once, and what a writer
 // killed mid-write leaves behind.
 #include "FolderTest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recognising the encoding of an author's text, and refusing what is no text.
 #include "common/core/Cp1251.h"
 #include "common/core/TextDetect.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the programs keep the player's files: the portable rule, settings
 // with shipped defaults, private page folders and remembered dialog folders.
 #include "FolderTest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page writer: the hash the pages' script must match, the escaping of
 // what a page shows, and the security policy naming exactly its own script
 // and style.

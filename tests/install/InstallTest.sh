@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed tree for an arbitrary prefix: entries whose Exec= names that
 # prefix, launcher and folder links that resolve, the install marker, only
 # shipped data, and a manifest from which everything installed can be removed.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The one version: in a copy of the source tree whose debian/changelog gets a
 # new first entry, every place the build writes a version follows it, with
 # the entry's date where a date goes: CMake's project version,

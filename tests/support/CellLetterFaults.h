@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every capital drawn in a cell of each board size (the word-search levels and
 // the compose-a-word cells), checked at the screen's pixel ratio: the faults

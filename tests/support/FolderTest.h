@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A GoogleTest fixture with a folder of its own, removed afterwards.
 #include "TempFolder.h"

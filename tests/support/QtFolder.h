@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A test's own folder (TempFolder) named as the windows take names.
 #include "TempFolder.h"

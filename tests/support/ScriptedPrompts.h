@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Prompts for window tests: records every box, question and dialog, and
 // answers from a script instead of waiting for a person.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A folder of its own for each test under the system's temporary folder, with
 // a name no other test or user shares; removed with all it holds afterwards,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Places for window tests: everything a window writes stays in the test's
 // own folder, never in the user's home or the shared temporary folder.

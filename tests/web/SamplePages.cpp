@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the pages the browser checks play, from the shipped word data with
 // fixed seeds, and beside them what the checks need to know of each puzzle
 // (the answers, and hashes the program computed), which the pages keep only

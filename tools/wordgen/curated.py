@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 import re
 
 """Hand-made corrections to what the dictionaries alone would give.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The everyday vocabulary: themed lists of nouns written by the team.
 
 Each file in everyday/ is one theme. Its first line is "# " and the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Readers of the free word sources the generator builds on.
 
 - hunspell-ru: every lemma and its affix classes (which tell a noun);

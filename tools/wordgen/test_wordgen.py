@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks of the committed word data against its sources and promises.
 
 Run by ctest (wordgen_tests) or: python3 -m unittest tools/wordgen/test_wordgen.py

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Build the word databases and the hidden-word dictionary.
 
 Sources: the team's everyday vocabulary (everyday/, long.txt), hunspell-ru

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Measure how many hidden words a dictionary finds in ordinary prose.
 
 Runs the real analysis (slovoset-cli list) over the sample texts in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up probe: the program's own Main, ending at the first paint of the
 // letter board in the shown window. Run under /usr/bin/time beside the bare
 // window yardstick to compare the start-up with a bare Qt window's.

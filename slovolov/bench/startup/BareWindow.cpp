@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A bare Qt window with a menu bar, ending at its first paint: the yardstick
 // for the program's start-up time and memory.
 #include <QApplication>

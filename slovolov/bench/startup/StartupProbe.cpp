@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up probe: the program's own Main, ending at the first paint of the
 // board after the first game was built. Run under /usr/bin/time beside
 // BareWindow to compare the start-up with a bare Qt window's.

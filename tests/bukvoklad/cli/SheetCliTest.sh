@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # bukvoklad-cli as a command: usage errors with status 2, file problems with
 # 1, and worksheets whose pages and text are checked with pdfinfo/pdftotext.
 # Usage: SheetCliTest.sh <bukvoklad-cli> <version>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A compose-a-word game in play, as the core tests start one.
 #include "bukvoklad/core/Board.h"

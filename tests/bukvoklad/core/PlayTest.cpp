@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "GameInPlay.h"
 #include "bukvoklad/core/Play.h"
 #include "common/core/Cp1251.h"

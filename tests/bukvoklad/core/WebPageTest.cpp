@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The worksheet page: the shuffled letters shown, each word only as its
 // row's hash, the same bytes for the same sheet.
 #include "bukvoklad/core/WebPage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers of the window tests: typing characters the way a keyboard does, and
 // reading which letter stands in each cell of the board's backing image.

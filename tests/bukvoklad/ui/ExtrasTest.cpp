@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Additions beyond the designed window: hints, letters in use, reshuffle and
 // the anagram worksheet on paper.
 #include "WindowTable.h"

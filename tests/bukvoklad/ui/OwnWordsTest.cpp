@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Свои слова…": the dialog's refusals and second answers, games dealt from
 // the list until it is used up, the list kept for the next time, opened and
 // saved as a file, and a worksheet made of it.

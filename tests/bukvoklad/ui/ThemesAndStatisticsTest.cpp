@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The compose-a-word window's additions: the theme menu and the statistics.
 #include "WindowTable.h"
 #include "common/core/TextFile.h"

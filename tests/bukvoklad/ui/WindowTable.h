@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A compose-a-word window over a data folder of its own, with a seeded
 // generator: a test fills the folder, then opens the window.

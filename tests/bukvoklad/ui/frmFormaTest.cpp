@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "WindowTable.h"
 #include "BoardReading.h"
 #include "bukvoklad/core/Settings.h"

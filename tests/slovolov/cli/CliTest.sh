@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # slovolov-cli as a puzzle maker runs it: every command and option, lists it
 # refuses, outputs it cannot write; pages counted and read back with pdftotext.
 # Usage: CliTest.sh <slovolov-cli> <version> <its manual page source>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keyboard cursor, drag lines, the found counter and the printed sheet.
 #include "Helpers.h"
 #include "slovolov/core/Cursor.h"

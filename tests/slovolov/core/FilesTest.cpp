@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Settings file, saved games, look-up page.
 #include "Helpers.h"
 #include "slovolov/core/Lookup.h"

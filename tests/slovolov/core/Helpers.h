@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared by the word-search core tests: fixture folders, temporary folders,
 // and reading a board back.

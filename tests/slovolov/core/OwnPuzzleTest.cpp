@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Word searches from an author's own words.
 #include "Helpers.h"
 #include "slovolov/core/OwnPuzzle.h"

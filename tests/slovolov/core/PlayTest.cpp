@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Board clicks; clock, refill and giving up.
 #include "Helpers.h"
 #include "slovolov/core/SavedGame.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A board built with a word theme: its lengths come from the theme, the
 // others from all words, and the board says which.
 #include "Helpers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The word-search page: the board as dealt, each word's first and last
 // letter, the same bytes for the same board, and the size of the largest.
 #include "Helpers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Offscreen tests of "Своя головоломка…": the dialog's refusals, an own
 // puzzle won by clicks, its list file and printing it.
 #include "WindowFolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Offscreen tests of play beyond the design: keyboard play, drags, the found
 // counter, struck-through words, the flash of a missed mark, the printed puzzle.
 #include "QtFolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The word-search window's additions: the theme menu and the statistics.
 #include "QtFolder.h"
 #include "WindowFolder.h"

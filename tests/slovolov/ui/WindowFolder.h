@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The word-search window tests' folder: the fixture word files in its Data/
 // folder, and the window opened over it.

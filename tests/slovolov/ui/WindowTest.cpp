@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Offscreen tests of the word-search windows: board pixels, the word list,
 // the level dialog, the end banner, saved games, look-up, settings on close.
 #include "QtFolder.h"

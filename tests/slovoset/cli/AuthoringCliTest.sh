@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # slovoset-cli as an author runs it: a copy of the tool beside the fixture
 # dictionary, so every word found is known. Usage: cliTest.sh TOOL FIXTURES
 set -eu

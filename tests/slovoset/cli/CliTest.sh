@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # slovoset-cli as a command: help and version on standard output with status
 # 0, "-" for standard input, export naming on standard error what it replaced.
 # Usage: CliTest.sh <slovoset-cli>

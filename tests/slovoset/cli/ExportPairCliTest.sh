@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # An export writes its two pages together or not at all: when the puzzle page
 # or the answers page cannot be written, neither changes and nothing is left
 # beside them. Usage: ExportPairCliTest.sh TOOL FIXTURES

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # slovoset-cli refuses what is not a text file it can read, at once and with
 # a clear error: a device, a pipe (never waiting for a writer), a folder and
 # a file over the bound.

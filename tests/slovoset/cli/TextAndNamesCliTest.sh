@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # slovoset-cli with texts as authors have them and pages named as given:
 # every encoding a text comes in, marks that join their word, fragments as
 # written on one line, exact page names, refused outputs, named missing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The author's text as written: every character survives the view, both
 // kinds of pages, the game file and the answers, while the analysis, the
 // positions and the answer check see plain CP1251 letters with Е for Ё.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Titles and word counts for the command-line batches.
 #include "SlovosetTestSupport.h"
 

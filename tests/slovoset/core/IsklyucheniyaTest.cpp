@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The author's excluded words: the list's text and file, and where the
 // analysis skips them (a created puzzle) and where it must not (play, files).
 #include "SlovosetTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pages made for printing: what a teacher needs on paper, in order.
 #include "SlovosetTestSupport.h"
 

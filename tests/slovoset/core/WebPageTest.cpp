@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page to play a created puzzle in a browser: the text as written, cut
 // so each word is whole pieces; each word only as its hash at its position.
 #include "SlovosetTestSupport.h"

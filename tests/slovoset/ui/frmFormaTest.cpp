@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driven as a player would: start-up, the source area
 // buttons, the answer box, whole games, the game file and the export.
 #include "QtFolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The HTML view: only the up and down arrows act on it.
 #include "common/core/Cp1251.h"
 #include "common/ui/Text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The word list as a player meets it: what its backing image shows, the keys,
 // the scroll bar and the icon presses.
 #include "common/core/Cp1251.h"
