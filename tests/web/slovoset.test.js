@@ -43,7 +43,7 @@ for (const [size, viewport] of [['phone', c.phone], ['desktop', c.desktop]]) {
     const { page } = loaded;
     c.equal(await opened(page), 'Открыто: 0 из ' + words.length, 'nothing open at the start');
     await answer(loaded, viewport, 'щщщщ', 'button');
-    c.equal(await c.text(page, '#message'), 'Это слова не загадано компьютером', 'a wrong answer is told');
+    c.equal(await c.text(page, '#message'), 'Это слово не загадано компьютером', 'a wrong answer is told');
     c.equal(await page.$eval('#answer', e => e.value), 'ЩЩЩЩ', 'and stays in the box, in capitals');
     await page.$eval('#answer', e => { e.value = ''; });
     // A right answer in small letters, with Ё where the word has Е.

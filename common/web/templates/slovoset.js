@@ -87,7 +87,7 @@
     const i = words.findIndex((w, j) => !opened[j] && answerHash(w.p, typed) === w.h);
     if (i < 0) {
       const again = words.some((w, j) => opened[j] && answerHash(w.p, typed) === w.h);
-      message.textContent = again ? 'Это слово уже открыто' : 'Это слова не загадано компьютером';
+      message.textContent = again ? 'Это слово уже открыто' : 'Это слово не загадано компьютером';
       message.className = 'message wrong';
       return;
     }
