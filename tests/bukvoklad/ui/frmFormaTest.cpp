@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WindowTable.h"
 #include "BoardReading.h"
+#include "TimerTick.h"
 #include "bukvoklad/core/Settings.h"
 #include "bukvoklad/ui/frmOptions.h"
 #include "common/core/TextFile.h"
@@ -227,12 +228,12 @@ void frmFormaTest::timedGameCountsDownAndIsLostOnTheTickAfterZero() {
     QCOMPARE(t.form->lblTimer->text(), QStringLiteral("02"));
     QVERIFY(!t.form->lblTimer->isHidden() && !t.form->lbVremya->isHidden());
     QVERIFY(t.form->tmTimer->isActive());
-    t.form->NewTime();
+    expire(t.form->tmTimer);
     QCOMPARE(t.form->lblTimer->text(), QStringLiteral("01"));
-    t.form->NewTime();
+    expire(t.form->tmTimer);
     QCOMPARE(t.form->lblTimer->text(), QStringLiteral("00"));
     QVERIFY(t.banners.isEmpty());
-    t.form->NewTime();
+    expire(t.form->tmTimer);
     QCOMPARE(t.banners, QStringList{QStringLiteral("ВЫ НЕ УСПЕЛИ!!!")});
     QVERIFY(!t.form->tmTimer->isActive());
     QVERIFY(!t.form->kSdatsya->isEnabled());
@@ -245,6 +246,11 @@ void frmFormaTest::timedGameCountsDownAndIsLostOnTheTickAfterZero() {
     t.game.OptTime = 0;
     t.form->kNew->click();
     QVERIFY(t.form->lblTimer->isHidden() && t.form->lbVremya->isHidden());
+    QVERIFY(!t.form->tmTimer->isActive());
+    t.form->MenuPause_Click();
+    QVERIFY(t.form->pauseCover->paused());
+    t.form->MenuPause_Click(); // a resume starts no clock the game did not have
+    QVERIFY(!t.form->pauseCover->paused());
     QVERIFY(!t.form->tmTimer->isActive());
 }
 
@@ -400,7 +406,7 @@ void frmFormaTest::pauseHidesTheLettersAndHoldsTheCountdown() {
     // Paused, then given up: the pause ends with the game and the clock stays off.
     f.MenuPause->trigger();
     f.kSdatsya_Click();
-    QVERIFY(!f.pauseCover->paused());
+    QVERIFY(!f.pauseCover->paused() && !f.MenuPause->isChecked());
     QVERIFY(!f.MenuPause->isEnabled());
     QVERIFY(!f.tmTimer->isActive());
     f.MenuPause_Click();

@@ -64,6 +64,12 @@ TEST(Drag, RowsColumnsAndBothDiagonalsEitherWay) {
     // The up-right diagonal, where own puzzles may hide words.
     EXPECT_EQ(dragPath({1, 3}, {3, 1}), (std::vector<Cell>{{1, 3}, {2, 2}, {3, 1}}));
     EXPECT_EQ(dragPath({3, 1}, {1, 3}), (std::vector<Cell>{{3, 1}, {2, 2}, {1, 3}}));
+    // A drag of one cell, the shortest step in each direction.
+    EXPECT_EQ(dragPath({4, 4}, {5, 4}), (std::vector<Cell>{{4, 4}, {5, 4}}));
+    EXPECT_EQ(dragPath({4, 4}, {3, 4}), (std::vector<Cell>{{4, 4}, {3, 4}}));
+    EXPECT_EQ(dragPath({4, 4}, {4, 5}), (std::vector<Cell>{{4, 4}, {4, 5}}));
+    EXPECT_EQ(dragPath({4, 4}, {4, 3}), (std::vector<Cell>{{4, 4}, {4, 3}}));
+    EXPECT_EQ(dragPath({4, 4}, {3, 5}), (std::vector<Cell>{{4, 4}, {3, 5}}));
 }
 
 TEST(Drag, OffTheLinesOnlyTheStartIsLit) {

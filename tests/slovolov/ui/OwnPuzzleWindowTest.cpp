@@ -32,6 +32,7 @@ private:
         prompts_->onModal = [&](QDialog& d) {
             auto* dialog = qobject_cast<OwnPuzzleDialog*>(&d);
             QVERIFY(dialog);
+            QVERIFY(dialog->kIgrat->isDefault()); // Enter plays
             dialog->txtTitle->setText(title);
             dialog->txtWords->setPlainText(words);
             dialog->cmbSize->setCurrentIndex(sizeIndex);

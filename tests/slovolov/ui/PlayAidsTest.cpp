@@ -113,6 +113,11 @@ private slots:
         frmSlovolov& w = start(timed);
         QVERIFY(w.MenuPause->isEnabled());
         QCOMPARE(w.MenuPause->shortcut(), QKeySequence(Qt::Key_P));
+        // No refill pending: a pause and a resume must not start one.
+        w.MenuPause->trigger();
+        w.MenuPause->trigger();
+        QVERIFY(w.tmTimer->isActive());
+        QVERIFY(!w.tmNewBukvy->isActive());
         clickAt(first(0));
         clickAt(last(0)); // the refill is on its way
         QVERIFY(w.tmNewBukvy->isActive());
@@ -145,7 +150,10 @@ private slots:
         QVERIFY(w.tmTimer->isActive());
         w.state().OstMin = 0;
         w.state().OstSec = 0;
-        w.NewTime(); // lost on time
+        w.MenuPause->trigger();
+        w.NewTime(); // lost on time while paused: the pause ends with the game
+        QVERIFY(!w.pauseCover->paused() && !w.MenuPause->isChecked());
+        QVERIFY(!w.tmTimer->isActive() && !w.tmNewBukvy->isActive());
         QVERIFY(!w.MenuPause->isEnabled());
         w.MenuPause_Click();
         QVERIFY(!w.pauseCover->paused());

@@ -2,6 +2,7 @@
 // Offscreen tests of the word-search windows: board pixels, the word list,
 // the level dialog, the end banner, saved games, look-up, settings on close.
 #include "QtFolder.h"
+#include "TimerTick.h"
 #include "WindowFolder.h"
 #include "common/core/Cp1251.h"
 #include "common/core/TextFile.h"
@@ -73,8 +74,16 @@ private slots:
         QVERIFY(w.picControl->isEnabled());
         QVERIFY(w.MenuEndGame->isEnabled());
         QVERIFY(!w.lblTimer->isVisible());
-        QCOMPARE(w.MenuNewGame->shortcut(), QKeySequence(Qt::Key_F4));
-        QCOMPARE(w.MenuSave[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+        const std::pair<QAction*, QKeySequence> keys[] = {
+            {w.MenuNewGame, Qt::Key_F4},
+            {w.MenuSelLevel, Qt::Key_F6},
+            {w.MenuEndGame, Qt::Key_F8},
+            {w.MenuOwn, Qt::CTRL | Qt::Key_N},
+            {w.MenuOpen, Qt::CTRL | Qt::Key_O},
+            {w.MenuSave[0], Qt::CTRL | Qt::Key_S},
+            {w.MenuPrint, Qt::CTRL | Qt::Key_P},
+        };
+        for (const auto& [action, key] : keys) QCOMPARE(action->shortcut(), key);
         // Grid lines: black at every cell's top and left line.
         QCOMPARE(pixel(40, 17), QRgb(0x000000));
         QCOMPARE(pixel(17, 40), QRgb(0x000000));
@@ -123,7 +132,7 @@ private slots:
         QVERIFY(w.tmNewBukvy->isActive());
         QCOMPARE(w.tmNewBukvy->interval(), 2000);
         findWord(0);
-        w.tmNewBukvy_Timer(); // the timer's one expiry
+        smek::expire(w.tmNewBukvy); // the timer's one expiry
         QVERIFY(!w.tmNewBukvy->isActive());
         for (const Cell& c : w.state().wordCells(0)) {
             QVERIFY(w.state().Grid(c.x, c.y) < 0);
@@ -191,11 +200,12 @@ private slots:
         QVERIFY(!w.lblTimer->geometry().intersects(w.picControl->geometry()));
         QCOMPARE(w.lblTimer->text(), QStringLiteral("00:02"));
         QVERIFY(w.tmTimer->isActive());
-        w.NewTime();
-        w.NewTime();
+        smek::expire(w.tmTimer);
+        QCOMPARE(w.lblTimer->text(), QStringLiteral("00:01"));
+        smek::expire(w.tmTimer);
         QCOMPARE(w.lblTimer->text(), QStringLiteral("00:00"));
         QCOMPARE(modalsOf(QStringLiteral("smek::frmEnd")), 0);
-        w.NewTime();
+        smek::expire(w.tmTimer);
         QCOMPARE(modalsOf(QStringLiteral("smek::frmEnd")), 1);
         QCOMPARE(w.Proigrysh, 1);
         QVERIFY(!w.tmTimer->isActive());
