@@ -6,6 +6,7 @@
 #include "bukvoklad/print/WorksheetPages.h"
 
 #include "common/core/CommandLine.h"
+#include "common/core/Version.h"
 #include "common/core/OwnList.h"
 #include "common/core/Paths.h"
 #include "common/core/Themes.h"
@@ -208,7 +209,7 @@ int runThemes(const std::string& pathData) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (const std::optional<int> done = smek::helpOrVersion(argc, argv, "bukvoklad-cli", kUsage, kHelp)) return *done;
+    if (const std::optional<int> done = smek::helpOrVersion(argc, argv, "bukvoklad-cli", smek::kVersion, kUsage, kHelp)) return *done;
     std::string why;
     const std::optional<Options> o = parse(argc, argv, why);
     if (!o) return usage(why);

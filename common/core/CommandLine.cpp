@@ -3,7 +3,6 @@
 
 #include "FileMessages.h"
 #include "SaveOpen.h"
-#include "common/core/Version.h"
 
 #include <filesystem>
 #include <iostream>
@@ -46,7 +45,8 @@ std::string readFailure(const ReadResult& file) {
     return file.error.message();
 }
 
-std::optional<int> helpOrVersion(int argc, char** argv, const char* tool, const char* usage, const char* help) {
+std::optional<int> helpOrVersion(int argc, char** argv, const char* tool, const char* version, const char* usage,
+                                 const char* help) {
     if (argc != 2) return std::nullopt;
     const std::string_view arg = argv[1];
     if (arg == "--help" || arg == "-h") {
@@ -54,7 +54,7 @@ std::optional<int> helpOrVersion(int argc, char** argv, const char* tool, const 
         return 0;
     }
     if (arg == "--version") {
-        std::cout << tool << " " << kVersion << "\n";
+        std::cout << tool << " " << version << "\n";
         return 0;
     }
     return std::nullopt;

@@ -24,7 +24,8 @@ std::string readFailure(const ReadResult& file);
 
 // --help (or -h) or --version as the only argument: printed, and the exit
 // status returned; nullopt for any other command line.
-std::optional<int> helpOrVersion(int argc, char** argv, const char* tool, const char* usage, const char* help);
+std::optional<int> helpOrVersion(int argc, char** argv, const char* tool, const char* version, const char* usage,
+                                 const char* help);
 
 // Wrong usage: why (when given), then the synopsis, on standard error; the
 // exit status 2.

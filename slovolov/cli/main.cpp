@@ -3,6 +3,7 @@
 // word list or dealt from the game's own words, for making many at once.
 #include "common/core/Cp1251.h"
 #include "common/core/CommandLine.h"
+#include "common/core/Version.h"
 #include "common/core/FileMessages.h"
 #include "common/core/OwnList.h"
 #include "common/core/Paths.h"
@@ -271,7 +272,7 @@ int writePdf(const Options& o, const GameState& g) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (const std::optional<int> done = smek::helpOrVersion(argc, argv, "slovolov-cli", kUsage, kHelp)) return *done;
+    if (const std::optional<int> done = smek::helpOrVersion(argc, argv, "slovolov-cli", smek::kVersion, kUsage, kHelp)) return *done;
     std::string why;
     const std::optional<Options> o = parse(argc, argv, why);
     if (!o) return usage(why);

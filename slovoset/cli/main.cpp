@@ -12,6 +12,7 @@
 #include "slovoset/core/WebPage.h"
 
 #include "common/core/CommandLine.h"
+#include "common/core/Version.h"
 #include "common/core/Cp1251.h"
 #include "common/core/Paths.h"
 #include "common/core/SaveOpen.h"
@@ -437,7 +438,7 @@ int runStats(const Options& o, const std::string& pathData) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (const std::optional<int> done = smek::helpOrVersion(argc, argv, "slovoset-cli", kUsage, kHelp)) return *done;
+    if (const std::optional<int> done = smek::helpOrVersion(argc, argv, "slovoset-cli", smek::kVersion, kUsage, kHelp)) return *done;
     std::string why;
     std::optional<Options> o = parse(argc, argv, why);
     if (!o) return usage(why);
