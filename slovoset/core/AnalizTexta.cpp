@@ -9,6 +9,7 @@
 #include "common/core/Alphabet.h"
 
 #include <algorithm>
+#include <bitset>
 #include <cstdint>
 #include <string_view>
 #include <unordered_set>
@@ -51,22 +52,24 @@ WordLookup& dictionaryOf(Puzzle& p) {
 class Recorded {
 public:
     bool contains(std::string_view word) const {
-        return seen_[bit(word)] && words_.find(word) != words_.end();
+        return seen_.test(bit(word)) && words_.find(word) != words_.end();
     }
     void insert(std::string_view word) {
-        seen_[bit(word)] = true;
+        seen_.set(bit(word));
         words_.emplace(word);
     }
 
 private:
+    // Lengths from kLengths - 1 up share a bit.
+    static constexpr size_t kLengths = 64;
     static size_t bit(std::string_view word) {
-        return static_cast<unsigned char>(word[0]) * 64 + std::min<size_t>(word.size(), 63);
+        return static_cast<unsigned char>(word[0]) * kLengths + std::min(word.size(), kLengths - 1);
     }
     struct Hash {
         using is_transparent = void;
         size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
     };
-    std::vector<bool> seen_ = std::vector<bool>(256 * 64);
+    std::bitset<256 * kLengths> seen_; // test() and set() check the index
     std::unordered_set<std::string, Hash, std::equal_to<>> words_;
 };
 
