@@ -59,7 +59,7 @@ frmSlovolovSelLevel::frmSlovolovSelLevel(QWidget* parent, Settings& settings, sm
     setWindowTitle(QStringLiteral("Выбор уровня"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(495, 255);
-    grey(this);
+    grey(this); // the buttons take their grey from here
     setAutoFillBackground(true);
 
     for (int i = 0; i < 3; ++i) {
@@ -68,7 +68,6 @@ frmSlovolovSelLevel::frmSlovolovSelLevel(QWidget* parent, Settings& settings, sm
         const QPixmap pix = levelPicture(i, devicePixelRatioF());
         b->setIcon(QIcon(pix));
         b->setIconSize(pix.deviceIndependentSize().toSize());
-        grey(b);
         connect(b, &QPushButton::clicked, this, [this, i] { kUroven_Click(i); });
         kUroven[static_cast<size_t>(i)] = b;
     }
@@ -120,7 +119,6 @@ frmSlovolovSelLevel::frmSlovolovSelLevel(QWidget* parent, Settings& settings, sm
     kOtmena = new QPushButton(QStringLiteral("Отмена"), this);
     kOtmena->setGeometry(408, 216, 81, 33);
     kOtmena->setFont(smek::serifFont(12, true));
-    grey(kOtmena);
     // Enter outside the level buttons cancels rather than replacing the game
     // in play; a focused level button still takes Enter as a press.
     kOtmena->setDefault(true);

@@ -217,8 +217,9 @@ void frmForma::showVybrano() {
 }
 
 void frmForma::buildMenu() {
-    // The menu keeps the system font, not the window's big bold one.
-    menuBar()->setFont(QApplication::font());
+    // The menu keeps the system font (the application's), not the window's
+    // big bold one: named in full, as a font that sets nothing would inherit it.
+    menuBar()->setFont(smek::sansFont(8));
     QMenu* mFile = menuBar()->addMenu(QStringLiteral("Файл"));
     mFileOpen = mFile->addAction(QStringLiteral("Открыть"), QKeySequence(Qt::CTRL | Qt::Key_O), this, &frmForma::mFileOpen_Click);
     mFileOpenText = mFile->addAction(QStringLiteral("Открыть текст…"), QKeySequence(Qt::CTRL | Qt::Key_T), this,

@@ -66,6 +66,7 @@ private slots:
     void helpLinksToTheWebGoToTheBrowser();
     void helpOpensAtTheTopOfThePage();
     void startUpWindowsAreCentred();
+    void startUpFinishesAfterTheFirstPaint();
     void anEmptyFileArgumentIsNone();
     void textInputBoxShowsTheWholeCaption();
     void windowsLargerThanTheScreenScroll();
@@ -103,7 +104,13 @@ void CommonWindowsTest::pictureBoxKeepsWhatIsDrawn() {
     // What is drawn survives a repaint of the widget (covered and uncovered).
     box.show();
     box.repaint();
-    QCOMPARE(box.grab().toImage().pixelColor(2 + 1, 2 + 1), QColor(Qt::green));
+    const QImage shown = box.grab().toImage();
+    QCOMPARE(shown.pixelColor(2 + 1, 2 + 1), QColor(Qt::green));
+    // The sunken border: two bands on each side, dark above and left, light below and right.
+    const QColor grey(128, 128, 128), light(223, 223, 223);
+    for (const auto& [x, y, colour] : {std::tuple{30, 0, grey}, {0, 30, grey}, {30, 1, QColor(Qt::black)}, {1, 30, QColor(Qt::black)},
+                                       {30, 63, QColor(Qt::white)}, {63, 30, QColor(Qt::white)}, {30, 62, light}, {62, 30, light}})
+        QCOMPARE(shown.pixelColor(x, y), colour);
 }
 
 void CommonWindowsTest::endBannerIsCentredAndAsWideAsItsText_data() {
@@ -252,6 +259,22 @@ void CommonWindowsTest::startUpWindowsAreCentred() {
     QVERIFY((window.frameGeometry().center() - screen.center()).manhattanLength() <= 2);
 }
 
+void CommonWindowsTest::startUpFinishesAfterTheFirstPaint() {
+    setUpApplication(*qApp, QStringLiteral("org.smekalia.Slovolov"));
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.smekalia.Slovolov"));
+    QCOMPARE(QApplication::font().pixelSize(), 11); // 8 points
+    // Other events go by; the icon and Qt's Russian wait for a paint.
+    QCoreApplication::postEvent(qApp, new QEvent(QEvent::User));
+    QCoreApplication::processEvents();
+    QVERIFY(QApplication::windowIcon().isNull());
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Yes"));
+    QWidget window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_VERIFY(!QApplication::windowIcon().isNull());
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Да"));
+}
+
 void CommonWindowsTest::windowsLargerThanTheScreenScroll() {
     const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size();
     QMainWindow big;
@@ -266,6 +289,7 @@ void CommonWindowsTest::windowsLargerThanTheScreenScroll() {
     auto* scroll = qobject_cast<QScrollArea*>(big.centralWidget());
     QVERIFY(scroll);
     QCOMPARE(scroll->widget(), client);
+    QCOMPARE(scroll->frameShape(), QFrame::NoFrame); // the window's edge is the only frame
     QCOMPARE(client->size(), room + QSize(200, 100)); // the designed geometry stays
     QVERIFY(big.width() <= room.width() && big.height() <= room.height());
     QCOMPARE(big.maximumSize(), whole);
@@ -433,7 +457,8 @@ void CommonWindowsTest::pathsKeepTheirBytes() {
     QCOMPARE(escaped[5].unicode(), char16_t(0xDCC8));
     QCOMPARE(toPath(escaped), cp1251);
     for (const std::string& bytes : {std::string("/home/u/Игра 😀.slv"), std::string("\xE2\x82"), std::string("\xED\xA0\x80"),
-                                     std::string("\xC0\xAF"), std::string("\xF4\x90\x80\x80"), std::string("a\xFF\xFE" "b")})
+                                     std::string("\xC0\xAF"), std::string("\xF4\x90\x80\x80"), std::string("a\xFF\xFE" "b"),
+                                     std::string("\xF0\x9F\x98\x80\xFF")}) // a pair, then a byte kept as it was
         QCOMPARE(toPath(fromPath(bytes)), bytes);
     QCOMPARE(fromPath("/home/u/Игра 😀.slv"), QStringLiteral("/home/u/Игра 😀.slv")); // valid UTF-8 as it is
     QCOMPARE(filterPatterns(QStringLiteral("Словолов (*.slv)")), QStringList{QStringLiteral("*.slv")});

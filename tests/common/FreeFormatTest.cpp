@@ -28,11 +28,12 @@ TEST(FreeFormat, TextWhereANumberBelongsIsMissingAndConsumed) {
 }
 
 TEST(FreeFormat, TextItemsEndAtCommasAndLineEndsAndLoseTheirQuotes) {
-    FreeFormatReader r("  КОТ\r\n\"ПЁС, СОБАКА\" ,ЁЖ\rLAST  \nlone");
+    FreeFormatReader r("  КОТ\r\n\"ПЁС, СОБАКА\" ,ЁЖ\rLAST  \nДОМ,lone");
     EXPECT_EQ(r.readText(), "КОТ");
     EXPECT_EQ(r.readText(), "ПЁС, СОБАКА");
     EXPECT_EQ(r.readText(), "ЁЖ");
     EXPECT_EQ(r.readText(), "LAST");
+    EXPECT_EQ(r.readText(), "ДОМ");
     EXPECT_EQ(r.readText(), "lone");
     EXPECT_TRUE(r.atEnd());
     EXPECT_EQ(r.readText(), std::nullopt);

@@ -70,6 +70,9 @@ TEST(TextDetect, EachEncodingOfARussianText) {
         expectText(koi8r(text), TextEncoding::Koi8R, text);
         expectText(utf8ToCp1251(text), TextEncoding::Cp1251, text);
     }
+    // Signs no text holds (⌠ ∙ ⌡ in KOI8-R) outvote its letters: read as the designed encoding.
+    const std::string signs = koi8r("Белый лен") + "\x93\x95\x9B";
+    expectText(signs, TextEncoding::Cp1251, cp1251ToUtf8(signs));
     // No Russian letter in either reading: a tie, which the designed encoding wins.
     expectText("Copyright \xBF 2024", TextEncoding::Cp1251, "Copyright ї 2024");
     expectText("", TextEncoding::Utf8, "");

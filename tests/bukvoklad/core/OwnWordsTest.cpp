@@ -92,11 +92,12 @@ TEST(SecondAnswer, KnownWordsAreTheDataFolderTheThemesAndTheListItself) {
     TempFolder folder;
     folder.words("a.5", {"БАНКА", "ЛИСТЬ"});
     folder.words("b.3", {"ЕЖИ"});
+    folder.words("c.2", {"ОН"}); // the shortest words too
     std::filesystem::create_directories(folder.path() / "Темы" / "Дом");
     std::ofstream(folder.path() / "Темы" / "Дом" / "Слова.4", std::ios::binary) << " 1 \r\n" << w1251("ЛИПА") << "\r\n";
     const KnownWords known = KnownWords::ofDataFolder(folder.pathData());
     const std::vector<std::string> list{w1251("КАБАН"), w1251("ПИЛА"), w1251("КОТ"), w1251("ТОК"), w1251("ЁЖИ"),
-                                        w1251("ОСЕНЬ"), w1251("БАНКА")};
+                                        w1251("ОСЕНЬ"), w1251("БАНКА"), w1251("НО")};
     const std::vector<SecondAnswer> flags = secondAnswers(known, list);
     std::vector<std::string> notes;
     for (const SecondAnswer& flag : flags) notes.push_back(secondAnswerNote(flag));
@@ -106,7 +107,8 @@ TEST(SecondAnswer, KnownWordsAreTheDataFolderTheThemesAndTheListItself) {
                                                "ПИЛА: у этого слова есть второй ответ: ЛИПА",
                                                "КОТ: у этого слова есть второй ответ: ТОК",
                                                "ТОК: у этого слова есть второй ответ: КОТ",
-                                               "БАНКА: у этого слова есть второй ответ: КАБАН"}));
+                                               "БАНКА: у этого слова есть второй ответ: КАБАН",
+                                               "НО: у этого слова есть второй ответ: ОН"}));
 }
 
 TEST(SecondAnswer, YoAndYeAreOneLetterAndEveryOtherAnswerIsNamedOnce) {
@@ -119,4 +121,19 @@ TEST(SecondAnswer, YoAndYeAreOneLetterAndEveryOtherAnswerIsNamedOnce) {
     }
     EXPECT_TRUE(known.otherAnswers(w1251("КОТ")).empty());
     EXPECT_TRUE(known.otherAnswers(w1251("ЛЕНЬ")).empty()); // a letter more is another word
+}
+
+TEST(OwnWords, AKeptListComesBackWithItsOrderAndMakesItsFolder) {
+    TempFolder folder;
+    const auto own = folder.path() / "home" / "own"; // neither folder there yet
+    EXPECT_EQ(readKeptList(own), std::nullopt);
+    for (const bool shuffled : {true, false}) {
+        const OwnWords kept = ::own({"КОТ", "ЁЖИК"}, shuffled);
+        ASSERT_FALSE(keepList(own, {kept.list, kept.shuffled}));
+        const auto back = readKeptList(own);
+        ASSERT_TRUE(back);
+        EXPECT_EQ(back->list.title, "Осень");
+        EXPECT_EQ(back->list.words, kept.list.words);
+        EXPECT_EQ(back->shuffled, shuffled);
+    }
 }

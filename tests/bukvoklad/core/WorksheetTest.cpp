@@ -80,7 +80,8 @@ TEST(Worksheet, MissingOrBrokenDatabaseIsReported) {
     const Worksheet bad = makeWorksheet(folder.path(), 10, 7, random);
     EXPECT_EQ(bad.status, Status::NotSuitable);
     EXPECT_TRUE(bad.items.empty());
-    EXPECT_NE(worksheetMessage(bad).find("не подходит к программе."), std::string::npos);
+    EXPECT_EQ(bad.file, folder.path() / "bad.7");
+    EXPECT_EQ(worksheetMessage(bad), "Файл \"" + bad.file.string() + "\" не подходит к программе.");
 }
 
 TEST(Worksheet, AnUnreadableDatabaseCannotBeOpened) {

@@ -93,6 +93,9 @@ private slots:
         // List rows: a red ball at (2, 20 i), row text from x = 25.
         const QRgb ball = w.picBox->image().pixel(11, 20 * 3 + 9);
         QVERIFY(qRed(ball) > 150 && qGreen(ball) < 100);
+        // Its rim smoothed: the outermost pixel half the shade, half the white.
+        const QRgb rim = w.picBox->image().pixel(2 + 1, 20 * 3 + 9);
+        QVERIFY(qRed(rim) > 200 && qGreen(rim) > 90 && qGreen(rim) < 180);
     }
 
     void clickTurnsExactlyThatCellGreen() {
@@ -122,6 +125,17 @@ private slots:
         const QRgb ball = w.picBox->image().pixel(11, 20 * 2 + 9);
         QVERIFY(qGreen(ball) > 120 && qRed(ball) < 100);
         QVERIFY(!w.tmNewBukvy->isActive()); // refilling is off
+        // The list row struck through, and clean again in the next game.
+        const auto longestDarkRun = [&w](int row) {
+            const QImage& list = w.picBox->image();
+            int longest = 0;
+            for (int y = 20 * row; y < 20 * row + 20; ++y)
+                for (int x = 25, run = 0; x < list.width(); ++x) longest = std::max(longest, run = qGray(list.pixel(x, y)) < 80 ? run + 1 : 0);
+            return longest;
+        };
+        QVERIFY(longestDarkRun(2) >= 30);
+        w.NewGame(0);
+        QVERIFY(longestDarkRun(2) < 30);
     }
 
     void refillPaintsNewLetters() {
@@ -248,6 +262,7 @@ private slots:
             dlg->txtMin->setEditText(QStringLiteral("60"));
             dlg->kUroven[1]->click();
             steps << prompts_->texts().last();
+            QCOMPARE(frmSlovolovSelLevel::leadingNumber(QStringLiteral(" 45 сек")), 45);
             dlg->txtMin->lineEdit()->clear();
             // Keys go to the combo box, which has the focus, as on a real display.
             QTest::keyClicks(dlg->txtMin, QStringLiteral("a-7x5"));
@@ -274,7 +289,9 @@ private slots:
         prompts_->onModal = [&](QDialog& d) {
             auto* dlg = qobject_cast<frmSlovolovSelLevel*>(&d);
             dlg->chTime->click();
+            QSignalSpy closed(dlg, &QDialog::rejected);
             dlg->kOtmena->click();
+            QCOMPARE(closed.count(), 1);
         };
         const auto cells = w.state().cells;
         w.MenuSelLevel_Click();

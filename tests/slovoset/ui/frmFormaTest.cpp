@@ -17,6 +17,7 @@
 #include "slovoset/ui/dlgIsklyucheniya.h"
 #include "slovoset/ui/frmForma.h"
 
+#include <QMenuBar>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -76,7 +77,7 @@ struct Game {
     }
     void play(const QString& text = kText) {
         form->Text1->setPlainText(text);
-        form->kTypGame_Click(0);
+        QTest::mouseClick(form->kTypGame[0], Qt::LeftButton);
     }
     void answer(const QString& typed) {
         typeKeys(form->txtAddSlovo, typed);
@@ -104,6 +105,7 @@ private slots:
         QCOMPARE(f.mFileOpen->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
         QCOMPARE(f.mFileSave->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
         QCOMPARE(f.HelpCallHelp->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(f.menuBar()->font(), smek::sansFont(8)); // not the window's big bold face
         QVERIFY(!f.txtAddSlovo->isEnabled());
         QVERIFY(!f.kOtvet->isEnabled());
         QVERIFY(f.Text1->isVisible());
@@ -281,7 +283,7 @@ private slots:
         QVERIFY(bar->value() > 100);
 
         // Create mode: an icon click that takes a word out keeps the place.
-        f.kTypGame_Click(1);
+        QTest::mouseClick(f.kTypGame[1], Qt::LeftButton);
         bar->setValue(100);
         emit f.usrSlova1->picList->mouseDown(Qt::LeftButton, 10, 5);
         emit f.usrSlova1->picList->mouseUp(Qt::LeftButton, 10, 5);
@@ -510,12 +512,18 @@ private slots:
         Game g;
         g.play();
         g.answer(QStringLiteral("роса"));
-        g.form->selLenSlov->setCurrentIndex(1); // four letters and more: САД leaves the list
+        frmForma& f = *g.form;
+        bool offDuringAnalysis = false;
+        QTimer::singleShot(0, [&] {
+            offDuringAnalysis = !f.selLenSlov->isEnabled() && !f.kTypGame[0]->isEnabled() && !f.kTypGame[1]->isEnabled();
+        });
+        f.selLenSlov->setCurrentIndex(1); // four letters and more: САД leaves the list
+        QVERIFY(offDuringAnalysis);
         QCOMPARE(g.puzzle.MaxSpisok, 0);
         QCOMPARE(g.form->usrSlova1->state().KolLine, 1);
         QCOMPARE(g.banners, QStringList{QStringLiteral("ПОБЕДА!!! / Отгадано слов: 1 из 1 возможных")});
-        QVERIFY(g.form->selLenSlov->isEnabled());
-        QVERIFY(!g.form->mFileSave->isEnabled()); // one line only
+        QVERIFY(f.selLenSlov->isEnabled() && f.kTypGame[0]->isEnabled() && f.kTypGame[1]->isEnabled());
+        QVERIFY(!f.mFileSave->isEnabled()); // one line only
     }
 
     void messagesOfTheAnalysis() {
