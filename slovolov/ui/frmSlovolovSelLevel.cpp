@@ -111,7 +111,7 @@ frmSlovolovSelLevel::frmSlovolovSelLevel(QWidget* parent, Settings& settings, sm
         QPalette pal = l->palette();
         pal.setColor(QPalette::WindowText, QColor(192, 0, 192));
         l->setPalette(pal);
-        l->setGeometry(box->geometry().right() + 6, 184, 44, 22);
+        l->setGeometry(box->geometry().right() + 6, 184, l->sizeHint().width(), 22); // "сек" ends inside the dialog
     };
     unit(QStringLiteral("мин"), txtMin);
     unit(QStringLiteral("сек"), txtSec);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "LayoutFaults.h"
 #include "QtFolder.h"
 #include "CellLetterFaults.h"
 #include "ScriptedPrompts.h"
@@ -364,6 +365,7 @@ void CommonWindowsTest::aboutBoxShowsItsTextsAndFlag() {
     frmOprog win(nullptr, prompts, testPlaces(dir.path().string() + "/Data/"), QStringLiteral("/opt/игры/Справка/Словолов.htm"));
     QCOMPARE(win.windowTitle(), QStringLiteral("О программе"));
     QCOMPARE(win.size(), QSize(354, 216));
+    QCOMPARE(test::layoutFaults(win), QStringList());
     QStringList texts;
     for (QLabel* label : win.findChildren<QLabel*>()) texts << label->text();
     for (const char* expected : {"Справка:", "Дата: 1 сентября 2008 года -", "30 июля 2015 года"})

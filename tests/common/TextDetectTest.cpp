@@ -65,14 +65,17 @@ TEST(TextDetect, EachEncodingOfARussianText) {
     expectText(utf16(emoji, false, true), TextEncoding::Utf16LE, emoji);
     expectText(utf16(emoji, true, true), TextEncoding::Utf16BE, emoji);
     expectText(utf16(kProse, false, false), TextEncoding::Utf16LE, kProse);
+    expectText(utf16("Да", false, false), TextEncoding::Utf16LE, "Да"); // two units are enough
     // Capitals only, and a short text: still told apart by their letters.
     for (const std::string text : {"СТАРЫЙ ЗАМОК СТОЯЛ НА ГОРЕ", "Белый лен"}) {
         expectText(koi8r(text), TextEncoding::Koi8R, text);
         expectText(utf8ToCp1251(text), TextEncoding::Cp1251, text);
     }
     // Signs no text holds (⌠ ∙ ⌡ in KOI8-R) outvote its letters: read as the designed encoding.
-    const std::string signs = koi8r("Белый лен") + "\x93\x95\x9B";
-    expectText(signs, TextEncoding::Cp1251, cp1251ToUtf8(signs));
+    for (const char* sign : {"\x93", "\x95", "\x9B"}) {
+        const std::string signed_ = koi8r("Белый лен") + sign;
+        expectText(signed_, TextEncoding::Cp1251, cp1251ToUtf8(signed_));
+    }
     // No Russian letter in either reading: a tie, which the designed encoding wins.
     expectText("Copyright \xBF 2024", TextEncoding::Cp1251, "Copyright ї 2024");
     expectText("", TextEncoding::Utf8, "");

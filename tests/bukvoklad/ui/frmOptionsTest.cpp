@@ -2,6 +2,7 @@
 #include "TempFolder.h"
 #include "ScriptedPrompts.h"
 #include "TestPlaces.h"
+#include "LayoutFaults.h"
 #include "bukvoklad/ui/frmForma.h"
 #include "bukvoklad/ui/frmOptions.h"
 #include "common/core/TextFile.h"
@@ -28,6 +29,7 @@ void frmOptionsTest::opensWithTheSettingsItCanShow() {
         frmOptions dlg(nullptr, game, prompts, [] {});
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Опции"));
         QCOMPARE(dlg.size(), QSize(399, 112));
+        QCOMPARE(test::layoutFaults(dlg), QStringList());
         QCOMPARE(dlg.selKolBuukv->count(), 16);
         QCOMPARE(dlg.selKolBuukv->itemText(0), QStringLiteral(" 4"));
         QCOMPARE(dlg.selKolBuukv->itemText(15), QStringLiteral(" 19"));

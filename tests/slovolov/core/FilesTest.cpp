@@ -326,8 +326,10 @@ TEST(Resume, AGameInProgressComesBackOnceWithItsTimeLeft) {
     g.settings.IgraNaVremya = 1;
     g.OstMin = 2;
     g.OstSec = 7;
-    g.Found[3] = 1; // as if found: its cells are any the board has
-    g.Remain -= 1;
+    // All but the last word as if found (their cells are any the board has):
+    // one word left is still a game to come back to.
+    for (int i = 0; i < g.NumWords; ++i) g.Found[static_cast<size_t>(i)] = 1; // NumWords: the last index
+    g.Remain = 0;
     ASSERT_TRUE(keepForResume(g, file));
     const std::optional<KeptGame> back = takeResume(file);
     ASSERT_TRUE(back);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Offscreen tests of the word-search windows: board pixels, the word list,
 // the level dialog, the end banner, saved games, look-up, settings on close.
+#include "LayoutFaults.h"
 #include "QtFolder.h"
 #include "TimerTick.h"
 #include "WindowFolder.h"
@@ -249,6 +250,7 @@ private slots:
         prompts_->onModal = [&](QDialog& d) {
             auto* dlg = qobject_cast<frmSlovolovSelLevel*>(&d);
             QVERIFY(dlg);
+            QCOMPARE(smek::test::layoutFaults(*dlg), QStringList());
             QCOMPARE(dlg->txtMin->currentText(), QStringLiteral("0"));
             QVERIFY(!dlg->txtMin->isEnabled());
             dlg->chTime->click();
@@ -336,11 +338,14 @@ private slots:
         QCOMPARE(w.state().settings.VremyaMin, 1);
         QCOMPARE(w.state().settings.VremyaSec, 5);
         QCOMPARE(w.lblTimer->text(), QStringLiteral("01:05"));
-        // Enter in the dialog as it opens is "Отмена": the game in play stays.
+        // Enter in the dialog, away from the level buttons, is "Отмена": the game in play stays.
         const auto cells = w.state().cells;
         prompts_->onModal = [&](QDialog& d) {
             d.show();
-            QTest::keyClick(d.focusWidget(), Qt::Key_Return);
+            auto* check = qobject_cast<frmSlovolovSelLevel*>(&d)->chNewBukvy;
+            check->setFocus();
+            QTest::keyClick(check, Qt::Key_Return);
+            QVERIFY(d.isHidden()); // closed by the default button
             QCOMPARE(d.result(), int(QDialog::Rejected));
         };
         w.MenuSelLevel_Click();
