@@ -29,7 +29,9 @@ QString listRow(const PrintSheet& sheet, int i) {
     return QString::number(i + 1) + QStringLiteral(") ") + smek::fromCp1251(sheet.words[static_cast<size_t>(i)]);
 }
 
-void drawPage(QPainter& p, const QRect& area, const PrintSheet& sheet, bool answers) {
+} // namespace
+
+void drawPuzzlePage(QPainter& p, const QRect& area, const PrintSheet& sheet, bool answers) {
     const qreal mm = area.width() / 180.0; // the printable width of A4 is 180 mm
     const int n = sheet.GridMax + 1;
     const int words = static_cast<int>(sheet.words.size());
@@ -107,6 +109,8 @@ void drawPage(QPainter& p, const QRect& area, const PrintSheet& sheet, bool answ
     }
 }
 
+namespace {
+
 bool askAnswers(smek::Prompts& prompts) {
     return prompts.question(QStringLiteral("Добавить страницу с ответами?"), smek::Prompts::Icon::None, false);
 }
@@ -121,10 +125,10 @@ smek::DrawPages pages(const PrintSheet& sheet, bool answers) {
 
 void drawPuzzlePages(QPainter& painter, QPagedPaintDevice& device, const PrintSheet& sheet, bool answers) {
     const QRect area = smek::pageArea(device);
-    drawPage(painter, area, sheet, false);
+    drawPuzzlePage(painter, area, sheet, false);
     if (!answers) return;
     device.newPage();
-    drawPage(painter, area, sheet, true);
+    drawPuzzlePage(painter, area, sheet, true);
 }
 
 void printPuzzle(smek::Prompts& prompts, const PrintSheet& sheet) {

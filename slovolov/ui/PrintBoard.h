@@ -9,6 +9,8 @@
 namespace smek::slovolov {
 
 void drawPuzzlePages(QPainter& painter, QPagedPaintDevice& device, const PrintSheet& sheet, bool answers);
+// One page on any device, in the printable area given (from (0, 0)).
+void drawPuzzlePage(QPainter& painter, const QRect& area, const PrintSheet& sheet, bool answers);
 
 // The menu's "Печать…" and "Сохранить в PDF…": the answers-page question,
 // then the printer or the file.

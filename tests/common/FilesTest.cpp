@@ -7,6 +7,8 @@
 #include "common/core/WordFiles.h"
 
 #include <gtest/gtest.h>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -71,6 +73,24 @@ TEST_F(TextFile, FailedWritesKeepTheOldFile) {
     fs::permissions(file, fs::perms::owner_read, fs::perm_options::replace);
     EXPECT_EQ(tailForError(writeTextFileAtomic(file, "new"), FileTail::CannotSave), FileTail::WriteProtected);
     EXPECT_EQ(readTextFile(file).content, "precious");
+}
+
+TEST_F(TextFile, AWriteThatStopsHalfwayIsAnErrorAndLeavesNoTemporary) {
+    const fs::path file = dir / "game.slv";
+    put(file, "precious");
+    // The disk full after 4 bytes, as a file size limit makes it.
+    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 4;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const std::error_code error = writeTextFileAtomic(file, "much more than four bytes");
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldSignal);
+    EXPECT_EQ(error, std::errc::file_too_large);
+    EXPECT_EQ(readTextFile(file).content, "precious");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 
 // Any name the file system takes can be saved: the temporary file beside it

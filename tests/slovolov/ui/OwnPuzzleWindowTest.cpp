@@ -6,6 +6,9 @@
 #include "common/ui/frmEnd.h"
 #include "slovolov/core/Resume.h"
 #include "slovolov/ui/OwnPuzzleDialog.h"
+#include "slovolov/ui/PrintBoard.h"
+#include "common/core/Alphabet.h"
+#include "common/core/Cp1251.h"
 
 #include <QtTest>
 #include <filesystem>
@@ -58,6 +61,58 @@ private slots:
         wins_ = 0;
     }
     void cleanup() { tearDown(); }
+
+    // The printed board at 100 dots an inch: a ruled 20 x 20 grid of fine
+    // lines in a thicker frame, and its widest capitals narrowed to leave a
+    // tenth of the cell clear on each side.
+    void printedBoardIsRuledAndItsWideLettersKeepClear() {
+        PrintSheet sheet;
+        sheet.GridMax = 19;
+        for (const char* w : {"КОТ", "ЛИСА", "ЁЖ", "ДОМ", "ЖУК", "ШАР"}) sheet.words.push_back(smek::utf8ToCp1251(w));
+        for (int k = 0; k < 400; ++k) sheet.letters.push_back(smek::letterPosition(smek::utf8ToCp1251("ЖШЩЮЫМ").substr(k % 6, 1)[0]));
+        const auto page = [](const PrintSheet& s) {
+            QImage image(749, 1040, QImage::Format_RGB32); // 180 x 254 mm and a margin
+            image.fill(Qt::white);
+            QPainter p(&image);
+            p.translate(20, 20);
+            drawPuzzlePage(p, QRect(0, 0, 709, 1000), s, false);
+            return image;
+        };
+        PrintSheet empty = sheet;
+        std::fill(empty.letters.begin(), empty.letters.end(), 0);
+        const QImage lined = page(empty), lettered = page(sheet);
+        const auto dark = [](const QImage& im, int x, int y) { return qGray(im.pixel(x, y)) < 128; };
+        // The lines met along a row or a column through the board: where each starts, and its width.
+        const auto lines = [&](bool alongRow, int at, int from) {
+            QList<QPair<int, int>> runs;
+            for (int k = from, run = 0; k < (alongRow ? lined.width() : lined.height()); ++k) {
+                if (alongRow ? dark(lined, k, at) : dark(lined, at, k)) ++run;
+                else if (run) runs.append({k - run, std::exchange(run, 0)});
+            }
+            return runs;
+        };
+        int top = 100; // the frame's top: the first row dark right across, below the title
+        while (!(dark(lined, 391, top) && dark(lined, 550, top) && dark(lined, 700, top))) ++top;
+        const auto columns = lines(true, top + 17, 0);
+        const auto rows = lines(false, columns[0].first + 17, top - 1).mid(0, 21); // the list below has text
+        QCOMPARE(columns.size(), 21);
+        for (const auto& ruled : {columns, rows}) {
+            QVERIFY(ruled.first().second >= 2 && ruled.last().second >= 2); // the frame
+            for (qsizetype k = 1; k < 20; ++k) QCOMPARE(ruled[k].second, 1);
+        }
+        for (qsizetype cx = 0; cx < 20; ++cx)
+            for (qsizetype cy = 0; cy < 20; ++cy) {
+                const int left = columns[cx].first + columns[cx].second, right = columns[cx + 1].first;
+                const QRect cell(left, rows[cy].first + rows[cy].second, right - left, rows[cy + 1].first - rows[cy].first - rows[cy].second);
+                QRect ink;
+                for (int y = cell.top(); y <= cell.bottom(); ++y)
+                    for (int x = cell.left(); x <= cell.right(); ++x)
+                        if (lettered.pixel(x, y) != lined.pixel(x, y)) ink |= QRect(x, y, 1, 1);
+                QVERIFY(!ink.isEmpty());
+                QVERIFY2(ink.left() - cell.left() >= cell.width() / 10 - 1 && cell.right() - ink.right() >= cell.width() / 10 - 1,
+                         qPrintable(QStringLiteral("cell %1,%2").arg(cx).arg(cy)));
+            }
+    }
 
     void refusalsNameTheWordsAndChangeNothing() {
         start();
