@@ -23,11 +23,14 @@ void grey(QWidget* w) {
 
 } // namespace
 
-QPixmap frmSlovolovSelLevel::levelPicture(int index, qreal ratio) {
+std::pair<QString, QString> frmSlovolovSelLevel::levelCaption(int index) {
     static const char* const rest[] = {"Поле 10x10, количество слов 6", "Поле 15x15, количество слов 12",
                                        "Поле 20x20, количество слов 20"};
-    const QString head = QString::number(index + 1) + QStringLiteral(" уровень:");
-    const QString tail = QString::fromUtf8(rest[index]);
+    return {QString::number(index + 1) + QStringLiteral(" уровень:"), QString::fromUtf8(rest[index])};
+}
+
+QPixmap frmSlovolovSelLevel::levelPicture(int index, qreal ratio) {
+    const auto [head, tail] = levelCaption(index);
     const QSize size(index == 0 ? 442 : 455, 19);
     QPixmap pix(size * ratio); // drawn at the screen's resolution, sized in logical pixels
     pix.setDevicePixelRatio(ratio);
@@ -68,6 +71,8 @@ frmSlovolovSelLevel::frmSlovolovSelLevel(QWidget* parent, Settings& settings, sm
         const QPixmap pix = levelPicture(i, devicePixelRatioF());
         b->setIcon(QIcon(pix));
         b->setIconSize(pix.deviceIndependentSize().toSize());
+        // The picture's words, for a screen reader.
+        b->setAccessibleName(levelCaption(i).first + QLatin1Char(' ') + levelCaption(i).second);
         connect(b, &QPushButton::clicked, this, [this, i] { kUroven_Click(i); });
         kUroven[static_cast<size_t>(i)] = b;
     }

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <array>
 #include <functional>
+#include <utility>
 
 namespace smek::slovolov {
 
@@ -37,6 +38,8 @@ public:
     // The number at the start of a field's text; 0 when there is none.
     static int leadingNumber(const QString& text);
     // The picture of a level button: "N уровень:" in blue, the rest in red.
+    // "1 уровень:" and what the level is, in two colours on its button.
+    static std::pair<QString, QString> levelCaption(int index);
     static QPixmap levelPicture(int index, qreal ratio = 1);
 
 private:

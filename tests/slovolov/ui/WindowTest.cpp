@@ -251,6 +251,8 @@ private slots:
             auto* dlg = qobject_cast<frmSlovolovSelLevel*>(&d);
             QVERIFY(dlg);
             QCOMPARE(smek::test::layoutFaults(*dlg), QStringList());
+            QCOMPARE(dlg->kUroven[0]->accessibleName(), QStringLiteral("1 уровень: Поле 10x10, количество слов 6"));
+            QCOMPARE(dlg->kUroven[2]->accessibleName(), QStringLiteral("3 уровень: Поле 20x20, количество слов 20"));
             QCOMPARE(dlg->txtMin->currentText(), QStringLiteral("0"));
             QVERIFY(!dlg->txtMin->isEnabled());
             dlg->chTime->click();
