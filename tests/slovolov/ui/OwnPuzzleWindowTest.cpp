@@ -96,6 +96,11 @@ private slots:
         const auto columns = lines(true, top + 17, 0);
         const auto rows = lines(false, columns[0].first + 17, top - 1).mid(0, 21); // the list below has text
         QCOMPARE(columns.size(), 21);
+        // Six short words: three columns of the list under the board.
+        bool thirdColumn = false;
+        for (int y = rows.last().first + rows.last().second + 1; y < lined.height(); ++y)
+            for (int x = 20 + 709 * 2 / 3; x < 20 + 709; ++x) thirdColumn = thirdColumn || dark(lined, x, y);
+        QVERIFY(thirdColumn);
         for (const auto& ruled : {columns, rows}) {
             QVERIFY(ruled.first().second >= 2 && ruled.last().second >= 2); // the frame
             for (qsizetype k = 1; k < 20; ++k) QCOMPARE(ruled[k].second, 1);
