@@ -86,7 +86,18 @@ struct Game {
     QString lastText() const { return prompts.asked.isEmpty() ? QString() : prompts.asked.last().text; }
     QString body() const { return smek::fromCp1251(form->text2()); }
     QString path(const QString& name) const { return smek::qPath(dir, name); }
+    void clickList(int x, int y) {
+        emit form->usrSlova1->picList->mouseDown(Qt::LeftButton, x, y);
+        emit form->usrSlova1->picList->mouseUp(Qt::LeftButton, x, y);
+    }
 };
+
+// '+' shown, '-' hidden by itself, '?' hidden by a parent: one letter per widget.
+QString looks(std::initializer_list<const QWidget*> widgets) {
+    QString out;
+    for (const QWidget* w : widgets) out += w->isVisible() ? u'+' : w->isHidden() ? u'-' : u'?';
+    return out;
+}
 
 } // namespace
 
@@ -102,20 +113,15 @@ private slots:
         QCOMPARE(f.selLenSlov->itemText(21), QStringLiteral("Длина слов от 24 букв"));
         QCOMPARE(f.selLenSlov->currentIndex(), 0);
         QVERIFY(!f.mFileSave->isEnabled());
-        QCOMPARE(f.mFileOpen->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
-        QCOMPARE(f.mFileSave->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
-        QCOMPARE(f.HelpCallHelp->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE((QList<QKeySequence>{f.mFileOpen->shortcut(), f.mFileSave->shortcut(), f.HelpCallHelp->shortcut()}),
+                 (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_O), QKeySequence(Qt::CTRL | Qt::Key_S), QKeySequence(Qt::Key_F1)}));
         QCOMPARE(f.menuBar()->font(), smek::sansFont(8)); // not the window's big bold face
-        QVERIFY(!f.txtAddSlovo->isEnabled());
-        QVERIFY(!f.kOtvet->isEnabled());
-        QVERIFY(f.Text1->isVisible());
-        QVERIFY(f.picUp[0]->isVisible());
-        QVERIFY(!f.picUp[1]->isVisible());
+        QVERIFY(!f.txtAddSlovo->isEnabled() && !f.kOtvet->isEnabled());
+        QCOMPARE(looks({f.Text1, f.picUp[0], f.picUp[1]}), QStringLiteral("++-"));
 
         // Before any puzzle the length choice is only stored, and closing keeps it.
         f.selLenSlov->setCurrentIndex(4);
-        QCOMPARE(g.puzzle.LenSlov, 4);
-        QCOMPARE(g.puzzle.Gotovo, 0);
+        QCOMPARE((QList<int>{g.puzzle.LenSlov, g.puzzle.Gotovo}), (QList<int>{4, 0}));
         f.close();
         QCOMPARE(LoadFileINI(g.puzzle.PathData + kSettingsFile), 4);
         QCOMPARE(QString::fromStdString(smek::readTextFile(g.puzzle.PathData + kSettingsFile).content),
@@ -131,12 +137,7 @@ private slots:
         QVERIFY(f.picUp[0]->image() != own);
         f.picUp_MouseUp(0);
         QCOMPARE(f.picPanel->y(), 88 - kBand);
-        QVERIFY(f.Text1->isHidden());
-        QVERIFY(f.kTypGame[0]->isHidden());
-        QVERIFY(f.kTypGame[1]->isHidden());
-        QVERIFY(f.Label1->isHidden());
-        QVERIFY(f.picUp[0]->isHidden());
-        QVERIFY(f.picUp[1]->isVisible());
+        QCOMPARE(looks({f.Text1, f.kTypGame[0], f.kTypGame[1], f.Label1, f.picUp[0], f.picUp[1]}), QStringLiteral("-----+"));
         QCOMPARE(f.picUp[0]->image(), own);
 
         // Outside the 24 x 24 area: no pressed look, no change, but the release clears.
@@ -155,10 +156,7 @@ private slots:
         QCOMPARE(f.usrMyWeb1->geometry(), smek::twRect(120, 3840, 8775, 4095).translated(0, -kBand));
         QCOMPARE(f.usrMyWeb1->mapTo(&f, QPoint(0, 0)).y() + f.usrMyWeb1->WebBrowser1->y(),
                  f.picPanel->mapTo(&f, QPoint(0, f.picPanel->height())).y());
-        QVERIFY(f.Text1->isVisible());
-        QVERIFY(f.kTypGame[1]->isVisible());
-        QVERIFY(f.picUp[0]->isVisible());
-        QVERIFY(f.picUp[1]->isHidden());
+        QCOMPARE(looks({f.Text1, f.kTypGame[1], f.picUp[0], f.picUp[1]}), QStringLiteral("+++-"));
     }
 
     void answerBoxTakesOnlyRussianLetters() {
@@ -216,9 +214,7 @@ private slots:
         g.answer(QStringLiteral("РоСа"));
         QCOMPARE(f.txtAddSlovo->text(), QString());
         QVERIFY(f.txtAddSlovo->hasFocus());
-        QCOMPARE(g.puzzle.Ugadano, 0);
-        QCOMPARE(g.puzzle.Otkryto, 0);
-        QCOMPARE(f.usrSlova1->state().NomLine, 0);
+        QCOMPARE((QList<int>{g.puzzle.Ugadano, g.puzzle.Otkryto, f.usrSlova1->state().NomLine}), (QList<int>{0, 0, 0}));
         QVERIFY(g.body().contains(QStringLiteral("color='green' size='4'><u>р оса</u>")));
 
         // A repeated answer counts nothing and says so.
@@ -241,10 +237,8 @@ private slots:
         g.answer(QStringLiteral("сад"));
         QCOMPARE(f.usrSlova1->state().NomLine, 1);
         // Reveal РОСА from its icon on line 0.
-        emit f.usrSlova1->picList->mouseDown(Qt::LeftButton, 10, 5);
-        emit f.usrSlova1->picList->mouseUp(Qt::LeftButton, 10, 5);
-        QCOMPARE(g.puzzle.Slova[g.puzzle.Spisok[0]].Vybrano, 1);
-        QCOMPARE(g.puzzle.Slova[g.puzzle.Spisok[0]].Otgadano, 0);
+        g.clickList(10, 5);
+        QCOMPARE((QList<int>{g.puzzle.Slova[g.puzzle.Spisok[0]].Vybrano, g.puzzle.Slova[g.puzzle.Spisok[0]].Otgadano}), (QList<int>{1, 0}));
         QCOMPARE(g.banners, QStringList{QStringLiteral("КОНЕЦ ИГРЫ!!! / Отгадано слов: 1 из 2 возможных")});
         // The two words overlap in "оса": one underline in the first word's colour.
         QVERIFY(g.body().contains(QStringLiteral("color='red' size='4'><u>р оса<br>д</u>")));
@@ -265,16 +259,14 @@ private slots:
 
         // A click on the opened word's line brings its underline into view...
         bar->setValue(0);
-        emit f.usrSlova1->picList->mouseDown(Qt::LeftButton, 60, 5);
-        emit f.usrSlova1->picList->mouseUp(Qt::LeftButton, 60, 5);
+        g.clickList(60, 5);
         QVERIFY(bar->value() > 100);
         const QTextCursor word = f.usrMyWeb1->WebBrowser1->document()->find(QStringLiteral("р оса"));
         QVERIFY(!word.isNull());
         QVERIFY(f.usrMyWeb1->WebBrowser1->viewport()->rect().contains(f.usrMyWeb1->WebBrowser1->cursorRect(word)));
         // ...a hidden word's line keeps its place secret.
         bar->setValue(0);
-        emit f.usrSlova1->picList->mouseDown(Qt::LeftButton, 60, 30);
-        emit f.usrSlova1->picList->mouseUp(Qt::LeftButton, 60, 30);
+        g.clickList(60, 30);
         QCOMPARE(bar->value(), 0);
         // Space reveals it like its icon, and then shows where it was.
         QTest::keyClick(f.usrSlova1->picList, Qt::Key_Space);
@@ -285,8 +277,7 @@ private slots:
         // Create mode: an icon click that takes a word out keeps the place.
         QTest::mouseClick(f.kTypGame[1], Qt::LeftButton);
         bar->setValue(100);
-        emit f.usrSlova1->picList->mouseDown(Qt::LeftButton, 10, 5);
-        emit f.usrSlova1->picList->mouseUp(Qt::LeftButton, 10, 5);
+        g.clickList(10, 5);
         QCOMPARE(g.puzzle.Slova[g.puzzle.Spisok[0]].Vybrano, 0);
         QCOMPARE(bar->value(), 100);
     }
@@ -359,13 +350,9 @@ private slots:
         f.kTypGame_Click(1);
         QVERIFY(f.lblVybrano->isVisible());
         QCOMPARE(f.lblVybrano->text(), QStringLiteral("Выбрано слов: 2 из 2"));
-        for (int y : {5, 28}) { // untick both icons
-            emit f.usrSlova1->picList->mouseDown(Qt::LeftButton, 10, y);
-            emit f.usrSlova1->picList->mouseUp(Qt::LeftButton, 10, y);
-        }
+        for (int y : {5, 28}) g.clickList(10, y); // untick both icons
         QCOMPARE(f.lblVybrano->text(), QStringLiteral("Выбрано слов: 0 из 2"));
-        emit f.usrSlova1->picList->mouseDown(Qt::LeftButton, 10, 28);
-        emit f.usrSlova1->picList->mouseUp(Qt::LeftButton, 10, 28); // САД ticked again
+        g.clickList(10, 28); // САД ticked again
 
         // The menu names the word of the line it acts on, and a right click
         // first makes that line current.
@@ -388,8 +375,7 @@ private slots:
 
         f.usrSlova1_Isklyuchit(0); // РОСА out
         QCOMPARE(f.lblVybrano->text(), QStringLiteral("Выбрано слов: 1 из 1"));
-        emit f.usrSlova1->picList->mouseDown(Qt::LeftButton, 10, 5);
-        emit f.usrSlova1->picList->mouseUp(Qt::LeftButton, 10, 5); // САД unticked
+        g.clickList(10, 5); // САД unticked
         // Taken off the list in the dialog, РОСА is back at once; САД keeps its tick.
         g.prompts.onModal = [](QDialog& dialog) {
             auto* edit = qobject_cast<dlgIsklyucheniya*>(&dialog);
@@ -399,8 +385,7 @@ private slots:
         f.mFileIsklyucheniya_Click();
         QCOMPARE(g.puzzle.MaxSpisok, 1);
         QCOMPARE(cp(slovoOfLine(g.puzzle, 0).Slovo), QStringLiteral("РОСА"));
-        QCOMPARE(slovoOfLine(g.puzzle, 0).Vybrano, 1);
-        QCOMPARE(slovoOfLine(g.puzzle, 1).Vybrano, 0);
+        QCOMPARE((QList<int>{slovoOfLine(g.puzzle, 0).Vybrano, slovoOfLine(g.puzzle, 1).Vybrano}), (QList<int>{1, 0}));
         QCOMPARE(f.lblVybrano->text(), QStringLiteral("Выбрано слов: 1 из 2"));
         QVERIFY(g.body().endsWith(QStringLiteral("Ответы: роса</font></td></table></body></html>")));
 
@@ -487,19 +472,15 @@ private slots:
         Game g;
         frmForma& f = *g.form;
         g.play();
-        emit f.usrSlova1->picList->mouseDown(Qt::LeftButton, 10, 5); // РОСА revealed
-        emit f.usrSlova1->picList->mouseUp(Qt::LeftButton, 10, 5);
+        g.clickList(10, 5); // РОСА revealed
         g.answer(QStringLiteral("сад"));
         // Each end counts as what it was, at once.
-        QCOMPARE(f.statistics().totals().givenUp, 1);
-        QCOMPARE(f.statistics().totals().won, 0);
+        QCOMPARE((QList<int>{f.statistics().totals().givenUp, f.statistics().totals().won}), (QList<int>{1, 0}));
         g.play();
         g.answer(QStringLiteral("роса"));
         QCOMPARE(f.statistics().totals().won, 0); // one word is still hidden
         g.answer(QStringLiteral("сад"));
-        QCOMPARE(f.statistics().totals().won, 1);
-        QCOMPARE(f.statistics().totals().givenUp, 1);
-        QCOMPARE(g.banners.size(), 2);
+        QCOMPARE((QList<int>{f.statistics().totals().won, f.statistics().totals().givenUp, int(g.banners.size())}), (QList<int>{1, 1, 2}));
         const QStringList rows = g.prompts.statistikaRows(f.mStatistika);
         // No clock in this game: no row for it.
         QCOMPARE(rows, (QStringList{QStringLiteral("Начато игр: 2"), QStringLiteral("Выиграно: 1"),
@@ -543,8 +524,7 @@ private slots:
         // The author's markup shows as text; what CP1251 cannot hold becomes "?".
         g.play(QStringLiteral("Сыр <b>оса</b>\U0001F600дом"));
         QCOMPARE(g.puzzle.MaxSpisok, 1);
-        QVERIFY(g.body().contains(QStringLiteral("&lt;b&gt;")));
-        QVERIFY(!g.body().contains(QStringLiteral("<b>")));
+        QVERIFY(g.body().contains(QStringLiteral("&lt;b&gt;")) && !g.body().contains(QStringLiteral("<b>")));
         QVERIFY(g.puzzle.Tekst.find('?') != std::string::npos);
     }
 
@@ -571,8 +551,7 @@ private slots:
 
         frmForma& f = *g.form;
         QCOMPARE(f.usrSlova1->picList->image().copy(2, 23, 22, 22), f.usrSlova1->picKnopka[2]);
-        emit f.usrSlova1->picList->mouseDown(Qt::LeftButton, 10, 30);
-        emit f.usrSlova1->picList->mouseUp(Qt::LeftButton, 10, 30);
+        g.clickList(10, 30);
         QCOMPARE(f.usrSlova1->picList->image().copy(2, 23, 22, 22), f.usrSlova1->picKnopka[1]);
         QVERIFY(g.body().endsWith(QStringLiteral("Ответы: роса</font></td></table></body></html>")));
         QVERIFY(!g.body().contains(QStringLiteral("<u>са<br>д</u>")));
@@ -606,23 +585,19 @@ private slots:
         g.prompts.files = {saved};
         g.form->mFileOpen_Click();
         frmForma& f = *g.form;
-        QCOMPARE(g.puzzle.TypGame, 0);
-        QCOMPARE(g.puzzle.Ugadano, 0);
-        QCOMPARE(g.puzzle.Otkryto, 0);
-        QCOMPARE(f.usrSlova1->state().KolLine, 2);
+        QCOMPARE((QList<int>{g.puzzle.TypGame, g.puzzle.Ugadano, g.puzzle.Otkryto, f.usrSlova1->state().KolLine}),
+                 (QList<int>{0, 0, 0, 2}));
         QCOMPARE(f.usrSlova1->picList->image().copy(2, 0, 22, 22), f.usrSlova1->picKnopka[4]);
         QCOMPARE(f.usrSlova1->picList->image().copy(2, 23, 22, 22), f.usrSlova1->picKnopka[0]);
         QVERIFY(g.body().contains(QStringLiteral("color='green' size='4'><u>р оса</u>")));
         QCOMPARE(f.windowTitle(), QStringLiteral("партия.sst - Смекалия - Словосеть - Играть"));
-        QVERIFY(f.txtAddSlovo->isEnabled());
-        QVERIFY(f.mFileSave->isEnabled());
+        QVERIFY(f.txtAddSlovo->isEnabled() && f.mFileSave->isEnabled());
         // The source box holds the opened text, so "Играть" plays it again.
         QCOMPARE(f.Text1->toPlainText(), kText);
         QCOMPARE(f.statistics().totals().started, 1); // an opened game counts at its first answer
         g.answer(QStringLiteral("сад"));
         QCOMPARE(g.banners, QStringList{QStringLiteral("ПОБЕДА!!! / Отгадано слов: 2 из 2 возможных")});
-        QCOMPARE(f.statistics().totals().started, 2);
-        QCOMPARE(f.statistics().totals().won, 1);
+        QCOMPARE((QList<int>{f.statistics().totals().started, f.statistics().totals().won}), (QList<int>{2, 1}));
         const std::string opened = g.puzzle.Tekst;
         f.kTypGame_Click(0);
         QCOMPARE(g.puzzle.Tekst, opened);
@@ -681,8 +656,7 @@ private slots:
         QCOMPARE(g.prompts.fileRequests.last().proposedName, QStringLiteral("Лес"));
         QCOMPARE(g.prompts.fileRequests.last().filters.first(), QStringLiteral("Словосети (*.html)"));
         const QString answers = g.path(QStringLiteral("Лес_ответы.html"));
-        QVERIFY(QFileInfo::exists(g.path(QStringLiteral("Лес.html"))));
-        QVERIFY(QFileInfo::exists(answers));
+        QVERIFY(QFileInfo::exists(g.path(QStringLiteral("Лес.html"))) && QFileInfo::exists(answers));
         const QString page = cp(smek::readTextFile(answers.toStdString()).content);
         QVERIFY(page.contains(QStringLiteral("<title>Словосеть: Лес</title>")));
         QVERIFY(page.contains(QStringLiteral("@page { size: A4")));
