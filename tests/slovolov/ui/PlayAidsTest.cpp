@@ -118,8 +118,7 @@ private slots:
     void cleanup() { tearDown(); }
 
     void pauseHoldsTheClockAndHidesTheBoard() {
-        Settings timed{.ZamenaBukv = 1, .IgraNaVremya = 1, .VremyaMin = 1};
-        frmSlovolov& w = start(timed);
+        frmSlovolov& w = start(Settings{.ZamenaBukv = 1, .IgraNaVremya = 1, .VremyaMin = 1});
         QVERIFY(w.MenuPause->isEnabled());
         QCOMPARE(w.MenuPause->shortcut(), QKeySequence(Qt::Key_P));
         // No refill pending: a pause and a resume must not start one.
@@ -134,9 +133,7 @@ private slots:
         russianP();
         QVERIFY(!w.pauseCover->paused());
         russianP();
-        QVERIFY(w.pauseCover->paused());
-        QVERIFY(w.MenuPause->isChecked());
-        QVERIFY(!w.tmTimer->isActive() && !w.tmNewBukvy->isActive());
+        QVERIFY(w.pauseCover->paused() && w.MenuPause->isChecked() && !w.tmTimer->isActive() && !w.tmNewBukvy->isActive());
         QVERIFY(w.pauseCover->geometry().contains(w.picControl->geometry() | w.picBox->geometry()));
         QCOMPARE(QApplication::focusWidget(), w.pauseCover); // keys no longer move the board's cursor
         const Cell cursor = w.boardInput->cursor();
@@ -144,21 +141,19 @@ private slots:
         QCOMPARE(w.boardInput->cursor(), cursor);
         // A click on the cover resumes, and both clocks go on.
         QTest::mouseClick(w.pauseCover, Qt::LeftButton);
-        QVERIFY(!w.pauseCover->paused());
-        QVERIFY(w.tmTimer->isActive() && w.tmNewBukvy->isActive());
+        QVERIFY(!w.pauseCover->paused() && w.tmTimer->isActive() && w.tmNewBukvy->isActive());
         QCOMPARE(w.lblTimer->text(), QStringLiteral("01:00"));
         // A new game ends a pause; an ended game cannot be paused.
         w.MenuPause->trigger();
         w.OpenNamedFile(QString()); // a failed open keeps the pause
         QVERIFY(w.pauseCover->paused());
         w.NewGame(0);
-        QVERIFY(!w.pauseCover->paused() && !w.MenuPause->isChecked());
-        QVERIFY(w.tmTimer->isActive());
+        QVERIFY(!w.pauseCover->paused() && !w.MenuPause->isChecked() && w.tmTimer->isActive());
         w.state().OstMin = w.state().OstSec = 0;
         w.MenuPause->trigger();
         w.NewTime(); // lost on time while paused: the pause ends with the game
-        QVERIFY(!w.pauseCover->paused() && !w.MenuPause->isChecked());
-        QVERIFY(!w.tmTimer->isActive() && !w.tmNewBukvy->isActive() && !w.MenuPause->isEnabled());
+        QVERIFY(!w.pauseCover->paused() && !w.MenuPause->isChecked() && !w.MenuPause->isEnabled());
+        QVERIFY(!w.tmTimer->isActive() && !w.tmNewBukvy->isActive());
         w.MenuPause_Click();
         QVERIFY(!w.pauseCover->paused());
     }
@@ -386,14 +381,12 @@ private slots:
         QVERIFY(w.boardInput->overlay()->path().empty());
         // Backwards, from last to first: as two clicks, no find; the mark sits on the first letter.
         drag(last(1), {}, first(1));
-        QCOMPARE((QList<int>{g().Found[1], g().Marked}), (QList<int>{0, 1}));
-        QCOMPARE((Cell{g().MarkX, g().MarkY}), first(1));
+        QCOMPARE((QList<int>{g().Found[1], g().Marked, g().MarkX, g().MarkY}), (QList<int>{0, 1, first(1).x, first(1).y}));
         // A press and release on one cell is one click: here the second one.
         drag(last(1), {}, last(1));
         QCOMPARE((QList<int>{g().Found[1], g().Marked}), (QList<int>{1, 0}));
         drag(first(2), {}, first(2));
-        QCOMPARE(g().Marked, 1);
-        QCOMPARE((Cell{g().MarkX, g().MarkY}), first(2));
+        QCOMPARE((QList<int>{g().Marked, g().MarkX, g().MarkY}), (QList<int>{1, first(2).x, first(2).y}));
     }
 
     void dragOffTheLinesLightsOnlyItsStart() {
@@ -406,8 +399,7 @@ private slots:
         QCOMPARE(w.boardInput->overlay()->path(), (std::vector<Cell>{{5, 2}, {5, 3}, {5, 4}, {5, 5}}));
         // Let go well outside the board: nothing is clicked.
         QTest::mouseRelease(w.picControl, Qt::LeftButton, {}, QPoint(-100, -100));
-        QCOMPARE(g().Marked, 0);
-        QVERIFY(w.boardInput->overlay()->path().empty());
+        QVERIFY(g().Marked == 0 && w.boardInput->overlay()->path().empty());
     }
 
     void counterAndStruckWords() {
@@ -451,8 +443,7 @@ private slots:
     }
 
     void gameEndingDuringAFlashLeavesNoFlash() {
-        Settings timed{.IgraNaVremya = 1, .VremyaSec = 1};
-        frmSlovolov& w = start(timed);
+        frmSlovolov& w = start(Settings{.IgraNaVremya = 1, .VremyaSec = 1});
         clickAt(first(0));
         clickAt(first(1));
         QVERIFY(w.boardInput->flashTimer()->isActive());
@@ -460,8 +451,7 @@ private slots:
         prompts_->onModal = [&](QDialog&) { flashAtBanner = w.boardInput->overlay()->flash(); };
         w.NewTime();
         w.NewTime(); // the time is up: fillers go, the banner shows
-        QCOMPARE(flashAtBanner, std::nullopt);
-        QVERIFY(!w.boardInput->flashTimer()->isActive());
+        QVERIFY(flashAtBanner == std::nullopt && !w.boardInput->flashTimer()->isActive());
         const QImage board = w.picControl->image();
         w.boardInput->flashTimer()->start(0); // a late expiry changes nothing
         QTest::qWait(20);
@@ -472,8 +462,7 @@ private slots:
         clickAt(first(0));
         clickAt(first(1));
         w.NewGame(0);
-        QCOMPARE(w.boardInput->overlay()->flash(), std::nullopt);
-        QVERIFY(!w.boardInput->flashTimer()->isActive());
+        QVERIFY(!w.boardInput->overlay()->flash() && !w.boardInput->flashTimer()->isActive());
     }
 
     void pdfOfThePuzzleWithAndWithoutAnswers() {
