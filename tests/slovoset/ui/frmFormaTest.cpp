@@ -86,6 +86,12 @@ struct Game {
     QString lastText() const { return prompts.asked.isEmpty() ? QString() : prompts.asked.last().text; }
     QString body() const { return smek::fromCp1251(form->text2()); }
     QString path(const QString& name) const { return smek::qPath(dir, name); }
+    // A menu command with its file dialog answered by `file` and its title prompt, if any, by `title`.
+    void choose(void (frmForma::*command)(), const QString& file, const std::optional<QString>& title = {}) {
+        if (title) prompts.inputs = {*title};
+        prompts.files = {file};
+        (form.get()->*command)();
+    }
     void clickList(int x, int y) {
         emit form->usrSlova1->picList->mouseDown(Qt::LeftButton, x, y);
         emit form->usrSlova1->picList->mouseUp(Qt::LeftButton, x, y);
@@ -327,8 +333,7 @@ private slots:
         f.picUp_MouseUp(0); // the source hidden
         const std::string koi8 = "\xF3\xD9\xD2 \xCF\xD3\xC1\n\xC4\xCF\xCD"; // "Сыр оса\nдом"
         (void)smek::writeTextFileAtomic(g.path(QStringLiteral("текст.txt")).toStdString(), koi8);
-        g.prompts.files = {g.path(QStringLiteral("текст.txt"))};
-        f.mFileOpenText_Click();
+        g.choose(&frmForma::mFileOpenText_Click, g.path(QStringLiteral("текст.txt")));
         QVERIFY(g.prompts.fileRequests.last().filters.first().contains(QStringLiteral("*.txt")));
         QCOMPARE(f.Text1->toPlainText(), kText);
         QVERIFY(!f.Text1->isHidden()); // shown where the author can see it
@@ -557,8 +562,7 @@ private slots:
         Game g;
         g.play();
         g.answer(QStringLiteral("роса"));
-        g.prompts.files = {g.path(QStringLiteral("партия"))};
-        g.form->mFileSave_Click();
+        g.choose(&frmForma::mFileSave_Click, g.path(QStringLiteral("партия")));
         const QString saved = g.path(QStringLiteral("партия.sst"));
         QVERIFY(QFileInfo::exists(saved));
         QCOMPARE(g.form->windowTitle(), QStringLiteral("партия.sst - Смекалия - Словосеть - Играть"));
@@ -568,8 +572,7 @@ private slots:
 
         // Saving again to the current file asks nothing; over another file it asks.
         const int asked = g.prompts.asked.size();
-        g.prompts.files = {saved};
-        g.form->mFileSave_Click();
+        g.choose(&frmForma::mFileSave_Click, saved);
         QCOMPARE(g.prompts.asked.size(), asked + 1); // the dialog only
         QCOMPARE(g.prompts.fileRequests.last().proposedName, QStringLiteral("партия"));
 
@@ -577,8 +580,7 @@ private slots:
         g.puzzle = Puzzle();
         g.puzzle.PathData = (fs::path(g.dir.path().string()) / "Data").string() + "/";
         g.open();
-        g.prompts.files = {saved};
-        g.form->mFileOpen_Click();
+        g.choose(&frmForma::mFileOpen_Click, saved);
         frmForma& f = *g.form;
         QCOMPARE((QList<int>{g.puzzle.TypGame, g.puzzle.Ugadano, g.puzzle.Otkryto, f.usrSlova1->state().KolLine}),
                  (QList<int>{0, 0, 0, 2}));
@@ -604,14 +606,12 @@ private slots:
         g.play();
         const QString other = g.path(QStringLiteral("чужой.sst"));
         (void)smek::writeTextFileAtomic(other.toStdString(), "[slovolov]\r\n 1 \r\n");
-        g.prompts.files = {other};
-        g.form->mFileOpen_Click();
+        g.choose(&frmForma::mFileOpen_Click, other);
         QVERIFY(g.lastText().endsWith(QStringLiteral("не подходит к программе.")));
         QCOMPARE(g.prompts.asked.last().icon, smek::Prompts::Icon::Stop);
         QCOMPARE(g.puzzle.MaxSpisok, 1);
         QCOMPARE(g.form->windowTitle(), QStringLiteral("Смекалия - Словосеть - Играть"));
-        g.prompts.files = {g.path(QStringLiteral("нет"))};
-        g.form->mFileOpen_Click();
+        g.choose(&frmForma::mFileOpen_Click, g.path(QStringLiteral("нет")));
         QVERIFY(g.lastText().endsWith(QStringLiteral("нет.sst\" не найден.")));
     }
 
@@ -627,9 +627,7 @@ private slots:
         g.prompts.inputs = {std::nullopt};
         g.form->mFileSaveWeb_Click(); // a cancelled title writes nothing
         QCOMPARE(g.prompts.fileRequests.size(), 0);
-        g.prompts.inputs = {QStringLiteral("Лес")};
-        g.prompts.files = {g.path(QStringLiteral("игра"))};
-        g.form->mFileSaveWeb_Click();
+        g.choose(&frmForma::mFileSaveWeb_Click, g.path(QStringLiteral("игра")), QStringLiteral("Лес"));
         QCOMPARE(g.prompts.fileRequests.last().proposedName, QStringLiteral("Лес"));
         const std::string page = smek::readTextFile(g.path(QStringLiteral("игра.html")).toStdString()).content;
         QCOMPARE(page, webPage(g.puzzle, smek::w1251("Лес")));
@@ -645,9 +643,7 @@ private slots:
         // The designed pages unless the author unchecks "Простые страницы".
         QVERIFY(g.form->mFilePlain->isChecked());
         g.form->mFilePlain->setChecked(false);
-        g.prompts.inputs = {QStringLiteral("Лес")};
-        g.prompts.files = {g.path(QStringLiteral("Лес"))};
-        g.form->mFileSave_Click();
+        g.choose(&frmForma::mFileSave_Click, g.path(QStringLiteral("Лес")), QStringLiteral("Лес"));
         QCOMPARE(g.prompts.fileRequests.last().proposedName, QStringLiteral("Лес"));
         QCOMPARE(g.prompts.fileRequests.last().filters.first(), QStringLiteral("Словосети (*.html)"));
         const QString answers = g.path(QStringLiteral("Лес_ответы.html"));
@@ -662,9 +658,7 @@ private slots:
 
         // The plain pages are the designed bytes; the answers page repeats the view.
         g.form->mFilePlain->setChecked(true);
-        g.prompts.inputs = {QStringLiteral("Лес")};
-        g.prompts.files = {g.path(QStringLiteral("Простые"))};
-        g.form->mFileSave_Click();
+        g.choose(&frmForma::mFileSave_Click, g.path(QStringLiteral("Простые")), QStringLiteral("Лес"));
         const HtmlPages plain = exportPages(g.puzzle, smek::w1251("Лес"), g.form->text2());
         QCOMPARE(smek::readTextFile(g.path(QStringLiteral("Простые.html")).toStdString()).content, plain.puzzle + "\r\n");
         QCOMPARE(smek::readTextFile(g.path(QStringLiteral("Простые_ответы.html")).toStdString()).content,
@@ -672,18 +666,14 @@ private slots:
         QVERIFY(cp(plain.answers).contains(g.body()));
 
         // Again: the puzzle page asks (No keeps it), the answers page does not.
-        g.prompts.inputs = {QStringLiteral("Лес")};
-        g.prompts.files = {g.path(QStringLiteral("Лес.html"))};
         g.prompts.answers = {false};
         const int asked = g.prompts.asked.size();
-        g.form->mFileSave_Click();
+        g.choose(&frmForma::mFileSave_Click, g.path(QStringLiteral("Лес.html")), QStringLiteral("Лес"));
         QCOMPARE(g.prompts.asked.size(), asked + 3); // title, dialog, one question
         QVERIFY(g.lastText().contains(QStringLiteral("уже существует.")));
 
         // A title a file name cannot hold is proposed cleaned; the pages keep it.
-        g.prompts.inputs = {QStringLiteral("Лес/Поле: осень?")};
-        g.prompts.files = {g.path(QStringLiteral("Лес_Поле_ осень_"))};
-        g.form->mFileSave_Click();
+        g.choose(&frmForma::mFileSave_Click, g.path(QStringLiteral("Лес_Поле_ осень_")), QStringLiteral("Лес/Поле: осень?"));
         QCOMPARE(g.prompts.fileRequests.last().proposedName, QStringLiteral("Лес_Поле_ осень_"));
         const QString cleaned = cp(smek::readTextFile(g.path(QStringLiteral("Лес_Поле_ осень_.html")).toStdString()).content);
         QVERIFY(cleaned.contains(QStringLiteral("<title>Словосеть: Лес/Поле: осень?</title>")));
