@@ -222,8 +222,7 @@ void frmFormaTest::timedGameCountsDownAndIsLostOnTheTickAfterZero() {
     t.timed(2);
     t.form->NewGame();
     QCOMPARE(t.form->lblTimer->text(), QStringLiteral("02"));
-    QVERIFY(!t.form->lblTimer->isHidden() && !t.form->lbVremya->isHidden());
-    QVERIFY(t.form->tmTimer->isActive());
+    QVERIFY(!t.form->lblTimer->isHidden() && !t.form->lbVremya->isHidden() && t.form->tmTimer->isActive());
     expire(t.form->tmTimer);
     QCOMPARE(t.form->lblTimer->text(), QStringLiteral("01"));
     expire(t.form->tmTimer);
@@ -240,8 +239,7 @@ void frmFormaTest::timedGameCountsDownAndIsLostOnTheTickAfterZero() {
     // An untimed game hides the clock and leaves it off.
     t.game.OptTime = 0;
     t.form->kNew->click();
-    QVERIFY(t.form->lblTimer->isHidden() && t.form->lbVremya->isHidden());
-    QVERIFY(!t.form->tmTimer->isActive());
+    QVERIFY(t.form->lblTimer->isHidden() && t.form->lbVremya->isHidden() && !t.form->tmTimer->isActive());
     t.form->MenuPause_Click();
     QVERIFY(t.form->pauseCover->paused());
     t.form->MenuPause_Click(); // a resume starts no clock the game did not have
@@ -260,9 +258,8 @@ void frmFormaTest::giveUpStopsTheCountdown() {
     t.form->NewTime();
     t.prompts.answers = {true};
     t.form->kSdatsya->click();
-    QVERIFY(!t.form->tmTimer->isActive());
+    QVERIFY(!t.form->tmTimer->isActive() && t.banners.isEmpty());
     QCOMPARE(t.form->lblTimer->text(), QStringLiteral("58"));
-    QVERIFY(t.banners.isEmpty());
     QCOMPARE(t.game.GameState, -1);
 }
 
@@ -324,8 +321,7 @@ void frmFormaTest::newGameAsksOnlyWhileAGameIsInPlay() {
     QCOMPARE(t.game.GameState, -1);
     t.form->kNew->click();
     QCOMPARE((QList<qsizetype>{t.prompts.texts().size(), t.game.GameState}), (QList<qsizetype>{3, 1})); // no question after a give-up
-    QCOMPARE(t.form->Text1->text(), QString());
-    QVERIFY(t.form->kSdatsya->isEnabled());
+    QVERIFY(t.form->Text1->text().isEmpty() && t.form->kSdatsya->isEnabled());
 }
 
 void frmFormaTest::timeOutDuringTheGiveUpQuestionKeepsTheWordShown() {
@@ -400,8 +396,7 @@ void frmFormaTest::closingAndOptionsAskWhileAWordIsInPlay() {
     t.prompts.answers = {false};
     QVERIFY(!f.close());
     QCOMPARE(t.prompts.texts(), QStringList{QStringLiteral("Начатая игра будет потеряна. Продолжить?")});
-    QCOMPARE(t.prompts.asked[0].icon, Prompts::Icon::Warning);
-    QVERIFY(t.prompts.asked[0].noDefault);
+    QVERIFY(t.prompts.asked[0].icon == Prompts::Icon::Warning && t.prompts.asked[0].noDefault);
     QVERIFY(!std::filesystem::exists(t.folder.path() / "Bukvoklad.ini")); // nothing closed, nothing written
     // Options: No keeps the dialog, the settings and the word.
     t.prompts.answers = {false};
