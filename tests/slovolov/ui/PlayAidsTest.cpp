@@ -59,6 +59,9 @@ private:
     }
     void clickAt(Cell c) { QTest::mouseClick(w_->picControl, Qt::LeftButton, {}, at(c)); }
     void findWord(int i) { clickAt(first(i)); clickAt(last(i)); }
+    // A menu command whose file dialog is answered with `file`.
+    void pick(const QString& file, QAction* command) { prompts_->files = {file}; command->trigger(); }
+    void openFrom(const QString& file) { prompts_->files = {file}; w_->OpenFile(); }
     // Closed and started again on the same folder, taking the kept game up.
     void resumeAfterRestart() {
         QVERIFY(w_->close());
@@ -213,16 +216,14 @@ private slots:
         w.SaveFile(saved);
         const std::vector<std::string> words = g().Slova;
         // Open: No keeps the game, with No the default answer.
-        prompts_->files = {saved};
         prompts_->answers = {false};
         findWord(0);
-        w.OpenFile();
+        openFrom(saved);
         QCOMPARE(prompts_->texts().last(), QStringLiteral("Начатая игра будет потеряна. Продолжить?"));
         QVERIFY(prompts_->asked.last().noDefault);
         QCOMPARE(g().Found[0], 1);
         // Yes opens it.
-        prompts_->files = {saved};
-        w.OpenFile();
+        openFrom(saved);
         QCOMPARE(g().Found[0], 0);
         // A level button asks too; No leaves dialog, level and game as they were.
         int asked = prompts_->asked.size();
@@ -242,8 +243,7 @@ private slots:
         // Switched off: no question, and the next window remembers it.
         w.loseQuestion->action->trigger();
         asked = prompts_->asked.size();
-        prompts_->files = {saved};
-        w.OpenFile();
+        openFrom(saved);
         QCOMPARE(prompts_->asked.size(), asked + 1); // the file dialog only
         // Closing keeps the game in progress for the next start: nothing is lost, nothing asked.
         findWord(2);
@@ -418,8 +418,7 @@ private slots:
         w.state().settings = Settings{.Level = 1};
         w.NewGame(0);
         QCOMPARE(w.lblNaideno->text(), QStringLiteral("Найдено: 0 из 12"));
-        prompts_->files = {path};
-        w.OpenFile();
+        openFrom(path);
         QCOMPARE(w.lblNaideno->text(), QStringLiteral("Найдено: 1 из 6"));
         QVERIFY(struckPixels(3) > 25);
     }
@@ -471,8 +470,7 @@ private slots:
         const QString base = smek::qPath(*dir_) + QStringLiteral("/головоломка");
         const QString file = base + QStringLiteral(".pdf");
         prompts_->answers = {false};
-        prompts_->files = {base};
-        w.MenuPdf->trigger();
+        pick(base, w.MenuPdf);
         QCOMPARE(prompts_->asked.at(0).text, QStringLiteral("Добавить страницу с ответами?"));
         QCOMPARE(prompts_->fileRequests.last().proposedName, QStringLiteral("Словолов.pdf"));
         QCOMPARE(prompts_->fileRequests.last().filters.first(), QStringLiteral("Документ PDF (*.pdf)"));
@@ -482,8 +480,7 @@ private slots:
         // Again with the answers page: the existing file is replaced after the question.
         prompts_->asked.clear();
         prompts_->answers = {true, true};
-        prompts_->files = {file};
-        w.MenuPdf->trigger();
+        pick(file, w.MenuPdf);
         QCOMPARE(prompts_->texts().size(), 2);
         QVERIFY(prompts_->texts().at(1).endsWith(QStringLiteral("уже существует.\r\nЗаменить его?")));
         pdf = readPdf(file);
@@ -491,19 +488,16 @@ private slots:
         // No keeps the file; a folder that is not there is reported.
         const QByteArray before = [&] { QFile f(file); f.open(QIODevice::ReadOnly); return f.readAll(); }();
         prompts_->answers = {false, false};
-        prompts_->files = {file};
-        w.MenuPdf->trigger();
+        pick(file, w.MenuPdf);
         QCOMPARE(readPdf(file).pages, 2);
         QVERIFY([&] { QFile f(file); f.open(QIODevice::ReadOnly); return f.readAll(); }() == before);
-        prompts_->files = {smek::qPath(*dir_) + QStringLiteral("/нет/такой/папки/x.pdf")};
-        w.MenuPdf->trigger();
+        pick(smek::qPath(*dir_) + QStringLiteral("/нет/такой/папки/x.pdf"), w.MenuPdf);
         QVERIFY(prompts_->texts().last().endsWith(QStringLiteral("x.pdf\" сохранить не возможно.")));
         // A folder of that name is no file to replace: no question, only the failure.
         QVERIFY(QDir(smek::qPath(*dir_)).mkdir(QStringLiteral("папка.pdf")));
         const int said = static_cast<int>(prompts_->texts().size());
         prompts_->answers = {false, true};
-        prompts_->files = {smek::qPath(*dir_) + QStringLiteral("/папка.pdf")};
-        w.MenuPdf->trigger();
+        pick(smek::qPath(*dir_) + QStringLiteral("/папка.pdf"), w.MenuPdf);
         QCOMPARE(static_cast<int>(prompts_->texts().size()), said + 2); // the answers page, then the failure
         QVERIFY(prompts_->texts().last().endsWith(QStringLiteral("папка.pdf\" сохранить не возможно.")));
         QVERIFY(QFileInfo(smek::qPath(*dir_) + QStringLiteral("/папка.pdf")).isDir());
@@ -514,8 +508,7 @@ private slots:
         QVERIFY(w.MenuWeb->isEnabled());
         const std::string dealt = webPage(g(), 125);
         findWord(0); // a found word changes the board, not the page
-        prompts_->files = {smek::qPath(*dir_, QStringLiteral("доска"))};
-        w.MenuWeb->trigger();
+        pick(smek::qPath(*dir_, QStringLiteral("доска")), w.MenuWeb);
         QCOMPARE(prompts_->fileRequests.last().proposedName, QStringLiteral("Словолов.html"));
         const QString file = smek::qPath(*dir_, QStringLiteral("доска.html"));
         QCOMPARE(smek::readTextFile(file.toStdString()).content, dealt);
