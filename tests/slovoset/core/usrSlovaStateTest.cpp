@@ -76,19 +76,14 @@ TEST(usrSlovaKeys, OffScreenLineJumpsToTheTop) {
 
 TEST(usrSlovaKeys, PagesAndEnds) {
     usrSlovaState s = listOf(40); // scroll maximum 23
-    s.keyDown(kKeyPageDown);
-    EXPECT_EQ(place(s), Place(17, 33));
-    // Near the end: the last line and the maximum.
-    s.keyDown(kKeyPageDown);
-    EXPECT_EQ(place(s), Place(23, 39));
-    s.keyDown(kKeyPageUp);
-    EXPECT_EQ(place(s), Place(6, 6));
-    s.keyDown(kKeyPageUp);
-    EXPECT_EQ(place(s), Place(0, 0));
-    s.keyDown(kKeyEnd);
-    EXPECT_EQ(place(s), Place(23, 39));
-    s.keyDown(kKeyHome);
-    EXPECT_EQ(place(s), Place(0, 0));
+    // The second PageDown, near the end: the last line and the maximum.
+    const std::vector<std::pair<NavKey, Place>> steps = {{kKeyPageDown, {17, 33}}, {kKeyPageDown, {23, 39}},
+                                                         {kKeyPageUp, {6, 6}},     {kKeyPageUp, {0, 0}},
+                                                         {kKeyEnd, {23, 39}},      {kKeyHome, {0, 0}}};
+    for (size_t i = 0; i < steps.size(); ++i) {
+        s.keyDown(steps[i].first);
+        EXPECT_EQ(place(s), steps[i].second) << "step " << i;
+    }
 }
 
 TEST(usrSlovaKeys, PageDownOnAShortListStopsOnItsLastLine) {
