@@ -86,6 +86,7 @@ struct Game {
     QString lastText() const { return prompts.asked.isEmpty() ? QString() : prompts.asked.last().text; }
     QString body() const { return smek::fromCp1251(form->text2()); }
     QString path(const QString& name) const { return smek::qPath(dir, name); }
+    std::string bytes(const QString& name) const { return smek::readTextFile(path(name).toStdString()).content; }
     // A menu command with its file dialog answered by `file` and its title prompt, if any, by `title`.
     void choose(void (frmForma::*command)(), const QString& file, const std::optional<QString>& title = {}) {
         if (title) prompts.inputs = {*title};
@@ -629,8 +630,7 @@ private slots:
         QCOMPARE(g.prompts.fileRequests.size(), 0);
         g.choose(&frmForma::mFileSaveWeb_Click, g.path(QStringLiteral("игра")), QStringLiteral("Лес"));
         QCOMPARE(g.prompts.fileRequests.last().proposedName, QStringLiteral("Лес"));
-        const std::string page = smek::readTextFile(g.path(QStringLiteral("игра.html")).toStdString()).content;
-        QCOMPARE(page, webPage(g.puzzle, smek::w1251("Лес")));
+        QCOMPARE(g.bytes(QStringLiteral("игра.html")), webPage(g.puzzle, smek::w1251("Лес")));
         QVERIFY(!QFileInfo::exists(g.path(QStringLiteral("игра_ответы.html"))));
         // The puzzle's current file stays what it was: the page is no export pair.
         QVERIFY(!g.form->windowTitle().contains(QStringLiteral("игра")));
@@ -646,23 +646,19 @@ private slots:
         g.choose(&frmForma::mFileSave_Click, g.path(QStringLiteral("Лес")), QStringLiteral("Лес"));
         QCOMPARE(g.prompts.fileRequests.last().proposedName, QStringLiteral("Лес"));
         QCOMPARE(g.prompts.fileRequests.last().filters.first(), QStringLiteral("Словосети (*.html)"));
-        const QString answers = g.path(QStringLiteral("Лес_ответы.html"));
-        QVERIFY(QFileInfo::exists(g.path(QStringLiteral("Лес.html"))) && QFileInfo::exists(answers));
-        const QString page = cp(smek::readTextFile(answers.toStdString()).content);
-        QVERIFY(page.contains(QStringLiteral("<title>Словосеть: Лес</title>")));
-        QVERIFY(page.contains(QStringLiteral("@page { size: A4")));
-        QVERIFY(page.contains(QStringLiteral("1. роса")));
-        QVERIFY(cp(smek::readTextFile(g.path(QStringLiteral("Лес.html")).toStdString()).content)
-                    .contains(QStringLiteral("Найдите в тексте спрятанные слова")));
+        QVERIFY(QFileInfo::exists(g.path(QStringLiteral("Лес.html"))) && QFileInfo::exists(g.path(QStringLiteral("Лес_ответы.html"))));
+        const QString page = cp(g.bytes(QStringLiteral("Лес_ответы.html")));
+        for (const QString& part : {QStringLiteral("<title>Словосеть: Лес</title>"), QStringLiteral("@page { size: A4"), QStringLiteral("1. роса")})
+            QVERIFY2(page.contains(part), qPrintable(part));
+        QVERIFY(cp(g.bytes(QStringLiteral("Лес.html"))).contains(QStringLiteral("Найдите в тексте спрятанные слова")));
         QCOMPARE(g.form->windowTitle(), QStringLiteral("Лес_ответы.html - Смекалия - Словосеть - Создать"));
 
         // The plain pages are the designed bytes; the answers page repeats the view.
         g.form->mFilePlain->setChecked(true);
         g.choose(&frmForma::mFileSave_Click, g.path(QStringLiteral("Простые")), QStringLiteral("Лес"));
         const HtmlPages plain = exportPages(g.puzzle, smek::w1251("Лес"), g.form->text2());
-        QCOMPARE(smek::readTextFile(g.path(QStringLiteral("Простые.html")).toStdString()).content, plain.puzzle + "\r\n");
-        QCOMPARE(smek::readTextFile(g.path(QStringLiteral("Простые_ответы.html")).toStdString()).content,
-                 plain.answers + "\r\n");
+        QCOMPARE(g.bytes(QStringLiteral("Простые.html")), plain.puzzle + "\r\n");
+        QCOMPARE(g.bytes(QStringLiteral("Простые_ответы.html")), plain.answers + "\r\n");
         QVERIFY(cp(plain.answers).contains(g.body()));
 
         // Again: the puzzle page asks (No keeps it), the answers page does not.
@@ -675,8 +671,7 @@ private slots:
         // A title a file name cannot hold is proposed cleaned; the pages keep it.
         g.choose(&frmForma::mFileSave_Click, g.path(QStringLiteral("Лес_Поле_ осень_")), QStringLiteral("Лес/Поле: осень?"));
         QCOMPARE(g.prompts.fileRequests.last().proposedName, QStringLiteral("Лес_Поле_ осень_"));
-        const QString cleaned = cp(smek::readTextFile(g.path(QStringLiteral("Лес_Поле_ осень_.html")).toStdString()).content);
-        QVERIFY(cleaned.contains(QStringLiteral("<title>Словосеть: Лес/Поле: осень?</title>")));
+        QVERIFY(cp(g.bytes(QStringLiteral("Лес_Поле_ осень_.html"))).contains(QStringLiteral("<title>Словосеть: Лес/Поле: осень?</title>")));
 
         // A cancelled title writes nothing.
         g.prompts.inputs = {std::nullopt};
