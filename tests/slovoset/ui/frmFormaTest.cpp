@@ -204,13 +204,11 @@ private slots:
         QTimer::singleShot(0, [&] { buttonsOffDuringAnalysis = !g.form->kTypGame[0]->isEnabled() && !g.form->kTypGame[1]->isEnabled(); });
         g.play();
         frmForma& f = *g.form;
-        QVERIFY(buttonsOffDuringAnalysis);
-        QVERIFY(f.kTypGame[0]->isEnabled());
+        QVERIFY(buttonsOffDuringAnalysis && f.kTypGame[0]->isEnabled());
         QCOMPARE(f.windowTitle(), QStringLiteral("Смекалия - Словосеть - Играть"));
         QCOMPARE(g.puzzle.MaxSpisok, 1);
-        QVERIFY(f.mFileSave->isEnabled());
+        QVERIFY(f.mFileSave->isEnabled() && f.txtAddSlovo->hasFocus());
         QVERIFY(g.body().contains(QStringLiteral("Сыр оса<br>дом")));
-        QVERIFY(f.txtAddSlovo->hasFocus());
 
         g.answer(QStringLiteral("кот"));
         QCOMPARE(g.lastText(), QStringLiteral("Это слово не загадано компьютером"));
@@ -219,16 +217,14 @@ private slots:
         f.txtAddSlovo->clear();
 
         g.answer(QStringLiteral("РоСа"));
-        QCOMPARE(f.txtAddSlovo->text(), QString());
-        QVERIFY(f.txtAddSlovo->hasFocus());
+        QVERIFY(f.txtAddSlovo->text().isEmpty() && f.txtAddSlovo->hasFocus());
         QCOMPARE((QList<int>{g.puzzle.Ugadano, g.puzzle.Otkryto, f.usrSlova1->state().NomLine}), (QList<int>{0, 0, 0}));
         QVERIFY(g.body().contains(QStringLiteral("color='green' size='4'><u>р оса</u>")));
 
         // A repeated answer counts nothing and says so.
         g.answer(QStringLiteral("роса"));
         QCOMPARE(g.lastText(), QString::fromUtf8(kUzheOtkryto));
-        QCOMPARE(g.puzzle.Ugadano, 0);
-        QVERIFY(g.banners.isEmpty());
+        QVERIFY(g.puzzle.Ugadano == 0 && g.banners.isEmpty());
         f.txtAddSlovo->clear();
 
         typeKeys(f.txtAddSlovo, QStringLiteral("сад"));
@@ -296,8 +292,7 @@ private slots:
         QCOMPARE(smek::fromCp1251(g.puzzle.Tekst), QStringLiteral("Еж. Сыр оса<br>дом, елка"));
         QCOMPARE(g.puzzle.MaxSpisok, 1);
         g.answer(QStringLiteral("роса"));
-        QVERIFY(g.body().contains(QStringLiteral("Ёж. Сы</font>")));
-        QVERIFY(g.body().contains(QStringLiteral("дом, ёлка")));
+        QVERIFY(g.body().contains(QStringLiteral("Ёж. Сы</font>")) && g.body().contains(QStringLiteral("дом, ёлка")));
     }
 
     void stressMarksAndSignsStayInTheWindow() {
@@ -535,8 +530,7 @@ private slots:
         g.prompts.answers = {false};
         g.form->kTypGame_Click(1);
         QCOMPARE(g.lastText(), QStringLiteral("Создать словосеть?"));
-        QCOMPARE(g.prompts.asked.last().icon, smek::Prompts::Icon::Warning);
-        QVERIFY(g.prompts.asked.last().noDefault);
+        QVERIFY(g.prompts.asked.last().icon == smek::Prompts::Icon::Warning && g.prompts.asked.last().noDefault);
         QCOMPARE(g.puzzle.TypGame, 0);
 
         g.form->kTypGame_Click(1); // Yes
@@ -555,8 +549,7 @@ private slots:
         g.clickList(10, 30);
         QCOMPARE(f.usrSlova1->picList->image().copy(2, 23, 22, 22), f.usrSlova1->picKnopka[1]);
         QVERIFY(g.body().endsWith(QStringLiteral("Ответы: роса</font></td></table></body></html>")));
-        QVERIFY(!g.body().contains(QStringLiteral("<u>са<br>д</u>")));
-        QVERIFY(g.banners.isEmpty());
+        QVERIFY(!g.body().contains(QStringLiteral("<u>са<br>д</u>")) && g.banners.isEmpty());
     }
 
     void saveAndOpenRestoreTheGame() {
