@@ -237,8 +237,7 @@ private slots:
         };
         w.MenuSelLevel_Click();
         QCOMPARE(prompts_->asked.size(), asked + 2); // the dialog and the question
-        QVERIFY(open);
-        QCOMPARE(g().level(), 0);
+        QVERIFY(open && g().level() == 0);
         QCOMPARE(g().Slova, words);
         // Switched off: no question, and the next window remembers it.
         w.loseQuestion->action->trigger();
