@@ -74,8 +74,7 @@ TEST_F(GameFile, SavedBytesAreTheDesignedLines) {
 TEST_F(GameFile, ANameWithAnExtensionStaysAsChosen) {
     Puzzle p = playPuzzle();
     EXPECT_EQ(SaveGame(p, path("партия.txt"), yes).kind, SaveOutcome::Kind::Saved);
-    EXPECT_TRUE(fs::exists(path("партия.txt")));
-    EXPECT_FALSE(fs::exists(path("партия.txt.sst")));
+    EXPECT_TRUE(fs::exists(path("партия.txt")) && !fs::exists(path("партия.txt.sst")));
 }
 
 TEST_F(GameFile, OverwriteQuestion) {
@@ -103,8 +102,7 @@ TEST_F(GameFile, SavingOverAFolderAsksNothingAndFails) {
     const SaveOutcome r = SaveGame(p, path("игра.sst"), yes);
     EXPECT_EQ(r.kind, SaveOutcome::Kind::Failed);
     EXPECT_EQ(r.message, "Файл \"" + path("игра.sst") + "\" сохранить не возможно.");
-    EXPECT_TRUE(asked.empty());
-    EXPECT_TRUE(fs::is_directory(path("игра.sst")));
+    EXPECT_TRUE(asked.empty() && fs::is_directory(path("игра.sst")));
 }
 
 TEST_F(GameFile, WriteFailuresKeepTheOldFile) {
