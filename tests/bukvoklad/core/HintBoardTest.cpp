@@ -25,6 +25,10 @@ std::vector<int> sorted(std::vector<int> v) {
     return v;
 }
 
+// The cells the typed text takes on the game's board.
+using V = std::vector<bool>;
+V use(const Game& game, const char* typed) { return cellsInUse(game.board, game.Slovo, w1251(typed)); }
+
 } // namespace
 
 TEST(Hint, OpensEachLetterInItsCellNeverAShownOneNorTheLast) {
@@ -79,15 +83,11 @@ TEST(Hint, NoneOutsidePlayAndCountKeptUntilTheNextGame) {
     EXPECT_FALSE(canHint(game)); // the last letter is the player's
     EXPECT_EQ(hintsUsed(game), 2);
 
-    Game won = inPlay("КОРОВА", {5, 4, 3, 2, 1, 0});
-    won.GameState = 0;
-    EXPECT_EQ(Podskazka(won, random), -1);
-    Game revealed = inPlay("КОРОВА", {5, 4, 3, 2, 1, 0});
-    revealed.KolBukv = 0;
-    EXPECT_EQ(Podskazka(revealed, random), -1);
-    Game noWord = inPlay("КОРОВА", {5, 4, 3, 2, 1, 0});
-    noWord.wordLoaded = false;
-    EXPECT_EQ(Podskazka(noWord, random), -1);
+    // Won, revealed, without a word.
+    Game won = inPlay("КОРОВА", {5, 4, 3, 2, 1, 0}), revealed = won, noWord = won;
+    won.GameState = 0, revealed.KolBukv = 0, noWord.wordLoaded = false;
+    EXPECT_EQ((std::vector{Podskazka(won, random), Podskazka(revealed, random), Podskazka(noWord, random)}),
+              (std::vector{-1, -1, -1}));
     // A one-letter word (an edited database) has only its last letter.
     Game one = inPlay("Я", {0});
     EXPECT_FALSE(canHint(one));
@@ -154,35 +154,30 @@ TEST(Reshuffle, StaysWhenNoOtherOrderIsLeft) {
 TEST(LettersInUse, EachTypedLetterTakesOneCellAndBackspaceGivesItBack) {
     // МАМА shown as А М А М.
     const Game game = inPlay("МАМА", {1, 0, 3, 2});
-    const auto use = [&](const char* typed) { return cellsInUse(game.board, game.Slovo, w1251(typed)); };
-    using V = std::vector<bool>;
-    EXPECT_EQ(use(""), (V{false, false, false, false}));
-    EXPECT_EQ(use("м"), (V{false, true, false, false}));
-    EXPECT_EQ(use("МА"), (V{true, true, false, false}));
-    EXPECT_EQ(use("МАМ"), (V{true, true, false, true}));
-    EXPECT_EQ(use("МАМА"), (V{true, true, true, true}));
+    EXPECT_EQ(use(game, ""), (V{false, false, false, false}));
+    EXPECT_EQ(use(game, "м"), (V{false, true, false, false}));
+    EXPECT_EQ(use(game, "МА"), (V{true, true, false, false}));
+    EXPECT_EQ(use(game, "МАМ"), (V{true, true, false, true}));
+    EXPECT_EQ(use(game, "МАМА"), (V{true, true, true, true}));
     // A letter beyond those on the board, or not on it at all, takes nothing.
-    EXPECT_EQ(use("МММ"), (V{false, true, false, true}));
-    EXPECT_EQ(use("К.Ё"), (V{false, false, false, false}));
-    EXPECT_EQ(use("МАМАА"), (V{true, true, true, true}));
+    EXPECT_EQ(use(game, "МММ"), (V{false, true, false, true}));
+    EXPECT_EQ(use(game, "К.Ё"), (V{false, false, false, false}));
+    EXPECT_EQ(use(game, "МАМАА"), (V{true, true, true, true}));
 }
 
 TEST(LettersInUse, TypedEUsesAYoCell) {
     // ЁЛКА shown as К Ё А Л; Е or Ё typed takes the Ё cell, once.
     const Game game = inPlay("ЁЛКА", {2, 0, 3, 1});
-    const auto use = [&](const char* typed) { return cellsInUse(game.board, game.Slovo, w1251(typed)); };
-    using V = std::vector<bool>;
-    EXPECT_EQ(use("е"), (V{false, true, false, false}));
-    EXPECT_EQ(use("Ё"), (V{false, true, false, false}));
-    EXPECT_EQ(use("ЕЕ"), (V{false, true, false, false}));
-    EXPECT_EQ(use("ЕЛКА"), (V{true, true, true, true}));
-    EXPECT_EQ(use("ОЛКА"), (V{true, false, true, true}));
+    EXPECT_EQ(use(game, "е"), (V{false, true, false, false}));
+    EXPECT_EQ(use(game, "Ё"), (V{false, true, false, false}));
+    EXPECT_EQ(use(game, "ЕЕ"), (V{false, true, false, false}));
+    EXPECT_EQ(use(game, "ЕЛКА"), (V{true, true, true, true}));
+    EXPECT_EQ(use(game, "ОЛКА"), (V{true, false, true, true}));
     // ЕЩЁ shown as Ё Щ Е: each letter takes its own cell first, then the other.
     const Game both = inPlay("ЕЩЁ", {2, 1, 0});
-    const auto useBoth = [&](const char* typed) { return cellsInUse(both.board, both.Slovo, w1251(typed)); };
-    EXPECT_EQ(useBoth("Е"), (V{false, false, true}));
-    EXPECT_EQ(useBoth("Ё"), (V{true, false, false}));
-    EXPECT_EQ(useBoth("ЕЕ"), (V{true, false, true}));
+    EXPECT_EQ(use(both, "Е"), (V{false, false, true}));
+    EXPECT_EQ(use(both, "Ё"), (V{true, false, false}));
+    EXPECT_EQ(use(both, "ЕЕ"), (V{true, false, true}));
 }
 
 TEST(LettersInUse, OpenedCellGoesToItsOwnPositionFirst) {
@@ -190,14 +185,12 @@ TEST(LettersInUse, OpenedCellGoesToItsOwnPositionFirst) {
     Game game = inPlay("КОЛОС", {4, 3, 2, 1, 0});
     openPosition(game.board, 3);
     ASSERT_EQ(shownLetters(game.board, game.Slovo), w1251("СОЛОК"));
-    const auto use = [&](const char* typed) { return cellsInUse(game.board, game.Slovo, w1251(typed)); };
-    using V = std::vector<bool>;
     // The first О typed is not at position 3: it takes the closed О in cell 1.
-    EXPECT_EQ(use("КО"), (V{false, true, false, false, true}));
+    EXPECT_EQ(use(game, "КО"), (V{false, true, false, false, true}));
     // An О typed at position 3 takes the opened cell.
-    EXPECT_EQ(use("КОЛО"), (V{false, true, true, true, true}));
+    EXPECT_EQ(use(game, "КОЛО"), (V{false, true, true, true, true}));
     // A third О finds no cell left.
-    EXPECT_EQ(use("КОЛООО"), (V{false, true, true, true, true}));
+    EXPECT_EQ(use(game, "КОЛООО"), (V{false, true, true, true, true}));
     // О typed first of all while the closed О is gone still takes the opened one.
-    EXPECT_EQ(use("ОО"), (V{false, true, false, true, false}));
+    EXPECT_EQ(use(game, "ОО"), (V{false, true, false, true, false}));
 }

@@ -24,6 +24,11 @@ const QColor kUsedLetter(0x98, 0x98, 0x98);
 
 struct Window : test::WindowTable {
     explicit Window(int optKolBukv) : WindowTable(5) { open(optKolBukv); }
+    // A game in play over the one word of this file.
+    Window(int optKolBukv, const std::string& file, const char* word) : Window(optKolBukv) {
+        folder.words(file, {word});
+        form->NewGame();
+    }
     QString word() const { return fromCp1251(game.Slovo); }
     // The letter of the word at position p, as a one-letter string.
     QString letter(int p) const { return word().mid(p, 1); }
@@ -74,9 +79,7 @@ private slots:
 };
 
 void ExtrasTest::hintOpensOneLetterInItsCellUpToTheLastButOne() {
-    Window w(6);
-    w.folder.words("a.6", {"КОРОВА"});
-    w.form->NewGame();
+    Window w(6, "a.6", "КОРОВА");
     QVERIFY(w.form->kPodskazka->isEnabled());
     QCOMPARE(w.hints(), 0);
     w.form->kPodskazka->click();
@@ -97,14 +100,11 @@ void ExtrasTest::hintOpensOneLetterInItsCellUpToTheLastButOne() {
 
     // A new game starts without hints.
     w.form->kNew->click();
-    QCOMPARE(w.hints(), 0);
-    QVERIFY(w.form->kPodskazka->isEnabled());
+    QVERIFY(w.hints() == 0 && w.form->kPodskazka->isEnabled());
 }
 
 void ExtrasTest::typedLettersGreyOutCellsAndBackspaceGivesThemBack() {
-    Window w(4);
-    w.folder.words("a.4", {"МАМА"});
-    w.form->NewGame();
+    Window w(4, "a.4", "МАМА");
     const auto greyed = [&] {
         int n = 0;
         for (int j = 0; j < 4; ++j) n += w.cell(j, kUsedLetter, kUsedCell) != QStringLiteral("?");
@@ -127,9 +127,7 @@ void ExtrasTest::typedLettersGreyOutCellsAndBackspaceGivesThemBack() {
 }
 
 void ExtrasTest::reshuffleKeepsOpenedLettersAndTheWord() {
-    Window w(8);
-    w.folder.words("a.8", {"КОЛОКОЛА"});
-    w.form->NewGame();
+    Window w(8, "a.8", "КОЛОКОЛА");
     w.form->kPodskazka->click();
     const int p = w.opened();
     for (int i = 0; i < 5; ++i) {
@@ -149,9 +147,7 @@ void ExtrasTest::reshuffleKeepsOpenedLettersAndTheWord() {
 }
 
 void ExtrasTest::extrasRestOutsidePlay() {
-    Window w(3);
-    w.folder.words("a.3", {"КОТ"});
-    w.form->NewGame();
+    Window w(3, "a.3", "КОТ");
     typeText(w.form->Text1, QStringLiteral("кот")); // won
     QVERIFY(!w.form->kPodskazka->isEnabled() && !w.form->kPeremeshat->isEnabled());
     w.form->kNew->click();
@@ -162,8 +158,7 @@ void ExtrasTest::extrasRestOutsidePlay() {
     w.form->MenuPeremeshat->trigger();
     w.form->MenuPodskazka->trigger();
     typeText(w.form->Text1, QStringLiteral("к"));
-    QCOMPARE(w.form->picControl->image(), revealed);
-    QCOMPARE(w.hints(), 0);
+    QVERIFY(w.form->picControl->image() == revealed && w.hints() == 0);
     // No database: nothing to hint or shuffle.
     w.game.OptKolBukv = 9;
     w.form->kNew->click();
@@ -189,8 +184,7 @@ void ExtrasTest::worksheetSavedAsPdf() {
     const QRegularExpressionMatch box =
         QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]")).match(QString::fromLatin1(pdf));
     QVERIFY(box.hasMatch());
-    QCOMPARE(qRound(box.captured(1).toDouble()), 595);
-    QCOMPARE(qRound(box.captured(2).toDouble()), 842);
+    QCOMPARE((QList<int>{qRound(box.captured(1).toDouble()), qRound(box.captured(2).toDouble())}), (QList<int>{595, 842}));
     QVERIFY(w.prompts.texts().isEmpty());
 
     // Saving over it asks first; No keeps the old file.
@@ -231,42 +225,35 @@ void ExtrasTest::worksheetPrinted() {
     const QString out = QString::fromStdString((w.folder.path() / "printed.pdf").string());
     bool printDialog = false;
     QVariant offeredLength;
-    w.prompts.onModal = [&](QDialog& dialog) {
-        if (auto* sheet = qobject_cast<frmWorksheet*>(&dialog)) offeredLength = sheet->selLenSlov->currentData();
-        if (auto* print = qobject_cast<QPrintDialog*>(&dialog)) {
-            printDialog = true;
-            print->accept();
-            // Stands in for a printer: the same painting, into a file.
-            print->printer()->setOutputFormat(QPrinter::PdfFormat);
-            print->printer()->setOutputFileName(out);
-        } else {
-            choose(10, 5)(dialog);
-        }
+    const auto printInto = [&](const QString& file) {
+        return [&, file](QDialog& dialog) {
+            if (auto* sheet = qobject_cast<frmWorksheet*>(&dialog)) offeredLength = sheet->selLenSlov->currentData();
+            if (auto* print = qobject_cast<QPrintDialog*>(&dialog)) {
+                printDialog = true;
+                print->accept();
+                // Stands in for a printer: the same painting, into a file.
+                print->printer()->setOutputFormat(QPrinter::PdfFormat);
+                print->printer()->setOutputFileName(file);
+            } else {
+                choose(10, 5)(dialog);
+            }
+        };
     };
+    w.prompts.onModal = printInto(out);
     w.form->MenuPrint->trigger();
-    QCOMPARE(offeredLength, QVariant(5)); // the game's own length comes first
-    QVERIFY(printDialog);
+    QVERIFY(offeredLength == QVariant(5) && printDialog); // the game's own length comes first
     QCOMPARE(pdfPages(readAll(out)), 2);
     QVERIFY(w.prompts.texts().isEmpty());
 
     // A printer that cannot start is reported, not taken for done.
-    w.prompts.onModal = [&](QDialog& dialog) {
-        if (auto* print = qobject_cast<QPrintDialog*>(&dialog)) {
-            print->accept();
-            print->printer()->setOutputFormat(QPrinter::PdfFormat);
-            print->printer()->setOutputFileName(QString::fromStdString((w.folder.path() / "нет/лист.pdf").string()));
-        } else {
-            choose(10, 5)(dialog);
-        }
-    };
+    w.prompts.onModal = printInto(QString::fromStdString((w.folder.path() / "нет/лист.pdf").string()));
     w.form->MenuPrint->trigger();
     QCOMPARE(w.prompts.texts(), QStringList{QStringLiteral("Напечатать лист не удалось.")});
     // Cancelling the print dialog prints nothing and says nothing.
     QFile::remove(out);
     w.prompts.onModal = choose(10, 5);
     w.form->MenuPrint->trigger();
-    QVERIFY(!QFile::exists(out));
-    QCOMPARE(w.prompts.texts().size(), 1);
+    QVERIFY(!QFile::exists(out) && w.prompts.texts().size() == 1);
 }
 
 void ExtrasTest::worksheetRefusalsAndCancels() {

@@ -28,6 +28,13 @@ struct Table : test::WindowTable {
         };
         open(optKolBukv, [this] { ++ended; });
     }
+    Table(int optKolBukv, const std::string& file, std::initializer_list<const char*> words) : Table(optKolBukv) {
+        folder.words(file, words);
+    }
+    void showActive() {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
     QStringList boardLetters(int cells, const QStringList& candidates) const {
         QStringList out;
         for (int j = 0; j < cells; ++j) out << letterInCell(*form->picControl, j, candidates);
@@ -71,10 +78,8 @@ private slots:
 };
 
 void frmFormaTest::everyNewGameTypesIntoTheAnswerBox() {
-    Table t(3);
-    t.folder.words("a.3", {"КОТ"});
-    t.form->show();
-    QVERIFY(QTest::qWaitForWindowActive(t.form.get()));
+    Table t(3, "a.3", {"КОТ"});
+    t.showActive();
     t.form->NewGame();
     QCOMPARE(QApplication::focusWidget(), t.form->Text1);
     // Enter on the focused "Сдаться" presses it, as Space does.
@@ -102,14 +107,11 @@ void frmFormaTest::everyNewGameTypesIntoTheAnswerBox() {
 }
 
 void frmFormaTest::buttonsHaveMenuEntriesAndKeys() {
-    Table t(3);
-    t.folder.words("a.3", {"КОТ"});
+    Table t(3, "a.3", {"КОТ"});
+    t.showActive();
     frmForma& f = *t.form;
-    f.show();
-    QVERIFY(QTest::qWaitForWindowActive(&f));
-    QCOMPARE(f.MenuNewGame->shortcut(), QKeySequence(Qt::Key_F4));
-    QCOMPARE(f.MenuSdatsya->shortcut(), QKeySequence(Qt::Key_F8));
-    QCOMPARE(f.MenuPrint->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    QCOMPARE((QList<QKeySequence>{f.MenuNewGame->shortcut(), f.MenuSdatsya->shortcut(), f.MenuPrint->shortcut()}),
+             (QList<QKeySequence>{QKeySequence(Qt::Key_F4), QKeySequence(Qt::Key_F8), QKeySequence(Qt::CTRL | Qt::Key_P)}));
     QTest::keyClick(&f, Qt::Key_F8); // nothing to give up yet
     QVERIFY(t.prompts.asked.isEmpty());
     QTest::keyClick(&f, Qt::Key_F4);
@@ -122,8 +124,7 @@ void frmFormaTest::buttonsHaveMenuEntriesAndKeys() {
     QTest::keyClick(&f, Qt::Key_F8);
     QCOMPARE(t.prompts.asked.size(), 1);
     QTest::keyClick(&f, Qt::Key_F4); // no question after a give-up
-    QCOMPARE(t.prompts.asked.size(), 1);
-    QCOMPARE(t.game.GameState, 1);
+    QCOMPARE((QList<qsizetype>{t.prompts.asked.size(), t.game.GameState}), (QList<qsizetype>{1, 1}));
     t.prompts.answers = {false};
     QTest::keyClick(&f, Qt::Key_F4); // in play: asked, and No keeps the game
     QCOMPARE(t.prompts.texts().last(), QStringLiteral("Начать новую игру?"));
@@ -134,11 +135,10 @@ void frmFormaTest::layoutAndMenu() {
     frmForma& f = *t.form;
     QCOMPARE(f.windowTitle(), QStringLiteral("Смекалия: Буквоклад"));
     QCOMPARE(f.centralWidget()->size(), QSize(632, 171)); // no empty band under the menu bar
-    QVERIFY(!f.kSdatsya->isEnabled());
-    QVERIFY(f.lblTimer->isHidden() && f.lbVremya->isHidden());
+    QVERIFY(!f.kSdatsya->isEnabled() && f.lblTimer->isHidden() && f.lbVremya->isHidden());
     QCOMPARE(f.tmTimer->interval(), 1000);
-    QCOMPARE(f.MenuOptions->shortcut(), QKeySequence(Qt::Key_F6));
-    QCOMPARE(f.HelpCallHelp->shortcut(), QKeySequence(Qt::Key_F1));
+    QCOMPARE((QList<QKeySequence>{f.MenuOptions->shortcut(), f.HelpCallHelp->shortcut()}),
+             (QList<QKeySequence>{QKeySequence(Qt::Key_F6), QKeySequence(Qt::Key_F1)}));
     f.HelpCallHelp->trigger();
     f.HelpAbout->trigger();
     QCOMPARE(t.prompts.asked.size(), 2);
@@ -147,8 +147,7 @@ void frmFormaTest::layoutAndMenu() {
 }
 
 void frmFormaTest::keysPassTheFilterAsCapitals() {
-    Table t(3);
-    t.folder.words("a.3", {"КОТ"});
+    Table t(3, "a.3", {"КОТ"});
     t.form->NewGame();
     QLineEdit* box = t.form->Text1;
     typeText(box, QStringLiteral("кт"));
@@ -167,8 +166,7 @@ void frmFormaTest::keysPassTheFilterAsCapitals() {
 }
 
 void frmFormaTest::lowerCaseAnswerWinsAndWinsAgain() {
-    Table t(3);
-    t.folder.words("a.3", {"КОТ"});
+    Table t(3, "a.3", {"КОТ"});
     t.timed(30);
     t.form->NewGame();
     QVERIFY(t.form->tmTimer->isActive());
@@ -176,9 +174,7 @@ void frmFormaTest::lowerCaseAnswerWinsAndWinsAgain() {
     QVERIFY(t.banners.isEmpty());
     typeText(t.form->Text1, QStringLiteral("т"));
     QCOMPARE(t.banners, QStringList{QStringLiteral("ПОБЕДА!!!")});
-    QCOMPARE(t.game.GameState, 0);
-    QVERIFY(!t.form->tmTimer->isActive());
-    QVERIFY(t.form->kSdatsya->isEnabled());
+    QVERIFY(t.game.GameState == 0 && !t.form->tmTimer->isActive() && t.form->kSdatsya->isEnabled());
     typeText(t.form->Text1, QStringLiteral("."));
     QCOMPARE(t.banners.size(), 1); // the full stop spoils the match
     QTest::keyClick(t.form->Text1, Qt::Key_Backspace);
@@ -196,8 +192,7 @@ void frmFormaTest::lowerCaseAnswerWinsAndWinsAgain() {
 }
 
 void frmFormaTest::boardShowsEveryLetterOnceCentred() {
-    Table t(4);
-    t.folder.words("a.4", {"МАМА"});
+    Table t(4, "a.4", {"МАМА"});
     const QStringList ma{QStringLiteral("М"), QStringLiteral("А")};
     for (int game = 0; game < 5; ++game) {
         t.form->NewGame();
@@ -221,13 +216,11 @@ void frmFormaTest::boardShowsEveryLetterOnceCentred() {
 }
 
 void frmFormaTest::timedGameCountsDownAndIsLostOnTheTickAfterZero() {
-    Table t(5);
-    t.folder.words("a.5", {"ЛАМПА"});
+    Table t(5, "a.5", {"ЛАМПА"});
     t.timed(2);
     t.form->NewGame();
     QCOMPARE(t.form->lblTimer->text(), QStringLiteral("02"));
-    QVERIFY(!t.form->lblTimer->isHidden() && !t.form->lbVremya->isHidden());
-    QVERIFY(t.form->tmTimer->isActive());
+    QVERIFY(!t.form->lblTimer->isHidden() && !t.form->lbVremya->isHidden() && t.form->tmTimer->isActive());
     expire(t.form->tmTimer);
     QCOMPARE(t.form->lblTimer->text(), QStringLiteral("01"));
     expire(t.form->tmTimer);
@@ -235,8 +228,7 @@ void frmFormaTest::timedGameCountsDownAndIsLostOnTheTickAfterZero() {
     QVERIFY(t.banners.isEmpty());
     expire(t.form->tmTimer);
     QCOMPARE(t.banners, QStringList{QStringLiteral("ВЫ НЕ УСПЕЛИ!!!")});
-    QVERIFY(!t.form->tmTimer->isActive());
-    QVERIFY(!t.form->kSdatsya->isEnabled());
+    QVERIFY(!t.form->tmTimer->isActive() && !t.form->kSdatsya->isEnabled());
     QCOMPARE(t.game.GameState, -1);
     const QStringList letters{QStringLiteral("Л"), QStringLiteral("А"), QStringLiteral("М"), QStringLiteral("П")};
     QCOMPARE(t.boardLetters(5, letters).join(QString()), QStringLiteral("ЛАМПА"));
@@ -245,20 +237,17 @@ void frmFormaTest::timedGameCountsDownAndIsLostOnTheTickAfterZero() {
     // An untimed game hides the clock and leaves it off.
     t.game.OptTime = 0;
     t.form->kNew->click();
-    QVERIFY(t.form->lblTimer->isHidden() && t.form->lbVremya->isHidden());
-    QVERIFY(!t.form->tmTimer->isActive());
+    QVERIFY(t.form->lblTimer->isHidden() && t.form->lbVremya->isHidden() && !t.form->tmTimer->isActive());
     t.form->MenuPause_Click();
     QVERIFY(t.form->pauseCover->paused());
     t.form->MenuPause_Click(); // a resume starts no clock the game did not have
-    QVERIFY(!t.form->pauseCover->paused());
-    QVERIFY(!t.form->tmTimer->isActive());
+    QVERIFY(!t.form->pauseCover->paused() && !t.form->tmTimer->isActive());
 }
 
 // After a give-up the countdown is off: the caption keeps the time left and
 // no late tick can lose the game that was already given up.
 void frmFormaTest::giveUpStopsTheCountdown() {
-    Table t(5);
-    t.folder.words("a.5", {"ЛАМПА"});
+    Table t(5, "a.5", {"ЛАМПА"});
     t.timed(59);
     t.form->NewGame();
     QCOMPARE(t.form->lblTimer->text(), QStringLiteral("59"));
@@ -267,15 +256,13 @@ void frmFormaTest::giveUpStopsTheCountdown() {
     t.form->NewTime();
     t.prompts.answers = {true};
     t.form->kSdatsya->click();
-    QVERIFY(!t.form->tmTimer->isActive());
+    QVERIFY(!t.form->tmTimer->isActive() && t.banners.isEmpty());
     QCOMPARE(t.form->lblTimer->text(), QStringLiteral("58"));
-    QVERIFY(t.banners.isEmpty());
     QCOMPARE(t.game.GameState, -1);
 }
 
 void frmFormaTest::missingDatabaseKeepsEmptyCellsAndNoStaleWin() {
-    Table t(3);
-    t.folder.words("a.3", {"КОТ"});
+    Table t(3, "a.3", {"КОТ"});
     t.folder.words("a.70", {"ЖЖЖЖЖЖЖ"});
     t.form->NewGame();
     t.game.OptKolBukv = 7;
@@ -287,11 +274,9 @@ void frmFormaTest::missingDatabaseKeepsEmptyCellsAndNoStaleWin() {
     const QImage& image = t.form->picControl->image();
     QCOMPARE(image.size(), QSize(231, 34));
     for (int j = 0; j < 7; ++j) QCOMPARE(darkPixels(cellImage(image, j)), 0);
-    QVERIFY(!t.form->kSdatsya->isEnabled());
-    QVERIFY(!t.form->tmTimer->isActive());
+    QVERIFY(!t.form->kSdatsya->isEnabled() && !t.form->tmTimer->isActive());
     typeText(t.form->Text1, QStringLiteral("кот")); // the old word
-    QVERIFY(t.banners.isEmpty());
-    QCOMPARE(t.ended, 0);
+    QVERIFY(t.banners.isEmpty() && t.ended == 0);
 }
 
 void frmFormaTest::unsuitableWordFileIsReportedAndPlayGoesOn() {
@@ -310,8 +295,7 @@ void frmFormaTest::unsuitableWordFileIsReportedAndPlayGoesOn() {
 
 void frmFormaTest::unopenableWordFileEndsTheProgramWithoutSaving() {
     if (smek::runningAsRoot()) QSKIP(smek::kNeedsOrdinaryUser);
-    Table t(3);
-    t.folder.words("a.3", {"КОТ"});
+    Table t(3, "a.3", {"КОТ"});
     ::chmod((t.folder.path() / "a.3").c_str(), 0);
     t.form->NewGame();
     QCOMPARE(t.ended, 1);
@@ -319,8 +303,7 @@ void frmFormaTest::unopenableWordFileEndsTheProgramWithoutSaving() {
 }
 
 void frmFormaTest::newGameAsksOnlyWhileAGameIsInPlay() {
-    Table t(3);
-    t.folder.words("a.3", {"КОТ"});
+    Table t(3, "a.3", {"КОТ"});
     t.form->NewGame();
     typeText(t.form->Text1, QStringLiteral("к"));
     t.prompts.answers = {false};
@@ -335,10 +318,8 @@ void frmFormaTest::newGameAsksOnlyWhileAGameIsInPlay() {
     QCOMPARE(t.prompts.texts().last(), QStringLiteral("Хотите сдаться и увидеть слово?"));
     QCOMPARE(t.game.GameState, -1);
     t.form->kNew->click();
-    QCOMPARE(t.prompts.texts().size(), 3); // no question after a give-up
-    QCOMPARE(t.game.GameState, 1);
-    QCOMPARE(t.form->Text1->text(), QString());
-    QVERIFY(t.form->kSdatsya->isEnabled());
+    QCOMPARE((QList<qsizetype>{t.prompts.texts().size(), t.game.GameState}), (QList<qsizetype>{3, 1})); // no question after a give-up
+    QVERIFY(t.form->Text1->text().isEmpty() && t.form->kSdatsya->isEnabled());
 }
 
 void frmFormaTest::timeOutDuringTheGiveUpQuestionKeepsTheWordShown() {
@@ -346,9 +327,7 @@ void frmFormaTest::timeOutDuringTheGiveUpQuestionKeepsTheWordShown() {
     folder.words("a.3", {"КОТ"});
     Game game;
     game.PathData = folder.pathData();
-    game.OptKolBukv = 3;
-    game.OptTime = 1;
-    game.OptSec = 0;
+    game.OptKolBukv = 3, game.OptTime = 1, game.OptSec = 0;
     SlowPrompts prompts;
     Random random(3);
     frmForma form(game, prompts, random, [] {}, testPlaces(game.PathData));
@@ -374,29 +353,23 @@ void frmFormaTest::closingSavesTheSettings() {
 }
 
 void frmFormaTest::pauseHidesTheLettersAndHoldsTheCountdown() {
-    Table t(3);
-    t.folder.words("a.3", {"КОТ"});
+    Table t(3, "a.3", {"КОТ"});
     t.timed(9);
+    t.showActive();
     frmForma& f = *t.form;
-    f.show();
-    QVERIFY(QTest::qWaitForWindowActive(&f));
     QVERIFY(!f.MenuPause->isEnabled());
     f.NewGame();
     f.NewTime();
     QCOMPARE(f.lblTimer->text(), QStringLiteral("08"));
     // P in the answer box pauses: the letters hidden, the clock held, nothing typed.
     typeText(f.Text1, QStringLiteral("p"));
-    QVERIFY(f.pauseCover->paused());
-    QVERIFY(f.MenuPause->isChecked());
-    QVERIFY(!f.tmTimer->isActive());
-    QCOMPARE(f.Text1->text(), QString());
-    QVERIFY(f.pauseCover->geometry().contains(f.picControl->geometry()));
+    QVERIFY(f.pauseCover->paused() && f.MenuPause->isChecked() && !f.tmTimer->isActive());
+    QVERIFY(f.Text1->text().isEmpty() && f.pauseCover->geometry().contains(f.picControl->geometry()));
     QCOMPARE(QApplication::focusWidget(), f.pauseCover);
     // The same key on the cover goes on where the clock stopped; under a
     // Russian layout that key types З, which also ends the pause there.
     QTest::sendKeyEvent(QTest::Click, f.windowHandle(), Qt::Key(u'З'), QStringLiteral("з"), Qt::NoModifier);
-    QVERIFY(!f.pauseCover->paused());
-    QVERIFY(f.tmTimer->isActive());
+    QVERIFY(!f.pauseCover->paused() && f.tmTimer->isActive());
     QCOMPARE(f.lblTimer->text(), QStringLiteral("08"));
     QCOMPARE(QApplication::focusWidget(), f.Text1);
     // In the answer box that key is the letter З, not a pause.
@@ -406,16 +379,13 @@ void frmFormaTest::pauseHidesTheLettersAndHoldsTheCountdown() {
     // Paused, then given up: the pause ends with the game and the clock stays off.
     f.MenuPause->trigger();
     f.kSdatsya_Click();
-    QVERIFY(!f.pauseCover->paused() && !f.MenuPause->isChecked());
-    QVERIFY(!f.MenuPause->isEnabled());
-    QVERIFY(!f.tmTimer->isActive());
+    QVERIFY(!f.pauseCover->paused() && !f.MenuPause->isChecked() && !f.MenuPause->isEnabled() && !f.tmTimer->isActive());
     f.MenuPause_Click();
     QVERIFY(!f.pauseCover->paused());
 }
 
 void frmFormaTest::closingAndOptionsAskWhileAWordIsInPlay() {
-    Table t(3);
-    t.folder.words("a.3", {"КОТ"});
+    Table t(3, "a.3", {"КОТ"});
     t.folder.words("a.4", {"ЛУНА"});
     frmForma& f = *t.form;
     f.show();
@@ -423,8 +393,7 @@ void frmFormaTest::closingAndOptionsAskWhileAWordIsInPlay() {
     t.prompts.answers = {false};
     QVERIFY(!f.close());
     QCOMPARE(t.prompts.texts(), QStringList{QStringLiteral("Начатая игра будет потеряна. Продолжить?")});
-    QCOMPARE(t.prompts.asked[0].icon, Prompts::Icon::Warning);
-    QVERIFY(t.prompts.asked[0].noDefault);
+    QVERIFY(t.prompts.asked[0].icon == Prompts::Icon::Warning && t.prompts.asked[0].noDefault);
     QVERIFY(!std::filesystem::exists(t.folder.path() / "Bukvoklad.ini")); // nothing closed, nothing written
     // Options: No keeps the dialog, the settings and the word.
     t.prompts.answers = {false};

@@ -45,6 +45,7 @@ private:
     }
     // A key as the keyboard gives it: to the window, which hands it to the focus.
     void key(Qt::Key k) { QTest::keyClick(w_->windowHandle(), k); }
+    void keys(std::initializer_list<Qt::Key> ks) { for (const Qt::Key k : ks) key(k); }
     // The P key under a Russian layout: QTest's clicks carry Latin-1 text only.
     void russianP() { QTest::sendKeyEvent(QTest::Click, w_->windowHandle(), Qt::Key(u'З'), QStringLiteral("з"), Qt::NoModifier); }
     // Arrow keys from the cursor to a cell, then a key that clicks it.
@@ -57,6 +58,17 @@ private:
         key(click);
     }
     void clickAt(Cell c) { QTest::mouseClick(w_->picControl, Qt::LeftButton, {}, at(c)); }
+    void findWord(int i) { clickAt(first(i)); clickAt(last(i)); }
+    // A menu command whose file dialog is answered with `file`.
+    void pick(const QString& file, QAction* command) { prompts_->files = {file}; command->trigger(); }
+    void openFrom(const QString& file) { prompts_->files = {file}; w_->OpenFile(); }
+    // Closed and started again on the same folder, taking the kept game up.
+    void resumeAfterRestart() {
+        QVERIFY(w_->close());
+        w_ = test::openWindow(*prompts_, *dir_, {}, 7);
+        prompts_->answers = {true};
+        QVERIFY(w_->resumeGame());
+    }
     void drag(Cell from, const std::vector<Cell>& via, Cell to) {
         QTest::mousePress(w_->picControl, Qt::LeftButton, {}, at(from));
         for (const Cell& c : via) QTest::mouseMove(w_->picControl, at(c));
@@ -109,17 +121,14 @@ private slots:
     void cleanup() { tearDown(); }
 
     void pauseHoldsTheClockAndHidesTheBoard() {
-        Settings timed{.ZamenaBukv = 1, .IgraNaVremya = 1, .VremyaMin = 1};
-        frmSlovolov& w = start(timed);
+        frmSlovolov& w = start(Settings{.ZamenaBukv = 1, .IgraNaVremya = 1, .VremyaMin = 1});
         QVERIFY(w.MenuPause->isEnabled());
         QCOMPARE(w.MenuPause->shortcut(), QKeySequence(Qt::Key_P));
         // No refill pending: a pause and a resume must not start one.
         w.MenuPause->trigger();
         w.MenuPause->trigger();
-        QVERIFY(w.tmTimer->isActive());
-        QVERIFY(!w.tmNewBukvy->isActive());
-        clickAt(first(0));
-        clickAt(last(0)); // the refill is on its way
+        QVERIFY(w.tmTimer->isActive() && !w.tmNewBukvy->isActive());
+        findWord(0); // the refill is on its way
         QVERIFY(w.tmNewBukvy->isActive());
         key(Qt::Key_P);
         QVERIFY(w.pauseCover->paused());
@@ -127,34 +136,27 @@ private slots:
         russianP();
         QVERIFY(!w.pauseCover->paused());
         russianP();
-        QVERIFY(w.pauseCover->paused());
-        QVERIFY(w.MenuPause->isChecked());
-        QVERIFY(!w.tmTimer->isActive() && !w.tmNewBukvy->isActive());
-        QVERIFY(w.pauseCover->geometry().contains(w.picControl->geometry()));
-        QVERIFY(w.pauseCover->geometry().contains(w.picBox->geometry()));
+        QVERIFY(w.pauseCover->paused() && w.MenuPause->isChecked() && !w.tmTimer->isActive() && !w.tmNewBukvy->isActive());
+        QVERIFY(w.pauseCover->geometry().contains(w.picControl->geometry() | w.picBox->geometry()));
         QCOMPARE(QApplication::focusWidget(), w.pauseCover); // keys no longer move the board's cursor
         const Cell cursor = w.boardInput->cursor();
         key(Qt::Key_Right);
         QCOMPARE(w.boardInput->cursor(), cursor);
         // A click on the cover resumes, and both clocks go on.
         QTest::mouseClick(w.pauseCover, Qt::LeftButton);
-        QVERIFY(!w.pauseCover->paused());
-        QVERIFY(w.tmTimer->isActive() && w.tmNewBukvy->isActive());
+        QVERIFY(!w.pauseCover->paused() && w.tmTimer->isActive() && w.tmNewBukvy->isActive());
         QCOMPARE(w.lblTimer->text(), QStringLiteral("01:00"));
         // A new game ends a pause; an ended game cannot be paused.
         w.MenuPause->trigger();
         w.OpenNamedFile(QString()); // a failed open keeps the pause
         QVERIFY(w.pauseCover->paused());
         w.NewGame(0);
-        QVERIFY(!w.pauseCover->paused() && !w.MenuPause->isChecked());
-        QVERIFY(w.tmTimer->isActive());
-        w.state().OstMin = 0;
-        w.state().OstSec = 0;
+        QVERIFY(!w.pauseCover->paused() && !w.MenuPause->isChecked() && w.tmTimer->isActive());
+        w.state().OstMin = w.state().OstSec = 0;
         w.MenuPause->trigger();
         w.NewTime(); // lost on time while paused: the pause ends with the game
-        QVERIFY(!w.pauseCover->paused() && !w.MenuPause->isChecked());
+        QVERIFY(!w.pauseCover->paused() && !w.MenuPause->isChecked() && !w.MenuPause->isEnabled());
         QVERIFY(!w.tmTimer->isActive() && !w.tmNewBukvy->isActive());
-        QVERIFY(!w.MenuPause->isEnabled());
         w.MenuPause_Click();
         QVERIFY(!w.pauseCover->paused());
     }
@@ -171,8 +173,7 @@ private slots:
         // On the board only a found word is named: an unfound one would be given away.
         const Pixel p = cellCentre(g(), first(1));
         QVERIFY(!std::unique_ptr<QMenu>(w.picControl_ContextMenu(p.x, p.y)));
-        clickAt(first(1));
-        clickAt(last(1));
+        findWord(1);
         menu.reset(w.picControl_ContextMenu(p.x, p.y));
         QVERIFY(menu);
         menu->actions()[0]->trigger();
@@ -188,8 +189,7 @@ private slots:
 
     void missedWordsAreMarkedAfterGivingUp() {
         frmSlovolov& w = start();
-        clickAt(first(0));
-        clickAt(last(0));
+        findWord(0);
         const auto redIn = [&](int i) {
             int red = 0;
             const QImage& list = w.picBox->image();
@@ -205,8 +205,7 @@ private slots:
         QCOMPARE(redIn(0), 0); // found
         for (int i = 1; i <= g().NumWords; ++i) QVERIFY2(redIn(i) > 20, qPrintable(QString::number(i)));
         // A word still found after giving up loses its red.
-        clickAt(first(1));
-        clickAt(last(1));
+        findWord(1);
         QCOMPARE(redIn(1), 0);
         QVERIFY(struckPixels(1) > 10);
     }
@@ -217,17 +216,14 @@ private slots:
         w.SaveFile(saved);
         const std::vector<std::string> words = g().Slova;
         // Open: No keeps the game, with No the default answer.
-        prompts_->files = {saved};
         prompts_->answers = {false};
-        clickAt(first(0));
-        clickAt(last(0));
-        w.OpenFile();
+        findWord(0);
+        openFrom(saved);
         QCOMPARE(prompts_->texts().last(), QStringLiteral("Начатая игра будет потеряна. Продолжить?"));
         QVERIFY(prompts_->asked.last().noDefault);
         QCOMPARE(g().Found[0], 1);
         // Yes opens it.
-        prompts_->files = {saved};
-        w.OpenFile();
+        openFrom(saved);
         QCOMPARE(g().Found[0], 0);
         // A level button asks too; No leaves dialog, level and game as they were.
         int asked = prompts_->asked.size();
@@ -241,18 +237,15 @@ private slots:
         };
         w.MenuSelLevel_Click();
         QCOMPARE(prompts_->asked.size(), asked + 2); // the dialog and the question
-        QVERIFY(open);
-        QCOMPARE(g().level(), 0);
+        QVERIFY(open && g().level() == 0);
         QCOMPARE(g().Slova, words);
         // Switched off: no question, and the next window remembers it.
         w.loseQuestion->action->trigger();
         asked = prompts_->asked.size();
-        prompts_->files = {saved};
-        w.OpenFile();
+        openFrom(saved);
         QCOMPARE(prompts_->asked.size(), asked + 1); // the file dialog only
         // Closing keeps the game in progress for the next start: nothing is lost, nothing asked.
-        clickAt(first(2));
-        clickAt(last(2));
+        findWord(2);
         const std::string kept = slvText(g());
         asked = prompts_->asked.size();
         QVERIFY(w.close());
@@ -270,10 +263,7 @@ private slots:
         // Ended: nothing kept, nothing asked.
         w_->MenuEndGame_Click();
         for (int i = 0; i <= g().NumWords; ++i)
-            if (g().Found[static_cast<size_t>(i)] == 0) {
-                clickAt(first(i));
-                clickAt(last(i));
-            }
+            if (g().Found[static_cast<size_t>(i)] == 0) findWord(i);
         asked = prompts_->asked.size();
         QVERIFY(w_->close());
         QCOMPARE(prompts_->asked.size(), asked);
@@ -285,30 +275,19 @@ private slots:
         start();
         clickAt(first(0)); // the first move counts the game
         QCOMPARE(w_->statistics().totals().started, 1);
-        QVERIFY(w_->close());
-        w_ = test::openWindow(*prompts_, *dir_, {}, 7);
-        prompts_->answers = {true};
-        QVERIFY(w_->resumeGame());
-        clickAt(first(1));
-        clickAt(last(1));
+        resumeAfterRestart();
+        findWord(1);
         QCOMPARE(w_->statistics().totals().started, 1); // no new game
         // Closed and taken up once more: still the same one game.
-        QVERIFY(w_->close());
-        w_ = test::openWindow(*prompts_, *dir_, {}, 7);
-        prompts_->answers = {true};
-        QVERIFY(w_->resumeGame());
+        resumeAfterRestart();
         w_->MenuPause->trigger();
         w_->MenuPause->trigger();
         prompts_->answers = {true};
         w_->MenuEndGame_Click();
-        QCOMPARE(w_->statistics().totals().started, 1);
-        QCOMPARE(w_->statistics().totals().givenUp, 1); // its end counts
+        QCOMPARE((QList<int>{w_->statistics().totals().started, w_->statistics().totals().givenUp}), (QList<int>{1, 1})); // its end counts
         // A kept game never touched counts at its first move after the start.
         w_->NewGame(0);
-        QVERIFY(w_->close());
-        w_ = test::openWindow(*prompts_, *dir_, {}, 7);
-        prompts_->answers = {true};
-        QVERIFY(w_->resumeGame());
+        resumeAfterRestart();
         QCOMPARE(w_->statistics().totals().started, 1);
         clickAt(first(0));
         QCOMPARE(w_->statistics().totals().started, 2);
@@ -335,8 +314,7 @@ private slots:
             walkTo(last(i), i % 2 ? Qt::Key_Return : Qt::Key_Enter);
             QCOMPARE(g().Found[static_cast<size_t>(i)], 1);
         }
-        QCOMPARE(wins_, 1);
-        QCOMPARE(g().Remain, -1);
+        QCOMPARE((QList<int>{wins_, g().Remain}), (QList<int>{1, -1}));
         QCOMPARE(w.boardInput->overlay()->cursorShown(), std::nullopt); // no cursor on a finished board
         // The next game takes the keyboard again; F4 starts it without asking.
         key(Qt::Key_F4);
@@ -345,23 +323,16 @@ private slots:
     }
 
     void cursorKeysReachEveryEdgeAndShowAFrame() {
-        Settings s;
-        s.Level = 1;
-        frmSlovolov& w = start(s);
-        key(Qt::Key_End);
-        key(Qt::Key_PageDown);
+        frmSlovolov& w = start(Settings{.Level = 1});
+        keys({Qt::Key_End, Qt::Key_PageDown});
         QCOMPARE(w.boardInput->cursor(), (Cell{14, 14}));
-        key(Qt::Key_Right);
-        key(Qt::Key_Down);
+        keys({Qt::Key_Right, Qt::Key_Down});
         QCOMPARE(w.boardInput->cursor(), (Cell{14, 14})); // stops at the edge
         key(Qt::Key_Home);
         QCOMPARE(w.boardInput->cursor(), (Cell{0, 14}));
-        key(Qt::Key_PageUp);
-        key(Qt::Key_Left);
-        key(Qt::Key_Up);
+        keys({Qt::Key_PageUp, Qt::Key_Left, Qt::Key_Up});
         QCOMPARE(w.boardInput->cursor(), (Cell{0, 0}));
-        key(Qt::Key_Right);
-        key(Qt::Key_Down);
+        keys({Qt::Key_Right, Qt::Key_Down});
         // The frame lies just inside the grid lines; the letter inside is untouched.
         const Cell c{1, 1};
         const int s26 = g().CellSize;
@@ -375,8 +346,7 @@ private slots:
         // The designed picture itself holds no frame.
         QCOMPARE(w.picControl->image().pixel(c.x * s26 + 1, c.y * s26 + 5) & 0xFFFFFF, kWhite);
         // A smaller board keeps the cursor inside it.
-        key(Qt::Key_End);
-        key(Qt::Key_PageDown);
+        keys({Qt::Key_End, Qt::Key_PageDown});
         w.state().settings.Level = 0;
         w.NewGame(0);
         QCOMPARE(w.boardInput->cursor(), (Cell{9, 9}));
@@ -406,21 +376,16 @@ private slots:
         QTest::mouseMove(w.picControl, at(line[3]));
         QCOMPARE(w.boardInput->overlay()->path(), std::vector<Cell>(line.begin(), line.begin() + 4));
         QTest::mouseRelease(w.picControl, Qt::LeftButton, {}, at(last(i)));
-        QCOMPARE(g().Found[i], 1);
-        QCOMPARE(g().Remain, g().NumWords - 1);
+        QCOMPARE((QList<int>{g().Found[i], g().Remain}), (QList<int>{1, g().NumWords - 1}));
         QVERIFY(w.boardInput->overlay()->path().empty());
         // Backwards, from last to first: as two clicks, no find; the mark sits on the first letter.
         drag(last(1), {}, first(1));
-        QCOMPARE(g().Found[1], 0);
-        QCOMPARE(g().Marked, 1);
-        QCOMPARE((Cell{g().MarkX, g().MarkY}), first(1));
+        QCOMPARE((QList<int>{g().Found[1], g().Marked, g().MarkX, g().MarkY}), (QList<int>{0, 1, first(1).x, first(1).y}));
         // A press and release on one cell is one click: here the second one.
         drag(last(1), {}, last(1));
-        QCOMPARE(g().Found[1], 1);
-        QCOMPARE(g().Marked, 0);
+        QCOMPARE((QList<int>{g().Found[1], g().Marked}), (QList<int>{1, 0}));
         drag(first(2), {}, first(2));
-        QCOMPARE(g().Marked, 1);
-        QCOMPARE((Cell{g().MarkX, g().MarkY}), first(2));
+        QCOMPARE((QList<int>{g().Marked, g().MarkX, g().MarkY}), (QList<int>{1, first(2).x, first(2).y}));
     }
 
     void dragOffTheLinesLightsOnlyItsStart() {
@@ -433,8 +398,7 @@ private slots:
         QCOMPARE(w.boardInput->overlay()->path(), (std::vector<Cell>{{5, 2}, {5, 3}, {5, 4}, {5, 5}}));
         // Let go well outside the board: nothing is clicked.
         QTest::mouseRelease(w.picControl, Qt::LeftButton, {}, QPoint(-100, -100));
-        QCOMPARE(g().Marked, 0);
-        QVERIFY(w.boardInput->overlay()->path().empty());
+        QVERIFY(g().Marked == 0 && w.boardInput->overlay()->path().empty());
     }
 
     void counterAndStruckWords() {
@@ -444,19 +408,15 @@ private slots:
         QVERIFY(struckPixels(3) < 20);
         drag(first(3), {}, last(3));
         QCOMPARE(w.lblNaideno->text(), QStringLiteral("Найдено: 1 из 6"));
-        QVERIFY(struckPixels(3) > 25);
-        QVERIFY(struckPixels(2) < 20);
+        QVERIFY(struckPixels(3) > 25 && struckPixels(2) < 20);
         // An opened game strikes its found words as it lists them.
         const QString path = smek::qPath(*dir_) + QStringLiteral("/part.slv");
         prompts_->files = {path};
         w.SaveFileDialog(1);
-        Settings s;
-        s.Level = 1;
-        w.state().settings = s;
+        w.state().settings = Settings{.Level = 1};
         w.NewGame(0);
         QCOMPARE(w.lblNaideno->text(), QStringLiteral("Найдено: 0 из 12"));
-        prompts_->files = {path};
-        w.OpenFile();
+        openFrom(path);
         QCOMPARE(w.lblNaideno->text(), QStringLiteral("Найдено: 1 из 6"));
         QVERIFY(struckPixels(3) > 25);
     }
@@ -471,8 +431,8 @@ private slots:
         QCOMPARE(w.boardInput->flashTimer()->interval(), BoardInput::kFlashMs);
         // The designed picture already shows the mark moved.
         const int s = g().CellSize;
-        QCOMPARE(w.picControl->image().pixel(a.x * s + 1, a.y * s + 1) & 0xFFFFFF, kWhite);
-        QCOMPARE(w.picControl->image().pixel(b.x * s + 1, b.y * s + 1) & 0xFFFFFF, kGreen);
+        QCOMPARE((QList<QRgb>{w.picControl->image().pixel(a.x * s + 1, a.y * s + 1) & 0xFFFFFF,
+                              w.picControl->image().pixel(b.x * s + 1, b.y * s + 1) & 0xFFFFFF}), (QList<QRgb>{kWhite, kGreen}));
         const QImage shot = w.picControl->grab().toImage();
         QVERIFY(qRed(screen(shot, a.x * s + 1, a.y * s + 1)) > qGreen(screen(shot, a.x * s + 1, a.y * s + 1)) + 60);
         QVERIFY(QTest::qWaitFor([&] { return !w.boardInput->overlay()->flash(); }, 2000));
@@ -480,8 +440,7 @@ private slots:
     }
 
     void gameEndingDuringAFlashLeavesNoFlash() {
-        Settings timed{.IgraNaVremya = 1, .VremyaSec = 1};
-        frmSlovolov& w = start(timed);
+        frmSlovolov& w = start(Settings{.IgraNaVremya = 1, .VremyaSec = 1});
         clickAt(first(0));
         clickAt(first(1));
         QVERIFY(w.boardInput->flashTimer()->isActive());
@@ -489,8 +448,7 @@ private slots:
         prompts_->onModal = [&](QDialog&) { flashAtBanner = w.boardInput->overlay()->flash(); };
         w.NewTime();
         w.NewTime(); // the time is up: fillers go, the banner shows
-        QCOMPARE(flashAtBanner, std::nullopt);
-        QVERIFY(!w.boardInput->flashTimer()->isActive());
+        QVERIFY(flashAtBanner == std::nullopt && !w.boardInput->flashTimer()->isActive());
         const QImage board = w.picControl->image();
         w.boardInput->flashTimer()->start(0); // a late expiry changes nothing
         QTest::qWait(20);
@@ -501,8 +459,7 @@ private slots:
         clickAt(first(0));
         clickAt(first(1));
         w.NewGame(0);
-        QCOMPARE(w.boardInput->overlay()->flash(), std::nullopt);
-        QVERIFY(!w.boardInput->flashTimer()->isActive());
+        QVERIFY(!w.boardInput->overlay()->flash() && !w.boardInput->flashTimer()->isActive());
     }
 
     void pdfOfThePuzzleWithAndWithoutAnswers() {
@@ -511,8 +468,7 @@ private slots:
         const QString base = smek::qPath(*dir_) + QStringLiteral("/головоломка");
         const QString file = base + QStringLiteral(".pdf");
         prompts_->answers = {false};
-        prompts_->files = {base};
-        w.MenuPdf->trigger();
+        pick(base, w.MenuPdf);
         QCOMPARE(prompts_->asked.at(0).text, QStringLiteral("Добавить страницу с ответами?"));
         QCOMPARE(prompts_->fileRequests.last().proposedName, QStringLiteral("Словолов.pdf"));
         QCOMPARE(prompts_->fileRequests.last().filters.first(), QStringLiteral("Документ PDF (*.pdf)"));
@@ -522,46 +478,35 @@ private slots:
         // Again with the answers page: the existing file is replaced after the question.
         prompts_->asked.clear();
         prompts_->answers = {true, true};
-        prompts_->files = {file};
-        w.MenuPdf->trigger();
+        pick(file, w.MenuPdf);
         QCOMPARE(prompts_->texts().size(), 2);
         QVERIFY(prompts_->texts().at(1).endsWith(QStringLiteral("уже существует.\r\nЗаменить его?")));
         pdf = readPdf(file);
-        QCOMPARE(pdf.pages, 2);
-        QCOMPARE(pdf.mediaBoxes.size(), 2);
+        QCOMPARE((QList<qsizetype>{pdf.pages, pdf.mediaBoxes.size()}), (QList<qsizetype>{2, 2}));
         // No keeps the file; a folder that is not there is reported.
         const QByteArray before = [&] { QFile f(file); f.open(QIODevice::ReadOnly); return f.readAll(); }();
         prompts_->answers = {false, false};
-        prompts_->files = {file};
-        w.MenuPdf->trigger();
+        pick(file, w.MenuPdf);
         QCOMPARE(readPdf(file).pages, 2);
         QVERIFY([&] { QFile f(file); f.open(QIODevice::ReadOnly); return f.readAll(); }() == before);
-        prompts_->files = {smek::qPath(*dir_) + QStringLiteral("/нет/такой/папки/x.pdf")};
-        w.MenuPdf->trigger();
+        pick(smek::qPath(*dir_) + QStringLiteral("/нет/такой/папки/x.pdf"), w.MenuPdf);
         QVERIFY(prompts_->texts().last().endsWith(QStringLiteral("x.pdf\" сохранить не возможно.")));
         // A folder of that name is no file to replace: no question, only the failure.
         QVERIFY(QDir(smek::qPath(*dir_)).mkdir(QStringLiteral("папка.pdf")));
         const int said = static_cast<int>(prompts_->texts().size());
         prompts_->answers = {false, true};
-        prompts_->files = {smek::qPath(*dir_) + QStringLiteral("/папка.pdf")};
-        w.MenuPdf->trigger();
+        pick(smek::qPath(*dir_) + QStringLiteral("/папка.pdf"), w.MenuPdf);
         QCOMPARE(static_cast<int>(prompts_->texts().size()), said + 2); // the answers page, then the failure
         QVERIFY(prompts_->texts().last().endsWith(QStringLiteral("папка.pdf\" сохранить не возможно.")));
         QVERIFY(QFileInfo(smek::qPath(*dir_) + QStringLiteral("/папка.pdf")).isDir());
     }
 
     void webPageOfTheDealtBoardWithTheGamesClock() {
-        Settings timed;
-        timed.IgraNaVremya = 1;
-        timed.VremyaMin = 2;
-        timed.VremyaSec = 5;
-        frmSlovolov& w = start(timed);
+        frmSlovolov& w = start(Settings{.IgraNaVremya = 1, .VremyaMin = 2, .VremyaSec = 5});
         QVERIFY(w.MenuWeb->isEnabled());
         const std::string dealt = webPage(g(), 125);
-        clickAt(first(0));
-        clickAt(last(0)); // a found word changes the board, not the page
-        prompts_->files = {smek::qPath(*dir_, QStringLiteral("доска"))};
-        w.MenuWeb->trigger();
+        findWord(0); // a found word changes the board, not the page
+        pick(smek::qPath(*dir_, QStringLiteral("доска")), w.MenuWeb);
         QCOMPARE(prompts_->fileRequests.last().proposedName, QStringLiteral("Словолов.html"));
         const QString file = smek::qPath(*dir_, QStringLiteral("доска.html"));
         QCOMPARE(smek::readTextFile(file.toStdString()).content, dealt);

@@ -46,28 +46,23 @@ protected:
     }
 
     std::vector<std::string> asked;
-    std::function<bool(const std::string&)> yes = [this](const std::string& q) {
-        asked.push_back(q);
-        return true;
-    };
-    std::function<bool(const std::string&)> no = [this](const std::string& q) {
-        asked.push_back(q);
-        return false;
-    };
+    // An overwrite question answered so, and kept in `asked`.
+    std::function<bool(const std::string&)> answering(bool answer) {
+        return [this, answer](const std::string& q) { asked.push_back(q); return answer; };
+    }
+    std::function<bool(const std::string&)> yes = answering(true), no = answering(false);
 };
 
 TEST_F(GameFile, ProposedName) {
     EXPECT_EQ(proposedName(""), "");
-    EXPECT_EQ(proposedName("/home/u/Игры/задача.sst"), "задача");
-    EXPECT_EQ(proposedName("C:\\Игры\\задача.1.sst"), "задача");
-    EXPECT_EQ(proposedName("/home/u/мои.игры/задача"), "задача");
+    for (const char* path : {"/home/u/Игры/задача.sst", "C:\\Игры\\задача.1.sst", "/home/u/мои.игры/задача"})
+        EXPECT_EQ(proposedName(path), "задача") << path;
 }
 
 TEST_F(GameFile, SavedBytesAreTheDesignedLines) {
     Puzzle p = playPuzzle();
     ASSERT_EQ(p.MaxSlova, 2);
-    p.Slova[1].Vybrano = 1;
-    p.Slova[1].Otgadano = 1;
+    p.Slova[1].Vybrano = p.Slova[1].Otgadano = 1;
     const SaveOutcome r = SaveGame(p, path("партия"), yes);
     EXPECT_EQ(r.kind, SaveOutcome::Kind::Saved);
     EXPECT_EQ(p.ImyaFile, path("партия.sst"));
@@ -79,8 +74,7 @@ TEST_F(GameFile, SavedBytesAreTheDesignedLines) {
 TEST_F(GameFile, ANameWithAnExtensionStaysAsChosen) {
     Puzzle p = playPuzzle();
     EXPECT_EQ(SaveGame(p, path("партия.txt"), yes).kind, SaveOutcome::Kind::Saved);
-    EXPECT_TRUE(fs::exists(path("партия.txt")));
-    EXPECT_FALSE(fs::exists(path("партия.txt.sst")));
+    EXPECT_TRUE(fs::exists(path("партия.txt")) && !fs::exists(path("партия.txt.sst")));
 }
 
 TEST_F(GameFile, OverwriteQuestion) {
@@ -108,8 +102,7 @@ TEST_F(GameFile, SavingOverAFolderAsksNothingAndFails) {
     const SaveOutcome r = SaveGame(p, path("игра.sst"), yes);
     EXPECT_EQ(r.kind, SaveOutcome::Kind::Failed);
     EXPECT_EQ(r.message, "Файл \"" + path("игра.sst") + "\" сохранить не возможно.");
-    EXPECT_TRUE(asked.empty());
-    EXPECT_TRUE(fs::is_directory(path("игра.sst")));
+    EXPECT_TRUE(asked.empty() && fs::is_directory(path("игра.sst")));
 }
 
 TEST_F(GameFile, WriteFailuresKeepTheOldFile) {
@@ -131,8 +124,7 @@ TEST_F(GameFile, OpenRestoresThePuzzleAndItsCounters) {
     saved.LenSlov = 1; // ЕЛКА and КОТИК listed, ЛЕС short
     SelectSlovo(saved);
     saved.Slova[0].Vybrano = 1; // revealed
-    saved.Slova[2].Vybrano = 1; // guessed
-    saved.Slova[2].Otgadano = 1;
+    saved.Slova[2].Vybrano = saved.Slova[2].Otgadano = 1; // guessed
     ASSERT_EQ(SaveGame(saved, path("партия"), yes).kind, SaveOutcome::Kind::Saved);
 
     Puzzle p;
@@ -143,13 +135,9 @@ TEST_F(GameFile, OpenRestoresThePuzzleAndItsCounters) {
     ASSERT_TRUE(r.ok) << r.message;
     EXPECT_EQ(r.path, path("партия.sst"));
     EXPECT_EQ(p.ImyaFile, path("партия.sst"));
-    EXPECT_EQ(p.TypGame, 0);
-    EXPECT_EQ(p.LenSlov, 1);
     EXPECT_EQ(p.Tekst, saved.Tekst);
-    EXPECT_EQ(p.MaxSpisok, 1);
-    EXPECT_EQ(p.Otkryto, 1);
-    EXPECT_EQ(p.Ugadano, 0);
-    EXPECT_EQ(p.Gotovo, 1);
+    // TypGame, LenSlov, MaxSpisok, Otkryto, Ugadano, Gotovo.
+    EXPECT_EQ((std::vector{p.TypGame, p.LenSlov, p.MaxSpisok, p.Otkryto, p.Ugadano, p.Gotovo}), (std::vector{0, 1, 1, 1, 0, 1}));
     EXPECT_TRUE(r.select.showBanner); // every listed word was open
     EXPECT_NE(r.select.show.html.find("color='green'"), std::string::npos);
     EXPECT_NE(r.select.show.html.find("color='red'"), std::string::npos);

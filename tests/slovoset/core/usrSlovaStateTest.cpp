@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <utility>
+#include <vector>
 
 using namespace smek::slovoset;
 
@@ -33,14 +34,12 @@ TEST(usrSlovaLineText, PlayHidesUnopenedWordsBehindTheirLetterCount) {
 }
 
 TEST(usrSlovaIcons, ElementByModeAndState) {
-    EXPECT_EQ(iconElement(0, 0, 0), 0); // play, not opened
-    EXPECT_EQ(iconElement(1, 0, 0), 3); // revealed
-    EXPECT_EQ(iconElement(1, 1, 0), 4); // guessed
-    EXPECT_EQ(iconElement(0, 0, 1), 1); // create, not chosen
-    EXPECT_EQ(iconElement(1, 0, 1), 2); // chosen
-    EXPECT_EQ(pressedIconElement(0, 0), 0);
-    EXPECT_EQ(pressedIconElement(0, 1), 1);
-    EXPECT_EQ(pressedIconElement(1, 1), 2);
+    // Play: not opened, revealed, guessed; create: not chosen, chosen.
+    EXPECT_EQ((std::vector{iconElement(0, 0, 0), iconElement(1, 0, 0), iconElement(1, 1, 0), iconElement(0, 0, 1),
+                           iconElement(1, 0, 1)}),
+              (std::vector{0, 3, 4, 1, 2}));
+    EXPECT_EQ((std::vector{pressedIconElement(0, 0), pressedIconElement(0, 1), pressedIconElement(1, 1)}),
+              (std::vector{0, 1, 2}));
 }
 
 TEST(usrSlovaKeys, DownScrollsOneLineAtTheBottomEdge) {
@@ -48,13 +47,11 @@ TEST(usrSlovaKeys, DownScrollsOneLineAtTheBottomEdge) {
     for (int i = 0; i < 16; ++i) s.keyDown(kKeyDown);
     EXPECT_EQ(place(s), Place(0, 16));
     const auto move = s.keyDown(kKeyDown);
-    EXPECT_TRUE(move.moved);
-    EXPECT_EQ(move.from, 16);
+    EXPECT_TRUE(move.moved && move.from == 16) << move.from;
     EXPECT_EQ(place(s), Place(1, 17));
     s.keyDown(kKeyUp);
     EXPECT_EQ(s.top, 1);
-    s.keyDown(kKeyUp);
-    s.keyDown(kKeyUp);
+    for (int i = 0; i < 2; ++i) s.keyDown(kKeyUp);
     EXPECT_EQ(place(s), Place(1, 14));
 }
 
@@ -79,19 +76,14 @@ TEST(usrSlovaKeys, OffScreenLineJumpsToTheTop) {
 
 TEST(usrSlovaKeys, PagesAndEnds) {
     usrSlovaState s = listOf(40); // scroll maximum 23
-    s.keyDown(kKeyPageDown);
-    EXPECT_EQ(place(s), Place(17, 33));
-    // Near the end: the last line and the maximum.
-    s.keyDown(kKeyPageDown);
-    EXPECT_EQ(place(s), Place(23, 39));
-    s.keyDown(kKeyPageUp);
-    EXPECT_EQ(place(s), Place(6, 6));
-    s.keyDown(kKeyPageUp);
-    EXPECT_EQ(place(s), Place(0, 0));
-    s.keyDown(kKeyEnd);
-    EXPECT_EQ(place(s), Place(23, 39));
-    s.keyDown(kKeyHome);
-    EXPECT_EQ(place(s), Place(0, 0));
+    // The second PageDown, near the end: the last line and the maximum.
+    const std::vector<std::pair<NavKey, Place>> steps = {{kKeyPageDown, {17, 33}}, {kKeyPageDown, {23, 39}},
+                                                         {kKeyPageUp, {6, 6}},     {kKeyPageUp, {0, 0}},
+                                                         {kKeyEnd, {23, 39}},      {kKeyHome, {0, 0}}};
+    for (size_t i = 0; i < steps.size(); ++i) {
+        s.keyDown(steps[i].first);
+        EXPECT_EQ(place(s), steps[i].second) << "step " << i;
+    }
 }
 
 TEST(usrSlovaKeys, PageDownOnAShortListStopsOnItsLastLine) {
@@ -140,27 +132,19 @@ TEST(usrSlovaMouse, PressesThatAreIgnored) {
 
 TEST(usrSlovaScroll, TopShowingMovesAsLittleAsPossible) {
     usrSlovaState s = listOf(40); // scroll maximum 23
-    EXPECT_EQ(s.topShowing(16), 0); // the last visible line
-    EXPECT_EQ(s.topShowing(17), 1); // one below: one line down
-    EXPECT_EQ(s.topShowing(39), 23);
+    // The last visible line; one below it: one line down; the last line.
+    EXPECT_EQ((std::vector{s.topShowing(16), s.topShowing(17), s.topShowing(39)}), (std::vector{0, 1, 23}));
     s.setTop(10);
-    EXPECT_EQ(s.topShowing(10), 10);
-    EXPECT_EQ(s.topShowing(26), 10);
-    EXPECT_EQ(s.topShowing(9), 9);
-    EXPECT_EQ(s.topShowing(0), 0);
+    EXPECT_EQ((std::vector{s.topShowing(10), s.topShowing(26), s.topShowing(9), s.topShowing(0)}), (std::vector{10, 10, 9, 0}));
     EXPECT_EQ(listOf(17).topShowing(16), 0); // no scroll bar
 }
 
 TEST(usrSlovaMouse, LineUnderAPointAndWhichIconsAct) {
     const usrSlovaState s = listOf(3);
-    EXPECT_EQ(s.lineAt(30, 0), 0);
-    EXPECT_EQ(s.lineAt(30, 22), 0);
-    EXPECT_EQ(s.lineAt(30, 23), 1);
-    EXPECT_EQ(s.lineAt(30, 3 * 23 - 1), 2);
-    EXPECT_EQ(s.lineAt(30, 3 * 23), -1); // the bottom edge
-    EXPECT_EQ(s.lineAt(1, 5), -1);
-    EXPECT_TRUE(iconActs(1, 0));
-    EXPECT_TRUE(iconActs(1, 1));
-    EXPECT_TRUE(iconActs(0, 0));
-    EXPECT_FALSE(iconActs(0, 1)); // an opened word stays open
+    // The last two: the bottom edge, left of the lines.
+    EXPECT_EQ((std::vector{s.lineAt(30, 0), s.lineAt(30, 22), s.lineAt(30, 23), s.lineAt(30, 3 * 23 - 1),
+                           s.lineAt(30, 3 * 23), s.lineAt(1, 5)}),
+              (std::vector{0, 0, 1, 2, -1, -1}));
+    // An opened word stays open.
+    EXPECT_EQ((std::vector{iconActs(1, 0), iconActs(1, 1), iconActs(0, 0), iconActs(0, 1)}), (std::vector{true, true, true, false}));
 }

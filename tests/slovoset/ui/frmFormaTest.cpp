@@ -86,7 +86,25 @@ struct Game {
     QString lastText() const { return prompts.asked.isEmpty() ? QString() : prompts.asked.last().text; }
     QString body() const { return smek::fromCp1251(form->text2()); }
     QString path(const QString& name) const { return smek::qPath(dir, name); }
+    std::string bytes(const QString& name) const { return smek::readTextFile(path(name).toStdString()).content; }
+    // A menu command with its file dialog answered by `file` and its title prompt, if any, by `title`.
+    void choose(void (frmForma::*command)(), const QString& file, const std::optional<QString>& title = {}) {
+        if (title) prompts.inputs = {*title};
+        prompts.files = {file};
+        (form.get()->*command)();
+    }
+    void clickList(int x, int y) {
+        emit form->usrSlova1->picList->mouseDown(Qt::LeftButton, x, y);
+        emit form->usrSlova1->picList->mouseUp(Qt::LeftButton, x, y);
+    }
 };
+
+// '+' shown, '-' hidden by itself, '?' hidden by a parent: one letter per widget.
+QString looks(std::initializer_list<const QWidget*> widgets) {
+    QString out;
+    for (const QWidget* w : widgets) out += w->isVisible() ? u'+' : w->isHidden() ? u'-' : u'?';
+    return out;
+}
 
 } // namespace
 
@@ -102,20 +120,15 @@ private slots:
         QCOMPARE(f.selLenSlov->itemText(21), QStringLiteral("Длина слов от 24 букв"));
         QCOMPARE(f.selLenSlov->currentIndex(), 0);
         QVERIFY(!f.mFileSave->isEnabled());
-        QCOMPARE(f.mFileOpen->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
-        QCOMPARE(f.mFileSave->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
-        QCOMPARE(f.HelpCallHelp->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE((QList<QKeySequence>{f.mFileOpen->shortcut(), f.mFileSave->shortcut(), f.HelpCallHelp->shortcut()}),
+                 (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_O), QKeySequence(Qt::CTRL | Qt::Key_S), QKeySequence(Qt::Key_F1)}));
         QCOMPARE(f.menuBar()->font(), smek::sansFont(8)); // not the window's big bold face
-        QVERIFY(!f.txtAddSlovo->isEnabled());
-        QVERIFY(!f.kOtvet->isEnabled());
-        QVERIFY(f.Text1->isVisible());
-        QVERIFY(f.picUp[0]->isVisible());
-        QVERIFY(!f.picUp[1]->isVisible());
+        QVERIFY(!f.txtAddSlovo->isEnabled() && !f.kOtvet->isEnabled());
+        QCOMPARE(looks({f.Text1, f.picUp[0], f.picUp[1]}), QStringLiteral("++-"));
 
         // Before any puzzle the length choice is only stored, and closing keeps it.
         f.selLenSlov->setCurrentIndex(4);
-        QCOMPARE(g.puzzle.LenSlov, 4);
-        QCOMPARE(g.puzzle.Gotovo, 0);
+        QCOMPARE((QList<int>{g.puzzle.LenSlov, g.puzzle.Gotovo}), (QList<int>{4, 0}));
         f.close();
         QCOMPARE(LoadFileINI(g.puzzle.PathData + kSettingsFile), 4);
         QCOMPARE(QString::fromStdString(smek::readTextFile(g.puzzle.PathData + kSettingsFile).content),
@@ -131,12 +144,7 @@ private slots:
         QVERIFY(f.picUp[0]->image() != own);
         f.picUp_MouseUp(0);
         QCOMPARE(f.picPanel->y(), 88 - kBand);
-        QVERIFY(f.Text1->isHidden());
-        QVERIFY(f.kTypGame[0]->isHidden());
-        QVERIFY(f.kTypGame[1]->isHidden());
-        QVERIFY(f.Label1->isHidden());
-        QVERIFY(f.picUp[0]->isHidden());
-        QVERIFY(f.picUp[1]->isVisible());
+        QCOMPARE(looks({f.Text1, f.kTypGame[0], f.kTypGame[1], f.Label1, f.picUp[0], f.picUp[1]}), QStringLiteral("-----+"));
         QCOMPARE(f.picUp[0]->image(), own);
 
         // Outside the 24 x 24 area: no pressed look, no change, but the release clears.
@@ -155,10 +163,7 @@ private slots:
         QCOMPARE(f.usrMyWeb1->geometry(), smek::twRect(120, 3840, 8775, 4095).translated(0, -kBand));
         QCOMPARE(f.usrMyWeb1->mapTo(&f, QPoint(0, 0)).y() + f.usrMyWeb1->WebBrowser1->y(),
                  f.picPanel->mapTo(&f, QPoint(0, f.picPanel->height())).y());
-        QVERIFY(f.Text1->isVisible());
-        QVERIFY(f.kTypGame[1]->isVisible());
-        QVERIFY(f.picUp[0]->isVisible());
-        QVERIFY(f.picUp[1]->isHidden());
+        QCOMPARE(looks({f.Text1, f.kTypGame[1], f.picUp[0], f.picUp[1]}), QStringLiteral("+++-"));
     }
 
     void answerBoxTakesOnlyRussianLetters() {
@@ -199,13 +204,11 @@ private slots:
         QTimer::singleShot(0, [&] { buttonsOffDuringAnalysis = !g.form->kTypGame[0]->isEnabled() && !g.form->kTypGame[1]->isEnabled(); });
         g.play();
         frmForma& f = *g.form;
-        QVERIFY(buttonsOffDuringAnalysis);
-        QVERIFY(f.kTypGame[0]->isEnabled());
+        QVERIFY(buttonsOffDuringAnalysis && f.kTypGame[0]->isEnabled());
         QCOMPARE(f.windowTitle(), QStringLiteral("Смекалия - Словосеть - Играть"));
         QCOMPARE(g.puzzle.MaxSpisok, 1);
-        QVERIFY(f.mFileSave->isEnabled());
+        QVERIFY(f.mFileSave->isEnabled() && f.txtAddSlovo->hasFocus());
         QVERIFY(g.body().contains(QStringLiteral("Сыр оса<br>дом")));
-        QVERIFY(f.txtAddSlovo->hasFocus());
 
         g.answer(QStringLiteral("кот"));
         QCOMPARE(g.lastText(), QStringLiteral("Это слово не загадано компьютером"));
@@ -214,18 +217,14 @@ private slots:
         f.txtAddSlovo->clear();
 
         g.answer(QStringLiteral("РоСа"));
-        QCOMPARE(f.txtAddSlovo->text(), QString());
-        QVERIFY(f.txtAddSlovo->hasFocus());
-        QCOMPARE(g.puzzle.Ugadano, 0);
-        QCOMPARE(g.puzzle.Otkryto, 0);
-        QCOMPARE(f.usrSlova1->state().NomLine, 0);
+        QVERIFY(f.txtAddSlovo->text().isEmpty() && f.txtAddSlovo->hasFocus());
+        QCOMPARE((QList<int>{g.puzzle.Ugadano, g.puzzle.Otkryto, f.usrSlova1->state().NomLine}), (QList<int>{0, 0, 0}));
         QVERIFY(g.body().contains(QStringLiteral("color='green' size='4'><u>р оса</u>")));
 
         // A repeated answer counts nothing and says so.
         g.answer(QStringLiteral("роса"));
         QCOMPARE(g.lastText(), QString::fromUtf8(kUzheOtkryto));
-        QCOMPARE(g.puzzle.Ugadano, 0);
-        QVERIFY(g.banners.isEmpty());
+        QVERIFY(g.puzzle.Ugadano == 0 && g.banners.isEmpty());
         f.txtAddSlovo->clear();
 
         typeKeys(f.txtAddSlovo, QStringLiteral("сад"));
@@ -241,10 +240,8 @@ private slots:
         g.answer(QStringLiteral("сад"));
         QCOMPARE(f.usrSlova1->state().NomLine, 1);
         // Reveal РОСА from its icon on line 0.
-        emit f.usrSlova1->picList->mouseDown(Qt::LeftButton, 10, 5);
-        emit f.usrSlova1->picList->mouseUp(Qt::LeftButton, 10, 5);
-        QCOMPARE(g.puzzle.Slova[g.puzzle.Spisok[0]].Vybrano, 1);
-        QCOMPARE(g.puzzle.Slova[g.puzzle.Spisok[0]].Otgadano, 0);
+        g.clickList(10, 5);
+        QCOMPARE((QList<int>{g.puzzle.Slova[g.puzzle.Spisok[0]].Vybrano, g.puzzle.Slova[g.puzzle.Spisok[0]].Otgadano}), (QList<int>{1, 0}));
         QCOMPARE(g.banners, QStringList{QStringLiteral("КОНЕЦ ИГРЫ!!! / Отгадано слов: 1 из 2 возможных")});
         // The two words overlap in "оса": one underline in the first word's colour.
         QVERIFY(g.body().contains(QStringLiteral("color='red' size='4'><u>р оса<br>д</u>")));
@@ -265,16 +262,14 @@ private slots:
 
         // A click on the opened word's line brings its underline into view...
         bar->setValue(0);
-        emit f.usrSlova1->picList->mouseDown(Qt::LeftButton, 60, 5);
-        emit f.usrSlova1->picList->mouseUp(Qt::LeftButton, 60, 5);
+        g.clickList(60, 5);
         QVERIFY(bar->value() > 100);
         const QTextCursor word = f.usrMyWeb1->WebBrowser1->document()->find(QStringLiteral("р оса"));
         QVERIFY(!word.isNull());
         QVERIFY(f.usrMyWeb1->WebBrowser1->viewport()->rect().contains(f.usrMyWeb1->WebBrowser1->cursorRect(word)));
         // ...a hidden word's line keeps its place secret.
         bar->setValue(0);
-        emit f.usrSlova1->picList->mouseDown(Qt::LeftButton, 60, 30);
-        emit f.usrSlova1->picList->mouseUp(Qt::LeftButton, 60, 30);
+        g.clickList(60, 30);
         QCOMPARE(bar->value(), 0);
         // Space reveals it like its icon, and then shows where it was.
         QTest::keyClick(f.usrSlova1->picList, Qt::Key_Space);
@@ -285,8 +280,7 @@ private slots:
         // Create mode: an icon click that takes a word out keeps the place.
         QTest::mouseClick(f.kTypGame[1], Qt::LeftButton);
         bar->setValue(100);
-        emit f.usrSlova1->picList->mouseDown(Qt::LeftButton, 10, 5);
-        emit f.usrSlova1->picList->mouseUp(Qt::LeftButton, 10, 5);
+        g.clickList(10, 5);
         QCOMPARE(g.puzzle.Slova[g.puzzle.Spisok[0]].Vybrano, 0);
         QCOMPARE(bar->value(), 100);
     }
@@ -298,8 +292,7 @@ private slots:
         QCOMPARE(smek::fromCp1251(g.puzzle.Tekst), QStringLiteral("Еж. Сыр оса<br>дом, елка"));
         QCOMPARE(g.puzzle.MaxSpisok, 1);
         g.answer(QStringLiteral("роса"));
-        QVERIFY(g.body().contains(QStringLiteral("Ёж. Сы</font>")));
-        QVERIFY(g.body().contains(QStringLiteral("дом, ёлка")));
+        QVERIFY(g.body().contains(QStringLiteral("Ёж. Сы</font>")) && g.body().contains(QStringLiteral("дом, ёлка")));
     }
 
     void stressMarksAndSignsStayInTheWindow() {
@@ -336,8 +329,7 @@ private slots:
         f.picUp_MouseUp(0); // the source hidden
         const std::string koi8 = "\xF3\xD9\xD2 \xCF\xD3\xC1\n\xC4\xCF\xCD"; // "Сыр оса\nдом"
         (void)smek::writeTextFileAtomic(g.path(QStringLiteral("текст.txt")).toStdString(), koi8);
-        g.prompts.files = {g.path(QStringLiteral("текст.txt"))};
-        f.mFileOpenText_Click();
+        g.choose(&frmForma::mFileOpenText_Click, g.path(QStringLiteral("текст.txt")));
         QVERIFY(g.prompts.fileRequests.last().filters.first().contains(QStringLiteral("*.txt")));
         QCOMPARE(f.Text1->toPlainText(), kText);
         QVERIFY(!f.Text1->isHidden()); // shown where the author can see it
@@ -359,13 +351,9 @@ private slots:
         f.kTypGame_Click(1);
         QVERIFY(f.lblVybrano->isVisible());
         QCOMPARE(f.lblVybrano->text(), QStringLiteral("Выбрано слов: 2 из 2"));
-        for (int y : {5, 28}) { // untick both icons
-            emit f.usrSlova1->picList->mouseDown(Qt::LeftButton, 10, y);
-            emit f.usrSlova1->picList->mouseUp(Qt::LeftButton, 10, y);
-        }
+        for (int y : {5, 28}) g.clickList(10, y); // untick both icons
         QCOMPARE(f.lblVybrano->text(), QStringLiteral("Выбрано слов: 0 из 2"));
-        emit f.usrSlova1->picList->mouseDown(Qt::LeftButton, 10, 28);
-        emit f.usrSlova1->picList->mouseUp(Qt::LeftButton, 10, 28); // САД ticked again
+        g.clickList(10, 28); // САД ticked again
 
         // The menu names the word of the line it acts on, and a right click
         // first makes that line current.
@@ -388,8 +376,7 @@ private slots:
 
         f.usrSlova1_Isklyuchit(0); // РОСА out
         QCOMPARE(f.lblVybrano->text(), QStringLiteral("Выбрано слов: 1 из 1"));
-        emit f.usrSlova1->picList->mouseDown(Qt::LeftButton, 10, 5);
-        emit f.usrSlova1->picList->mouseUp(Qt::LeftButton, 10, 5); // САД unticked
+        g.clickList(10, 5); // САД unticked
         // Taken off the list in the dialog, РОСА is back at once; САД keeps its tick.
         g.prompts.onModal = [](QDialog& dialog) {
             auto* edit = qobject_cast<dlgIsklyucheniya*>(&dialog);
@@ -399,8 +386,7 @@ private slots:
         f.mFileIsklyucheniya_Click();
         QCOMPARE(g.puzzle.MaxSpisok, 1);
         QCOMPARE(cp(slovoOfLine(g.puzzle, 0).Slovo), QStringLiteral("РОСА"));
-        QCOMPARE(slovoOfLine(g.puzzle, 0).Vybrano, 1);
-        QCOMPARE(slovoOfLine(g.puzzle, 1).Vybrano, 0);
+        QCOMPARE((QList<int>{slovoOfLine(g.puzzle, 0).Vybrano, slovoOfLine(g.puzzle, 1).Vybrano}), (QList<int>{1, 0}));
         QCOMPARE(f.lblVybrano->text(), QStringLiteral("Выбрано слов: 1 из 2"));
         QVERIFY(g.body().endsWith(QStringLiteral("Ответы: роса</font></td></table></body></html>")));
 
@@ -418,15 +404,12 @@ private slots:
         const int upX = f.picUp[0]->x();
         f.resize(designed + QSize(200, 5 * kLineHeight + 3));
         QTRY_COMPARE(f.usrMyWeb1->width(), view.width() + 200);
-        QCOMPARE(f.usrMyWeb1->height(), view.height() + 5 * kLineHeight + 3);
-        QCOMPARE(f.usrSlova1->x(), list.x() + 200);
-        QCOMPARE(f.usrSlova1->state().visibleLines, kVisibleLines + 5);
-        QCOMPARE(f.usrSlova1->height(), list.height() + 5 * kLineHeight);
-        QCOMPARE(f.Text1->width(), smek::tw(8775) + 200);
-        QCOMPARE(f.picUp[0]->x(), upX + 200);
-        QCOMPARE(f.lblVybrano->y(), f.usrSlova1->geometry().bottom() + 1);
-        // A long list scrolls by the lines now shown.
-        QCOMPARE(f.usrSlova1->VScroll1->pageStep(), kVisibleLines + 5);
+        // The view's height, the list's place, lines and height, the source box, the button, the counter, and a
+        // long list scrolling by the lines now shown.
+        QCOMPARE((QList<int>{f.usrMyWeb1->height(), f.usrSlova1->x(), f.usrSlova1->state().visibleLines, f.usrSlova1->height(),
+                             f.Text1->width(), f.picUp[0]->x(), f.lblVybrano->y(), f.usrSlova1->VScroll1->pageStep()}),
+                 (QList<int>{view.height() + 5 * kLineHeight + 3, list.x() + 200, kVisibleLines + 5, list.height() + 5 * kLineHeight,
+                             smek::tw(8775) + 200, upX + 200, f.usrSlova1->geometry().bottom() + 1, kVisibleLines + 5}));
         f.resize(designed);
         QTRY_COMPARE(f.usrMyWeb1->geometry(), view);
         QCOMPARE(f.usrSlova1->geometry(), list);
@@ -449,8 +432,7 @@ private slots:
         f.kTypGame_Click(1);
         QCOMPARE(g.puzzle.MaxSpisok, 1);
         f.usrSlova1_Isklyuchit(0); // РОСА
-        QCOMPARE(g.puzzle.MaxSpisok, 0);
-        QCOMPARE(f.usrSlova1->state().KolLine, 1);
+        QCOMPARE((QList<int>{g.puzzle.MaxSpisok, f.usrSlova1->state().KolLine}), (QList<int>{0, 1}));
         QVERIFY(g.body().endsWith(QStringLiteral("Ответы: сад</font></td></table></body></html>")));
         QVERIFY(!f.mFileSave->isEnabled());
         QCOMPARE(cp(smek::readTextFile(file).content), QStringLiteral("РОСА\r\n"));
@@ -487,19 +469,15 @@ private slots:
         Game g;
         frmForma& f = *g.form;
         g.play();
-        emit f.usrSlova1->picList->mouseDown(Qt::LeftButton, 10, 5); // РОСА revealed
-        emit f.usrSlova1->picList->mouseUp(Qt::LeftButton, 10, 5);
+        g.clickList(10, 5); // РОСА revealed
         g.answer(QStringLiteral("сад"));
         // Each end counts as what it was, at once.
-        QCOMPARE(f.statistics().totals().givenUp, 1);
-        QCOMPARE(f.statistics().totals().won, 0);
+        QCOMPARE((QList<int>{f.statistics().totals().givenUp, f.statistics().totals().won}), (QList<int>{1, 0}));
         g.play();
         g.answer(QStringLiteral("роса"));
         QCOMPARE(f.statistics().totals().won, 0); // one word is still hidden
         g.answer(QStringLiteral("сад"));
-        QCOMPARE(f.statistics().totals().won, 1);
-        QCOMPARE(f.statistics().totals().givenUp, 1);
-        QCOMPARE(g.banners.size(), 2);
+        QCOMPARE((QList<int>{f.statistics().totals().won, f.statistics().totals().givenUp, int(g.banners.size())}), (QList<int>{1, 1, 2}));
         const QStringList rows = g.prompts.statistikaRows(f.mStatistika);
         // No clock in this game: no row for it.
         QCOMPARE(rows, (QStringList{QStringLiteral("Начато игр: 2"), QStringLiteral("Выиграно: 1"),
@@ -519,8 +497,7 @@ private slots:
         });
         f.selLenSlov->setCurrentIndex(1); // four letters and more: САД leaves the list
         QVERIFY(offDuringAnalysis);
-        QCOMPARE(g.puzzle.MaxSpisok, 0);
-        QCOMPARE(g.form->usrSlova1->state().KolLine, 1);
+        QCOMPARE((QList<int>{g.puzzle.MaxSpisok, g.form->usrSlova1->state().KolLine}), (QList<int>{0, 1}));
         QCOMPARE(g.banners, QStringList{QStringLiteral("ПОБЕДА!!! / Отгадано слов: 1 из 1 возможных")});
         QVERIFY(f.selLenSlov->isEnabled() && f.kTypGame[0]->isEnabled() && f.kTypGame[1]->isEnabled());
         QVERIFY(!f.mFileSave->isEnabled()); // one line only
@@ -543,8 +520,7 @@ private slots:
         // The author's markup shows as text; what CP1251 cannot hold becomes "?".
         g.play(QStringLiteral("Сыр <b>оса</b>\U0001F600дом"));
         QCOMPARE(g.puzzle.MaxSpisok, 1);
-        QVERIFY(g.body().contains(QStringLiteral("&lt;b&gt;")));
-        QVERIFY(!g.body().contains(QStringLiteral("<b>")));
+        QVERIFY(g.body().contains(QStringLiteral("&lt;b&gt;")) && !g.body().contains(QStringLiteral("<b>")));
         QVERIFY(g.puzzle.Tekst.find('?') != std::string::npos);
     }
 
@@ -554,8 +530,7 @@ private slots:
         g.prompts.answers = {false};
         g.form->kTypGame_Click(1);
         QCOMPARE(g.lastText(), QStringLiteral("Создать словосеть?"));
-        QCOMPARE(g.prompts.asked.last().icon, smek::Prompts::Icon::Warning);
-        QVERIFY(g.prompts.asked.last().noDefault);
+        QVERIFY(g.prompts.asked.last().icon == smek::Prompts::Icon::Warning && g.prompts.asked.last().noDefault);
         QCOMPARE(g.puzzle.TypGame, 0);
 
         g.form->kTypGame_Click(1); // Yes
@@ -571,20 +546,17 @@ private slots:
 
         frmForma& f = *g.form;
         QCOMPARE(f.usrSlova1->picList->image().copy(2, 23, 22, 22), f.usrSlova1->picKnopka[2]);
-        emit f.usrSlova1->picList->mouseDown(Qt::LeftButton, 10, 30);
-        emit f.usrSlova1->picList->mouseUp(Qt::LeftButton, 10, 30);
+        g.clickList(10, 30);
         QCOMPARE(f.usrSlova1->picList->image().copy(2, 23, 22, 22), f.usrSlova1->picKnopka[1]);
         QVERIFY(g.body().endsWith(QStringLiteral("Ответы: роса</font></td></table></body></html>")));
-        QVERIFY(!g.body().contains(QStringLiteral("<u>са<br>д</u>")));
-        QVERIFY(g.banners.isEmpty());
+        QVERIFY(!g.body().contains(QStringLiteral("<u>са<br>д</u>")) && g.banners.isEmpty());
     }
 
     void saveAndOpenRestoreTheGame() {
         Game g;
         g.play();
         g.answer(QStringLiteral("роса"));
-        g.prompts.files = {g.path(QStringLiteral("партия"))};
-        g.form->mFileSave_Click();
+        g.choose(&frmForma::mFileSave_Click, g.path(QStringLiteral("партия")));
         const QString saved = g.path(QStringLiteral("партия.sst"));
         QVERIFY(QFileInfo::exists(saved));
         QCOMPARE(g.form->windowTitle(), QStringLiteral("партия.sst - Смекалия - Словосеть - Играть"));
@@ -594,8 +566,7 @@ private slots:
 
         // Saving again to the current file asks nothing; over another file it asks.
         const int asked = g.prompts.asked.size();
-        g.prompts.files = {saved};
-        g.form->mFileSave_Click();
+        g.choose(&frmForma::mFileSave_Click, saved);
         QCOMPARE(g.prompts.asked.size(), asked + 1); // the dialog only
         QCOMPARE(g.prompts.fileRequests.last().proposedName, QStringLiteral("партия"));
 
@@ -603,26 +574,21 @@ private slots:
         g.puzzle = Puzzle();
         g.puzzle.PathData = (fs::path(g.dir.path().string()) / "Data").string() + "/";
         g.open();
-        g.prompts.files = {saved};
-        g.form->mFileOpen_Click();
+        g.choose(&frmForma::mFileOpen_Click, saved);
         frmForma& f = *g.form;
-        QCOMPARE(g.puzzle.TypGame, 0);
-        QCOMPARE(g.puzzle.Ugadano, 0);
-        QCOMPARE(g.puzzle.Otkryto, 0);
-        QCOMPARE(f.usrSlova1->state().KolLine, 2);
+        QCOMPARE((QList<int>{g.puzzle.TypGame, g.puzzle.Ugadano, g.puzzle.Otkryto, f.usrSlova1->state().KolLine}),
+                 (QList<int>{0, 0, 0, 2}));
         QCOMPARE(f.usrSlova1->picList->image().copy(2, 0, 22, 22), f.usrSlova1->picKnopka[4]);
         QCOMPARE(f.usrSlova1->picList->image().copy(2, 23, 22, 22), f.usrSlova1->picKnopka[0]);
         QVERIFY(g.body().contains(QStringLiteral("color='green' size='4'><u>р оса</u>")));
         QCOMPARE(f.windowTitle(), QStringLiteral("партия.sst - Смекалия - Словосеть - Играть"));
-        QVERIFY(f.txtAddSlovo->isEnabled());
-        QVERIFY(f.mFileSave->isEnabled());
+        QVERIFY(f.txtAddSlovo->isEnabled() && f.mFileSave->isEnabled());
         // The source box holds the opened text, so "Играть" plays it again.
         QCOMPARE(f.Text1->toPlainText(), kText);
         QCOMPARE(f.statistics().totals().started, 1); // an opened game counts at its first answer
         g.answer(QStringLiteral("сад"));
         QCOMPARE(g.banners, QStringList{QStringLiteral("ПОБЕДА!!! / Отгадано слов: 2 из 2 возможных")});
-        QCOMPARE(f.statistics().totals().started, 2);
-        QCOMPARE(f.statistics().totals().won, 1);
+        QCOMPARE((QList<int>{f.statistics().totals().started, f.statistics().totals().won}), (QList<int>{2, 1}));
         const std::string opened = g.puzzle.Tekst;
         f.kTypGame_Click(0);
         QCOMPARE(g.puzzle.Tekst, opened);
@@ -634,14 +600,12 @@ private slots:
         g.play();
         const QString other = g.path(QStringLiteral("чужой.sst"));
         (void)smek::writeTextFileAtomic(other.toStdString(), "[slovolov]\r\n 1 \r\n");
-        g.prompts.files = {other};
-        g.form->mFileOpen_Click();
+        g.choose(&frmForma::mFileOpen_Click, other);
         QVERIFY(g.lastText().endsWith(QStringLiteral("не подходит к программе.")));
         QCOMPARE(g.prompts.asked.last().icon, smek::Prompts::Icon::Stop);
         QCOMPARE(g.puzzle.MaxSpisok, 1);
         QCOMPARE(g.form->windowTitle(), QStringLiteral("Смекалия - Словосеть - Играть"));
-        g.prompts.files = {g.path(QStringLiteral("нет"))};
-        g.form->mFileOpen_Click();
+        g.choose(&frmForma::mFileOpen_Click, g.path(QStringLiteral("нет")));
         QVERIFY(g.lastText().endsWith(QStringLiteral("нет.sst\" не найден.")));
     }
 
@@ -657,12 +621,9 @@ private slots:
         g.prompts.inputs = {std::nullopt};
         g.form->mFileSaveWeb_Click(); // a cancelled title writes nothing
         QCOMPARE(g.prompts.fileRequests.size(), 0);
-        g.prompts.inputs = {QStringLiteral("Лес")};
-        g.prompts.files = {g.path(QStringLiteral("игра"))};
-        g.form->mFileSaveWeb_Click();
+        g.choose(&frmForma::mFileSaveWeb_Click, g.path(QStringLiteral("игра")), QStringLiteral("Лес"));
         QCOMPARE(g.prompts.fileRequests.last().proposedName, QStringLiteral("Лес"));
-        const std::string page = smek::readTextFile(g.path(QStringLiteral("игра.html")).toStdString()).content;
-        QCOMPARE(page, webPage(g.puzzle, smek::w1251("Лес")));
+        QCOMPARE(g.bytes(QStringLiteral("игра.html")), webPage(g.puzzle, smek::w1251("Лес")));
         QVERIFY(!QFileInfo::exists(g.path(QStringLiteral("игра_ответы.html"))));
         // The puzzle's current file stays what it was: the page is no export pair.
         QVERIFY(!g.form->windowTitle().contains(QStringLiteral("игра")));
@@ -675,49 +636,35 @@ private slots:
         // The designed pages unless the author unchecks "Простые страницы".
         QVERIFY(g.form->mFilePlain->isChecked());
         g.form->mFilePlain->setChecked(false);
-        g.prompts.inputs = {QStringLiteral("Лес")};
-        g.prompts.files = {g.path(QStringLiteral("Лес"))};
-        g.form->mFileSave_Click();
+        g.choose(&frmForma::mFileSave_Click, g.path(QStringLiteral("Лес")), QStringLiteral("Лес"));
         QCOMPARE(g.prompts.fileRequests.last().proposedName, QStringLiteral("Лес"));
         QCOMPARE(g.prompts.fileRequests.last().filters.first(), QStringLiteral("Словосети (*.html)"));
-        const QString answers = g.path(QStringLiteral("Лес_ответы.html"));
-        QVERIFY(QFileInfo::exists(g.path(QStringLiteral("Лес.html"))));
-        QVERIFY(QFileInfo::exists(answers));
-        const QString page = cp(smek::readTextFile(answers.toStdString()).content);
-        QVERIFY(page.contains(QStringLiteral("<title>Словосеть: Лес</title>")));
-        QVERIFY(page.contains(QStringLiteral("@page { size: A4")));
-        QVERIFY(page.contains(QStringLiteral("1. роса")));
-        QVERIFY(cp(smek::readTextFile(g.path(QStringLiteral("Лес.html")).toStdString()).content)
-                    .contains(QStringLiteral("Найдите в тексте спрятанные слова")));
+        QVERIFY(QFileInfo::exists(g.path(QStringLiteral("Лес.html"))) && QFileInfo::exists(g.path(QStringLiteral("Лес_ответы.html"))));
+        const QString page = cp(g.bytes(QStringLiteral("Лес_ответы.html")));
+        for (const QString& part : {QStringLiteral("<title>Словосеть: Лес</title>"), QStringLiteral("@page { size: A4"), QStringLiteral("1. роса")})
+            QVERIFY2(page.contains(part), qPrintable(part));
+        QVERIFY(cp(g.bytes(QStringLiteral("Лес.html"))).contains(QStringLiteral("Найдите в тексте спрятанные слова")));
         QCOMPARE(g.form->windowTitle(), QStringLiteral("Лес_ответы.html - Смекалия - Словосеть - Создать"));
 
         // The plain pages are the designed bytes; the answers page repeats the view.
         g.form->mFilePlain->setChecked(true);
-        g.prompts.inputs = {QStringLiteral("Лес")};
-        g.prompts.files = {g.path(QStringLiteral("Простые"))};
-        g.form->mFileSave_Click();
+        g.choose(&frmForma::mFileSave_Click, g.path(QStringLiteral("Простые")), QStringLiteral("Лес"));
         const HtmlPages plain = exportPages(g.puzzle, smek::w1251("Лес"), g.form->text2());
-        QCOMPARE(smek::readTextFile(g.path(QStringLiteral("Простые.html")).toStdString()).content, plain.puzzle + "\r\n");
-        QCOMPARE(smek::readTextFile(g.path(QStringLiteral("Простые_ответы.html")).toStdString()).content,
-                 plain.answers + "\r\n");
+        QCOMPARE(g.bytes(QStringLiteral("Простые.html")), plain.puzzle + "\r\n");
+        QCOMPARE(g.bytes(QStringLiteral("Простые_ответы.html")), plain.answers + "\r\n");
         QVERIFY(cp(plain.answers).contains(g.body()));
 
         // Again: the puzzle page asks (No keeps it), the answers page does not.
-        g.prompts.inputs = {QStringLiteral("Лес")};
-        g.prompts.files = {g.path(QStringLiteral("Лес.html"))};
         g.prompts.answers = {false};
         const int asked = g.prompts.asked.size();
-        g.form->mFileSave_Click();
+        g.choose(&frmForma::mFileSave_Click, g.path(QStringLiteral("Лес.html")), QStringLiteral("Лес"));
         QCOMPARE(g.prompts.asked.size(), asked + 3); // title, dialog, one question
         QVERIFY(g.lastText().contains(QStringLiteral("уже существует.")));
 
         // A title a file name cannot hold is proposed cleaned; the pages keep it.
-        g.prompts.inputs = {QStringLiteral("Лес/Поле: осень?")};
-        g.prompts.files = {g.path(QStringLiteral("Лес_Поле_ осень_"))};
-        g.form->mFileSave_Click();
+        g.choose(&frmForma::mFileSave_Click, g.path(QStringLiteral("Лес_Поле_ осень_")), QStringLiteral("Лес/Поле: осень?"));
         QCOMPARE(g.prompts.fileRequests.last().proposedName, QStringLiteral("Лес_Поле_ осень_"));
-        const QString cleaned = cp(smek::readTextFile(g.path(QStringLiteral("Лес_Поле_ осень_.html")).toStdString()).content);
-        QVERIFY(cleaned.contains(QStringLiteral("<title>Словосеть: Лес/Поле: осень?</title>")));
+        QVERIFY(cp(g.bytes(QStringLiteral("Лес_Поле_ осень_.html"))).contains(QStringLiteral("<title>Словосеть: Лес/Поле: осень?</title>")));
 
         // A cancelled title writes nothing.
         g.prompts.inputs = {std::nullopt};
