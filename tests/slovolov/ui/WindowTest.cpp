@@ -82,8 +82,7 @@ private slots:
         };
         for (const auto& [action, key] : keys) QCOMPARE(action->shortcut(), key);
         // Grid lines: black at every cell's top and left line.
-        QCOMPARE(pixel(40, 17), QRgb(0x000000));
-        QCOMPARE(pixel(17, 40), QRgb(0x000000));
+        QCOMPARE(QList({pixel(40, 17), pixel(17, 40)}), QList<QRgb>({0x000000, 0x000000}));
         // Every cell holds its letter: ink on the white inside.
         for (int y = 0; y <= w.state().GridMax; ++y)
             for (int x = 0; x <= w.state().GridMax; ++x) QVERIFY(otherPixels(x, y, kWhite) > 0);
@@ -163,9 +162,7 @@ private slots:
             ++banners;
         };
         for (int i = 0; i <= w.state().NumWords; ++i) findWord(i);
-        QCOMPARE(banners, 1);
-        QCOMPARE(w.Proigrysh, 0);
-        QCOMPARE(w.state().Remain, -1);
+        QCOMPARE(QList({banners, w.Proigrysh, w.state().Remain}), QList({1, 0, -1}));
         QVERIFY(!w.picControl->isEnabled());
         QVERIFY(!w.MenuEndGame->isEnabled());
         // "Новая игра" now starts without asking.
@@ -189,8 +186,7 @@ private slots:
         QVERIFY(w.tmNewBukvy->isActive());
         findWord(w.state().NumWords);
         QCOMPARE(modalsOf(QStringLiteral("smek::frmEnd")), 1);
-        QVERIFY(!w.tmNewBukvy->isActive());
-        QVERIFY(!w.tmTimer->isActive());
+        QCOMPARE(QList({w.tmNewBukvy->isActive(), w.tmTimer->isActive()}), QList({false, false}));
         const auto cells = w.state().cells;
         QTest::qWait(0);
         QCOMPARE(w.state().cells, cells);
@@ -212,8 +208,7 @@ private slots:
         QCOMPARE(shown, QStringList({QStringLiteral("00:02"), QStringLiteral("00:01"), QStringLiteral("00:00")}));
         QCOMPARE(modalsOf(QStringLiteral("smek::frmEnd")), 0);
         smek::expire(w.tmTimer);
-        QCOMPARE(modalsOf(QStringLiteral("smek::frmEnd")), 1);
-        QCOMPARE(w.Proigrysh, 1);
+        QCOMPARE(QList({modalsOf(QStringLiteral("smek::frmEnd")), w.Proigrysh}), QList({1, 1}));
         QVERIFY(!w.tmTimer->isActive());
         for (int v : w.state().cells) QVERIFY(v >= 0); // the filler letters vanished
     }
@@ -360,10 +355,9 @@ private slots:
         w.NewGame(0);
         prompts_->files = {base};
         w.OpenFile();
-        QCOMPARE(w.state().level(), 0);
+        QCOMPARE(QList({w.state().level(), w.state().settings.IgraNaVremya}), QList({0, 1}));
         QCOMPARE(w.state().cells, before.cells);
         QCOMPARE(w.state().Found, before.Found);
-        QCOMPARE(w.state().settings.IgraNaVremya, 1);
         QCOMPARE(w.lblTimer->text(), QStringLiteral("02:05"));
         QCOMPARE(otherPixels(before.Recs[3][0], before.Recs[3][1], kWhite), 0); // found word stays empty
         QVERIFY(qGreen(w.picBox->image().pixel(11, 20 * 3 + 9)) > 120);
@@ -390,12 +384,15 @@ private slots:
         const QString bad = smek::qPath(*dir_) + QStringLiteral("/bad.slv");
         smek::writeTextFileAtomic(bad.toStdString(), "[slovolov]\r\n 7 \r\n");
         prompts_->files = {bad, smek::qPath(*dir_) + QStringLiteral("/none.slv"), other};
-        w.OpenFile();
-        QCOMPARE(prompts_->texts().last(), QStringLiteral("Файл \"") + bad + QStringLiteral("\" не подходит к программе."));
-        w.OpenFile();
-        QVERIFY(prompts_->texts().last().endsWith(QStringLiteral("none.slv\" не найден.")));
-        w.OpenFile();
-        QVERIFY(prompts_->texts().last().endsWith(QStringLiteral("other.slv\" не подходит к программе.")));
+        QStringList said;
+        for (int i = 0; i < 3; ++i) {
+            w.OpenFile();
+            said << prompts_->texts().last();
+        }
+        const QString file = QStringLiteral("Файл \"");
+        QCOMPARE(said, QStringList({file + bad + QStringLiteral("\" не подходит к программе."),
+                                    file + smek::qPath(*dir_) + QStringLiteral("/none.slv\" не найден."),
+                                    file + other + QStringLiteral("\" не подходит к программе.")}));
         QCOMPARE(w.state().cells, cells);
         QCOMPARE(w.state().level(), 0);
 
