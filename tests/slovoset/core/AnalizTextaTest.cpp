@@ -109,16 +109,13 @@ TEST(AnalizTexta, PlayModeStopsAtTheFirstHitOfARunEvenAShortOne) {
     // search from that run ends there, so ОТИК is never found.
     Analysed play = analyse("по тик", {"ПОТ", "ОТИК"}, 0, 1);
     EXPECT_EQ(words(play.p), (std::vector<std::string>{"ПОТ"}));
-    EXPECT_EQ(play.p.MaxSpisok, -1);
-    EXPECT_EQ(play.p.Slova[0].Vybrano, 0);
-    EXPECT_EQ(play.p.Gotovo, 1);
+    EXPECT_EQ((std::vector{play.p.MaxSpisok, play.p.Slova[0].Vybrano, play.p.Gotovo}), (std::vector{-1, 0, 1}));
     EXPECT_EQ(play.outcome.html, std::optional<std::string>(w("по тик")));
 
     Analysed create = analyse("по тик", {"ПОТ", "ОТИК"}, 1, 1);
     EXPECT_EQ(words(create.p), (std::vector<std::string>{"ПОТ", "ОТИК"}));
     EXPECT_EQ(create.p.MaxSpisok, 1); // every hit is listed in create mode
-    EXPECT_EQ(create.p.Slova[0].Vybrano, 0);
-    EXPECT_EQ(create.p.Slova[1].Vybrano, 1);
+    EXPECT_EQ((std::vector{create.p.Slova[0].Vybrano, create.p.Slova[1].Vybrano}), (std::vector{0, 1}));
 }
 
 TEST(AnalizTexta, PlayModeKeepsOneWordPerStartingRun) {
@@ -130,8 +127,7 @@ TEST(AnalizTexta, PlayModeKeepsOneWordPerStartingRun) {
 
 TEST(AnalizTexta, QuietRunAddsNoListLinesAndShowsNothing) {
     Analysed a = analyse("кот ик", {"КОТИК"}, 0, 0, 1);
-    EXPECT_EQ(a.p.MaxSlova, 0);
-    EXPECT_EQ(a.p.MaxSpisok, -1);
+    EXPECT_EQ((std::vector{a.p.MaxSlova, a.p.MaxSpisok}), (std::vector{0, -1}));
     EXPECT_FALSE(a.outcome.html.has_value());
     EXPECT_TRUE(a.outcome.mFileSave);
 }
