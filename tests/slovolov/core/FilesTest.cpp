@@ -6,9 +6,18 @@
 #include "slovolov/core/SavedGame.h"
 
 #include <algorithm>
+#include <tuple>
+#include <vector>
 
 using namespace smek::slovolov;
 using namespace smek::slovolov::test;
+
+namespace {
+
+// Every field in file order, so one comparison shows the whole reading.
+std::vector<int> fields(const Settings& s) { return {s.Level, s.ZamenaBukv, s.IgraNaVremya, s.VremyaMin, s.VremyaSec}; }
+
+} // namespace
 
 TEST(Settings, WrittenAsDesigned) {
     Settings s{1, 1, 1, 3, 0};
@@ -16,18 +25,9 @@ TEST(Settings, WrittenAsDesigned) {
 }
 
 TEST(Settings, ReadFreeFormat) {
-    const Settings s = parseSettings("2\r\n1\r\n 1 \r\n 4 \r\n 30 \r\n");
-    EXPECT_EQ(s.Level, 2);
-    EXPECT_EQ(s.ZamenaBukv, 1);
-    EXPECT_EQ(s.IgraNaVremya, 1);
-    EXPECT_EQ(s.VremyaMin, 4);
-    EXPECT_EQ(s.VremyaSec, 30);
-    const Settings only = parseSettings("2");
-    EXPECT_EQ(only.Level, 2);
-    EXPECT_EQ(only.ZamenaBukv + only.IgraNaVremya + only.VremyaMin + only.VremyaSec, 0);
-    const Settings junk = parseSettings(" x \r\n 1 \r\n");
-    EXPECT_EQ(junk.Level, 0);
-    EXPECT_EQ(junk.ZamenaBukv, 1);
+    EXPECT_EQ(fields(parseSettings("2\r\n1\r\n 1 \r\n 4 \r\n 30 \r\n")), (std::vector{2, 1, 1, 4, 30}));
+    EXPECT_EQ(fields(parseSettings("2")), (std::vector{2, 0, 0, 0, 0}));
+    EXPECT_EQ(fields(parseSettings(" x \r\n 1 \r\n")), (std::vector{0, 1, 0, 0, 0}));
 }
 
 TEST(Settings, LevelOutsideTheTablesFallsBackToZero) {
@@ -35,41 +35,30 @@ TEST(Settings, LevelOutsideTheTablesFallsBackToZero) {
     EXPECT_EQ(parseSettings("-1\r\n").Level, 0);
     EXPECT_EQ(parseSettings(" 0 \r\n 0 \r\n 1 \r\n 75 \r\n-3 \r\n").VremyaMin, 0);
     // 59 is the last minute and second a limit can have; 60 reads as 0.
-    const Settings at59 = parseSettings(" 0 \r\n 0 \r\n 1 \r\n 59 \r\n 59 \r\n");
-    EXPECT_EQ(at59.VremyaMin, 59);
-    EXPECT_EQ(at59.VremyaSec, 59);
-    const Settings at60 = parseSettings(" 0 \r\n 0 \r\n 1 \r\n 60 \r\n 60 \r\n");
-    EXPECT_EQ(at60.VremyaMin, 0);
-    EXPECT_EQ(at60.VremyaSec, 0);
+    EXPECT_EQ(fields(parseSettings(" 0 \r\n 0 \r\n 1 \r\n 59 \r\n 59 \r\n")), (std::vector{0, 0, 1, 59, 59}));
+    EXPECT_EQ(fields(parseSettings(" 0 \r\n 0 \r\n 1 \r\n 60 \r\n 60 \r\n")), (std::vector{0, 0, 0, 0, 0}));
 }
 
 TEST(Settings, TimedWithNoTimeLeftReadsAsUntimed) {
     // 0:00, and limits out of range that read as 0, would lose every game on the first tick.
     for (const char* file : {" 0 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n", " 1 \r\n 0 \r\n 1 \r\n 75 \r\n 60 \r\n",
                              " 0 \r\n 0 \r\n 1 \r\n-1 \r\n x \r\n", " 0 \r\n 0 \r\n 1 \r\n"}) {
-        const Settings s = parseSettings(file);
-        EXPECT_EQ(s.IgraNaVremya, 0) << file;
-        EXPECT_EQ(s.VremyaMin + s.VremyaSec, 0) << file;
+        const std::vector<int> read = fields(parseSettings(file));
+        EXPECT_EQ(std::vector(read.begin() + 2, read.end()), (std::vector{0, 0, 0})) << file;
     }
     // One limit that reads stays timed: the designed reading otherwise.
-    const Settings minute = parseSettings(" 0 \r\n 0 \r\n 1 \r\n 75 \r\n 1 \r\n");
-    EXPECT_EQ(minute.IgraNaVremya, 1);
-    EXPECT_EQ(minute.VremyaSec, 1);
+    EXPECT_EQ(fields(parseSettings(" 0 \r\n 0 \r\n 1 \r\n 75 \r\n 1 \r\n")), (std::vector{0, 0, 1, 0, 1}));
     EXPECT_EQ(parseSettings(" 0 \r\n 0 \r\n 1 \r\n 59 \r\n 0 \r\n").IgraNaVremya, 1);
     // The same from the file a player edited.
     TempFolder dir;
     dir.write("Slovolov.ini", " 2 \r\n 1 \r\n 1 \r\n 0 \r\n 0 \r\n");
-    const Settings read = LoadFileINI(dir.path() / kSettingsFile);
-    EXPECT_EQ(read.IgraNaVremya, 0);
-    EXPECT_EQ(read.Level, 2);
-    EXPECT_EQ(read.ZamenaBukv, 1);
+    EXPECT_EQ(fields(LoadFileINI(dir.path() / kSettingsFile)), (std::vector{2, 1, 0, 0, 0}));
 }
 
 TEST(Settings, OptionFlagsOtherThanOneAreOffAndGamesSavedWithThemLoad) {
     GameState g = built(0, 21);
     g.settings = parseSettings(" 0 \r\n 5 \r\n 2 \r\n 1 \r\n 0 \r\n");
-    EXPECT_EQ(g.settings.ZamenaBukv, 0);
-    EXPECT_EQ(g.settings.IgraNaVremya, 0);
+    EXPECT_EQ(fields(g.settings), (std::vector{0, 0, 0, 1, 0}));
     EXPECT_TRUE(parseSlv(slvText(g)));
 }
 
@@ -78,9 +67,7 @@ TEST(Settings, RoundTripThroughTheFile) {
     const fs::path file = dir.path() / kSettingsFile;
     EXPECT_EQ(LoadFileINI(file).Level, 0); // no file: defaults
     ASSERT_FALSE(SaveFileINI(file, Settings{2, 0, 1, 0, 45}));
-    const Settings back = LoadFileINI(file);
-    EXPECT_EQ(back.Level, 2);
-    EXPECT_EQ(back.VremyaSec, 45);
+    EXPECT_EQ(fields(LoadFileINI(file)), (std::vector{2, 0, 1, 0, 45}));
     EXPECT_EQ(smek::readTextFile(dir.path() / "Slovolov.ini").content, " 2 \r\n 0 \r\n 1 \r\n 0 \r\n 45 \r\n");
     EXPECT_TRUE(SaveFileINI(dir.path() / "missing" / kSettingsFile, Settings{})); // fails silently for the caller
 }
@@ -124,11 +111,9 @@ TEST_P(SaveRoundTrip, SavedGameLoadsAndSavesBackTheSame) {
     EXPECT_EQ(back.cells, g.cells);
     EXPECT_EQ(back.Remain, g.Remain);
     EXPECT_EQ(back.CellSize, g.CellSize);
-    EXPECT_EQ(back.settings.IgraNaVremya, timed ? 1 : 0);
-    EXPECT_EQ(back.settings.ZamenaBukv, 1); // not stored in the file
-    // A timed game's time left becomes the limit; an untimed one keeps the old limit.
-    EXPECT_EQ(back.settings.VremyaMin, timed ? 2 : 7);
-    EXPECT_EQ(back.settings.VremyaSec, timed ? 5 : 7);
+    // ZamenaBukv is not stored in the file. A timed game's time left becomes the limit; an
+    // untimed one keeps the old limit.
+    EXPECT_EQ(fields(back.settings), (std::vector{level, 1, timed ? 1 : 0, timed ? 2 : 7, timed ? 5 : 7}));
     back.OstMin = back.settings.VremyaMin; // NewGame (1) takes the limit as the time left
     back.OstSec = back.settings.VremyaSec;
     if (timed) { EXPECT_EQ(slvText(back), text); }
@@ -179,8 +164,6 @@ TEST(SavedGame, FilesThatWouldBreakTheBoardAreRefused) {
     ASSERT_TRUE(parseSlv(good));
     // Lines: 0 header, 1 level, word i at 2 + 8i: word, found, recs 0..5;
     // grid at 50..149; Remain 150; timing 151; minutes 152; seconds 153.
-    const auto& r0 = g.Recs[0];
-    const int flipDir = r0[4] == 0 ? 1 : 0; // a 7-letter run the other way may leave the grid
     struct Case {
         const char* what;
         std::string text;
@@ -209,12 +192,7 @@ TEST(SavedGame, FilesThatWouldBreakTheBoardAreRefused) {
     };
     for (const Case& c : cases) EXPECT_FALSE(parseSlv(c.text)) << c.what;
     // A word that would run off the grid: the 7-letter word starting at column 9.
-    std::string offGrid = withLine(good, 4, " 9 ");
-    offGrid = withLine(offGrid, 6, " 9 ");
-    offGrid = withLine(offGrid, 8, " 0 ");
-    offGrid = withLine(offGrid, 9, " 0 ");
-    EXPECT_FALSE(parseSlv(offGrid));
-    (void)flipDir;
+    EXPECT_FALSE(parseSlv(withLine(withLine(withLine(withLine(good, 4, " 9 "), 6, " 9 "), 8, " 0 "), 9, " 0 ")));
     // Numbers written bare or with extra blanks still load.
     EXPECT_TRUE(parseSlv(withLine(good, 1, "0")));
     // A game lost by time is saved with -1 and words left.
@@ -302,9 +280,7 @@ TEST(SavedGame, SaveAndOpenKeepTheFileNameAndRefuseWithoutChangingTheGame) {
     dir.write("битая.slv", slvText(g).substr(0, 200));
     EXPECT_FALSE(OpenGame(opened, (dir.path() / "битая.slv").string()).ok);
     EXPECT_FALSE(OpenGame(opened, (dir.path() / "нет").string()).ok);
-    EXPECT_EQ(opened.FileName, before.FileName);
-    EXPECT_EQ(opened.cells, before.cells);
-    EXPECT_EQ(opened.Slova, before.Slova);
+    EXPECT_EQ(std::tie(opened.FileName, opened.cells, opened.Slova), std::tie(before.FileName, before.cells, before.Slova));
 }
 
 TEST(Lookup, ArticleAddressIsTheLowerCaseWordInUtf8) {
@@ -340,8 +316,7 @@ TEST(Resume, AGameInProgressComesBackOnceWithItsTimeLeft) {
     EXPECT_EQ(resumed.cells, g.cells);
     EXPECT_EQ(resumed.Found, g.Found);
     EXPECT_EQ(resumed.Remain, g.Remain);
-    EXPECT_EQ(resumed.settings.VremyaMin, 2); // the time left becomes the limit
-    EXPECT_EQ(resumed.settings.VremyaSec, 7);
+    EXPECT_EQ(std::vector({resumed.settings.VremyaMin, resumed.settings.VremyaSec}), (std::vector{2, 7})); // time left: the limit
     EXPECT_TRUE(resumed.FileName.empty()); // never saved over by "Сохранить"
     EXPECT_FALSE(std::filesystem::exists(file));
     EXPECT_FALSE(takeResume(file));

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <tuple>
 
 namespace smek::slovoset {
 namespace {
@@ -19,7 +20,6 @@ namespace {
 using test::RecordingLookup;
 using test::u;
 using test::w;
-
 using test::analyse;
 using test::Analysed;
 
@@ -27,6 +27,11 @@ std::vector<std::string> words(const Puzzle& p) {
     std::vector<std::string> out;
     for (int i = 0; i <= p.MaxSlova; ++i) out.push_back(u(p.Slova[static_cast<size_t>(i)].Slovo));
     return out;
+}
+
+// A hidden word with where and how it stands in the text, for one comparison.
+std::tuple<std::string, int, int, std::string> placed(const SkrytoeSlovo& s) {
+    return {u(s.Slovo), s.Nachalo, s.DlinaVTexte, u(s.Fragment)};
 }
 
 TEST(ZamenaE, ReplacesBothCasesAndKeepsLength) {
@@ -40,22 +45,12 @@ TEST(AnalizTexta, TwoRunsInDesignedCandidateOrder) {
     // the first run is never asked.
     EXPECT_EQ(a.lookup->asked, (std::vector<std::string>{"КОТИК", "КОТИ", "ОТИК", "ОТИ", "ТИК", "ТИ"}));
     ASSERT_EQ(a.p.MaxSlova, 1);
-    const SkrytoeSlovo& kotik = a.p.Slova[0];
-    EXPECT_EQ(u(kotik.Slovo), "КОТИК");
-    EXPECT_EQ(kotik.Nachalo, 1);
-    EXPECT_EQ(kotik.DlinaVTexte, 6);
-    EXPECT_EQ(u(kotik.Fragment), "кот ик");
-    EXPECT_EQ(kotik.Vybrano, 1);
-    const SkrytoeSlovo& tik = a.p.Slova[1];
-    EXPECT_EQ(tik.Nachalo, 3);
-    EXPECT_EQ(tik.DlinaVTexte, 4);
-    EXPECT_EQ(u(tik.Fragment), "т ик");
-    EXPECT_EQ(a.p.Gotovo, 1);
-    EXPECT_EQ(a.p.MaxSpisok, 1);
+    EXPECT_EQ(placed(a.p.Slova[0]), std::tuple("КОТИК", 1, 6, "кот ик"));
+    EXPECT_EQ(a.p.Slova[0].Vybrano, 1);
+    EXPECT_EQ(placed(a.p.Slova[1]), std::tuple("ТИК", 3, 4, "т ик"));
+    EXPECT_EQ((std::vector{a.p.Gotovo, a.p.MaxSpisok, a.p.Otkryto, a.p.Ugadano}), (std::vector{1, 1, -1, -1}));
     EXPECT_EQ(a.outcome.message, AnalizMessage::None);
     EXPECT_TRUE(a.outcome.mFileSave);
-    EXPECT_EQ(a.p.Otkryto, -1);
-    EXPECT_EQ(a.p.Ugadano, -1);
 }
 
 TEST(AnalizTexta, ThreeRunsAndTheRunBoundarySkip) {
@@ -68,9 +63,7 @@ TEST(AnalizTexta, ThreeRunsAndTheRunBoundarySkip) {
                                    // run 1 with run 2
                                    "ТИК", "ИК"}));
     ASSERT_EQ(a.p.MaxSlova, 0);
-    EXPECT_EQ(a.p.Slova[0].Nachalo, 1);
-    EXPECT_EQ(a.p.Slova[0].DlinaVTexte, 7);
-    EXPECT_EQ(u(a.p.Slova[0].Fragment), "ко ти к");
+    EXPECT_EQ(placed(a.p.Slova[0]), std::tuple("КОТИК", 1, 7, "ко ти к"));
 }
 
 TEST(AnalizTexta, NoThirdRunOnceTheJoinedRunsReach24Letters) {
@@ -116,16 +109,13 @@ TEST(AnalizTexta, PlayModeStopsAtTheFirstHitOfARunEvenAShortOne) {
     // search from that run ends there, so ОТИК is never found.
     Analysed play = analyse("по тик", {"ПОТ", "ОТИК"}, 0, 1);
     EXPECT_EQ(words(play.p), (std::vector<std::string>{"ПОТ"}));
-    EXPECT_EQ(play.p.MaxSpisok, -1);
-    EXPECT_EQ(play.p.Slova[0].Vybrano, 0);
-    EXPECT_EQ(play.p.Gotovo, 1);
+    EXPECT_EQ((std::vector{play.p.MaxSpisok, play.p.Slova[0].Vybrano, play.p.Gotovo}), (std::vector{-1, 0, 1}));
     EXPECT_EQ(play.outcome.html, std::optional<std::string>(w("по тик")));
 
     Analysed create = analyse("по тик", {"ПОТ", "ОТИК"}, 1, 1);
     EXPECT_EQ(words(create.p), (std::vector<std::string>{"ПОТ", "ОТИК"}));
     EXPECT_EQ(create.p.MaxSpisok, 1); // every hit is listed in create mode
-    EXPECT_EQ(create.p.Slova[0].Vybrano, 0);
-    EXPECT_EQ(create.p.Slova[1].Vybrano, 1);
+    EXPECT_EQ((std::vector{create.p.Slova[0].Vybrano, create.p.Slova[1].Vybrano}), (std::vector{0, 1}));
 }
 
 TEST(AnalizTexta, PlayModeKeepsOneWordPerStartingRun) {
@@ -137,8 +127,7 @@ TEST(AnalizTexta, PlayModeKeepsOneWordPerStartingRun) {
 
 TEST(AnalizTexta, QuietRunAddsNoListLinesAndShowsNothing) {
     Analysed a = analyse("кот ик", {"КОТИК"}, 0, 0, 1);
-    EXPECT_EQ(a.p.MaxSlova, 0);
-    EXPECT_EQ(a.p.MaxSpisok, -1);
+    EXPECT_EQ((std::vector{a.p.MaxSlova, a.p.MaxSpisok}), (std::vector{0, -1}));
     EXPECT_FALSE(a.outcome.html.has_value());
     EXPECT_TRUE(a.outcome.mFileSave);
 }
@@ -147,10 +136,8 @@ TEST(AnalizTexta, LineBreaksCountAsFourCharacters) {
     Analysed a = analyse("кот\r\nик\nи\rк", {"КОТИК", "ИКИК"}, 1);
     EXPECT_EQ(u(a.p.Tekst), "кот<br>ик<br>и<br>к");
     ASSERT_EQ(a.p.MaxSlova, 1);
-    EXPECT_EQ(a.p.Slova[0].DlinaVTexte, 9);
-    EXPECT_EQ(u(a.p.Slova[0].Fragment), "кот<br>ик");
-    EXPECT_EQ(a.p.Slova[1].Nachalo, 8);
-    EXPECT_EQ(u(a.p.Slova[1].Fragment), "ик<br>и<br>к");
+    EXPECT_EQ(placed(a.p.Slova[0]), std::tuple("КОТИК", 1, 9, "кот<br>ик"));
+    EXPECT_EQ(placed(a.p.Slova[1]), std::tuple("ИКИК", 8, 12, "ик<br>и<br>к"));
 }
 
 TEST(AnalizTexta, HyphensDigitsAndUnknownCharactersSplitRuns) {
@@ -175,9 +162,7 @@ TEST(AnalizTexta, MessagesForTextsWithoutHiddenWords) {
     EXPECT_EQ(none.outcome.message, AnalizMessage::NoNewWords);
     EXPECT_FALSE(none.outcome.html.has_value()); // the progress text stays
     for (const Analysed* a : {&latin, &one, &none}) {
-        EXPECT_EQ(a->p.MaxSlova, -1);
-        EXPECT_EQ(a->p.MaxSpisok, -1);
-        EXPECT_EQ(a->p.Gotovo, 0);
+        EXPECT_EQ((std::vector{a->p.MaxSlova, a->p.MaxSpisok, a->p.Gotovo}), (std::vector{-1, -1, 0})) << u(a->p.Tekst);
         EXPECT_FALSE(a->outcome.mFileSave);
         EXPECT_EQ(a->p.Slova.size(), 1u);
     }
@@ -199,12 +184,6 @@ TEST(AnalizTexta, UsesTheDictionaryFilesOfPathData) {
     AnalizTexta(p, 0);
     EXPECT_EQ(words(p), (std::vector<std::string>{"ЕЛКА", "КОТИК", "ОТИК", "ТИК", "СОСНА"}));
 }
-
-} // namespace
-} // namespace smek::slovoset
-
-namespace smek::slovoset {
-namespace {
 
 // A test dictionary that also knows its longest word of each letter.
 class BoundedLookup : public RecordingLookup {
@@ -245,11 +224,7 @@ TEST(AnalizTexta, NoCandidateLongerThanTheLongestWordIsAsked) {
         AnalizTexta(bounded, 0);
         AnalizTexta(every, 0);
         ASSERT_EQ(bounded.MaxSlova, every.MaxSlova) << typ;
-        for (int i = 0; i <= every.MaxSlova; ++i) {
-            EXPECT_EQ(u(bounded.Slova[i].Slovo), u(every.Slova[i].Slovo));
-            EXPECT_EQ(bounded.Slova[i].Nachalo, every.Slova[i].Nachalo);
-            EXPECT_EQ(bounded.Slova[i].Fragment, every.Slova[i].Fragment);
-        }
+        for (int i = 0; i <= every.MaxSlova; ++i) EXPECT_EQ(placed(bounded.Slova[i]), placed(every.Slova[i])) << typ << i;
         EXPECT_EQ(bounded.Spisok, every.Spisok);
         EXPECT_EQ(every.MaxSlova, 4); // КОТИК, ИКРА, ЛЕСА, ЛЕС, the long one
         for (const std::string& asked : lookup->asked) {
@@ -294,10 +269,7 @@ TEST(Dictionary, SameWordsAsTheFileScan) {
         AnalizTexta(a, 0);
         AnalizTexta(b, 0);
         ASSERT_EQ(a.MaxSlova, b.MaxSlova);
-        for (int i = 0; i <= a.MaxSlova; ++i) {
-            EXPECT_EQ(a.Slova[i].Slovo, b.Slova[i].Slovo);
-            EXPECT_EQ(a.Slova[i].Nachalo, b.Slova[i].Nachalo);
-        }
+        for (int i = 0; i <= a.MaxSlova; ++i) EXPECT_EQ(placed(a.Slova[i]), placed(b.Slova[i])) << typ << i;
         EXPECT_EQ(a.Spisok, b.Spisok);
     }
     std::filesystem::remove_all(dir);

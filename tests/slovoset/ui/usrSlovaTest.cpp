@@ -30,6 +30,13 @@ struct ListFixture {
     QColor pixel(int x, int y) const { return list.picList->image().pixelColor(x, y); }
     // The text area of a line is painted in the highlight colour at its right end.
     bool highlighted(int line) const { return pixel(kListWidth - 2, line * kLineHeight + 21) == kHighlight; }
+    // Every highlighted line and the scroll bar's value, e.g. "19 @3".
+    QString view() const {
+        QStringList lit;
+        for (int line = 0; line < static_cast<int>(words.size()); ++line)
+            if (highlighted(line)) lit << QString::number(line);
+        return lit.join(QLatin1Char(',')) + QStringLiteral(" @") + QString::number(list.VScroll1->value());
+    }
     bool iconIs(int line, const QImage& icon) const {
         return list.picList->image().copy(2, line * kLineHeight, kIconSize, kIconSize) == icon;
     }
@@ -99,8 +106,7 @@ private slots:
         f.key(Qt::Key_Down);
         f.key(Qt::Key_Space);
         QCOMPARE(icon.count(), 1);
-        QCOMPARE(icon.last().at(0).toInt(), 31);
-        QCOMPARE(chosen.last().at(0).toInt(), 31);
+        QCOMPARE(QList({icon.last().at(0).toInt(), chosen.last().at(0).toInt()}), QList({31, 31}));
         // Create mode: Space toggles any line.
         f.typ = 1;
         f.key(Qt::Key_Up);
@@ -111,24 +117,21 @@ private slots:
     void clicksOnLinesAreReported() {
         ListFixture f(3);
         QSignalSpy chosen(&f.list, &usrSlova::lineChosen);
-        f.press(60, 30); // text of line 1
-        f.release(60, 30);
-        QCOMPARE(chosen.count(), 1);
-        QCOMPARE(chosen.last().at(0).toInt(), 1);
-        f.press(60, 30); // the current line's text again: no move, still shown
-        f.release(60, 30);
-        QCOMPARE(chosen.count(), 2);
-        f.press(60, 30);
-        f.release(60, 80); // released on another line
-        QCOMPARE(chosen.count(), 2);
+        // Line 1's text; the current line's text again (no move, still shown);
+        // a press released on another line.
+        QList<int> counts;
+        for (int releasedAt : {30, 30, 80}) {
+            f.press(60, 30);
+            f.release(60, releasedAt);
+            counts << static_cast<int>(chosen.count()) << (chosen.isEmpty() ? -1 : chosen.last().at(0).toInt());
+        }
+        QCOMPARE(counts, QList({1, 1, 2, 1, 2, 1})); // each count with the line last reported
     }
 
     void linesIconsAndHighlight() {
         ListFixture f(3);
         QCOMPARE(f.list.picList->height(), 3 * kLineHeight);
-        QVERIFY(f.highlighted(0));
-        QVERIFY(!f.highlighted(1));
-        QVERIFY(!f.highlighted(2));
+        QCOMPARE(f.view(), QStringLiteral("0 @0"));
         QVERIFY(hasText(f.list.picList->image(), 2));
         QVERIFY(f.iconIs(0, f.list.picKnopka[0]));
         QCOMPARE(f.list.state().NomLine, 0);
@@ -138,8 +141,7 @@ private slots:
         f.words[2].vybrano = 1;
         f.words[2].otgadano = 1;
         f.list.ShowLineSlovo(2);
-        QVERIFY(!f.highlighted(0));
-        QVERIFY(f.highlighted(2));
+        QCOMPARE(f.view(), QStringLiteral("2 @0"));
         QVERIFY(f.iconIs(2, f.list.picKnopka[4]));
         QVERIFY(f.list.picList->image().copy(28, 2 * kLineHeight, 130, kLineHeight) != before);
     }
@@ -160,15 +162,13 @@ private slots:
         QVERIFY(!seventeen.list.VScroll1->isEnabled());
         ListFixture eighteen(18);
         QVERIFY(eighteen.list.VScroll1->isEnabled());
-        QCOMPARE(eighteen.list.VScroll1->maximum(), 1);
-        QCOMPARE(eighteen.list.VScroll1->pageStep(), 17);
+        QCOMPARE(QList({eighteen.list.VScroll1->maximum(), eighteen.list.VScroll1->pageStep()}), QList({1, 17}));
         eighteen.list.VScroll1->setValue(1);
         QCOMPARE(eighteen.list.picList->y(), -kLineHeight);
         // Start empties everything, the bar included.
         eighteen.list.Start();
         QVERIFY(!eighteen.list.VScroll1->isEnabled());
-        QCOMPARE(eighteen.list.VScroll1->value(), 0);
-        QCOMPARE(eighteen.list.picList->y(), 0);
+        QCOMPARE(QList({eighteen.list.VScroll1->value(), eighteen.list.picList->y()}), QList({0, 0}));
     }
 
     void wheelOverTheLinesScrolls() {
@@ -184,40 +184,25 @@ private slots:
         for (int i = 0; i < 10; ++i) f.wheel(f.list.picList, -120);
         QCOMPARE(f.list.VScroll1->value(), 30 - kVisibleLines); // stops at the last line
         f.wheel(f.list.picList, 10 * 120);
-        QCOMPARE(f.list.VScroll1->value(), 0);
-        QVERIFY(f.highlighted(0)); // the wheel moves the view, not the highlight
+        QCOMPARE(f.view(), QStringLiteral("0 @0")); // the wheel moves the view, not the highlight
 
         ListFixture few(kVisibleLines);
         few.wheel(few.list.picList, -120);
-        QCOMPARE(few.list.VScroll1->value(), 0);
-        QCOMPARE(few.list.picList->y(), 0);
+        QCOMPARE(QList({few.list.VScroll1->value(), few.list.picList->y()}), QList({0, 0}));
     }
 
     void keysMoveTheHighlightAndScroll() {
         ListFixture f(20);
-        f.key(Qt::Key_Up); // first line: nothing
-        QVERIFY(f.highlighted(0));
-        f.key(Qt::Key_End);
-        QVERIFY(!f.highlighted(0));
-        QVERIFY(f.highlighted(19));
-        QCOMPARE(f.list.VScroll1->value(), 3);
-        QCOMPARE(f.list.picList->y(), -3 * kLineHeight);
-        f.key(Qt::Key_Down); // last line: nothing
-        QVERIFY(f.highlighted(19));
-        f.key(Qt::Key_Home);
-        QVERIFY(f.highlighted(0));
-        QCOMPARE(f.list.VScroll1->value(), 0);
-        f.key(Qt::Key_PageDown);
-        QVERIFY(f.highlighted(19));
-        QCOMPARE(f.list.VScroll1->value(), 3);
-        f.key(Qt::Key_PageUp);
-        QVERIFY(f.highlighted(0));
-        f.key(Qt::Key_Down);
-        QVERIFY(f.highlighted(1));
-        QVERIFY(!f.highlighted(0));
-        f.key(Qt::Key_A);
-        f.key(Qt::Key_Return);
-        QVERIFY(f.highlighted(1));
+        // Up on the first line and Down on the last do nothing; letters and Return move nothing.
+        const Qt::Key keys[] = {Qt::Key_Up, Qt::Key_End, Qt::Key_Down, Qt::Key_Home, Qt::Key_PageDown,
+                                Qt::Key_PageUp, Qt::Key_Down, Qt::Key_A, Qt::Key_Return};
+        QStringList views;
+        for (Qt::Key k : keys) {
+            f.key(k);
+            views << f.view();
+            if (k == Qt::Key_End) QCOMPARE(f.list.picList->y(), -3 * kLineHeight);
+        }
+        QCOMPARE(views, QStringLiteral("0 @0|19 @3|19 @3|0 @0|19 @3|0 @0|1 @0|1 @0|1 @0").split(QLatin1Char('|')));
         QCOMPARE(f.list.state().NomLine, 1);
     }
 
@@ -230,13 +215,13 @@ private slots:
         f.release(10, 5); // another line
         QVERIFY(f.iconIs(1, f.list.picKnopka[1]));
         QCOMPARE(clicks.count(), 0);
-        QVERIFY(f.highlighted(0));
+        QCOMPARE(f.view(), QStringLiteral("0 @0"));
 
         f.press(10, kLineHeight + 5);
         f.release(12, kLineHeight + 8);
         QCOMPARE(clicks.count(), 1);
         QCOMPARE(clicks.at(0).at(0).toInt(), 1);
-        QVERIFY(f.highlighted(1));
+        QCOMPARE(f.view(), QStringLiteral("1 @0"));
     }
 
     void playModeOpenedIconCannotBePressed() {
