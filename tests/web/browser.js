@@ -1,6 +1,6 @@
 'use strict';
 // Starts Debian's chromium for the page checks: headless, with a profile of
-// the test's own (under TMPDIR, which every test gets for itself), without
+// the test's own (under its TMPDIR, or /tmp when that path is long), without
 // the sandbox when run as root (chromium refuses it there), and with every
 // request watched so a page that asks the network fails its test.
 const fs = require('fs');
@@ -11,14 +11,19 @@ const puppeteer = require('puppeteer-core');
 const chromium = process.env.CHROMIUM || '/usr/bin/chromium';
 
 async function launch() {
-  const profile = fs.mkdtempSync(path.join(process.env.TMPDIR || os.tmpdir(), 'chromium-'));
+  // Chromium keeps a socket in its TMPDIR, and a socket's path may not pass
+  // 107 bytes: a test's TMPDIR deep in a build folder can be too long, so
+  // then the profile, which also takes chromium's temporary files, goes
+  // under /tmp (a folder of its own there, removed with the profile).
+  const base = process.env.TMPDIR || os.tmpdir();
+  const profile = fs.mkdtempSync(path.join(base.length <= 40 ? base : '/tmp', 'chromium-'));
   const args = ['--headless=new', '--disable-gpu', '--no-first-run', '--no-default-browser-check',
     '--disable-extensions', '--disable-background-networking', '--disable-sync', '--metrics-recording-only',
     '--disable-component-update', '--disable-dev-shm-usage', '--allow-file-access-from-files'];
   if (process.getuid && process.getuid() === 0) args.push('--no-sandbox');
   const browser = await puppeteer.launch({
     executablePath: chromium, args, userDataDir: profile, headless: true, protocolTimeout: 30000,
-    env: { ...process.env, HOME: profile, XDG_CONFIG_HOME: profile, XDG_CACHE_HOME: profile },
+    env: { ...process.env, HOME: profile, XDG_CONFIG_HOME: profile, XDG_CACHE_HOME: profile, TMPDIR: profile },
   });
   // The profile goes once chromium has let go of it (it may still be writing
   // when the connection closes).
